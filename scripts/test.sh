@@ -1,0 +1,21 @@
+#!/bin/bash
+# Installs what is missing, builds Korvel and runs every test: once in an ordinary
+# build (with the speed benchmarks) and once under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+JOBS=$(nproc)
+
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build-test -j "$JOBS"
+ctest --test-dir build-test --output-on-failure -j "$JOBS" --timeout 120
+for b in build-test/bench/*_bench; do
+  [ -x "$b" ] && "$b" --benchmark_min_time=0.05
+done
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKORVEL_SANITIZE=ON -DKORVEL_BENCH=OFF
+cmake --build build-asan -j "$JOBS"
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan --output-on-failure -j "$JOBS" --timeout 300

@@ -1,0 +1,234 @@
+#include "platform/controlli.h"
+
+#include <QMouseEvent>
+#include <QSignalBlocker>
+
+namespace controlli {
+
+QString tag(const QWidget* controllo) { return controllo->property("Tag").toString(); }
+void impostaTag(QWidget* controllo, const QString& tag) { controllo->setProperty("Tag", tag); }
+
+} // namespace controlli
+
+namespace {
+void nomina(QWidget* w, const QString& nome)
+{
+    if (!nome.isEmpty())
+        w->setObjectName(nome);
+}
+} // namespace
+
+// --- Etichetta ---------------------------------------------------------------
+
+Etichetta::Etichetta(QWidget* parent, const QString& nome, const QString& caption) : QLabel(parent)
+{
+    nomina(this, nome);
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setMouseTracking(true);
+    setText(caption);
+}
+
+void Etichetta::setBackColor(QColor colore)
+{
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colore);
+    setPalette(p);
+}
+
+void Etichetta::setForeColor(QColor colore)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, colore);
+    setPalette(p);
+}
+
+void Etichetta::mousePressEvent(QMouseEvent* evento)
+{
+    QLabel::mousePressEvent(evento);
+    if (evento->button() == Qt::LeftButton)
+        emit Click();
+}
+
+void Etichetta::mouseMoveEvent(QMouseEvent* evento)
+{
+    QLabel::mouseMoveEvent(evento);
+    emit MouseMove();
+}
+
+// --- CasellaTesto ------------------------------------------------------------
+
+CasellaTesto::CasellaTesto(QWidget* parent, const QString& nome) : QLineEdit(parent)
+{
+    nomina(this, nome);
+    setMouseTracking(true);
+    // textChanged covers typing, pasting and setText; it is not raised for an equal text.
+    connect(this, &QLineEdit::textChanged, this, [this] { emit Change(); });
+}
+
+void CasellaTesto::setText(const QString& testo)
+{
+    if (testo == text())
+        return;
+    QLineEdit::setText(testo);
+}
+
+void CasellaTesto::mouseMoveEvent(QMouseEvent* evento)
+{
+    QLineEdit::mouseMoveEvent(evento);
+    emit MouseMove();
+}
+
+// --- Elenco ------------------------------------------------------------------
+
+Elenco::Elenco(QWidget* parent, const QString& nome) : QComboBox(parent)
+{
+    nomina(this, nome);
+    setMouseTracking(true);
+    setEditable(false);
+    connect(this, &QComboBox::currentIndexChanged, this, &Elenco::cambiato);
+}
+
+void Elenco::cambiato(int indice)
+{
+    if (silenzioso_)
+        return;
+    if (indice == ultimo_)
+        return;
+    ultimo_ = indice;
+    emit Click();
+}
+
+void Elenco::AddItem(const QString& voce)
+{
+    // The toolkit selects the first item added to an empty list; a list here keeps
+    // its position (none) until it is set.
+    const int prima = currentIndex();
+    silenzioso_ = true;
+    addItem(voce);
+    setCurrentIndex(prima);
+    silenzioso_ = false;
+    ultimo_ = currentIndex();
+}
+
+void Elenco::Clear()
+{
+    silenzioso_ = true;
+    clear();
+    silenzioso_ = false;
+    ultimo_ = -1;
+}
+
+void Elenco::setListIndex(int indice)
+{
+    if (indice < -1 || indice >= count())
+        indice = -1;
+    setCurrentIndex(indice);
+}
+
+void Elenco::mouseMoveEvent(QMouseEvent* evento)
+{
+    QComboBox::mouseMoveEvent(evento);
+    emit MouseMove();
+}
+
+// --- BarraScorrimento --------------------------------------------------------
+
+BarraScorrimento::BarraScorrimento(Qt::Orientation orientamento, QWidget* parent, const QString& nome)
+    : QScrollBar(orientamento, parent)
+{
+    nomina(this, nome);
+    applicaIntervallo();
+    connect(this, &QAbstractSlider::valueChanged, this, [this] { emit Change(); });
+}
+
+void BarraScorrimento::applicaIntervallo()
+{
+    const QSignalBlocker blocco(this);
+    const int vecchio = value();
+    setRange(std::min(min_, max_), std::max(min_, max_));
+    // With Min above Max the top (or left) end stands for Min.
+    setInvertedAppearance(min_ > max_);
+    setInvertedControls(min_ > max_);
+    Q_UNUSED(vecchio);
+}
+
+void BarraScorrimento::setMin(int valore)
+{
+    const int prima = value();
+    min_ = valore;
+    applicaIntervallo();
+    if (value() != prima)
+        emit Change();
+}
+
+void BarraScorrimento::setMax(int valore)
+{
+    const int prima = value();
+    max_ = valore;
+    applicaIntervallo();
+    if (value() != prima)
+        emit Change();
+}
+
+void BarraScorrimento::setValue(int valore) { QScrollBar::setValue(valore); }
+
+// --- PulsanteOpzione ---------------------------------------------------------
+
+PulsanteOpzione::PulsanteOpzione(QWidget* parent, const QString& nome, const QString& caption)
+    : QRadioButton(caption, parent)
+{
+    nomina(this, nome);
+    setMouseTracking(true);
+    connect(this, &QAbstractButton::clicked, this, [this] { emit Click(); });
+}
+
+void PulsanteOpzione::setValue(bool valore)
+{
+    if (valore) {
+        {
+            const QSignalBlocker blocco(this);
+            setChecked(true);
+        }
+        emit Click();
+        return;
+    }
+    // The toolkit refuses to clear the checked button of an exclusive group.
+    const bool esclusivo = autoExclusive();
+    setAutoExclusive(false);
+    {
+        const QSignalBlocker blocco(this);
+        setChecked(false);
+    }
+    setAutoExclusive(esclusivo);
+}
+
+void PulsanteOpzione::mouseMoveEvent(QMouseEvent* evento)
+{
+    QRadioButton::mouseMoveEvent(evento);
+    emit MouseMove();
+}
+
+// --- Pulsante ----------------------------------------------------------------
+
+Pulsante::Pulsante(QWidget* parent, const QString& nome, const QString& caption) : QPushButton(caption, parent)
+{
+    nomina(this, nome);
+    setMouseTracking(true);
+    connect(this, &QAbstractButton::clicked, this, [this] { emit Click(); });
+}
+
+void Pulsante::mouseMoveEvent(QMouseEvent* evento)
+{
+    QPushButton::mouseMoveEvent(evento);
+    emit MouseMove();
+}
+
+// --- Cornice -----------------------------------------------------------------
+
+Cornice::Cornice(QWidget* parent, const QString& nome, const QString& caption) : QGroupBox(caption, parent)
+{
+    nomina(this, nome);
+}

@@ -1,0 +1,139 @@
+#pragma once
+// Controls with the event rules the windows rely on:
+// - Elenco (list): setting the position runs Click only when the position changes;
+//   filling or clearing the list runs nothing; text signals never run Change.
+// - CasellaTesto (text box): setting the text runs Change only when the text differs.
+// - BarraScorrimento (scroll bar): setting the value runs Change only when it changes;
+//   Min may exceed Max (the top of a vertical bar is then the larger value).
+// - PulsanteOpzione (option button): setting true runs Click; setting false runs
+//   nothing and is allowed even when it is the selected one of its group.
+// Every control can report the mouse moving over it (MouseMove) and carries a Tag
+// (resize anchors).
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTextEdit>
+
+namespace controlli {
+
+// Anchor text of a control for the resize helper ("" when none).
+QString tag(const QWidget* controllo);
+void impostaTag(QWidget* controllo, const QString& tag);
+
+} // namespace controlli
+
+class Etichetta : public QLabel {
+    Q_OBJECT
+public:
+    explicit Etichetta(QWidget* parent, const QString& nome = QString(), const QString& caption = QString());
+    QString Caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+    void setBackColor(QColor colore);
+    void setForeColor(QColor colore);
+signals:
+    void Click();
+    void MouseMove();
+protected:
+    void mousePressEvent(QMouseEvent* evento) override;
+    void mouseMoveEvent(QMouseEvent* evento) override;
+};
+
+class CasellaTesto : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit CasellaTesto(QWidget* parent, const QString& nome = QString());
+    QString Text() const { return text(); }
+    // Runs Change only when the text differs.
+    void setText(const QString& testo);
+signals:
+    void Change();
+    void MouseMove();
+protected:
+    void mouseMoveEvent(QMouseEvent* evento) override;
+};
+
+class Elenco : public QComboBox {
+    Q_OBJECT
+public:
+    explicit Elenco(QWidget* parent, const QString& nome = QString());
+    void AddItem(const QString& voce);
+    void Clear();
+    int ListCount() const { return count(); }
+    QString List(int indice) const { return itemText(indice); }
+    // -1 when nothing is selected.
+    int ListIndex() const { return currentIndex(); }
+    // Runs Click only when the position changes.
+    void setListIndex(int indice);
+    QString Text() const { return currentIndex() >= 0 ? currentText() : QString(); }
+signals:
+    void Click();
+    void MouseMove();
+protected:
+    void mouseMoveEvent(QMouseEvent* evento) override;
+private:
+    void cambiato(int indice);
+    bool silenzioso_ = false;
+    int ultimo_ = -1;
+};
+
+class BarraScorrimento : public QScrollBar {
+    Q_OBJECT
+public:
+    BarraScorrimento(Qt::Orientation orientamento, QWidget* parent, const QString& nome = QString());
+    int Value() const { return value(); }
+    // Runs Change only when the value changes; the value is kept within the range.
+    void setValue(int valore);
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    void setMin(int valore);
+    void setMax(int valore);
+    void setSmallChange(int passo) { setSingleStep(passo); }
+    void setLargeChange(int passo) { setPageStep(passo); }
+signals:
+    void Change();
+private:
+    void applicaIntervallo();
+    int min_ = 0;
+    int max_ = 32767;
+};
+
+class PulsanteOpzione : public QRadioButton {
+    Q_OBJECT
+public:
+    explicit PulsanteOpzione(QWidget* parent, const QString& nome = QString(), const QString& caption = QString());
+    bool Value() const { return isChecked(); }
+    void setValue(bool valore);
+    QString Caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+signals:
+    void Click();
+    void MouseMove();
+protected:
+    void mouseMoveEvent(QMouseEvent* evento) override;
+};
+
+class Pulsante : public QPushButton {
+    Q_OBJECT
+public:
+    explicit Pulsante(QWidget* parent, const QString& nome = QString(), const QString& caption = QString());
+    QString Caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+signals:
+    void Click();
+    void MouseMove();
+protected:
+    void mouseMoveEvent(QMouseEvent* evento) override;
+};
+
+// A frame (group box) that holds other controls; its option buttons form one group.
+class Cornice : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit Cornice(QWidget* parent, const QString& nome = QString(), const QString& caption = QString());
+    void setCaption(const QString& caption) { setTitle(caption); }
+};

@@ -1,0 +1,69 @@
+#pragma once
+// The program's shared state and routines of the application shell. Other folders
+// add their own groups to namespace ModKorvel in their own headers
+// (climate/datiClimatici.h, feasibility/datiFattib.h, ...).
+//
+// Every variable starts empty: 0 for numbers, "" for texts. An int flag that was
+// never set therefore reads as 0, exactly as an empty value compares equal to 0.
+#include "platform/dialoghi.h"
+#include <QString>
+
+namespace ModKorvel {
+
+// Program strings and message titles, set by inizializzaDati().
+inline QString nomeProgramma;
+inline QString sottotitolo;
+inline QString versione;
+inline QString dataInizio;
+inline QString dataRilascio;
+inline QString titoloControllo;
+inline QString titoloAiuto;
+inline QString titoloColore;
+inline QString titoloElimina;
+
+// Silent-check flag. A caller that wants a check's verdict sets it to 1 and runs
+// the check; a check that passes with the flag at 1 resets it to 0 instead of
+// showing its confirmation. The caller reads 1 as a failure.
+inline int controlloSilenzioso = 0;
+
+// Name of the current data file of the feasibility, detailed and transmittance
+// windows and of the two results windows; "" means none.
+inline QString nomeFile;
+
+// The colour last chosen in a colour dialog of any working window.
+inline piattaforma::ColoreRGB coloreSfondo = 0;
+
+// Design studio, read from the user's settings (studio/nome, studio/indirizzo).
+inline QString nomeStudio;
+inline QString indirizzoStudio;
+
+// Channel of the numeric input filter.
+inline QString datoImmesso;      // the text to filter (the box's current text)
+inline QString datoControllato;  // the filtered text
+inline int virgolaSilenziosa = 0; // 1: a comma becomes a point without warning
+
+// Sets the nine program strings and titles; calling it again changes nothing.
+void inizializzaDati();
+
+// Reads the studio name and address from the settings file
+// (~/.config/Korvel/korvel.ini); absent keys give "".
+void caricaStudio();
+
+// The numeric input filter: keeps digits and points, turns a comma into a point and
+// drops everything else, with one warning per changed or dropped character.
+void controllaNumero();
+
+// Runs a check silently: sets the flag, runs it, and tells whether it passed.
+template <class Controllo>
+bool verificaSilenziosa(Controllo&& controllo)
+{
+    controlloSilenzioso = 1;
+    controllo();
+    return controlloSilenzioso != 1;
+}
+
+// The end of every check that passed: silent when a caller asked for the verdict,
+// otherwise the confirmation message (information icon, title titoloControllo).
+void confermaControllo(const QString& conferma);
+
+} // namespace ModKorvel

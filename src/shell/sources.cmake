@@ -1,0 +1,9 @@
+# Files of this folder (paths relative to src/).
+list(APPEND KORVEL_CORE_SOURCES
+  shell/ModKorvel.cpp
+  shell/numeri.cpp
+  shell/valore.cpp
+)
+list(APPEND KORVEL_WINDOWS_SOURCES
+  shell/avvio.cpp
+)

@@ -1,0 +1,157 @@
+// Event rules of the controls: which settings run a handler and which do not.
+#include "platform/controlli.h"
+
+#include <QSignalSpy>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Contatore {
+    int volte = 0;
+    void operator()() { ++volte; }
+};
+
+TEST(Elenco, SettingThePositionRunsClickOnlyWhenItChanges)
+{
+    QWidget finestra;
+    Elenco lista(&finestra, QStringLiteral("loc"));
+    int click = 0;
+    QObject::connect(&lista, &Elenco::Click, [&] { ++click; });
+    for (const char* voce : {"Bolzano", "Belluno", "Trento"})
+        lista.AddItem(QString::fromLatin1(voce));
+    EXPECT_EQ(lista.ListIndex(), -1) << "filling a list selects nothing";
+    EXPECT_EQ(click, 0);
+
+    lista.setListIndex(1);
+    EXPECT_EQ(click, 1);
+    lista.setListIndex(1);
+    EXPECT_EQ(click, 1) << "the same position again runs nothing";
+    lista.setListIndex(2);
+    EXPECT_EQ(click, 2);
+    EXPECT_EQ(lista.Text(), QStringLiteral("Trento"));
+
+    lista.Clear();
+    EXPECT_EQ(click, 2) << "clearing runs nothing";
+    EXPECT_EQ(lista.ListIndex(), -1);
+}
+
+TEST(Elenco, TextSignalsOfTheComboDoNotCountAsClicks)
+{
+    QWidget finestra;
+    Elenco lista(&finestra);
+    lista.AddItem(QStringLiteral("a"));
+    lista.AddItem(QStringLiteral("b"));
+    int click = 0;
+    QObject::connect(&lista, &Elenco::Click, [&] { ++click; });
+    QSignalSpy testo(&lista, &QComboBox::currentTextChanged);
+    lista.setListIndex(0);
+    lista.setItemText(0, QStringLiteral("A"));
+    EXPECT_EQ(click, 1);
+    EXPECT_GE(testo.count(), 1);
+}
+
+TEST(Elenco, OutOfRangePositionMeansNone)
+{
+    QWidget finestra;
+    Elenco lista(&finestra);
+    lista.AddItem(QStringLiteral("a"));
+    lista.setListIndex(0);
+    lista.setListIndex(5);
+    EXPECT_EQ(lista.ListIndex(), -1);
+}
+
+TEST(CasellaTesto, SettingTheTextRunsChangeOnlyWhenItDiffers)
+{
+    QWidget finestra;
+    CasellaTesto casella(&finestra, QStringLiteral("trasm"));
+    int change = 0;
+    QObject::connect(&casella, &CasellaTesto::Change, [&] { ++change; });
+    casella.setText(QStringLiteral("12.5"));
+    EXPECT_EQ(change, 1);
+    casella.setText(QStringLiteral("12.5"));
+    EXPECT_EQ(change, 1);
+    casella.setText(QString());
+    EXPECT_EQ(change, 2);
+    casella.setText(QString());
+    EXPECT_EQ(change, 2);
+    // Also through the toolkit's own setter.
+    static_cast<QLineEdit&>(casella).setText(QStringLiteral("3"));
+    static_cast<QLineEdit&>(casella).setText(QStringLiteral("3"));
+    EXPECT_EQ(change, 3);
+}
+
+TEST(CasellaTesto, AChangeHandlerThatRewritesItsOwnTextSettles)
+{
+    // The numeric filter writes its result back from inside the change handler.
+    QWidget finestra;
+    CasellaTesto casella(&finestra);
+    int change = 0;
+    QObject::connect(&casella, &CasellaTesto::Change, [&] {
+        ++change;
+        QString t = casella.Text();
+        t.replace(QLatin1Char(','), QLatin1Char('.'));
+        casella.setText(t);
+    });
+    casella.setText(QStringLiteral("1,5"));
+    EXPECT_EQ(casella.Text(), QStringLiteral("1.5"));
+    EXPECT_EQ(change, 2);
+}
+
+TEST(BarraScorrimento, SettingTheValueRunsChangeOnlyWhenItChanges)
+{
+    QWidget finestra;
+    BarraScorrimento barra(Qt::Vertical, &finestra, QStringLiteral("VScroll1"));
+    barra.setMin(1);
+    barra.setMax(64);
+    int change = 0;
+    QObject::connect(&barra, &BarraScorrimento::Change, [&] { ++change; });
+    barra.setValue(17);
+    EXPECT_EQ(change, 1);
+    barra.setValue(17);
+    EXPECT_EQ(change, 1);
+    barra.setValue(200);
+    EXPECT_EQ(barra.Value(), 64) << "kept within the range";
+    EXPECT_EQ(change, 2);
+}
+
+TEST(BarraScorrimento, MinAboveMaxIsAllowed)
+{
+    QWidget finestra;
+    BarraScorrimento barra(Qt::Vertical, &finestra);
+    barra.setMin(100);
+    barra.setMax(0);
+    barra.setValue(30);
+    EXPECT_EQ(barra.Value(), 30);
+    EXPECT_TRUE(barra.invertedAppearance());
+}
+
+TEST(PulsanteOpzione, SettingTrueRunsClickAndFalseRunsNothing)
+{
+    QWidget finestra;
+    PulsanteOpzione uno(&finestra, QStringLiteral("Option1"), QStringLiteral("uno"));
+    PulsanteOpzione due(&finestra, QStringLiteral("Option2"), QStringLiteral("due"));
+    int clickUno = 0, clickDue = 0;
+    QObject::connect(&uno, &PulsanteOpzione::Click, [&] { ++clickUno; });
+    QObject::connect(&due, &PulsanteOpzione::Click, [&] { ++clickDue; });
+
+    uno.setValue(true);
+    EXPECT_TRUE(uno.Value());
+    EXPECT_EQ(clickUno, 1);
+    due.setValue(true);
+    EXPECT_FALSE(uno.Value()) << "the group stays exclusive";
+    EXPECT_EQ(clickDue, 1);
+    EXPECT_EQ(clickUno, 1);
+
+    due.setValue(false);
+    EXPECT_FALSE(due.Value()) << "the selected button of a group can be cleared";
+    EXPECT_FALSE(uno.Value());
+    EXPECT_EQ(clickDue, 1);
+
+    uno.setValue(true);
+    EXPECT_TRUE(uno.Value()) << "the group is still exclusive after clearing";
+    due.setValue(true);
+    EXPECT_FALSE(uno.Value());
+}
+
+} // namespace

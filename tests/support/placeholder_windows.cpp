@@ -1,0 +1,1 @@
+// Windows-side test helpers live beside this file.
