@@ -1,5 +1,7 @@
-# Files of this folder (paths from the project root).
+# Files of this folder (paths relative to src/).
 list(APPEND KORVEL_CORE_SOURCES
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
+  detailed/dettagliato.cpp
+  detailed/risdettagliato.cpp
 )

@@ -5,5 +5,9 @@ list(APPEND KORVEL_CORE_SOURCES
   shell/valore.cpp
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
+  shell/clsResize.cpp
+  shell/corniceFinestra.cpp
+  shell/frmSplash.cpp
+  shell/menu.cpp
   shell/avvio.cpp
 )

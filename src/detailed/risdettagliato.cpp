@@ -1,0 +1,12 @@
+#include "detailed/risdettagliato.h"
+
+#include "shell/ModKorvel.h"
+
+risdettagliato::risdettagliato() : FinestraLavoro(7) {}
+
+void risdettagliato::Form_Load()
+{
+    ModKorvel::inizializzaDati();
+    preparaFinestra();
+    setWindowTitle(QStringLiteral("Risultati dettagliati"));
+}

@@ -1,0 +1,11 @@
+#pragma once
+#include "shell/corniceFinestra.h"
+
+class risdettagliato : public FinestraLavoro {
+    Q_OBJECT
+public:
+    risdettagliato();
+
+protected:
+    void Form_Load() override;
+};

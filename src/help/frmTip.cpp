@@ -1,0 +1,5 @@
+#include "help/frmTip.h"
+
+frmTip::frmTip() = default;
+
+void frmTip::Form_Load() {}

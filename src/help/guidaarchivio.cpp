@@ -1,0 +1,5 @@
+#include "help/guidaarchivio.h"
+
+guidaarchivio::guidaarchivio() = default;
+
+void guidaarchivio::Form_Load() {}

@@ -1,0 +1,5 @@
+#include "help/guidadettagliato.h"
+
+guidadettagliato::guidadettagliato() = default;
+
+void guidadettagliato::Form_Load() {}

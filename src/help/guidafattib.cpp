@@ -1,0 +1,5 @@
+#include "help/guidafattib.h"
+
+guidafattib::guidafattib() = default;
+
+void guidafattib::Form_Load() {}

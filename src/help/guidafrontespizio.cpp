@@ -1,0 +1,5 @@
+#include "help/guidafrontespizio.h"
+
+guidafrontespizio::guidafrontespizio() = default;
+
+void guidafrontespizio::Form_Load() {}

@@ -1,0 +1,5 @@
+#include "help/guidafunzionamento.h"
+
+guidafunzionamento::guidafunzionamento() = default;
+
+void guidafunzionamento::Form_Load() {}

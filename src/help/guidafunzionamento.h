@@ -1,0 +1,11 @@
+#pragma once
+#include "platform/finestra.h"
+
+class guidafunzionamento : public Finestra {
+    Q_OBJECT
+public:
+    guidafunzionamento();
+
+protected:
+    void Form_Load() override;
+};

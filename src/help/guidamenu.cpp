@@ -1,0 +1,5 @@
+#include "help/guidamenu.h"
+
+guidamenu::guidamenu() = default;
+
+void guidamenu::Form_Load() {}

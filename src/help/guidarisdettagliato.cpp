@@ -1,0 +1,5 @@
+#include "help/guidarisdettagliato.h"
+
+guidarisdettagliato::guidarisdettagliato() = default;
+
+void guidarisdettagliato::Form_Load() {}

@@ -1,0 +1,5 @@
+#include "help/guidarisultati.h"
+
+guidarisultati::guidarisultati() = default;
+
+void guidarisultati::Form_Load() {}

@@ -1,0 +1,5 @@
+#include "help/guidastampa.h"
+
+guidastampa::guidastampa() = default;
+
+void guidastampa::Form_Load() {}

@@ -1,0 +1,5 @@
+#include "help/guidatabella.h"
+
+guidatabella::guidatabella() = default;
+
+void guidatabella::Form_Load() {}

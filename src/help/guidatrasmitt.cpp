@@ -1,0 +1,5 @@
+#include "help/guidatrasmitt.h"
+
+guidatrasmitt::guidatrasmitt() = default;
+
+void guidatrasmitt::Form_Load() {}

@@ -1,0 +1,5 @@
+#include "help/informa.h"
+
+informa::informa() = default;
+
+void informa::Form_Load() {}

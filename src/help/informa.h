@@ -1,0 +1,11 @@
+#pragma once
+#include "platform/finestra.h"
+
+class informa : public Finestra {
+    Q_OBJECT
+public:
+    informa();
+
+protected:
+    void Form_Load() override;
+};

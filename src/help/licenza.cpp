@@ -1,0 +1,5 @@
+#include "help/licenza.h"
+
+licenza::licenza() = default;
+
+void licenza::Form_Load() {}

@@ -1,0 +1,11 @@
+#pragma once
+#include "platform/finestra.h"
+
+class licenza : public Finestra {
+    Q_OBJECT
+public:
+    licenza();
+
+protected:
+    void Form_Load() override;
+};

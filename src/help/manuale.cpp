@@ -1,0 +1,5 @@
+#include "help/manuale.h"
+
+manuale::manuale() = default;
+
+void manuale::Form_Load() {}

@@ -1,0 +1,5 @@
+#include "help/prodotti.h"
+
+prodotti::prodotti() = default;
+
+void prodotti::Form_Load() {}

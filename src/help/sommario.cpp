@@ -1,0 +1,5 @@
+#include "help/sommario.h"
+
+sommario::sommario() = default;
+
+void sommario::Form_Load() {}

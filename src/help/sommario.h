@@ -1,0 +1,11 @@
+#pragma once
+#include "platform/finestra.h"
+
+class sommario : public Finestra {
+    Q_OBJECT
+public:
+    sommario();
+
+protected:
+    void Form_Load() override;
+};

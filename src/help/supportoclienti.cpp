@@ -1,0 +1,5 @@
+#include "help/supportoclienti.h"
+
+supportoclienti::supportoclienti() = default;
+
+void supportoclienti::Form_Load() {}

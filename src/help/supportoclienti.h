@@ -1,0 +1,11 @@
+#pragma once
+#include "platform/finestra.h"
+
+class supportoclienti : public Finestra {
+    Q_OBJECT
+public:
+    supportoclienti();
+
+protected:
+    void Form_Load() override;
+};

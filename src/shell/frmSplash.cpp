@@ -1,0 +1,5 @@
+#include "shell/frmSplash.h"
+
+frmSplash::frmSplash() = default;
+
+void frmSplash::Form_Load() {}

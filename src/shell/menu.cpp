@@ -1,0 +1,5 @@
+#include "shell/menu.h"
+
+menu::menu() = default;
+
+void menu::Form_Load() {}

@@ -1,0 +1,12 @@
+#include "transmittance/trasmitt.h"
+
+#include "shell/ModKorvel.h"
+
+trasmitt::trasmitt() : FinestraLavoro(3) {}
+
+void trasmitt::Form_Load()
+{
+    ModKorvel::inizializzaDati();
+    preparaFinestra();
+    setWindowTitle(QStringLiteral("Trasmittanza"));
+}

@@ -1,0 +1,11 @@
+#pragma once
+#include "shell/corniceFinestra.h"
+
+class trasmitt : public FinestraLavoro {
+    Q_OBJECT
+public:
+    trasmitt();
+
+protected:
+    void Form_Load() override;
+};
