@@ -24,4 +24,12 @@ void caricaDatiClimatici();
 // The town number every index into the table goes through: n, or 1 outside 1..64.
 int localitaValida(int n);
 
+// How many times caricaDatiClimatici has run: the synchronised choosers reload the
+// record on each step of their cascade, and this keeps that cascade measurable.
+inline int caricamentiClimatici = 0;
+
+// The town choice (windows library): loads the record of numLocalita and shows it in
+// the climate table and the calculation windows, which are loaded if needed.
+void scegliLocalita();
+
 } // namespace ModKorvel

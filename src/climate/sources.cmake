@@ -1,5 +1,7 @@
 # Files of this folder (paths relative to src/).
 list(APPEND KORVEL_CORE_SOURCES
+  climate/datiClimatici.cpp
+  climate/tabellaLocalita.cpp
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
   climate/tabella.cpp
