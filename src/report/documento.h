@@ -1,0 +1,254 @@
+#pragma once
+// The document layer the reports write into, in place of a word processor.
+//
+// An Applicazione is what a report starts: it owns its documents and, once made
+// visible, a window where the user watches the document grow and which stays open
+// afterwards (save as DOCX or PDF, print, open in the desktop's word processor).
+// The window belongs to the windows library: it installs a factory with
+// impostaFabbricaFinestre() at start. Without a factory (core tests, benchmarks) an
+// application simply has no window.
+//
+// A Documento keeps its own model of paragraphs and tables (blocchi()); the
+// QTextDocument used for the page count, the PDF, the print and the screen is
+// rendered from the model only when asked for, so writing thousands of cells stays
+// cheap. The DOCX writer (report/docx.h) writes the same model.
+//
+// Positions follow the reports' conventions: everything is appended at the end of the
+// document. The document always ends with a paragraph (the "last paragraph"); text
+// typed at the selection, and the text set on a kept paragraph, go into it. In a text,
+// character 13 (or a line feed, or CR LF) ends a paragraph, character 12 starts a new
+// page, character 11 breaks the line, a tab stays a tab; other control characters and
+// characters that XML 1.0 does not allow are dropped.
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <variant>
+#include <vector>
+
+class QPagedPaintDevice;
+class QTextDocument;
+
+namespace documento {
+
+// Paragraph alignment, numbered as the reports number it.
+enum class Allineamento { Sinistra = 0, Centro = 1, Destra = 2, Giustificato = 3 };
+
+// The bold value that toggles bold instead of setting it.
+inline constexpr int wdToggle = 9999998;
+
+// Page and margins shared by the page count, the PDF, the print and the DOCX file.
+inline constexpr double larghezzaPaginaMm = 210.0;
+inline constexpr double altezzaPaginaMm = 297.0;
+inline constexpr double marginePaginaMm = 20.0;
+
+struct Carattere {
+    QString nome = QStringLiteral("Times New Roman");
+    double dimensione = 12.0; // points
+    bool grassetto = false;
+    bool operator==(const Carattere&) const = default;
+};
+
+// A run of text in one font. testo holds no paragraph end and no page break; it may
+// hold '\t' and '\v' (line break).
+struct Sequenza {
+    QString testo;
+    Carattere carattere;
+};
+
+struct Capoverso {
+    std::vector<Sequenza> sequenze;
+    Allineamento allineamento = Allineamento::Sinistra;
+    bool nuovaPagina = false; // starts on a new page
+    Carattere marca;          // font of the paragraph mark: the height of an empty paragraph
+    QString testo() const;    // the runs' text joined
+    bool vuoto() const;
+};
+
+// A table. Cells are kept row by row; a cell's text may hold '\n' (paragraph end
+// inside the cell), '\t' and '\v'.
+struct Griglia {
+    int righe = 0;
+    int colonne = 0;
+    std::vector<QString> celle;
+    Carattere carattere;                    // font of the whole table
+    std::vector<Allineamento> allineamenti; // one per column
+    bool formattata = false;                // the automatic format has been applied
+    QString& cella(int riga, int colonna) { return celle[std::size_t((riga - 1) * colonne + (colonna - 1))]; }
+    const QString& cella(int riga, int colonna) const { return celle[std::size_t((riga - 1) * colonne + (colonna - 1))]; }
+};
+
+using Blocco = std::variant<Capoverso, Griglia>;
+
+// Result of an operation that can fail: empty text on success, else the reason (Italian).
+struct Esito {
+    QString errore;
+    bool ok() const { return errore.isEmpty(); }
+    explicit operator bool() const { return ok(); }
+    static Esito riuscito() { return {}; }
+    static Esito fallito(const QString& motivo) { return Esito{motivo}; }
+};
+
+class Documento;
+
+// A paragraph added at the end of a document, kept by the report that added it.
+// It stands for the document's last paragraph: a text set on it replaces the text of
+// that paragraph, so a text ending with a paragraph end leaves the next text to land
+// after it, and after anything (tables too) added meanwhile.
+class Paragrafo {
+public:
+    Paragrafo() = default;
+    bool valido() const { return bool(doc_); }
+    Esito impostaDimensione(double punti); // Range.Font.Size
+    Esito impostaTesto(const QString& testo); // Range.Text
+private:
+    friend class Documento;
+    explicit Paragrafo(std::shared_ptr<Documento> doc) : doc_(std::move(doc)) {}
+    std::shared_ptr<Documento> doc_;
+};
+
+// A table of a document, by its position among the document's tables (from 1).
+class Tabella {
+public:
+    Tabella() = default;
+    bool valida() const { return bool(doc_); }
+    int indice() const { return indice_; }
+    int righe() const;
+    int colonne() const;
+    Esito impostaDimensione(double punti);          // Range.Font.Size
+    Esito scriviCella(int riga, int colonna, const QString& testo); // Cell(r, c).Range.Text
+    QString cella(int riga, int colonna) const;
+    // AutoFormat: every format number gives the program's one look (shaded bold
+    // header row, marked first column, thin borders, columns fitted to their content).
+    Esito formattaAutomatico(int formato = 9);
+    std::shared_ptr<Documento> documento() const { return doc_; }
+private:
+    friend class Documento;
+    Tabella(std::shared_ptr<Documento> doc, int indice) : doc_(std::move(doc)), indice_(indice) {}
+    const Griglia* griglia() const;
+    std::shared_ptr<Documento> doc_;
+    int indice_ = 0;
+};
+
+class Documento : public QObject, public std::enable_shared_from_this<Documento> {
+    Q_OBJECT
+public:
+    Documento();
+    ~Documento() override;
+
+    // Title of the document's window ("Documento 1", ... until a report names it).
+    QString titolo() const { return titolo_; }
+    void impostaTitolo(const QString& titolo);
+
+    // The model, top to bottom; never empty, always ending with a paragraph.
+    const std::vector<Blocco>& blocchi() const { return blocchi_; }
+    int numeroTabelle() const { return int(tabelle_.size()); }
+    const Griglia* griglia(int indice) const; // from 1; nullptr when absent
+
+    // Paragraphs.Add at the end of the document.
+    Paragrafo aggiungiParagrafo();
+    // Tables.Add at the end of the document; the table takes the font in force there.
+    // Rows from 1 to 32767, columns from 1 to 63.
+    std::optional<Tabella> aggiungiTabella(int righe, int colonne, Esito* esito = nullptr);
+    std::optional<Tabella> tabella(int indice, Esito* esito = nullptr);
+
+    // Typing at the end of the document (the selection's insertion point).
+    Carattere carattereCorrente() const { return corrente_; }
+    void impostaNomeCarattere(const QString& nome);
+    void impostaDimensione(double punti);
+    // 0 off, any other value on, wdToggle toggles.
+    void impostaGrassetto(int valore);
+    void scrivi(const QString& testo);
+
+    // Alignment of every paragraph and every table cell.
+    void allineaTutto(Allineamento allineamento);
+    Esito allineaColonna(int tabella, int colonna, Allineamento allineamento);
+
+    // The document laid out on A4 with the file's margins, and its page count.
+    std::optional<int> contaPagine(Esito* esito = nullptr);
+    // The laid-out document (rendered again after each change); owned by the document.
+    QTextDocument* impaginato();
+    // A fresh rendering for the screen: no page size, the page's text width.
+    std::unique_ptr<QTextDocument> rendiPerSchermo() const;
+    // Text width of a page, in pixels at the given resolution.
+    static double larghezzaTesto(double dpi);
+
+    // Writes the pages on a paged device (PDF writer, printer); the device's page
+    // should be A4 without margins (the margins are in the pages).
+    Esito stampa(QPagedPaintDevice* dispositivo);
+    // Atomic saves: an existing file is replaced only when the new one is complete.
+    Esito salvaDocx(const QString& nomeFile) const;
+    Esito salvaPdf(const QString& nomeFile);
+
+    // Grows with every change; the window compares it to know when to refresh.
+    quint64 versione() const { return versione_; }
+
+signals:
+    void cambiato();
+
+private:
+    friend class Paragrafo;
+    friend class Tabella;
+    Capoverso& ultimo();
+    void nuovoCapoverso();
+    void aggiungiTesto(const QString& testo);
+    void modificato();
+    Griglia* grigliaModificabile(int indice);
+
+    QString titolo_;
+    std::vector<Blocco> blocchi_;
+    std::vector<std::size_t> tabelle_; // positions in blocchi_ of the tables, in order
+    Carattere corrente_;
+    quint64 versione_ = 0;
+    std::unique_ptr<QTextDocument> impaginato_;
+    quint64 versioneImpaginato_ = ~quint64(0);
+};
+
+class Applicazione;
+using FabbricaFinestre = std::function<void(const std::shared_ptr<Applicazione>&)>;
+// Installed by the windows library at start; called when an application first
+// becomes visible, to give it its window.
+void impostaFabbricaFinestre(FabbricaFinestre fabbrica);
+
+// What a report starts: a new application each time.
+class Applicazione : public std::enable_shared_from_this<Applicazione> {
+public:
+    static std::shared_ptr<Applicazione> nuova();
+
+    bool visibile() const { return visibile_; }
+    // Making it visible the first time opens its window (when a factory is installed).
+    void impostaVisibile(bool visibile);
+
+    // Documents.Add: a new blank document, the active one.
+    std::shared_ptr<Documento> aggiungiDocumento();
+    int numeroDocumenti() const { return int(documenti_.size()); }
+    std::shared_ptr<Documento> documento(int indice) const; // from 1
+    std::shared_ptr<Documento> documentoAttivo() const;
+
+    // The selection of the active document: the end of the document, or the whole
+    // document (selezionaTutto), or one column of one table (selezionaColonna).
+    // Typing always goes to the end of the document.
+    Esito selezionaTutto();
+    Esito selezionaColonna(int tabella, int colonna);
+    Esito allineaSelezione(Allineamento allineamento);
+    void rilasciaSelezione(); // back to the end of the document
+
+private:
+    Applicazione() = default;
+    std::vector<std::shared_ptr<Documento>> documenti_;
+    bool visibile_ = false;
+    bool finestraAperta_ = false;
+    struct Selezione {
+        enum Tipo { Fine, Tutto, Colonna } tipo = Fine;
+        int tabella = 0;
+        int colonna = 0;
+    } selezione_;
+};
+
+// The font the document names, as the screen and the page count use it: "Century
+// Gothic" is drawn with its metric-alike URW Gothic. Installed once, idempotent.
+void installaSostituzioniCaratteri();
+
+} // namespace documento
