@@ -32,6 +32,7 @@ private:
         int left = 0, top = 0, width = 0, height = 0;
     };
     void GetInitialPositions();
+    bool nuoviControlli() const;
 
     QPointer<Finestra> sourceForm_;
     int scalaLarghezza_ = 0;

@@ -1,18 +1,468 @@
 #include "shell/corniceFinestra.h"
 
+#include "climate/tabella.h"
+#include "cover/frontespizio.h"
+#include "detailed/dettagliato.h"
+#include "detailed/risdettagliato.h"
+#include "feasibility/fattib.h"
+#include "feasibility/risultati.h"
+#include "help/frmTip.h"
+#include "help/guidadettagliato.h"
+#include "help/guidafattib.h"
+#include "help/guidafrontespizio.h"
+#include "help/guidarisdettagliato.h"
+#include "help/guidarisultati.h"
+#include "help/guidatabella.h"
+#include "help/guidatrasmitt.h"
+#include "help/informa.h"
+#include "help/sommario.h"
+#include "help/supportoclienti.h"
 #include "platform/controlli.h"
+#include "platform/messaggi.h"
+#include "shell/ModKorvel.h"
+#include "shell/immagini.h"
+#include "shell/menu.h"
+#include "shell/uscita.h"
+#include "transmittance/trasmitt.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+using piattaforma::ColoreRGB;
+using piattaforma::RGB;
+
+namespace {
+
+constexpr ColoreRGB grigioRiposante = 0xC0C0C0;
+constexpr ColoreRGB coloreDiProgetto = RGB(128, 128, 128);
+
+// Design positions of the frame's controls (twips).
+constexpr int altezzaBarra = 420;
+constexpr int topPulsanti = 5760;
+constexpr int larghezzaPulsante = 1095;
+constexpr int altezzaPulsante = 375;
+
+const QString& titoli(int k)
+{
+    static const QString nomi[] = {
+        QString(),
+        QStringLiteral("Menu"),
+        QStringLiteral("Dati climatici"),
+        QStringLiteral("Trasmittanza"),
+        QStringLiteral("Calcolo di fattibilità"),
+        QStringLiteral("Risultati"),
+        QStringLiteral("Calcolo dettagliato"),
+        QStringLiteral("Risultati dettagliati"),
+        QStringLiteral("Frontespizio"),
+    };
+    return nomi[(k >= 1 && k <= 8) ? k : 0];
+}
+
+// The working window K (2..8), loaded if needed, not shown.
+FinestraLavoro& finestraLavoro(int k)
+{
+    switch (k) {
+    case 2: return finestra<tabella>();
+    case 3: return finestra<trasmitt>();
+    case 4: return finestra<fattib>();
+    case 5: return finestra<risultati>();
+    case 6: return finestra<dettagliato>();
+    case 7: return finestra<risdettagliato>();
+    default: return finestra<frontespizio>();
+    }
+}
+
+bool eFrontespizio(int k) { return k == 8; }
+
+} // namespace
+
+void mostraFinestraNumero(int k)
+{
+    if (k == 1)
+        mostra<menu>();
+    else if (k >= 2 && k <= 8)
+        finestraLavoro(k).Show();
+}
+
+// ---- tables by window number ----
+
+QString FinestraLavoro::titoloFinestra(int k) { return titoli(k); }
+
+QString FinestraLavoro::filtroElimina(int k)
+{
+    const QString tutti = QStringLiteral("Tutti i file (*.*)|*.*|");
+    switch (k) {
+    case 3: return tutti + QStringLiteral("File Korvel-trasm- | Korvel-trasm-*");
+    case 4: return tutti + QStringLiteral("File Korvel-fattib- | Korvel-fattib-*");
+    case 6: return tutti + QStringLiteral("File Korvel-dett- | Korvel-dett-*");
+    case 8: return tutti + QStringLiteral("File Korvel-front- | Korvel-front-*");
+    default: return QString();
+    }
+}
+
+QStringList FinestraLavoro::righeAiuto(int k)
+{
+    auto calcolo = [](const QString& prima) {
+        return QStringList{
+            prima,
+            QStringLiteral("- o inserire i dati seguendo le indicazioni nella casella gialla in basso;"),
+            QStringLiteral("- cliccare nelle caselle di opzione ove esistenti;"),
+            QStringLiteral("- scegliere i valori con le barre di scorrimento verticali, ove esistenti;"),
+            QStringLiteral("- altrimenti digitare direttamente i dati nelle caselle bianche;"),
+            QStringLiteral("- effettuare il controllo dei dati immessi cliccando sul tasto ABC;"),
+            QStringLiteral("- visualizzare i risultati cliccando sul tasto Risultati."),
+        };
+    };
+    switch (k) {
+    case 2:
+        return {
+            QStringLiteral("- Visualizzare le località successive con la barra di scorrimento verticale;"),
+            QStringLiteral("- evidenziare i dati spostando il mouse sul numero del mese;"),
+            QStringLiteral("- stampare la tabella o passare alla finestra di calcolo."),
+        };
+    case 3:
+        return {
+            QStringLiteral("- Aprire un file archiviato per prelevare i dati;"),
+            QStringLiteral("- o digitarli seguendo le indicazioni della casella gialla posta in basso;"),
+            QStringLiteral("- visualizzare gli elementi successivi con la barra di scorrimento verticale;"),
+            QStringLiteral("- effettuare i controlli dei dati cliccando sul tasto ABC."),
+        };
+    case 4:
+        return calcolo(QStringLiteral("- Aprire un file archiviato per prelevare i dati (Korvel-fattib-...);"));
+    case 5:
+        return {
+            QStringLiteral("- La finestra è principalmente di sola lettura;"),
+            QStringLiteral("- visualizzare le superfici successive dei pannelli con le relative barre di scorrimento verticali;"),
+            QStringLiteral("- evidenziare i risultati spostando il mouse sul numero della superficie corrispondente;"),
+            QStringLiteral("- modificare con l'apposita barra di scorrimento verticale il consumo d'acqua;"),
+            QStringLiteral("- modificare con l'apposita barra di scorrimento verticale la temperatura dell'acqua;"),
+            QStringLiteral("- modificare gli altri dati cliccando sul tasto Dati;"),
+            QStringLiteral("- procedere con la stampa cliccando sull'icona della stampante nella barra degli strumenti."),
+        };
+    case 6:
+        return calcolo(QStringLiteral("- Aprire un file archiviato per prelevare i dati (Korvel-dett-...);"));
+    case 7:
+        return {
+            QStringLiteral("- La finestra è principalmente di sola lettura;"),
+            QStringLiteral("- evidenziare le righe di dati passando con il puntatore del mouse sul numero d'ordine;"),
+            QStringLiteral("- visualizzare gli anni successivi con la barra di scorrimento verticale;"),
+            QStringLiteral("- modificare i dati cliccando sul tasto Dati;"),
+            QStringLiteral("- procedere con la stampa cliccando sull'icona della stampante nella barra degli strumenti."),
+        };
+    case 8:
+        return {
+            QStringLiteral("- Digitare o correggere i dati spostandosi con il tasto TAB, o con il mouse, nei campi;"),
+            QStringLiteral("- la data viene impostata in automatico, ma è modificabile;"),
+            QStringLiteral("- aprire un file archiviato per prelevare, eventualmente, i dati registrati (Korvel-front-...);"),
+            QStringLiteral("- non digitare dati più lunghi di 60 spazi;"),
+            QStringLiteral("- effettuare il controllo dei dati immessi cliccando sul tasto ABC."),
+        };
+    default:
+        return {};
+    }
+}
+
+QList<int> FinestraLavoro::ordineGrigio(int k)
+{
+    switch (k) {
+    case 2: return {2, 4, 3, 5, 6, 7, 8};
+    case 3: return {2, 3, 4, 5, 6, 7, 8};
+    case 4: return {4, 5, 2, 3, 6, 7, 8};
+    case 5: return {5, 4, 2, 3, 6, 7, 8};
+    case 7: return {6, 7, 5, 4, 2, 3, 8};
+    case 8: return {2, 4, 3, 5, 6, 7, 8};
+    default: return {}; // dettagliato offers no grey
+    }
+}
+
+QStringList FinestraLavoro::vociDisabilitate(int k)
+{
+    switch (k) {
+    case 2:
+        return {QStringLiteral("apri"), QStringLiteral("salva"), QStringLiteral("salvanome"),
+                QStringLiteral("controlla"), QStringLiteral("cancella")};
+    case 5:
+    case 7:
+        return {QStringLiteral("cancella")};
+    default:
+        return {};
+    }
+}
+
+QList<int> FinestraLavoro::pulsantiDisabilitati(int k)
+{
+    switch (k) {
+    case 2: return {1, 2, 3, 19, 20};
+    case 5:
+    case 7: return {20};
+    default: return {};
+    }
+}
+
+// ---- construction ----
 
 FinestraLavoro::FinestraLavoro(int numero) : numero_(numero)
 {
+    impostaDimensioniTwips(9600, 6825);
+    setBackColor(coloreDiProgetto);
+
+    switch (numero_) {
+    case 3: CommonDialog1.FileName = QStringLiteral("Korvel-trasm-"); break;
+    case 4: CommonDialog1.FileName = QStringLiteral("Korvel-fattib-"); break;
+    case 6: CommonDialog1.FileName = QStringLiteral("Korvel-dett-"); break;
+    case 8: CommonDialog1.FileName = QStringLiteral("Korvel-front-"); break;
+    default: break;
+    }
+
+    costruisciMenu();
+    costruisciBarra();
+
     passo = new Etichetta(area(), QStringLiteral("passo"));
+    posa(passo, 2400, 5640, 4695, 450);
+    passo->setWordWrap(true);
+    passo->setBackColor(QColor(255, 255, 0));
+    passo->setForeColor(QColor(0, 0, 0));
+    const bool diSolaLettura = numero_ == 2 || numero_ == 5 || numero_ == 7;
+    passo->setToolTip(diSolaLettura ? QStringLiteral("indicazioni sulle funzioni della finestra")
+                                    : QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
+
+    costruisciPulsanti();
 }
 
 FinestraLavoro::~FinestraLavoro() = default;
 
+QAction* FinestraLavoro::aggiungiVoce(QMenu* menu, const QString& nome, const QString& testo,
+                                      std::function<void()> azione)
+{
+    QAction* voce = menu->addAction(testo);
+    voce->setObjectName(nome);
+    connect(voce, &QAction::triggered, this, [azione = std::move(azione)] { azione(); });
+    voci_.insert(nome, voce);
+    return voce;
+}
+
+void FinestraLavoro::costruisciMenu()
+{
+    const int k = numero_;
+    const bool front = eFrontespizio(k);
+    barraMenu_ = new QMenuBar(this);
+    barraMenu_->setObjectName(QStringLiteral("qt_barraMenu"));
+    barraMenu_->setNativeMenuBar(false);
+
+    // File
+    QMenu* file = barraMenu_->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("file"));
+    aggiungiVoce(file, QStringLiteral("apri"), QStringLiteral("&Apri..."), [this] { apri_Click(); });
+    file->addSeparator();
+    aggiungiVoce(file, QStringLiteral("salva"), QStringLiteral("&Salva"), [this] { salva_Click(); });
+    aggiungiVoce(file, QStringLiteral("salvanome"), QStringLiteral("Salva con &nome..."), [this] { salvanome_Click(); });
+    file->addSeparator();
+    aggiungiVoce(file, QStringLiteral("eliminare"), QStringLiteral("&Elimina..."), [this] { eliminare_click(); });
+    file->addSeparator();
+    if (k == 2 || front) {
+        QMenu* stamp = file->addMenu(QStringLiteral("S&tampa"));
+        stamp->setObjectName(QStringLiteral("stamp"));
+        voci_.insert(QStringLiteral("stamp"), stamp->menuAction());
+        if (k == 2) {
+            aggiungiVoce(stamp, QStringLiteral("stampa"), QStringLiteral("dati della località &visualizzata"),
+                         [this] { stampa_Click(); });
+            aggiungiVoce(stamp, QStringLiteral("stampatutte"), QStringLiteral("dati di tutte le località &preimpostate"),
+                         [this] { stampatutte_click(); });
+        } else {
+            aggiungiVoce(stamp, QStringLiteral("solodati"), QStringLiteral("&solo dati finestra"),
+                         [this] { solodati_Click(); });
+            aggiungiVoce(stamp, QStringLiteral("stampatutto"), QStringLiteral("&intera elaborazione"),
+                         [this] { stampatutto_Click(); });
+        }
+    } else {
+        aggiungiVoce(file, QStringLiteral("stampa"), QStringLiteral("S&tampa dati finestra"), [this] { stampa_Click(); });
+    }
+    file->addSeparator();
+    aggiungiVoce(file, front ? QStringLiteral("esci") : QStringLiteral("usci"), QStringLiteral("Es&ci"),
+                 [] { esciProgramma(); });
+
+    // Modifica
+    QMenu* modif = barraMenu_->addMenu(QStringLiteral("&Modifica"));
+    modif->setObjectName(front ? QStringLiteral("modi") : QStringLiteral("modif"));
+    aggiungiVoce(modif, (k == 5 || k == 7) ? QStringLiteral("colora") : QStringLiteral("colorare"),
+                 QStringLiteral("&Colore di sfondo"), [this] { coloraSfondo(); });
+    modif->addSeparator();
+    aggiungiVoce(modif, front ? QStringLiteral("controllodat") : QStringLiteral("controlla"),
+                 QStringLiteral("Controllo &dati immessi"), [this] { controlla_Click(); });
+    modif->addSeparator();
+    aggiungiVoce(modif, QStringLiteral("cancella"), QStringLiteral("C&ancella dati finestra"), [this] { cancella_click(); });
+
+    // Visualizza
+    QMenu* visu = barraMenu_->addMenu(QStringLiteral("&Visualizza"));
+    visu->setObjectName(QStringLiteral("visu"));
+    for (int j = 1; j <= 8; ++j) {
+        QString testo = QStringLiteral("Finestra ") + titoli(j);
+        if (j == 4 && (k == 5 || k == 7))
+            testo = QStringLiteral("finestra Calcolo di fattibilità");
+        if (j == 6 && k == 6)
+            testo = QStringLiteral("Finestra  Calcolo dettagliato");
+        QAction* voce = aggiungiVoce(visu, QStringLiteral("fin%1").arg(j), testo, [this, j] { fin_Click(j); });
+        voce->setData(j);
+        if (j == k) {
+            voce->setCheckable(true);
+            voce->setChecked(true);
+            // A click must not take the mark away.
+            connect(voce, &QAction::toggled, voce, [voce] { voce->setChecked(true); });
+        }
+        if (j == 1 || j == 3 || j == 5 || j == 7)
+            visu->addSeparator();
+    }
+
+    // ?
+    QMenu* inter = barraMenu_->addMenu(QStringLiteral("&?"));
+    inter->setObjectName(front ? QStringLiteral("help") : QStringLiteral("inter"));
+    aggiungiVoce(inter, QStringLiteral("guida"), QStringLiteral("&Guida in linea"), [] { mostra<sommario>(); });
+    aggiungiVoce(inter, front ? QStringLiteral("sugger") : QStringLiteral("suggerimenti"),
+                 QStringLiteral("&Suggerimenti..."), [] { mostra<frmTip>(); });
+    inter->addSeparator();
+    aggiungiVoce(inter, QStringLiteral("supporto"), QStringLiteral("Supporto &prodotto"), [] { mostra<supportoclienti>(); });
+    inter->addSeparator();
+    aggiungiVoce(inter, QStringLiteral("informazioni"), QStringLiteral("&Informazioni su Korvel"), [] { mostra<informa>(); });
+
+    // The right-hand entry: a plain entry, pushed to the right end of the bar.
+    const QString testoFinestra = QStringLiteral("Fi&nestra n.%1 di 8").arg(k);
+    auto* finestraVoce = new QAction(testoFinestra, this);
+    finestraVoce->setObjectName(QStringLiteral("finestra"));
+    connect(finestraVoce, &QAction::triggered, this, [this] { mostraGuidaFinestra(); });
+    voci_.insert(QStringLiteral("finestra"), finestraVoce);
+    auto* destra = new QToolButton(barraMenu_);
+    destra->setObjectName(QStringLiteral("qt_finestra"));
+    destra->setText(testoFinestra);
+    destra->setAutoRaise(true);
+    destra->setFocusPolicy(Qt::NoFocus);
+    connect(destra, &QToolButton::clicked, finestraVoce, &QAction::trigger);
+    barraMenu_->setCornerWidget(destra, Qt::TopRightCorner);
+
+    for (const QString& nome : vociDisabilitate(k))
+        if (QAction* voce = voci_.value(nome))
+            voce->setEnabled(false);
+
+    impostaMenuBar(barraMenu_);
+}
+
+void FinestraLavoro::costruisciBarra()
+{
+    static const char* const suggerimenti[] = {
+        nullptr,
+        "apri file",
+        "salva file",
+        "elimina file",
+        "stampa dati finestra",
+        "visualizza finestra 'Menu'",
+        "visualizza finestra 'Dati climatici'",
+        "visualizza finestra 'Trasmittanza'",
+        "visualizza finestra 'Calcolo di fattibilità'",
+        "visualizza finestra 'Risultati'",
+        "visualizza finestra 'Calcolo dettagliato'",
+        "visualizza finestra 'Risultati dettagliati'",
+        "visualizza finestra 'Frontespizio'",
+        "colore di sfondo",
+        "guida in linea",
+        "suggerimenti",
+        "supporto prodotto",
+        "informazioni su Korvel",
+        nullptr,
+        "controllo dati immessi",
+        "cancella dati finestra",
+        "uscita da Korvel",
+    };
+    static const char* const chiavi[] = {nullptr, "apri", "salva", "eliminare"};
+
+    Toolbar1 = new QToolBar(area());
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setIconSize(QSize(18, 18));
+    // The toolbar keeps the system's colour whatever the window's background.
+    QPalette tavolozza = Toolbar1->palette();
+    tavolozza.setColor(QPalette::Window, tavolozza.color(QPalette::Window));
+    tavolozza.setColor(QPalette::Button, tavolozza.color(QPalette::Button));
+    Toolbar1->setPalette(tavolozza);
+    Toolbar1->setAutoFillBackground(true);
+    posa(Toolbar1, 0, 0, 9600, altezzaBarra);
+    controlli::impostaTag(Toolbar1, QStringLiteral("@W"));
+
+    const QList<int> disabilitati = pulsantiDisabilitati(numero_);
+    for (int i = 1; i <= 21; ++i) {
+        QAction* pulsante = nullptr;
+        if (i == 18) {
+            pulsante = Toolbar1->addSeparator();
+        } else {
+            pulsante = Toolbar1->addAction(immagini::iconaBarra(i), QString());
+            QString suggerimento = QString::fromUtf8(suggerimenti[i]);
+            if (i == 4 && eFrontespizio(numero_))
+                suggerimento = QStringLiteral("stampa intera relazione");
+            pulsante->setToolTip(suggerimento);
+            pulsante->setText(suggerimento);
+            if (i <= 3)
+                pulsante->setData(QString::fromLatin1(chiavi[i]));
+            connect(pulsante, &QAction::triggered, this, [this, i] { Toolbar1_ButtonClick(i); });
+        }
+        pulsante->setProperty("indice", i);
+        pulsante->setEnabled(!disabilitati.contains(i));
+        pulsanti_[size_t(i)] = pulsante;
+    }
+}
+
+void FinestraLavoro::costruisciPulsanti()
+{
+    const bool front = eFrontespizio(numero_);
+    esco = new Pulsante(area(), front ? QStringLiteral("cmdesci") : QStringLiteral("esco"),
+                        front ? QStringLiteral("US&CITA") : QStringLiteral("&USCITA"));
+    aiuto = new Pulsante(area(), QStringLiteral("aiuto"), QStringLiteral("&AIUTO"));
+    guidainlinea = new Pulsante(area(), QStringLiteral("guidainlinea"), QStringLiteral("&Guida in linea"));
+    if (numero_ == 2 || numero_ == 3)
+        men = new Pulsante(area(), QStringLiteral("men"), QStringLiteral("M&enu"));
+
+    posa(aiuto, 120, topPulsanti, larghezzaPulsante, altezzaPulsante);
+    posa(guidainlinea, 1260, topPulsanti, larghezzaPulsante + 60, altezzaPulsante);
+    posa(esco, 8280, topPulsanti, larghezzaPulsante, altezzaPulsante);
+    if (men)
+        posa(men, 7200, topPulsanti, larghezzaPulsante, altezzaPulsante);
+
+    if (front) {
+        esco->setIcon(immagini::iconaPulsante(immagini::Uscita));
+        aiuto->setIcon(immagini::iconaPulsante(immagini::Aiuto));
+        guidainlinea->setIcon(immagini::iconaPulsante(immagini::Guida));
+    } else {
+        esco->setToolTip(QStringLiteral("cliccare per uscire da Korvel"));
+        aiuto->setToolTip(QStringLiteral("cliccare per visualizzare l'aiuto in linea"));
+        guidainlinea->setToolTip((numero_ == 4 || numero_ == 6)
+                                     ? QStringLiteral("cliccare per visualizzare gli Argomenti della guida")
+                                     : QStringLiteral("cliccare per visualizzare il Sommario della guida"));
+    }
+    if (men)
+        men->setToolTip(QStringLiteral("cliccare per visualizzare la finestra Menu"));
+
+    connect(esco, &Pulsante::Click, this, [] { esciProgramma(); });
+    connect(aiuto, &Pulsante::Click, this, [this] { mostraAiuto(); });
+    connect(guidainlinea, &Pulsante::Click, this, [] { mostra<sommario>(); });
+    if (men)
+        connect(men, &Pulsante::Click, this, [] { mostra<menu>(); });
+}
+
+QAction* FinestraLavoro::pulsanteBarra(int indice) const
+{
+    return (indice >= 1 && indice <= 21) ? pulsanti_[size_t(indice)] : nullptr;
+}
+
+QAction* FinestraLavoro::voce(const QString& nome) const { return voci_.value(nome); }
+
+// ---- background colour ----
+
 piattaforma::ColoreRGB FinestraLavoro::BackColor() const
 {
     const QColor c = palette().color(QPalette::Window);
-    return piattaforma::RGB(c.red(), c.green(), c.blue());
+    return RGB(c.red(), c.green(), c.blue());
 }
 
 void FinestraLavoro::setBackColor(piattaforma::ColoreRGB colore)
@@ -21,7 +471,126 @@ void FinestraLavoro::setBackColor(piattaforma::ColoreRGB colore)
     p.setColor(QPalette::Window, QColor(piattaforma::rossoDi(colore), piattaforma::verdeDi(colore), piattaforma::bluDi(colore)));
     setPalette(p);
     setAutoFillBackground(true);
+    // The menu bar keeps the system's colour.
+    if (barraMenu_) {
+        QPalette sistema = barraMenu_->palette();
+        sistema.setColor(QPalette::Window, QApplication::palette(barraMenu_).color(QPalette::Window));
+        barraMenu_->setPalette(sistema);
+    }
 }
+
+void FinestraLavoro::coloraSfondo()
+{
+    if (numero_ != 6 && BackColor() != grigioRiposante) {
+        const int risposta = piattaforma::msgBox(QStringLiteral("Colori uguali e riposanti (grigio) per tutte le finestre?"),
+                                                 piattaforma::vbYesNo, ModKorvel::titoloColore);
+        if (risposta != piattaforma::vbNo) {
+            // Windows not loaded are loaded here and stay hidden.
+            for (int k : ordineGrigio(numero_))
+                finestraLavoro(k).setBackColor(grigioRiposante);
+            return;
+        }
+    }
+    CommonDialog1.Flags = 1;
+    CommonDialog1.Color = BackColor();
+    if (!CommonDialog1.ShowColor())
+        return;
+    ModKorvel::coloreSfondo = CommonDialog1.Color;
+    setBackColor(ModKorvel::coloreSfondo);
+}
+
+// ---- navigation and help ----
+
+void FinestraLavoro::mostraFinestra(int k) { mostraFinestraNumero(k); }
+
+void FinestraLavoro::fin_Click(int k)
+{
+    if (k == numero_)
+        chiediGuidaFinestra();
+    else
+        mostraFinestra(k);
+}
+
+void FinestraLavoro::chiediGuidaFinestra()
+{
+    const QString testo = QStringLiteral("E' questa la finestra '") + titoli(numero_)
+        + QStringLiteral("': si vuole la guida della finestra?");
+    if (piattaforma::msgBox(testo, piattaforma::vbYesNo + piattaforma::vbQuestion, ModKorvel::titoloAiuto) == piattaforma::vbNo)
+        return;
+    mostraGuidaFinestra();
+}
+
+void FinestraLavoro::mostraGuidaFinestra()
+{
+    switch (numero_) {
+    case 2: mostra<guidatabella>(); break;
+    case 3: mostra<guidatrasmitt>(); break;
+    case 4: mostra<guidafattib>(); break;
+    case 5: mostra<guidarisultati>(); break;
+    case 6: mostra<guidadettagliato>(); break;
+    case 7: mostra<guidarisdettagliato>(); break;
+    case 8: mostra<guidafrontespizio>(); break;
+    default: break;
+    }
+}
+
+QStringList FinestraLavoro::righeAiuto() const { return righeAiuto(numero_); }
+
+void FinestraLavoro::mostraAiuto()
+{
+    piattaforma::msgBox(righeAiuto().join(QChar(13)), piattaforma::vbInformation, ModKorvel::titoloAiuto);
+}
+
+// ---- deletion ----
+
+void FinestraLavoro::eliminare_click()
+{
+    switch (numero_) {
+    case 2:
+    case 5: finestra<fattib>().eliminare_click(); break;
+    case 7: finestra<dettagliato>().eliminare_click(); break;
+    default: eliminaFile(); break;
+    }
+}
+
+void FinestraLavoro::eliminaFile()
+{
+    CommonDialog1.Filter = filtroElimina(numero_);
+    CommonDialog1.FilterIndex = 2;
+    CommonDialog1.DialogTitle = ModKorvel::titoloElimina;
+    if (!CommonDialog1.ShowOpen())
+        return;
+    // No confirmation and no report: a file that cannot go stays where it is.
+    if (!CommonDialog1.FileName.isEmpty())
+        QFile::remove(CommonDialog1.FileName);
+}
+
+// ---- toolbar ----
+
+void FinestraLavoro::Toolbar1_ButtonClick(int indice)
+{
+    const QAction* pulsante = pulsanteBarra(indice);
+    if (!pulsante || !pulsante->isEnabled())
+        return;
+    switch (indice) {
+    case 1: apri_Click(); break;
+    case 2: salva_Click(); break;
+    case 3: eliminare_click(); break;
+    case 4: stampa_Click(); break;
+    case 5: case 6: case 7: case 8: case 9: case 10: case 11: case 12: fin_Click(indice - 4); break;
+    case 13: coloraSfondo(); break;
+    case 14: mostra<sommario>(); break;
+    case 15: mostra<frmTip>(); break;
+    case 16: mostra<supportoclienti>(); break;
+    case 17: mostra<informa>(); break;
+    case 19: controlla_Click(); break;
+    case 20: cancella_click(); break;
+    case 21: esciProgramma(); break;
+    default: break;
+    }
+}
+
+// ---- load, resize, unload ----
 
 void FinestraLavoro::preparaFinestra()
 {
@@ -29,6 +598,8 @@ void FinestraLavoro::preparaFinestra()
     resize_->setSourceForm(this);
     resize_->SizeFormToScreen(75);
     impostaDimensioniTwips(9600, 6825);
+    // A hidden window gets its resize event only when shown: lay out now.
+    resize_->ResizeControls();
 }
 
 void FinestraLavoro::Form_Resize()

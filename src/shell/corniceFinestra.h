@@ -3,14 +3,26 @@
 // Window menu, help entries, background colour, delete dialog, quick help, exit and
 // resize hooks. A working window derives from FinestraLavoro, passes its number K
 // (2..8) and overrides the operations it serves; an operation it does not override
-// does nothing.
+// does nothing. Everything that differs from window to window (entry names and
+// captions, disabled entries and buttons, filters, quick help, grey order) comes
+// from one table keyed by K, so a window gets its frame just by deriving.
+//
+// The frame is built by the constructor, before the window's own controls, so the
+// frame's controls (Toolbar1, passo, esco, aiuto, guidainlinea, men) exist when the
+// window's constructor or Form_Load runs; a window may move them with posa().
 #include "platform/dialoghi.h"
 #include "platform/finestra.h"
 #include "shell/clsResize.h"
 
+#include <QHash>
+#include <QStringList>
+#include <array>
 #include <memory>
 
 class Etichetta;
+class Pulsante;
+class QAction;
+class QMenuBar;
 class QToolBar;
 
 class FinestraLavoro : public Finestra {
@@ -23,27 +35,80 @@ public:
 
     int numeroFinestra() const { return numero_; }
 
-    // Background colour (red in the lowest byte).
+    // Title of window K (1..8) as entries, tooltips and questions name it.
+    static QString titoloFinestra(int k);
+
+    // Background colour (red in the lowest byte). Design value RGB(128, 128, 128).
     piattaforma::ColoreRGB BackColor() const;
     void setBackColor(piattaforma::ColoreRGB colore);
 
     // The window's dialog control, shared by its open, save, delete and colour.
+    // Its FileName starts as the window's file prefix ("Korvel-fattib-", ...).
     piattaforma::CommonDialog CommonDialog1;
     // The hint label at the bottom of the window.
     Etichetta* passo = nullptr;
 
+    // Frame buttons. In frontespizio `esco` is the button named "cmdesci" and the
+    // three show pictures; `men` exists only in tabella and trasmitt (else nullptr).
+    Pulsante* esco = nullptr;
+    Pulsante* aiuto = nullptr;
+    Pulsante* guidainlinea = nullptr;
+    Pulsante* men = nullptr;
+
+    // The toolbar (a control of the client area, at the top of the design layout).
+    QToolBar* Toolbar1 = nullptr;
+    // Toolbar button 1..21 (18 is the separator); nullptr outside that range.
+    QAction* pulsanteBarra(int indice) const;
+
+    // A menu entry by its name in this window ("apri", "usci" or "esci", "colorare"
+    // or "colora", "fin1".."fin8", "finestra", "stamp", ...); nullptr if it has none.
+    QAction* voce(const QString& nome) const;
+    QMenuBar* barraMenu() const { return barraMenu_; }
+
     // Window-specific operations reached from the menus and the toolbar.
+    // controlla_Click is also the menu entry "Controllo &dati immessi" of frontespizio
+    // (its controllaDati) and toolbar button 19 in every window.
     virtual void apri_Click() {}
     virtual void salva_Click() {}
     virtual void salvanome_Click() {}
-    virtual void eliminare_click() {}
+    // By default: tabella and risultati pass it on to fattib, risdettagliato to
+    // dettagliato; the others delete a file through their own dialog (eliminaFile).
+    virtual void eliminare_click();
     virtual void stampa_Click() {}
     virtual void controlla_Click() {}
     virtual void cancella_click() {}
+    // Print submenus: tabella's "dati di tutte le località &preimpostate",
+    // frontespizio's "&solo dati finestra" and "&intera elaborazione".
+    virtual void stampatutte_click() {}
+    virtual void solodati_Click() {}
+    virtual void stampatutto_Click() { stampa_Click(); }
+
+    // Lines of the window's quick help (aiuto); by default the frame's text for K.
+    virtual QStringList righeAiuto() const;
+
+    // Frame operations.
+    void mostraFinestra(int k);        // Visualizza entry / toolbar button 4 + k
+    void chiediGuidaFinestra();        // the window's own Visualizza entry
+    void mostraGuidaFinestra();        // the right-hand entry "finestra"
+    void fin_Click(int k);             // fin1..fin8: one of the two above
+    void coloraSfondo();               // Modifica "&Colore di sfondo", button 13
+    void eliminaFile();                // delete with the window's own dialog
+    void mostraAiuto();                // button aiuto
+    void Toolbar1_ButtonClick(int indice);
+
+    // The delete filter of window K ("" for the windows that pass deletion on).
+    static QString filtroElimina(int k);
+    // Quick-help lines of window K.
+    static QStringList righeAiuto(int k);
+    // The grey-for-all order of window K (numbers of the seven windows; empty: no grey).
+    static QList<int> ordineGrigio(int k);
+    // Names of the menu entries and numbers of the toolbar buttons disabled in window K.
+    static QStringList vociDisabilitate(int k);
+    static QList<int> pulsantiDisabilitati(int k);
 
 protected:
     // The load preamble: resize helper, 75 % of the screen, then the design size
-    // 9600 x 6825 twips; builds the frame's menus, toolbar, buttons and hint label.
+    // 9600 x 6825 twips.
     void preparaFinestra();
     void Form_Resize() override;
     void Form_Unload() override;
@@ -51,5 +116,17 @@ protected:
     std::unique_ptr<clsResize> resize_;
 
 private:
+    void costruisciMenu();
+    void costruisciBarra();
+    void costruisciPulsanti();
+    QAction* aggiungiVoce(class QMenu* menu, const QString& nome, const QString& testo,
+                          std::function<void()> azione);
+
     int numero_;
+    QMenuBar* barraMenu_ = nullptr;
+    QHash<QString, QAction*> voci_;
+    std::array<QAction*, 22> pulsanti_{};
 };
+
+// Shows window K (1..8) modeless, loading it first when needed.
+void mostraFinestraNumero(int k);

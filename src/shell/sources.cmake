@@ -10,4 +10,6 @@ list(APPEND KORVEL_WINDOWS_SOURCES
   shell/frmSplash.cpp
   shell/menu.cpp
   shell/avvio.cpp
+  shell/immagini.cpp
+  shell/uscita.cpp
 )

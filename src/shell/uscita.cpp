@@ -1,0 +1,79 @@
+#include "shell/uscita.h"
+
+#include "climate/tabella.h"
+#include "cover/frontespizio.h"
+#include "detailed/dettagliato.h"
+#include "detailed/risdettagliato.h"
+#include "feasibility/fattib.h"
+#include "feasibility/risultati.h"
+#include "help/frmTip.h"
+#include "help/guidaarchivio.h"
+#include "help/guidadettagliato.h"
+#include "help/guidafattib.h"
+#include "help/guidafrontespizio.h"
+#include "help/guidafunzionamento.h"
+#include "help/guidamenu.h"
+#include "help/guidarisdettagliato.h"
+#include "help/guidarisultati.h"
+#include "help/guidastampa.h"
+#include "help/guidatabella.h"
+#include "help/guidatrasmitt.h"
+#include "help/informa.h"
+#include "help/licenza.h"
+#include "help/manuale.h"
+#include "help/prodotti.h"
+#include "help/sommario.h"
+#include "help/supportoclienti.h"
+#include "platform/controlli.h"
+#include "platform/messaggi.h"
+#include "shell/ModKorvel.h"
+#include "shell/frmSplash.h"
+#include "shell/menu.h"
+#include "transmittance/trasmitt.h"
+
+void mostraMenu() { mostra<menu>(); }
+
+void proceduraVuota() {}
+
+void esciProgramma()
+{
+    using namespace ModKorvel;
+    const int risposta = piattaforma::msgBox(QStringLiteral("Vuoi uscire da ") + nomeProgramma + QStringLiteral("?"),
+                                             piattaforma::vbYesNo + piattaforma::vbQuestion + piattaforma::vbDefaultButton2,
+                                             nomeProgramma + QStringLiteral(": ") + sottotitolo);
+    if (risposta == piattaforma::vbNo)
+        return;
+
+    // Windows that are not loaded are skipped, never loaded by this.
+    Unica<menu>::scarica();
+    Unica<tabella>::scarica();
+    Unica<fattib>::scarica();
+    Unica<risultati>::scarica();
+    Unica<trasmitt>::scarica();
+    Unica<frontespizio>::scarica();
+    Unica<dettagliato>::scarica();
+    Unica<risdettagliato>::scarica();
+    Unica<sommario>::scarica();
+    Unica<manuale>::scarica();
+    Unica<guidaarchivio>::scarica();
+    Unica<guidastampa>::scarica();
+    Unica<guidamenu>::scarica();
+    Unica<guidatabella>::scarica();
+    Unica<guidatrasmitt>::scarica();
+    Unica<guidafattib>::scarica();
+    Unica<guidarisultati>::scarica();
+    Unica<guidadettagliato>::scarica();
+    Unica<guidarisdettagliato>::scarica();
+    Unica<guidafrontespizio>::scarica();
+    Unica<guidafunzionamento>::scarica();
+    Unica<frmTip>::scarica();
+    Unica<licenza>::scarica();
+    Unica<prodotti>::scarica();
+    Unica<supportoclienti>::scarica();
+    Unica<informa>::scarica();
+
+    frmSplash& titolo = finestra<frmSplash>();
+    titolo.MMControl1.setCommand(QStringLiteral("play"));
+    titolo.Show();
+    titolo.label[2]->setCaption(QStringLiteral("          elaborazione eseguita con"));
+}
