@@ -1,5 +1,6 @@
 # Files of this folder (paths relative to src/).
 list(APPEND KORVEL_CORE_SOURCES
+  feasibility/calcoloFattib.cpp
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
   feasibility/fattib.cpp
