@@ -1,4 +1,5 @@
 #pragma once
+// The tip of the day.
 #include "platform/finestra.h"
 
 class frmTip : public Finestra {

@@ -1,5 +1,9 @@
 #include "help/guidaarchivio.h"
 
-guidaarchivio::guidaarchivio() = default;
+guidaarchivio::guidaarchivio()
+{
+    setWindowTitle(QStringLiteral("Guida in linea"));
+    impostaDimensioniTwips(larghezzaGuida, altezzaGuida);
+}
 
-void guidaarchivio::Form_Load() {}
+void guidaarchivio::Form_Load() { preparaFinestraAiuto(larghezzaGuida, altezzaGuida, sinistraGuida); }

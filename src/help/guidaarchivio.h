@@ -1,7 +1,8 @@
 #pragma once
-#include "platform/finestra.h"
+// Help topic: the data files.
+#include "help/finestraAiuto.h"
 
-class guidaarchivio : public Finestra {
+class guidaarchivio : public FinestraAiuto {
     Q_OBJECT
 public:
     guidaarchivio();

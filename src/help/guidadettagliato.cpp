@@ -1,5 +1,9 @@
 #include "help/guidadettagliato.h"
 
-guidadettagliato::guidadettagliato() = default;
+guidadettagliato::guidadettagliato()
+{
+    setWindowTitle(QStringLiteral("Guida in linea"));
+    impostaDimensioniTwips(larghezzaGuida, altezzaGuida);
+}
 
-void guidadettagliato::Form_Load() {}
+void guidadettagliato::Form_Load() { preparaFinestraAiuto(larghezzaGuida, altezzaGuida, sinistraGuida); }

@@ -1,7 +1,8 @@
 #pragma once
-#include "platform/finestra.h"
+// Help topic: the detailed-calculation window.
+#include "help/finestraAiuto.h"
 
-class guidadettagliato : public Finestra {
+class guidadettagliato : public FinestraAiuto {
     Q_OBJECT
 public:
     guidadettagliato();

@@ -1,5 +1,9 @@
 #include "help/guidafattib.h"
 
-guidafattib::guidafattib() = default;
+guidafattib::guidafattib()
+{
+    setWindowTitle(QStringLiteral("Guida in linea"));
+    impostaDimensioniTwips(larghezzaGuida, altezzaGuida);
+}
 
-void guidafattib::Form_Load() {}
+void guidafattib::Form_Load() { preparaFinestraAiuto(larghezzaGuida, altezzaGuida, sinistraGuida); }

@@ -1,7 +1,8 @@
 #pragma once
-#include "platform/finestra.h"
+// Help topic: the feasibility window.
+#include "help/finestraAiuto.h"
 
-class guidafattib : public Finestra {
+class guidafattib : public FinestraAiuto {
     Q_OBJECT
 public:
     guidafattib();

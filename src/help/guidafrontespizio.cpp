@@ -1,5 +1,9 @@
 #include "help/guidafrontespizio.h"
 
-guidafrontespizio::guidafrontespizio() = default;
+guidafrontespizio::guidafrontespizio()
+{
+    setWindowTitle(QStringLiteral("Guida in linea"));
+    impostaDimensioniTwips(larghezzaGuida, altezzaGuida);
+}
 
-void guidafrontespizio::Form_Load() {}
+void guidafrontespizio::Form_Load() { preparaFinestraAiuto(larghezzaGuida, altezzaGuida, sinistraGuida); }

@@ -1,7 +1,8 @@
 #pragma once
-#include "platform/finestra.h"
+// Help topic: the cover-page window.
+#include "help/finestraAiuto.h"
 
-class guidafrontespizio : public Finestra {
+class guidafrontespizio : public FinestraAiuto {
     Q_OBJECT
 public:
     guidafrontespizio();

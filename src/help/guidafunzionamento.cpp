@@ -1,5 +1,9 @@
 #include "help/guidafunzionamento.h"
 
-guidafunzionamento::guidafunzionamento() = default;
+guidafunzionamento::guidafunzionamento()
+{
+    setWindowTitle(QStringLiteral("Guida in linea"));
+    impostaDimensioniTwips(larghezzaGuida, altezzaGuida);
+}
 
-void guidafunzionamento::Form_Load() {}
+void guidafunzionamento::Form_Load() { preparaFinestraAiuto(larghezzaGuida, altezzaGuida, sinistraGuida); }

@@ -1,7 +1,8 @@
 #pragma once
-#include "platform/finestra.h"
+// Help topic: how the program works.
+#include "help/finestraAiuto.h"
 
-class guidafunzionamento : public Finestra {
+class guidafunzionamento : public FinestraAiuto {
     Q_OBJECT
 public:
     guidafunzionamento();

@@ -1,5 +1,9 @@
 #include "help/guidamenu.h"
 
-guidamenu::guidamenu() = default;
+guidamenu::guidamenu()
+{
+    setWindowTitle(QStringLiteral("Guida in linea"));
+    impostaDimensioniTwips(larghezzaGuida, altezzaGuida);
+}
 
-void guidamenu::Form_Load() {}
+void guidamenu::Form_Load() { preparaFinestraAiuto(larghezzaGuida, altezzaGuida, sinistraGuida); }

@@ -1,7 +1,8 @@
 #pragma once
-#include "platform/finestra.h"
+// Help topic: the main menu.
+#include "help/finestraAiuto.h"
 
-class guidamenu : public Finestra {
+class guidamenu : public FinestraAiuto {
     Q_OBJECT
 public:
     guidamenu();

@@ -1,5 +1,9 @@
 #include "help/guidarisdettagliato.h"
 
-guidarisdettagliato::guidarisdettagliato() = default;
+guidarisdettagliato::guidarisdettagliato()
+{
+    setWindowTitle(QStringLiteral("Guida in linea"));
+    impostaDimensioniTwips(larghezzaGuida, altezzaGuida);
+}
 
-void guidarisdettagliato::Form_Load() {}
+void guidarisdettagliato::Form_Load() { preparaFinestraAiuto(larghezzaGuida, altezzaGuida, sinistraGuida); }

@@ -1,7 +1,8 @@
 #pragma once
-#include "platform/finestra.h"
+// Help topic: the detailed results window.
+#include "help/finestraAiuto.h"
 
-class guidarisdettagliato : public Finestra {
+class guidarisdettagliato : public FinestraAiuto {
     Q_OBJECT
 public:
     guidarisdettagliato();

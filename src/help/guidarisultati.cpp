@@ -1,5 +1,9 @@
 #include "help/guidarisultati.h"
 
-guidarisultati::guidarisultati() = default;
+guidarisultati::guidarisultati()
+{
+    setWindowTitle(QStringLiteral("Guida in linea"));
+    impostaDimensioniTwips(larghezzaGuida, altezzaGuida);
+}
 
-void guidarisultati::Form_Load() {}
+void guidarisultati::Form_Load() { preparaFinestraAiuto(larghezzaGuida, altezzaGuida, sinistraGuida); }

@@ -1,7 +1,8 @@
 #pragma once
-#include "platform/finestra.h"
+// Help topic: the feasibility results window.
+#include "help/finestraAiuto.h"
 
-class guidarisultati : public Finestra {
+class guidarisultati : public FinestraAiuto {
     Q_OBJECT
 public:
     guidarisultati();

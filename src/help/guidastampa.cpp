@@ -1,5 +1,9 @@
 #include "help/guidastampa.h"
 
-guidastampa::guidastampa() = default;
+guidastampa::guidastampa()
+{
+    setWindowTitle(QStringLiteral("Guida in linea"));
+    impostaDimensioniTwips(larghezzaGuida, altezzaGuida);
+}
 
-void guidastampa::Form_Load() {}
+void guidastampa::Form_Load() { preparaFinestraAiuto(larghezzaGuida, altezzaGuida, sinistraGuida); }

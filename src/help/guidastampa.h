@@ -1,7 +1,8 @@
 #pragma once
-#include "platform/finestra.h"
+// Help topic: printing.
+#include "help/finestraAiuto.h"
 
-class guidastampa : public Finestra {
+class guidastampa : public FinestraAiuto {
     Q_OBJECT
 public:
     guidastampa();

@@ -1,5 +1,9 @@
 #include "help/guidatabella.h"
 
-guidatabella::guidatabella() = default;
+guidatabella::guidatabella()
+{
+    setWindowTitle(QStringLiteral("Guida in linea"));
+    impostaDimensioniTwips(larghezzaGuida, altezzaGuida);
+}
 
-void guidatabella::Form_Load() {}
+void guidatabella::Form_Load() { preparaFinestraAiuto(larghezzaGuida, altezzaGuida, sinistraGuida); }

@@ -1,7 +1,8 @@
 #pragma once
-#include "platform/finestra.h"
+// Help topic: the climate-table window.
+#include "help/finestraAiuto.h"
 
-class guidatabella : public Finestra {
+class guidatabella : public FinestraAiuto {
     Q_OBJECT
 public:
     guidatabella();

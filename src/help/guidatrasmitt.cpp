@@ -1,5 +1,9 @@
 #include "help/guidatrasmitt.h"
 
-guidatrasmitt::guidatrasmitt() = default;
+guidatrasmitt::guidatrasmitt()
+{
+    setWindowTitle(QStringLiteral("Guida in linea"));
+    impostaDimensioniTwips(larghezzaGuida, altezzaGuida);
+}
 
-void guidatrasmitt::Form_Load() {}
+void guidatrasmitt::Form_Load() { preparaFinestraAiuto(larghezzaGuida, altezzaGuida, sinistraGuida); }

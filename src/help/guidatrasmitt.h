@@ -1,7 +1,8 @@
 #pragma once
-#include "platform/finestra.h"
+// Help topic: the transmittance window.
+#include "help/finestraAiuto.h"
 
-class guidatrasmitt : public Finestra {
+class guidatrasmitt : public FinestraAiuto {
     Q_OBJECT
 public:
     guidatrasmitt();

@@ -1,5 +1,11 @@
 #include "help/informa.h"
 
-informa::informa() = default;
+#include "shell/ModKorvel.h"
 
-void informa::Form_Load() {}
+informa::informa()
+{
+    impostaDimensioniTwips(6975, 4020);
+    setFixedSize(size());
+}
+
+void informa::Form_Load() { setWindowTitle(QStringLiteral("Informazioni su ") + ModKorvel::nomeProgramma); }

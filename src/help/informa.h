@@ -1,4 +1,5 @@
 #pragma once
+// The about window.
 #include "platform/finestra.h"
 
 class informa : public Finestra {

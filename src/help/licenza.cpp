@@ -1,5 +1,9 @@
 #include "help/licenza.h"
 
-licenza::licenza() = default;
+licenza::licenza()
+{
+    setWindowTitle(QStringLiteral("LICENZA D'USO"));
+    impostaDimensioniTwips(larghezzaGuida, altezzaGuida);
+}
 
-void licenza::Form_Load() {}
+void licenza::Form_Load() { preparaFinestraAiuto(larghezzaGuida, altezzaGuida, sinistraGuida); }

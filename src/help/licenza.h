@@ -1,7 +1,8 @@
 #pragma once
-#include "platform/finestra.h"
+// The terms of use.
+#include "help/finestraAiuto.h"
 
-class licenza : public Finestra {
+class licenza : public FinestraAiuto {
     Q_OBJECT
 public:
     licenza();

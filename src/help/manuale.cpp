@@ -1,5 +1,9 @@
 #include "help/manuale.h"
 
-manuale::manuale() = default;
+manuale::manuale()
+{
+    setWindowTitle(QStringLiteral("Guida in linea"));
+    impostaDimensioniTwips(9600, altezzaGuida);
+}
 
-void manuale::Form_Load() {}
+void manuale::Form_Load() { preparaFinestraAiuto(9600, altezzaGuida); }

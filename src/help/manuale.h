@@ -1,7 +1,8 @@
 #pragma once
-#include "platform/finestra.h"
+// The quick manual.
+#include "help/finestraAiuto.h"
 
-class manuale : public Finestra {
+class manuale : public FinestraAiuto {
     Q_OBJECT
 public:
     manuale();

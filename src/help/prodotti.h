@@ -1,7 +1,8 @@
 #pragma once
-#include "platform/finestra.h"
+// The price list.
+#include "help/finestraAiuto.h"
 
-class prodotti : public Finestra {
+class prodotti : public FinestraAiuto {
     Q_OBJECT
 public:
     prodotti();

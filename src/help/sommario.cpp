@@ -1,5 +1,11 @@
 #include "help/sommario.h"
 
-sommario::sommario() = default;
+#include "shell/ModKorvel.h"
 
-void sommario::Form_Load() {}
+sommario::sommario() { impostaDimensioniTwips(3975, altezzaGuida); }
+
+void sommario::Form_Load()
+{
+    preparaFinestraAiuto(3975, altezzaGuida);
+    setWindowTitle(ModKorvel::nomeProgramma + QStringLiteral(": guida in linea"));
+}

@@ -1,7 +1,8 @@
 #pragma once
-#include "platform/finestra.h"
+// The help contents.
+#include "help/finestraAiuto.h"
 
-class sommario : public Finestra {
+class sommario : public FinestraAiuto {
     Q_OBJECT
 public:
     sommario();

@@ -2,6 +2,7 @@
 list(APPEND KORVEL_CORE_SOURCES
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
+  help/finestraAiuto.cpp
   help/sommario.cpp
   help/manuale.cpp
   help/guidaarchivio.cpp

@@ -1,5 +1,10 @@
 #include "help/supportoclienti.h"
 
-supportoclienti::supportoclienti() = default;
+supportoclienti::supportoclienti()
+{
+    setWindowTitle(QStringLiteral("Servizi di supporto ai clienti"));
+    impostaDimensioniTwips(6975, 4020);
+    setFixedSize(size());
+}
 
 void supportoclienti::Form_Load() {}

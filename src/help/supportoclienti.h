@@ -1,4 +1,5 @@
 #pragma once
+// The product-support window.
 #include "platform/finestra.h"
 
 class supportoclienti : public Finestra {

@@ -5,7 +5,6 @@
 
 #include <QGuiApplication>
 #include <QLayout>
-#include <QResizeEvent>
 #include <QScreen>
 #include <cmath>
 
@@ -21,8 +20,15 @@ void aggiornaDisposizione(Finestra* finestra)
     if (!disposizione)
         return;
     disposizione->activate();
-    QResizeEvent evento(finestra->size(), finestra->size());
-    disposizione->widgetEvent(&evento);
+    QRect resto = finestra->rect();
+    if (QWidget* barra = disposizione->menuBar()) {
+        int altezza = barra->heightForWidth(resto.width());
+        if (altezza < 0)
+            altezza = barra->sizeHint().height();
+        barra->setGeometry(resto.left(), resto.top(), resto.width(), altezza);
+        resto.setTop(resto.top() + altezza);
+    }
+    disposizione->setGeometry(resto);
 }
 
 // The controls of a window: named descendants of its client area, in creation
