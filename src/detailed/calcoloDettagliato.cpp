@@ -16,11 +16,6 @@ QString rifiuto(const char* motivo)
     return QStringLiteral("Calcolo non eseguibile: ") + QString::fromUtf8(motivo);
 }
 
-double cut(double x, int decimali)
-{
-    return numeri::taglia(x, decimali);
-}
-
 double intero(double x)
 {
     return std::floor(x + 0.5);
@@ -52,25 +47,6 @@ double modificatore(double b0, double cosTheta)
     if (!(cosTheta > 0))
         return 0.0;
     return std::clamp(1 - b0 * ((1 / cosTheta) - 1), 0.0, 1.0);
-}
-
-struct ParametriCollettore {
-    double guadagno; // FR(τα)n
-    double perdite;  // FR UL, W/m²K
-};
-
-ParametriCollettore parametriCollettore(int fluido, int tipo)
-{
-    const bool nonSelettiva = tipo == 1 || tipo == 2;
-    const bool unVetro = tipo == 1 || tipo == 3;
-    if (fluido == 1) {
-        if (nonSelettiva)
-            return unVetro ? ParametriCollettore{0.6, 5} : ParametriCollettore{0.5, 3.5};
-        return unVetro ? ParametriCollettore{0.6, 3} : ParametriCollettore{0.5, 2.5};
-    }
-    if (nonSelettiva)
-        return unVetro ? ParametriCollettore{0.85, 7.5} : ParametriCollettore{0.75, 5};
-    return unVetro ? ParametriCollettore{0.85, 4.5} : ParametriCollettore{0.75, 3.5};
 }
 
 double frazioneAria(double x, double y)
@@ -111,6 +87,20 @@ double energiaPerUnita(int combustibile)
 }
 
 } // namespace
+
+ParametriCollettore parametriCollettore(int tipoFluido, int tipoCollettore)
+{
+    const bool nonSelettiva = tipoCollettore == 1 || tipoCollettore == 2;
+    const bool unVetro = tipoCollettore == 1 || tipoCollettore == 3;
+    if (tipoFluido == 1) {
+        if (nonSelettiva)
+            return unVetro ? ParametriCollettore{0.6, 5} : ParametriCollettore{0.5, 3.5};
+        return unVetro ? ParametriCollettore{0.6, 3} : ParametriCollettore{0.5, 2.5};
+    }
+    if (nonSelettiva)
+        return unVetro ? ParametriCollettore{0.85, 7.5} : ParametriCollettore{0.75, 5};
+    return unVetro ? ParametriCollettore{0.85, 4.5} : ParametriCollettore{0.75, 3.5};
+}
 
 double arcoCoseno(double c)
 {
@@ -249,29 +239,28 @@ void calcolaCarichi(const IngressiDett& in, const GeometriaDett& geo, CarichiDet
 
     const ParametriCollettore collettore = parametriCollettore(in.tipoFluido, in.tipoCollettore);
     const bool aria = in.tipoFluido == 1;
-    double correzioneXGlobale = 1;
-    Mesi correzioneXMensile{};
-    double correzioneY = 1;
-    double fattoreScambiatore = 1;
+    car.coeffModificatore = b0;
+    car.fattoreScambiatore = 1;
+    car.correzioneY = 1;
     if (aria) {
-        correzioneXGlobale = std::pow(portataAria / 36, 0.28);
+        car.correzioneXGlobale = std::pow(portataAria / 36, 0.28);
         for (int m = 1; m <= 12; ++m)
-            correzioneXMensile[m] = std::pow(volumeAccumulo / 0.25, -0.3);
+            car.correzioneXMensile[m] = std::pow(volumeAccumulo / 0.25, -0.3);
     } else {
-        fattoreScambiatore = 1
-            / (1 + ((((collettore.perdite / caloreSpecifico) / 1000) / portataLiquido) * 3600)
+        car.fattoreScambiatore = 1
+            / (1 + ((((collettore.fattorePerdite / caloreSpecifico) / 1000) / portataLiquido) * 3600)
                    * ((1 / efficienzaScambiatore) - 1));
-        correzioneXGlobale = std::sqrt(std::sqrt(75 / capacitaAccumulo));
+        car.correzioneXGlobale = std::sqrt(std::sqrt(75 / capacitaAccumulo));
         if (in.usoImpiantoDett == 1 || in.usoImpiantoDett == 3) {
-            correzioneY = (std::exp(-0.139 / rapportoScambiatoreCarico) * 0.65) + 0.39;
+            car.correzioneY = (std::exp(-0.139 / rapportoScambiatoreCarico) * 0.65) + 0.39;
             for (int m = 1; m <= 12; ++m)
-                correzioneXMensile[m] = 1;
+                car.correzioneXMensile[m] = 1;
         } else {
             for (int m = 1; m <= 12; ++m) {
                 const double ta = in.temperatura[m];
-                correzioneXMensile[m] = (((11.6 + 1.18 * in.temperaturaConsumo)
-                                          + 3.86 * in.temperaturaRete)
-                                         - 2.32 * ta)
+                car.correzioneXMensile[m] = (((11.6 + 1.18 * in.temperaturaConsumo)
+                                              + 3.86 * in.temperaturaRete)
+                                             - 2.32 * ta)
                     / (100 - ta);
             }
         }
@@ -283,11 +272,11 @@ void calcolaCarichi(const IngressiDett& in, const GeometriaDett& geo, CarichiDet
         double fattoreX = 0;
         double fattoreY = 0;
         if (carico[m] != 0) {
-            fattoreX = (fattoreScambiatore * collettore.perdite * (100 - in.temperatura[m])
-                        * correzioneXGlobale * correzioneXMensile[m] * giorniMese[m] * 86.4)
+            fattoreX = (car.fattoreScambiatore * collettore.fattorePerdite * (100 - in.temperatura[m])
+                        * car.correzioneXGlobale * car.correzioneXMensile[m] * giorniMese[m] * 86.4)
                 / carico[m];
-            fattoreY = (fattoreScambiatore * collettore.guadagno * car.rapportoTauAlfa[m]
-                        * geo.radiazioneCollettore[m] * giorniMese[m] * correzioneY)
+            fattoreY = (car.fattoreScambiatore * collettore.fattoreGuadagno * car.rapportoTauAlfa[m]
+                        * geo.radiazioneCollettore[m] * giorniMese[m] * car.correzioneY)
                 / carico[m];
         }
         const double area = aria ? areaEfficaceAria(in.superficieCaptante, fattoreX, fattoreY)
@@ -416,22 +405,22 @@ QString calcolaDettagliato(const IngressiDett& in, RisultatiDett& ris)
         const double ht = geo.radiazioneCollettore[m];
         ris.radOrizzontale[m] = in.radiazione[m];
         ris.radCollettori[m] = intero(ht);
-        ris.rapportoRadiazioni[m] = cut(geo.rapportoMedio[m], 2);
-        ris.radOrizzontaleKwh[m] = cut(in.radiazione[m] / 3600, 3);
-        ris.radCollettoriKwh[m] = cut(ht / 3600, 3);
+        ris.rapportoRadiazioni[m] = numeri::taglia(geo.rapportoMedio[m], 2);
+        ris.radOrizzontaleKwh[m] = numeri::taglia(in.radiazione[m] / 3600, 3);
+        ris.radCollettoriKwh[m] = numeri::taglia(ht / 3600, 3);
         ris.radExtraterrestre[m] = intero(geo.radExtraMensile[m]);
-        ris.indiceNuvolosita[m] = cut(geo.indiceSerenita[m], 3);
-        ris.angoloTramonto[m] = cut(geo.angoloTramontoRad[m] / 0.01745329, 1);
-        ris.angoloTramontoCollettore[m] = cut(geo.tramontoCollettoreRad[m] / 0.01745329, 1);
-        ris.rapportoDiffusa[m] = cut(geo.frazioneDiffusa[m], 3);
-        ris.prodottoTauAlfa[m] = cut(car.rapportoTauAlfa[m], 3);
-        ris.angoloIncidenza[m] = cut(car.angoloIncidenzaRad[m] / 0.01745329, 1);
+        ris.indiceNuvolosita[m] = numeri::taglia(geo.indiceSerenita[m], 3);
+        ris.angoloTramonto[m] = numeri::taglia(geo.angoloTramontoRad[m] / 0.01745329, 1);
+        ris.angoloTramontoCollettore[m] = numeri::taglia(geo.tramontoCollettoreRad[m] / 0.01745329, 1);
+        ris.rapportoDiffusa[m] = numeri::taglia(geo.frazioneDiffusa[m], 3);
+        ris.prodottoTauAlfa[m] = numeri::taglia(car.rapportoTauAlfa[m], 3);
+        ris.angoloIncidenza[m] = numeri::taglia(car.angoloIncidenzaRad[m] / 0.01745329, 1);
         ris.fabbisognoMensile[m] = intero(car.fabbisognoMeseKj[m] / 3600);
-        ris.frazioneMensile[m] = cut(car.frazioneSolare[m], 3);
+        ris.frazioneMensile[m] = numeri::taglia(car.frazioneSolare[m], 3);
         ris.energiaUtileMensile[m] = intero(car.energiaUtileKj[m] / 3600);
     }
     ris.fabbisognoAnnuoDett = intero(car.fabbisognoAnnuoKj / 3600);
-    ris.frazioneAnnua = cut(car.energiaUtileAnnuaKj / car.fabbisognoAnnuoKj, 3);
+    ris.frazioneAnnua = numeri::taglia(car.energiaUtileAnnuaKj / car.fabbisognoAnnuoKj, 3);
     ris.energiaUtileAnnua = intero(car.energiaUtileAnnuaKj / 3600);
     return {};
 }

@@ -71,8 +71,20 @@ struct GeometriaDett {
     Mesi radiazioneCollettore{};   // HT
 };
 
+// FR(τα)n and FR UL (W/m²K) of a collector by fluid (1 air, other liquid) and type (1..4).
+struct ParametriCollettore {
+    double fattoreGuadagno;
+    double fattorePerdite;
+};
+ParametriCollettore parametriCollettore(int tipoFluido, int tipoCollettore);
+
 // Working values of the loads and of the f-chart.
 struct CarichiDett {
+    double coeffModificatore = 0.0; // b0
+    double fattoreScambiatore = 0.0;
+    double correzioneXGlobale = 0.0;
+    Mesi correzioneXMensile{};
+    double correzioneY = 0.0;
     Mesi fabbisognoMeseKj{};
     Mesi angoloIncidenzaRad{};
     Mesi rapportoTauAlfa{};

@@ -1,0 +1,253 @@
+// Feasibility sizing: areas, covered shares, annual need, optimal area and the
+// cases the calculation refuses.
+#include "climate/datiClimatici.h"
+#include "feasibility/calcoloFattib.h"
+#include "feasibility/datiFattib.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+using namespace calcoli;
+
+namespace {
+
+IngressiFattib citta(int numero)
+{
+    ModKorvel::numLocalita = numero;
+    ModKorvel::caricaDatiClimatici();
+    IngressiFattib in;
+    in.coefficienti = ModKorvel::coefficienti;
+    in.durataImpianto = 20;
+    in.costoCollettori = 300;
+    in.costoElettricita = 5;
+    in.combustibile = 1;
+    in.costoCombustibile = 1;
+    in.tassoSconto = 5.0F;
+    in.tassoAumento = 3.0F;
+    return in;
+}
+
+IngressiFattib acquaCalda(int numero, double litri, double gradi)
+{
+    IngressiFattib in = citta(numero);
+    in.usoImpianto = 2;
+    in.consumoAcqua = litri;
+    in.temperaturaAcqua = gradi;
+    return in;
+}
+
+IngressiFattib riscaldamento(int numero, double wattSuKelvin)
+{
+    IngressiFattib in = citta(numero);
+    in.usoImpianto = 1;
+    in.trasmittanza = wattSuKelvin * 0.0036;
+    return in;
+}
+
+// The results are large; keep them off the stack.
+std::unique_ptr<RisultatiFattib> calcola(const IngressiFattib& in)
+{
+    auto ris = std::make_unique<RisultatiFattib>();
+    const QString motivo = calcolaFattib(in, *ris);
+    EXPECT_TRUE(motivo.isEmpty()) << motivo.toStdString();
+    return ris;
+}
+
+} // namespace
+
+TEST(CalcoloFattib, FabbisognoDiAcquaCalda)
+{
+    // 10 litres at 20 °C: L = 0.08, Q = 0.08 x 1000 x 365 / 860 = 33.95...
+    EXPECT_EQ(calcola(acquaCalda(1, 10, 20))->fabbisognoAnnuo, 33);
+    // Heating: 24 x transmittance x annual degree-days / 3.6, integer part.
+    const IngressiFattib in = riscaldamento(64, 250);
+    EXPECT_EQ(calcola(in)->fabbisognoAnnuo, std::floor(24 * 0.9 * in.coefficienti[9] / 3.6));
+}
+
+TEST(CalcoloFattib, SuperficiDiProva)
+{
+    auto acqua = calcola(acquaCalda(1, 300, 45));
+    auto caldo = calcola(riscaldamento(1, 250));
+    for (int s = 1; s <= numeroSuperfici; ++s) {
+        for (int k = 1; k <= numeroTipi; ++k) {
+            // The running sum of 0.1 drifts; the stored area is cut to one decimal.
+            ASSERT_DOUBLE_EQ(acqua->superfici[s][k], (9 + s) / 10.0) << s;
+            ASSERT_EQ(caldo->superfici[s][k], 1 + s) << s;
+        }
+    }
+    EXPECT_EQ(acqua->superfici[1000][3], 100.9);
+    EXPECT_EQ(acqua->superfici[0][1], 0);
+    EXPECT_EQ(acqua->percentuali[5][0], 0);
+}
+
+TEST(CalcoloFattib, QuoteCrescentiConLAreaFinoAlCentoPerCento)
+{
+    for (const IngressiFattib& in : {acquaCalda(1, 1000, 60), acquaCalda(64, 200, 45),
+                                     riscaldamento(1, 400), riscaldamento(64, 150)}) {
+        auto ris = calcola(in);
+        const bool piccolo = in.consumoAcqua < 1000; // the large plant never saturates
+        for (int k = 1; k <= numeroTipi; ++k) {
+            for (int s = 2; s <= numeroSuperfici; ++s) {
+                ASSERT_GE(ris->percentuali[s][k], ris->percentuali[s - 1][k]);
+                ASSERT_GE(ris->energiaSolare[s][k], ris->energiaSolare[s - 1][k]);
+            }
+            if (piccolo) {
+                EXPECT_EQ(ris->percentuali[numeroSuperfici][k], 100);
+                EXPECT_EQ(ris->energiaSolare[numeroSuperfici][k], ris->fabbisognoAnnuo);
+            }
+        }
+    }
+    // A large need on a small area: the fit falls below 0 and gives nothing.
+    auto piccola = calcola(acquaCalda(1, 1000, 60));
+    EXPECT_EQ(piccola->percentuali[1][1], 0);
+    EXPECT_EQ(piccola->energiaSolare[1][1], 0);
+    // The selective plate loses less than the plain one at the same area.
+    EXPECT_GT(piccola->percentuali[300][2], piccola->percentuali[300][1]);
+}
+
+TEST(CalcoloFattib, QuoteTroncateAllaPrimaCifra)
+{
+    auto ris = calcola(acquaCalda(20, 300, 50));
+    for (int s = 1; s <= numeroSuperfici; s += 37) {
+        for (int k = 1; k <= numeroTipi; ++k) {
+            const double decimi = ris->percentuali[s][k] * 10;
+            EXPECT_NEAR(decimi, std::round(decimi), 1e-9);
+            EXPECT_EQ(ris->energiaSolare[s][k], std::floor(ris->energiaSolare[s][k]));
+        }
+    }
+}
+
+TEST(CalcoloFattib, AreaOttimaleETassoNettoNullo)
+{
+    // Discount rate equal to the price increase: i = 0 and the present-worth
+    // factor is the plant life.
+    IngressiFattib in = acquaCalda(1, 300, 45);
+    in.tassoSconto = 4.0F;
+    in.tassoAumento = 4.0F;
+    in.costoCombustibile = 0.5;
+    const double carico = (45 - 12) * 0.001 * 300;
+    const double fabbisogno = carico * 1000 * 365 / 860;
+    const double prezzo = 0.5 / 6.6279069;
+    const double atteso = std::floor(10 * fabbisogno * in.coefficienti[4] * prezzo * 20 / (300 + 20 * 5.0) + 0.5) / 10;
+    EXPECT_EQ(calcola(in)->areaOttimale, atteso);
+}
+
+TEST(CalcoloFattib, ElettricitaAPrezzoDiretto)
+{
+    // Electricity is paid per kWh: the same energy price as gas oil at 6.6279069
+    // times the price per litre.
+    IngressiFattib elettricita = acquaCalda(1, 500, 50);
+    elettricita.combustibile = 3;
+    elettricita.costoCombustibile = 0.02;
+    IngressiFattib gasolio = elettricita;
+    gasolio.combustibile = 1;
+    gasolio.costoCombustibile = 0.02 * 6.6279069;
+    EXPECT_GT(calcola(elettricita)->areaOttimale, 0);
+    EXPECT_NEAR(calcola(elettricita)->areaOttimale, calcola(gasolio)->areaOttimale, 0.1);
+    IngressiFattib metano = elettricita;
+    metano.combustibile = 2;
+    metano.costoCombustibile = 0.02 * 7.90697975;
+    EXPECT_NEAR(calcola(elettricita)->areaOttimale, calcola(metano)->areaOttimale, 0.1);
+}
+
+TEST(CalcoloFattib, AreaOttimaleNonOltreLaCoperturaTotale)
+{
+    // Catania, heating, gas oil at 6 euro per litre: the economic optimum lies far
+    // beyond the area at which every kind already covers the whole need.
+    IngressiFattib in = riscaldamento(64, 250);
+    in.costoCombustibile = 6;
+    auto ris = calcola(in);
+    int tuttiPieni = 0;
+    for (int s = 1; s <= numeroSuperfici && tuttiPieni == 0; ++s) {
+        if (ris->percentuali[s][1] == 100 && ris->percentuali[s][2] == 100 && ris->percentuali[s][3] == 100)
+            tuttiPieni = s;
+    }
+    ASSERT_GT(tuttiPieni, 0);
+    EXPECT_LT(ris->superfici[tuttiPieni][1], 40);
+    EXPECT_LE(ris->areaOttimale, ris->superfici[tuttiPieni][1]);
+    EXPECT_GT(ris->areaOttimale, ris->superfici[tuttiPieni][1] - 1);
+
+    // A cheap fuel keeps the optimum below the cap, where the formula stands.
+    in.costoCombustibile = 0.3;
+    auto economico = calcola(in);
+    EXPECT_GT(economico->areaOttimale, 0);
+    EXPECT_LT(economico->areaOttimale, ris->areaOttimale);
+    in.costoCombustibile = 0.6;
+    EXPECT_NEAR(calcola(in)->areaOttimale, 2 * economico->areaOttimale, 0.11);
+}
+
+TEST(CalcoloFattib, CasiRifiutati)
+{
+    struct Caso {
+        const char* nome;
+        IngressiFattib in;
+    };
+    std::vector<Caso> casi;
+    auto aggiungi = [&](const char* nome, IngressiFattib in) { casi.push_back({nome, in}); };
+    IngressiFattib in = acquaCalda(1, 300, 45);
+    in.usoImpianto = 0;
+    aggiungi("uso", in);
+    aggiungi("12 gradi", acquaCalda(1, 300, 12));
+    aggiungi("nessun consumo", acquaCalda(1, 0, 45));
+    aggiungi("trasmittanza nulla", riscaldamento(1, 0));
+    in = riscaldamento(1, 250);
+    in.coefficienti[5] = 0; // reference area 0
+    aggiungi("area di riferimento nulla", in);
+    in = acquaCalda(1, 300, 45);
+    in.coefficienti[2] = 0.2; // losses beyond the optical gain: negative reference area
+    aggiungi("area di riferimento negativa", in);
+    in = acquaCalda(1, 300, 45);
+    in.durataImpianto = 0;
+    aggiungi("durata", in);
+    in = acquaCalda(1, 300, 45);
+    in.combustibile = 0;
+    aggiungi("combustibile", in);
+    in = acquaCalda(1, 300, 45);
+    in.costoCollettori = 0;
+    in.costoElettricita = 0;
+    aggiungi("costi", in);
+    in = acquaCalda(1, 300, 45);
+    in.tassoSconto = -150.0F;
+    aggiungi("tasso", in);
+
+    for (const Caso& caso : casi) {
+        auto ris = std::make_unique<RisultatiFattib>();
+        ris->superfici[1][1] = -7;
+        ris->areaOttimale = -7;
+        const QString motivo = calcolaFattib(caso.in, *ris);
+        EXPECT_TRUE(motivo.startsWith(QStringLiteral("Calcolo non eseguibile: "))) << caso.nome;
+        EXPECT_EQ(ris->superfici[1][1], -7) << caso.nome;
+        EXPECT_EQ(ris->areaOttimale, -7) << caso.nome;
+    }
+}
+
+TEST(CalcoloFattib, MemorizzaDalModulo)
+{
+    ModKorvel::numLocalita = 64;
+    ModKorvel::caricaDatiClimatici();
+    ModKorvel::usoImpianto = 2;
+    ModKorvel::consumoAcqua = 10;
+    ModKorvel::temperaturaAcqua = 20;
+    ModKorvel::durataImpianto = 15;
+    ModKorvel::costoCollettori = 250;
+    ModKorvel::costoElettricita = 3;
+    ModKorvel::combustibile = 2;
+    ModKorvel::costoCombustibile = 0.8;
+    ModKorvel::tassoSconto = 0.1F;
+    ModKorvel::tassoAumento = 0.1F;
+    EXPECT_TRUE(calcoloFattibilita().isEmpty());
+    EXPECT_EQ(ModKorvel::fabbisognoAnnuo, 33);
+    EXPECT_EQ(ModKorvel::superfici[1000][2], 100.9);
+    auto ris = calcola(ingressiFattibDaModulo());
+    EXPECT_EQ(ModKorvel::percentuali, ris->percentuali);
+    EXPECT_EQ(ModKorvel::energiaSolare, ris->energiaSolare);
+    EXPECT_EQ(ModKorvel::areaOttimale, ris->areaOttimale);
+
+    // A refused calculation leaves the earlier results in place.
+    ModKorvel::temperaturaAcqua = 12;
+    EXPECT_FALSE(calcoloFattibilita().isEmpty());
+    EXPECT_EQ(ModKorvel::fabbisognoAnnuo, 33);
+    EXPECT_EQ(ModKorvel::percentuali, ris->percentuali);
+}
