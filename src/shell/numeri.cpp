@@ -1,12 +1,33 @@
 #include "shell/numeri.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace numeri {
 
 namespace {
 std::optional<QLocale> localeScelto;
+
+// |x| in scientific form with `cifre` significant digits: the digits without point
+// and the decimal exponent. Independent of the C library's locale, which the
+// application object sets from the user's environment.
+struct Scientifica {
+    QString cifre;
+    int esponente = 0;
+};
+Scientifica scientifica(double x, int cifre)
+{
+    char buffer[64];
+    const auto fine = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x), std::chars_format::scientific,
+                                    cifre - 1);
+    const QString testo = QString::fromLatin1(buffer, fine.ptr - buffer); // d.ddde+xx
+    const qsizetype e = testo.indexOf(QLatin1Char('e'));
+    Scientifica s;
+    s.cifre = testo.left(e);
+    s.cifre.remove(QLatin1Char('.'));
+    s.esponente = testo.mid(e + 1).toInt();
+    return s;
+}
 
 // Digits of |x| with `cifre` significant digits, as "mantissa digits" and exponent,
 // trailing zeros removed. Returns the text in plain decimal form when the exponent
@@ -15,14 +36,9 @@ QString decimaleCompatto(double x, int cifre, QChar separatore)
 {
     if (x == 0.0 || !std::isfinite(x))
         return std::isfinite(x) ? QStringLiteral("0") : QString::number(x);
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", cifre - 1, std::fabs(x));
-    // buffer: d.ddddde[+-]xx
-    QString testo = QString::fromLatin1(buffer);
-    const qsizetype e = testo.indexOf(QLatin1Char('e'));
-    QString mantissa = testo.left(e);
-    const int esponente = testo.mid(e + 1).toInt();
-    mantissa.remove(QLatin1Char('.'));
+    const Scientifica s = scientifica(x, cifre);
+    QString mantissa = s.cifre;
+    const int esponente = s.esponente;
     while (mantissa.size() > 1 && mantissa.endsWith(QLatin1Char('0')))
         mantissa.chop(1);
     QString risultato;
@@ -76,27 +92,43 @@ QString testoConSegno(double x)
 
 QString formatta(double x, QStringView modello)
 {
+    if (!std::isfinite(x))
+        return testoNumero(x);
     const qsizetype punto = modello.indexOf(QLatin1Char('.'));
     const int decimali = punto < 0 ? 0 : int(modello.size() - punto - 1);
     const bool raggruppa = modello.left(punto < 0 ? modello.size() : punto).contains(QLatin1Char(','));
-    // Halves away from zero, on the decimal value the user reads.
-    const double scala = std::pow(10.0, decimali);
-    double arrotondato = std::round(std::fabs(x) * scala);
-    // Guard against binary representation just below a half (2.675 -> 2.68).
-    {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.*f", decimali + 3, std::fabs(x) * scala);
-        const double piuPreciso = std::floor(std::strtod(buffer, nullptr) + 0.5);
-        arrotondato = piuPreciso;
+
+    // Round the decimal value the user reads (15 significant digits), not the binary
+    // one: 2.675 is stored just below 2.675 but must give 2.68. Halves go away from zero.
+    const Scientifica s = scientifica(x, 15);
+    const QString& mantissa = s.cifre;
+    const int esponente = s.esponente;
+    const qsizetype tenute = qsizetype(esponente) + 1 + decimali; // digits before the cut
+    QString cifre; // |x| * 10^decimali, rounded, as a whole number
+    if (tenute <= 0) {
+        cifre = tenute == 0 && mantissa.at(0) >= QLatin1Char('5') ? QStringLiteral("1") : QStringLiteral("0");
+    } else if (tenute >= mantissa.size()) {
+        cifre = mantissa + QString(tenute - mantissa.size(), QLatin1Char('0'));
+    } else {
+        cifre = mantissa.left(tenute);
+        if (mantissa.at(tenute) >= QLatin1Char('5')) {
+            qsizetype i = cifre.size() - 1;
+            for (; i >= 0 && cifre.at(i) == QLatin1Char('9'); --i)
+                cifre[i] = QLatin1Char('0');
+            if (i < 0)
+                cifre.prepend(QLatin1Char('1'));
+            else
+                cifre[i] = QChar(cifre.at(i).unicode() + 1);
+        }
     }
-    const bool negativo = x < 0 && arrotondato != 0.0;
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.0f", arrotondato);
-    QString cifre = QString::fromLatin1(buffer);
+    while (cifre.size() > 1 && cifre.startsWith(QLatin1Char('0')))
+        cifre.remove(0, 1);
+    const bool negativo = x < 0 && cifre != QLatin1String("0");
+    // At least one integer digit.
     if (cifre.size() <= decimali)
-        cifre = QString(decimali - cifre.size() + 1, QLatin1Char('0')) + cifre;
+        cifre.prepend(QString(decimali - cifre.size() + 1, QLatin1Char('0')));
+
     QString interi = cifre.left(cifre.size() - decimali);
-    const QString parteDecimale = cifre.right(decimali);
     if (raggruppa) {
         const QString gruppo = locale().groupSeparator();
         for (qsizetype i = interi.size() - 3; i > 0; i -= 3)
@@ -104,7 +136,7 @@ QString formatta(double x, QStringView modello)
     }
     QString risultato = interi;
     if (decimali > 0)
-        risultato += separatoreDecimale() + parteDecimale;
+        risultato += separatoreDecimale() + cifre.right(decimali);
     if (negativo)
         risultato.prepend(QLatin1Char('-'));
     return risultato;
@@ -112,17 +144,27 @@ QString formatta(double x, QStringView modello)
 
 double val(QStringView testo)
 {
+    // Like the platform's leading-number conversion: blanks, tabs and line feeds are
+    // skipped wherever they stand ("1 000" gives 1000); the number ends at the first
+    // other character that cannot continue it.
+    const auto bianco = [](QChar c) {
+        return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
+    };
+    const auto cifra = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
     qsizetype i = 0;
-    while (i < testo.size() && (testo[i] == QLatin1Char(' ') || testo[i] == QLatin1Char('\t')))
-        ++i;
+    const auto salta = [&] {
+        while (i < testo.size() && bianco(testo[i]))
+            ++i;
+    };
     QString numero;
+    salta();
     if (i < testo.size() && (testo[i] == QLatin1Char('-') || testo[i] == QLatin1Char('+')))
         numero += testo[i++];
     bool punto = false;
     bool cifre = false;
-    for (; i < testo.size(); ++i) {
+    for (salta(); i < testo.size(); ++i, salta()) {
         const QChar c = testo[i];
-        if (c.isDigit() && c.unicode() < 128) {
+        if (cifra(c)) {
             numero += c;
             cifre = true;
         } else if (c == QLatin1Char('.') && !punto) {
@@ -132,22 +174,28 @@ double val(QStringView testo)
             break;
         }
     }
+    if (!cifre)
+        return 0.0;
     // An exponent only when digits follow it.
-    if (cifre && i + 1 < testo.size() && (testo[i] == QLatin1Char('e') || testo[i] == QLatin1Char('E'))) {
+    if (i < testo.size() && (testo[i] == QLatin1Char('e') || testo[i] == QLatin1Char('E'))) {
         qsizetype j = i + 1;
+        while (j < testo.size() && bianco(testo[j]))
+            ++j;
         QString esponente = QStringLiteral("e");
         if (j < testo.size() && (testo[j] == QLatin1Char('-') || testo[j] == QLatin1Char('+')))
             esponente += testo[j++];
         bool cifreEsponente = false;
-        while (j < testo.size() && testo[j].isDigit() && testo[j].unicode() < 128) {
-            esponente += testo[j++];
-            cifreEsponente = true;
+        for (; j < testo.size(); ++j) {
+            if (cifra(testo[j])) {
+                esponente += testo[j];
+                cifreEsponente = true;
+            } else if (!bianco(testo[j])) {
+                break;
+            }
         }
         if (cifreEsponente)
             numero += esponente;
     }
-    if (!cifre)
-        return 0.0;
     bool ok = false;
     const double risultato = QLocale::c().toDouble(numero, &ok);
     return ok && std::isfinite(risultato) ? risultato : 0.0;
