@@ -5,4 +5,9 @@ list(APPEND KORVEL_CORE_SOURCES
 list(APPEND KORVEL_WINDOWS_SOURCES
   platform/finestra.cpp
   platform/controlli.cpp
+  platform/ridisegno.h
+  platform/serviziDesktop.cpp
+  platform/messaggiDesktop.cpp
+  platform/dialoghiDesktop.cpp
+  platform/musicaFluid.cpp
 )
