@@ -1,0 +1,440 @@
+#include "cover/archivio.h"
+
+#include "platform/messaggi.h"
+#include "shell/ModKorvel.h"
+#include "shell/valore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSaveFile>
+#include <array>
+#include <cmath>
+
+namespace archivio {
+
+namespace {
+
+// Characters of Windows-1252 at 0x80..0x9F; 0 where the set defines none.
+constexpr std::array<char16_t, 32> tabella80 = {
+    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
+    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178,
+};
+
+constexpr char16_t virgoletteChiuse = 0x201D; // stored as 0x94
+
+char byteDi(char32_t u)
+{
+    if (u == U'\t' || (u >= 0x20 && u < 0x7F) || (u >= 0xA0 && u <= 0xFF))
+        return char(u);
+    if (u > 0xFF && u <= 0xFFFF) {
+        for (std::size_t i = 0; i < tabella80.size(); ++i) {
+            if (tabella80[i] != 0 && tabella80[i] == u)
+                return char(0x80 + i);
+        }
+    }
+    return '?';
+}
+
+bool separatore(QChar c)
+{
+    return c == QLatin1Char(',') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+
+bool blank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+
+// Numbers are read and written with a point and without grouping, whatever the
+// user's locale.
+const QLocale& localeNumeri()
+{
+    static const QLocale locale = [] {
+        QLocale c = QLocale::c();
+        c.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+        return c;
+    }();
+    return locale;
+}
+
+std::optional<double> numeroDi(const QString& testo)
+{
+    const QString t = testo.trimmed();
+    if (t.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const double d = localeNumeri().toDouble(t, &ok);
+    if (!ok || !std::isfinite(d))
+        return std::nullopt;
+    return d;
+}
+
+std::optional<long long> interoDi(const QString& testo)
+{
+    const QString t = testo.trimmed();
+    bool ok = false;
+    const long long v = localeNumeri().toLongLong(t, &ok);
+    if (ok)
+        return v;
+    // "12.0" or "1.2E1": a whole value written as a floating one.
+    const auto d = numeroDi(t);
+    constexpr double limite = 9007199254740992.0; // 2^53
+    if (d && *d == std::floor(*d) && std::fabs(*d) <= limite)
+        return static_cast<long long>(*d);
+    return std::nullopt;
+}
+
+} // namespace
+
+QByteArray codifica(QStringView testo)
+{
+    // Composed forms first, so that a letter typed with a combining accent still
+    // takes its one byte.
+    const QString composto = testo.toString().normalized(QString::NormalizationForm_C);
+    QByteArray risultato;
+    risultato.reserve(composto.size());
+    for (const char32_t u : composto.toUcs4())
+        risultato.append(byteDi(u));
+    return risultato;
+}
+
+QString decodifica(const QByteArray& byte)
+{
+    QString testo;
+    testo.reserve(byte.size());
+    for (const char b : byte) {
+        const auto u = static_cast<unsigned char>(b);
+        if (u >= 0x80 && u < 0xA0 && tabella80[u - 0x80] != 0)
+            testo.append(QChar(tabella80[u - 0x80]));
+        else
+            testo.append(QChar(char16_t(u)));
+    }
+    return testo;
+}
+
+bool bytesValidi(const QByteArray& byte)
+{
+    for (const char b : byte) {
+        const auto u = static_cast<unsigned char>(b);
+        if (u < 0x20 && u != '\t' && u != '\r' && u != '\n')
+            return false;
+        if (u == 0x7F)
+            return false;
+        if (u >= 0x80 && u < 0xA0 && tabella80[u - 0x80] == 0)
+            return false;
+    }
+    return true;
+}
+
+// ---- Scrittore --------------------------------------------------------------------
+
+void Scrittore::separa()
+{
+    if (!inizioRecord_)
+        dati_.append(',');
+    inizioRecord_ = false;
+}
+
+Scrittore& Scrittore::testo(const QString& valore)
+{
+    separa();
+    QString t = valore;
+    t.replace(QLatin1Char('"'), QChar(virgoletteChiuse));
+    const QByteArray byte = codifica(t);
+    if (byte.size() > campoMassimo)
+        ok_ = false;
+    dati_.append('"');
+    dati_.append(byte);
+    dati_.append('"');
+    return *this;
+}
+
+Scrittore& Scrittore::intero(long long valore)
+{
+    separa();
+    dati_.append(QByteArray::number(valore));
+    return *this;
+}
+
+Scrittore& Scrittore::decimale(double valore)
+{
+    separa();
+    if (!std::isfinite(valore)) {
+        ok_ = false;
+        return *this;
+    }
+    if (valore == 0.0) {
+        dati_.append('0'); // never "-0"
+        return *this;
+    }
+    dati_.append(localeNumeri().toString(valore, 'f', QLocale::FloatingPointShortest).toLatin1());
+    return *this;
+}
+
+Scrittore& Scrittore::vuoto()
+{
+    separa();
+    return *this;
+}
+
+Scrittore& Scrittore::valore(const Valore& v)
+{
+    if (v.vuoto())
+        return vuoto();
+    if (v.intero())
+        return intero(static_cast<long long>(v.comeNumero()));
+    if (v.decimale())
+        return decimale(v.comeNumero());
+    return testo(v.comeTesto());
+}
+
+Scrittore& Scrittore::fineRecord()
+{
+    dati_.append("\r\n");
+    inizioRecord_ = true;
+    return *this;
+}
+
+bool salvaFile(const QString& nome, const QByteArray& contenuto)
+{
+    if (nome.isEmpty())
+        return false;
+    QSaveFile file(nome);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(contenuto) != contenuto.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+// ---- Lettura ----------------------------------------------------------------------
+
+std::optional<QList<Campo>> campi(const QByteArray& contenuto)
+{
+    if (!bytesValidi(contenuto))
+        return std::nullopt;
+    const QString testo = decodifica(contenuto);
+    const qsizetype n = testo.size();
+    QList<Campo> risultato;
+    qsizetype pos = 0;
+    bool dopoVirgola = false;
+    while (true) {
+        while (pos < n && blank(testo[pos]))
+            ++pos;
+        if (pos == n) {
+            // "1," at the very end still closes an empty last field.
+            if (dopoVirgola)
+                risultato.append(Campo{});
+            break;
+        }
+        Campo campo;
+        if (testo[pos] == QLatin1Char('"')) {
+            qsizetype fine = testo.indexOf(QLatin1Char('"'), pos + 1);
+            if (fine < 0)
+                fine = n;
+            campo.testo = testo.mid(pos + 1, fine - pos - 1);
+            campo.virgolette = true;
+            pos = fine < n ? fine + 1 : n;
+            while (pos < n && !separatore(testo[pos]))
+                ++pos;
+        } else {
+            const qsizetype inizio = pos;
+            while (pos < n && !separatore(testo[pos]))
+                ++pos;
+            qsizetype fine = pos;
+            while (fine > inizio && blank(testo[fine - 1]))
+                --fine;
+            campo.testo = testo.mid(inizio, fine - inizio);
+        }
+        if (campo.testo.size() > campoMassimo)
+            return std::nullopt;
+        risultato.append(campo);
+        if (pos == n)
+            break;
+        if (testo[pos] == QLatin1Char(',')) {
+            ++pos;
+            dopoVirgola = true;
+            continue;
+        }
+        if (testo[pos] == QLatin1Char('\r') && pos + 1 < n && testo[pos + 1] == QLatin1Char('\n'))
+            pos += 2;
+        else
+            ++pos;
+        dopoVirgola = false;
+    }
+    return risultato;
+}
+
+Lettore::Lettore(const QByteArray& contenuto)
+{
+    if (auto c = campi(contenuto)) {
+        campi_ = std::move(*c);
+        ok_ = true;
+    }
+}
+
+Lettore Lettore::daFile(const QString& nome)
+{
+    if (nome.isEmpty() || !QFileInfo(nome).isFile())
+        return Lettore();
+    QFile file(nome);
+    if (!file.open(QIODevice::ReadOnly))
+        return Lettore();
+    const QByteArray contenuto = file.read(fileMassimo + 1);
+    if (contenuto.size() > fileMassimo || file.error() != QFileDevice::NoError)
+        return Lettore();
+    return Lettore(contenuto);
+}
+
+const Campo* Lettore::prendi()
+{
+    if (prossimo_ >= campi_.size()) {
+        fallisci();
+        return nullptr;
+    }
+    return &campi_[prossimo_++];
+}
+
+QString Lettore::testo()
+{
+    const Campo* c = prendi();
+    return c ? c->testo : QString();
+}
+
+long long Lettore::intero(long long minimo, long long massimo)
+{
+    const Campo* c = prendi();
+    if (!c)
+        return minimo;
+    const auto v = interoDi(c->testo);
+    if (!v || *v < minimo || *v > massimo) {
+        fallisci();
+        return minimo;
+    }
+    return *v;
+}
+
+std::optional<long long> Lettore::interoOVuoto(long long minimo, long long massimo)
+{
+    if (prossimo_ < campi_.size() && campi_[prossimo_].testo.isEmpty()) {
+        ++prossimo_;
+        return std::nullopt;
+    }
+    return intero(minimo, massimo);
+}
+
+int Lettore::indice(int quante)
+{
+    if (quante <= 0) {
+        salta();
+        fallisci();
+        return 0;
+    }
+    return static_cast<int>(intero(0, quante - 1));
+}
+
+double Lettore::decimale()
+{
+    const Campo* c = prendi();
+    if (!c)
+        return 0.0;
+    const auto v = numeroDi(c->testo);
+    if (!v) {
+        fallisci();
+        return 0.0;
+    }
+    return *v;
+}
+
+std::optional<double> Lettore::decimaleOVuoto()
+{
+    if (prossimo_ < campi_.size() && campi_[prossimo_].testo.isEmpty()) {
+        ++prossimo_;
+        return std::nullopt;
+    }
+    return decimale();
+}
+
+void Lettore::salta() { prendi(); }
+
+// ---- FileDati ---------------------------------------------------------------------
+
+FileDati::FileDati(piattaforma::CommonDialog& dialogo, const QString& prefisso, QString* ricordato)
+    : dialogo_(dialogo), prefisso_(prefisso), ricordato_(ricordato ? ricordato : &proprio_)
+{
+    dialogo_.FileName = prefisso_;
+}
+
+QString FileDati::filtroSalva() const
+{
+    return QStringLiteral("File ") + prefisso_ + QStringLiteral(" | ") + prefisso_ + QLatin1Char('*');
+}
+
+QString FileDati::filtroApri() const
+{
+    return QStringLiteral("Tutti i file (*.*) | *.*|") + filtroSalva();
+}
+
+bool FileDati::apri(const Leggi& leggi)
+{
+    dialogo_.DialogTitle = QStringLiteral("Apri file");
+    dialogo_.FileName = QString();
+    dialogo_.Filter = filtroApri();
+    dialogo_.FilterIndex = 2;
+    if (!dialogo_.ShowOpen())
+        return false;
+    const QString nome = dialogo_.FileName;
+    Lettore lettore = Lettore::daFile(nome);
+    Applica applica;
+    if (lettore.ok())
+        applica = leggi(lettore);
+    if (!lettore.ok() || !applica) {
+        piattaforma::msgBox(messaggioNonValido(nome), piattaforma::vbCritical, ModKorvel::titoloControllo);
+        return false;
+    }
+    applica();
+    bersaglio_ = nome;
+    *ricordato_ = nome;
+    return true;
+}
+
+bool FileDati::salva(const std::function<void(Scrittore&)>& scrivi)
+{
+    dialogo_.DialogTitle = QStringLiteral("Salva file con nome");
+    QString nome = bersaglio_;
+    if (ricordato_->isEmpty() || bersaglio_.isEmpty()) {
+        dialogo_.Filter = filtroSalva();
+        dialogo_.FilterIndex = 1;
+        if (dialogo_.FileName.isEmpty())
+            dialogo_.FileName = prefisso_;
+        if (!dialogo_.ShowSave())
+            return false;
+        nome = dialogo_.FileName;
+    }
+    Scrittore scrittore;
+    scrivi(scrittore);
+    if (!scrittore.ok() || !salvaFile(nome, scrittore.contenuto())) {
+        piattaforma::msgBox(messaggioNonScritto(nome), piattaforma::vbCritical, ModKorvel::titoloControllo);
+        return false;
+    }
+    bersaglio_ = nome;
+    *ricordato_ = nome;
+    return true;
+}
+
+QString messaggioNonValido(const QString& nome)
+{
+    return QStringLiteral("Il file \"") + QDir::toNativeSeparators(nome)
+        + QStringLiteral("\" non è un file di dati valido per questa finestra: nessun dato è stato modificato.");
+}
+
+QString messaggioNonScritto(const QString& nome)
+{
+    return QStringLiteral("Impossibile salvare il file \"") + QDir::toNativeSeparators(nome)
+        + QStringLiteral("\": i dati non sono stati registrati.");
+}
+
+} // namespace archivio

@@ -1,0 +1,184 @@
+#pragma once
+// The data files of the program (cover page, feasibility, detailed, transmittance)
+// share one plain format: records of fields separated by commas and ended by CR LF,
+// texts between double quotes, numbers bare with a point, a value never set written
+// as nothing, one byte per character in Windows-1252. Files written by the Windows
+// versions of the program read back unchanged.
+//
+// A window writes by building the whole content with a Scrittore and saving it with
+// salvaFile (atomic). It reads by loading the whole file into a Lettore, taking every
+// value into temporaries with the typed accessors, and applying them to the window
+// only when Lettore::ok() says that everything was present and acceptable.
+#include "platform/dialoghi.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringView>
+#include <functional>
+#include <optional>
+
+class Valore;
+
+namespace archivio {
+
+// Longest field a reader accepts, in bytes (one byte per character).
+constexpr qsizetype campoMassimo = 64 * 1024;
+// Largest file a reader loads: far above any data file the program writes.
+constexpr qsizetype fileMassimo = 16 * 1024 * 1024;
+
+// Windows-1252. A character the set cannot hold is written as "?"; so are control
+// characters other than the tab, which would make the file unreadable.
+QByteArray codifica(QStringView testo);
+// Every byte maps to one character; check bytesValidi() first for a file.
+QString decodifica(const QByteArray& byte);
+// False when the bytes hold something a data file never does: control bytes other
+// than tab, CR and LF, DEL, or the five bytes Windows-1252 leaves undefined.
+bool bytesValidi(const QByteArray& byte);
+
+// Builds the content of a data file in memory, record by record.
+class Scrittore {
+public:
+    // A text between double quotes. A double quote inside it is written as the
+    // closing typographic quote, so that no field is cut or shifted on reading.
+    Scrittore& testo(const QString& valore);
+    // A whole number, bare.
+    Scrittore& intero(long long valore);
+    // A floating value, bare, plain decimal notation with a point, no exponent;
+    // whole values without a point. Not-a-number and infinities cannot be stored.
+    Scrittore& decimale(double valore);
+    // A value never set: nothing between its commas.
+    Scrittore& vuoto();
+    // A loosely typed value as its kind says (empty, whole, floating, text).
+    Scrittore& valore(const Valore& valore);
+    // Ends the record (CR LF).
+    Scrittore& fineRecord();
+
+    const QByteArray& contenuto() const { return dati_; }
+    // False when a value could not be stored so as to read back (a text longer than
+    // campoMassimo, a number that is not finite): such content must not be saved.
+    bool ok() const { return ok_; }
+
+private:
+    void separa();
+    QByteArray dati_;
+    bool inizioRecord_ = true;
+    bool ok_ = true;
+};
+
+// Writes the file whole, replacing an existing one atomically: on any failure the
+// previous file is left as it was. True when the file was written.
+bool salvaFile(const QString& nome, const QByteArray& contenuto);
+
+// One field as read.
+struct Campo {
+    QString testo;             // the text between the quotes, or the bare field
+    bool virgolette = false;   // the field began with a double quote
+    bool vuoto() const { return !virgolette && testo.isEmpty(); }
+};
+
+// Splits a file's content into its fields. Commas and line ends (CR LF, CR or LF)
+// separate fields; blanks and tabs before a field are skipped; a field that begins
+// with a double quote runs to the next double quote (the rest up to the next comma
+// or line end is skipped); any other field runs to the next comma or line end, its
+// trailing blanks dropped. Nothing when the content is not a data file (binary
+// bytes, a field longer than campoMassimo).
+std::optional<QList<Campo>> campi(const QByteArray& contenuto);
+
+// Reads the fields of a whole file in order, with typed, validated access. Each
+// accessor takes the next field; a missing field or a value of the wrong kind or out
+// of range makes ok() false for good and gives a neutral value, so a reader takes
+// every value it needs and checks ok() once before using any of them.
+class Lettore {
+public:
+    // An empty reader: no fields, and ok() is false.
+    Lettore() = default;
+    explicit Lettore(const QByteArray& contenuto);
+    // Loads a whole file; a file that cannot be read, is larger than fileMassimo or
+    // is not a data file gives a reader whose ok() is false.
+    static Lettore daFile(const QString& nome);
+
+    // Any field as text: a quoted field's text, a bare field as it stands, "" for a
+    // value never set.
+    QString testo();
+    // A whole number in [minimo, massimo]. Empty fields, texts that are not whole
+    // numbers and values outside the range fail. A quoted number is accepted, as
+    // loosely typed values may have been stored as texts.
+    long long intero(long long minimo, long long massimo);
+    // The same, but a value never set is accepted and gives nothing.
+    std::optional<long long> interoOVuoto(long long minimo, long long massimo);
+    // A position in a list of `quante` entries: 0 .. quante - 1.
+    int indice(int quante);
+    // A finite floating value with a point as decimal separator.
+    double decimale();
+    std::optional<double> decimaleOVuoto();
+    // Skips one field.
+    void salta();
+
+    bool ok() const { return ok_; }
+    // Fields not read yet.
+    qsizetype restanti() const { return campi_.size() - prossimo_; }
+
+private:
+    const Campo* prendi();
+    void fallisci() { ok_ = false; }
+    QList<Campo> campi_;
+    qsizetype prossimo_ = 0;
+    bool ok_ = false;
+};
+
+// The data file of one window: the dialog texts of its kind of file and the rules of
+// its open and save commands, shared by every window that owns a data file.
+//
+// The name a plain save writes to is only ever a file chosen in this window's own
+// open or save dialog and then read or written successfully. The remembered name
+// (the window's own, or the one the calculation windows share) only decides whether
+// a plain save must ask: it asks while the remembered name is empty, and also while
+// this window has no such file of its own.
+class FileDati {
+public:
+    // dialogo: the window's one dialog; prefisso: "Korvel-front-" and alike;
+    // ricordato: the remembered name shared with other windows, or nullptr for a
+    // name of the window's own. The dialog gets the prefix as its preset name.
+    FileDati(piattaforma::CommonDialog& dialogo, const QString& prefisso, QString* ricordato = nullptr);
+
+    QString filtroSalva() const;    // "File P | P*"
+    QString filtroApri() const;     // "Tutti i file (*.*) | *.*|File P | P*"
+
+    // The remembered name ("" when none) and the file a plain save writes to.
+    QString ricordato() const { return *ricordato_; }
+    void impostaRicordato(const QString& nome) { *ricordato_ = nome; }
+    QString bersaglio() const { return bersaglio_; }
+
+    // What a reader gives back: the step that puts the values read into the window,
+    // or nothing when the file does not hold acceptable values.
+    using Applica = std::function<void()>;
+    using Leggi = std::function<Applica(Lettore&)>;
+
+    // Open: shows the open dialog (Cancel changes nothing), loads the chosen file and
+    // runs `leggi` on it. Only when every value was read and accepted is the returned
+    // step run and the file remembered; otherwise nothing changes and one critical
+    // message says that the file is not a valid data file of this window.
+    // True when the file was applied.
+    bool apri(const Leggi& leggi);
+
+    // Save: asks for a name when a plain save may not write without asking (see
+    // above); `scrivi` builds the content. A file that cannot be written leaves the
+    // previous one intact and is reported with a critical message naming it. True
+    // when the file was written. The caller runs its checks first.
+    bool salva(const std::function<void(Scrittore&)>& scrivi);
+
+private:
+    piattaforma::CommonDialog& dialogo_;
+    QString prefisso_;
+    QString proprio_;
+    QString* ricordato_;
+    QString bersaglio_;
+};
+
+// The message of a file that cannot be read as a data file of the window.
+QString messaggioNonValido(const QString& nome);
+// The message of a file that cannot be written.
+QString messaggioNonScritto(const QString& nome);
+
+} // namespace archivio

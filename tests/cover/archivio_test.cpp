@@ -1,0 +1,292 @@
+// The data-file format shared by every window: exact bytes written, what the reader
+// tolerates, and where it gives up.
+#include "cover/archivio.h"
+#include "cover/datiFrontespizio.h"
+#include "shell/valore.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using archivio::Lettore;
+using archivio::Scrittore;
+
+namespace {
+
+QByteArray byte(const char* s, qsizetype n = -1) { return n < 0 ? QByteArray(s) : QByteArray(s, n); }
+
+ModKorvel::datiFrontespizio esempio()
+{
+    return {QStringLiteral("Impianto solare, condominio"),
+            QStringLiteral("Città di Castello"),
+            QString(),
+            QStringLiteral("   "),
+            QStringLiteral("Perugia"),
+            QStringLiteral("domenica, 6 dic 2026"),
+            QStringLiteral("foto, € 1.200 più IVA")};
+}
+
+TEST(Codifica, Windows1252TableBothWays)
+{
+    EXPECT_EQ(archivio::codifica(u"€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ"),
+              byte("\x80\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8E\x91\x92\x93\x94\x95\x96\x97\x98\x99"
+                   "\x9A\x9B\x9C\x9E\x9F"));
+    EXPECT_EQ(archivio::codifica(u"àèéìòù ÀÈ ° ± ÿ"), byte("\xE0\xE8\xE9\xEC\xF2\xF9 \xC0\xC8 \xB0 \xB1 \xFF"));
+    EXPECT_EQ(archivio::decodifica(byte("\x80\x94\x9F\xE0\xA0")), QStringLiteral("€”Ÿà\u00A0"));
+
+    // Every byte a data file may hold comes back as itself.
+    for (int b = 0; b < 256; ++b) {
+        const QByteArray uno(1, char(b));
+        if (!archivio::bytesValidi(uno) || b == '\r' || b == '\n')
+            continue;
+        EXPECT_EQ(archivio::codifica(archivio::decodifica(uno)), uno) << "byte " << b;
+    }
+}
+
+TEST(Codifica, WhatTheSetCannotHoldBecomesAQuestionMark)
+{
+    EXPECT_EQ(archivio::codifica(u"Łódź"), byte("?\xF3" "d?"));
+    EXPECT_EQ(archivio::codifica(QString::fromUtf8("sole \xF0\x9F\x8C\x9E!")), byte("sole ?!")) << "one mark per character";
+    // A letter typed with a combining accent still takes its one byte.
+    EXPECT_EQ(archivio::codifica(QStringLiteral("citta\u0300")), byte("citt\xE0"));
+    // Control characters would make the file unreadable; the tab stays.
+    EXPECT_EQ(archivio::codifica(QStringLiteral("a\nb\rc\td\u0001\u007F\u0081")), byte("a?b?c\td???"));
+}
+
+TEST(Codifica, BytesThatNoDataFileHolds)
+{
+    EXPECT_TRUE(archivio::bytesValidi(byte("\"a\",\t1\r\n\x80\xFF")));
+    for (const char b : {'\0', '\x01', '\x08', '\x0B', '\x0C', '\x1A', '\x1F', '\x7F', '\x81', '\x8D', '\x8F', '\x90', '\x9D'})
+        EXPECT_FALSE(archivio::bytesValidi(QByteArray(1, b))) << int(static_cast<unsigned char>(b));
+}
+
+TEST(Scrittore, CoverPageLinesExactBytes)
+{
+    Scrittore s;
+    ModKorvel::rigaFrontespizio(s, esempio());
+    ModKorvel::rigaFrontespizioRidotta(s, esempio());
+    EXPECT_TRUE(s.ok());
+    EXPECT_EQ(s.contenuto(),
+              byte("\"Impianto solare, condominio\",\"Citt\xE0 di Castello\",\"\",\"   \",\"Perugia\","
+                   "\"domenica, 6 dic 2026\",\"foto, \x80 1.200 pi\xF9 IVA\"\r\n"
+                   "\"Impianto solare, condominio\",\"Citt\xE0 di Castello\",\"   \",\"Perugia\","
+                   "\"domenica, 6 dic 2026\",\"foto, \x80 1.200 pi\xF9 IVA\"\r\n"));
+
+    Lettore l(s.contenuto());
+    EXPECT_EQ(ModKorvel::leggiRigaFrontespizio(l), esempio());
+    ModKorvel::datiFrontespizio ridotto = esempio();
+    ridotto.tipostudio = QString();
+    EXPECT_EQ(ModKorvel::leggiRigaFrontespizioRidotta(l), ridotto);
+    EXPECT_TRUE(l.ok());
+    EXPECT_EQ(l.restanti(), 0);
+}
+
+TEST(Scrittore, DoubleQuoteInATextNeverShiftsTheFields)
+{
+    ModKorvel::datiFrontespizio d = esempio();
+    d.progetto = QStringLiteral("Villa \"Le Rose\", lotto 3");
+    d.localita = QStringLiteral("\",\"");
+    Scrittore s;
+    ModKorvel::rigaFrontespizio(s, d);
+    EXPECT_TRUE(s.contenuto().startsWith(byte("\"Villa \x94Le Rose\x94, lotto 3\",\"\x94,\x94\",\"\",")));
+
+    Lettore l(s.contenuto());
+    const ModKorvel::datiFrontespizio letto = ModKorvel::leggiRigaFrontespizio(l);
+    EXPECT_TRUE(l.ok());
+    EXPECT_EQ(letto.progetto, QStringLiteral("Villa ”Le Rose”, lotto 3"));
+    EXPECT_EQ(letto.localita, QStringLiteral("”,”"));
+    EXPECT_EQ(letto.allegati, d.allegati) << "the last field is still in its place";
+}
+
+TEST(Scrittore, NumbersAndValuesNeverSet)
+{
+    Scrittore s;
+    s.testo(QStringLiteral("Bolzano")).intero(0).intero(2).fineRecord();
+    s.intero(-45).vuoto().decimale(0.25).decimale(-3.0).decimale(1234567.5).vuoto().fineRecord();
+    s.vuoto().fineRecord();
+    s.valore(Valore()).valore(Valore(7)).valore(Valore(2.5)).valore(Valore(QStringLiteral("x"))).fineRecord();
+    EXPECT_TRUE(s.ok());
+    EXPECT_EQ(s.contenuto(), byte("\"Bolzano\",0,2\r\n-45,,0.25,-3,1234567.5,\r\n\r\n,7,2.5,\"x\"\r\n"));
+
+    Lettore l(s.contenuto());
+    EXPECT_EQ(l.testo(), QStringLiteral("Bolzano"));
+    EXPECT_EQ(l.indice(64), 0);
+    EXPECT_EQ(l.intero(1, 2), 2);
+    EXPECT_EQ(l.intero(-45, 45), -45);
+    EXPECT_EQ(l.interoOVuoto(0, 10), std::nullopt);
+    EXPECT_DOUBLE_EQ(l.decimale(), 0.25);
+    EXPECT_DOUBLE_EQ(l.decimale(), -3.0);
+    EXPECT_DOUBLE_EQ(l.decimale(), 1234567.5);
+    EXPECT_EQ(l.decimaleOVuoto(), std::nullopt);
+    EXPECT_EQ(l.testo(), QString()) << "the record of one value never set";
+    EXPECT_EQ(l.testo(), QString());
+    EXPECT_EQ(l.interoOVuoto(0, 10), 7);
+    EXPECT_EQ(l.decimaleOVuoto(), 2.5);
+    EXPECT_EQ(l.testo(), QStringLiteral("x"));
+    EXPECT_TRUE(l.ok());
+    EXPECT_EQ(l.restanti(), 0);
+}
+
+TEST(Scrittore, RefusesWhatCouldNotBeReadBack)
+{
+    Scrittore lungo;
+    lungo.testo(QString(archivio::campoMassimo + 1, QLatin1Char('a')));
+    EXPECT_FALSE(lungo.ok());
+
+    Scrittore limite;
+    limite.testo(QString(archivio::campoMassimo, QLatin1Char('a'))).fineRecord();
+    EXPECT_TRUE(limite.ok());
+    Lettore l(limite.contenuto());
+    EXPECT_EQ(l.testo().size(), archivio::campoMassimo);
+    EXPECT_TRUE(l.ok());
+
+    Scrittore infinito;
+    infinito.decimale(std::numeric_limits<double>::infinity());
+    EXPECT_FALSE(infinito.ok());
+}
+
+TEST(Lettore, FileWrittenOnWindowsReadsBackUnchanged)
+{
+    // A transmittance file as the Windows program writes it: counts, element lines,
+    // then the seven cover-page texts, accents in Windows-1252.
+    const QByteArray file = byte("2,1\r\n"
+                                 "\"Parete esterna, mattoni\",\"24.5\",\"1.2\"\r\n"
+                                 "\"Finestre\",\"6\",\"\"\r\n"
+                                 "\"Solaio\",,\"0.8\"\r\n"
+                                 "\"Scuola \xABG. Verdi\xBB\",\"Forl\xEC\",\"verifica area di captazione\","
+                                 "\"Comune di Forl\xEC\",\"Cesena\",\"luned\xEC, 7 dic 2026\",\"planimetrie \x96 foto\"\r\n");
+    Lettore l(file);
+    EXPECT_EQ(l.intero(0, 20), 2);
+    EXPECT_EQ(l.intero(0, 20), 1);
+    EXPECT_EQ(l.testo(), QStringLiteral("Parete esterna, mattoni"));
+    EXPECT_EQ(l.decimale(), 24.5) << "a number kept as text still reads as a number";
+    EXPECT_EQ(l.testo(), QStringLiteral("1.2"));
+    EXPECT_EQ(l.testo(), QStringLiteral("Finestre"));
+    EXPECT_EQ(l.testo(), QStringLiteral("6"));
+    EXPECT_EQ(l.decimaleOVuoto(), std::nullopt) << "an empty text counts as a value not given";
+    EXPECT_EQ(l.testo(), QStringLiteral("Solaio"));
+    EXPECT_EQ(l.testo(), QString());
+    EXPECT_EQ(l.testo(), QStringLiteral("0.8"));
+    const ModKorvel::datiFrontespizio d = ModKorvel::leggiRigaFrontespizio(l);
+    EXPECT_TRUE(l.ok());
+    EXPECT_EQ(d.progetto, QStringLiteral("Scuola «G. Verdi»"));
+    EXPECT_EQ(d.localita, QStringLiteral("Forlì"));
+    EXPECT_EQ(d.committente, QStringLiteral("Comune di Forlì"));
+    EXPECT_EQ(d.data, QStringLiteral("lunedì, 7 dic 2026"));
+    EXPECT_EQ(d.allegati, QStringLiteral("planimetrie – foto"));
+
+    // Written again, the same content comes out byte for byte.
+    Scrittore s;
+    ModKorvel::rigaFrontespizio(s, d);
+    EXPECT_TRUE(file.endsWith(s.contenuto()));
+}
+
+TEST(Lettore, ToleratesTheLooseLayoutOfTheFormat)
+{
+    // Blanks and tabs before a field, LF or CR alone as line end, text after a
+    // closing quote, a missing last line end, fields beyond the ones asked for.
+    const QByteArray file = byte("  \"a, b\"  ,\t12 ,\"c\"junk\n"
+                                 "\"d\"\r"
+                                 "-3\r\n"
+                                 "\"e\r\nf\",x,\"unterminated");
+    Lettore l(file);
+    EXPECT_EQ(l.testo(), QStringLiteral("a, b"));
+    EXPECT_EQ(l.intero(0, 100), 12);
+    EXPECT_EQ(l.testo(), QStringLiteral("c"));
+    EXPECT_EQ(l.testo(), QStringLiteral("d"));
+    EXPECT_EQ(l.intero(-10, 10), -3);
+    EXPECT_EQ(l.testo(), QStringLiteral("e\r\nf")) << "a quoted field runs to the next quote";
+    EXPECT_EQ(l.testo(), QStringLiteral("x"));
+    EXPECT_EQ(l.testo(), QStringLiteral("unterminated"));
+    EXPECT_TRUE(l.ok());
+    EXPECT_EQ(l.restanti(), 0);
+
+    // Quoted whole numbers and whole values written as floating ones are accepted.
+    Lettore numeri(byte("\"7\",12.0,1E2,\" 5 \"\r\n"));
+    EXPECT_EQ(numeri.intero(0, 10), 7);
+    EXPECT_EQ(numeri.intero(0, 20), 12);
+    EXPECT_EQ(numeri.intero(0, 200), 100);
+    EXPECT_EQ(numeri.intero(0, 10), 5);
+    EXPECT_TRUE(numeri.ok());
+
+    // A comma at the very end closes one more, empty field; a line end does not.
+    EXPECT_EQ(archivio::campi(byte("1,"))->size(), 2);
+    EXPECT_EQ(archivio::campi(byte("1\r\n"))->size(), 1);
+    EXPECT_EQ(archivio::campi(byte(""))->size(), 0);
+}
+
+TEST(Lettore, EveryFailureIsStickyAndNeverCrashes)
+{
+    struct Caso {
+        const char* nome;
+        QByteArray contenuto;
+        std::function<void(Lettore&)> leggi;
+    };
+    const auto sette = [](Lettore& l) { ModKorvel::leggiRigaFrontespizio(l); };
+    const QList<Caso> casi = {
+        {"too few fields", byte("\"a\",\"b\",\"c\",\"d\",\"e\",\"f\"\r\n"), sette},
+        {"empty file", QByteArray(), sette},
+        {"NUL byte", byte("\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\"\r\n") + QByteArray(1, '\0'), sette},
+        {"undefined Windows-1252 byte", byte("\"a\x81\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\"\r\n"), sette},
+        {"field longer than 64 KiB", "\"" + QByteArray(archivio::campoMassimo + 1, 'x') + "\"", sette},
+        {"unquoted field longer than 64 KiB", QByteArray(archivio::campoMassimo + 1, '1'),
+         [](Lettore& l) { l.testo(); }},
+        {"text where a number is due", byte("\"abc\"\r\n"), [](Lettore& l) { l.intero(0, 10); }},
+        {"number out of range", byte("64\r\n"), [](Lettore& l) { l.indice(64); }},
+        {"fraction where a whole number is due", byte("1.5\r\n"), [](Lettore& l) { l.intero(0, 10); }},
+        {"empty where a number is due", byte(",\r\n"), [](Lettore& l) { l.intero(0, 10); }},
+        {"number with trailing text", byte("12abc\r\n"), [](Lettore& l) { l.decimale(); }},
+        {"not a finite number", byte("nan,inf\r\n"), [](Lettore& l) { l.decimale(); }},
+        {"huge whole number", byte("99999999999999999999999\r\n"), [](Lettore& l) { l.intero(0, 10); }},
+    };
+    for (const Caso& caso : casi) {
+        Lettore l(caso.contenuto);
+        caso.leggi(l);
+        EXPECT_FALSE(l.ok()) << caso.nome;
+        // Reading on after a failure stays a failure and stays harmless.
+        l.testo();
+        l.intero(0, 1);
+        EXPECT_FALSE(l.ok()) << caso.nome;
+    }
+}
+
+TEST(File, SaveAndLoadWholeFiles)
+{
+    QTemporaryDir cartella;
+    const QString nome = cartella.filePath(QStringLiteral("Korvel-front-prova"));
+    Scrittore s;
+    ModKorvel::rigaFrontespizio(s, esempio());
+    ASSERT_TRUE(archivio::salvaFile(nome, s.contenuto()));
+    QFile f(nome);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), s.contenuto());
+    f.close();
+
+    Lettore l = Lettore::daFile(nome);
+    EXPECT_EQ(ModKorvel::leggiRigaFrontespizio(l), esempio());
+    EXPECT_TRUE(l.ok());
+
+    // Replacing an existing file.
+    Scrittore corto;
+    corto.intero(1).fineRecord();
+    ASSERT_TRUE(archivio::salvaFile(nome, corto.contenuto()));
+    EXPECT_EQ(Lettore::daFile(nome).restanti(), 1);
+
+    EXPECT_FALSE(archivio::salvaFile(QString(), s.contenuto()));
+    EXPECT_FALSE(archivio::salvaFile(cartella.filePath(QStringLiteral("manca/file")), s.contenuto()));
+    EXPECT_FALSE(archivio::salvaFile(cartella.path(), s.contenuto())) << "a folder is not replaced";
+
+    EXPECT_FALSE(Lettore::daFile(cartella.filePath(QStringLiteral("inesistente"))).ok());
+    EXPECT_FALSE(Lettore::daFile(cartella.path()).ok());
+    EXPECT_FALSE(Lettore::daFile(QString()).ok());
+
+    // A file far larger than any data file is not loaded at all.
+    const QString grande = cartella.filePath(QStringLiteral("grande"));
+    QFile g(grande);
+    ASSERT_TRUE(g.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(g.resize(archivio::fileMassimo + 1));
+    g.close();
+    EXPECT_FALSE(Lettore::daFile(grande).ok());
+}
+
+} // namespace
