@@ -89,7 +89,11 @@ struct Controllo {
 
 class ControlloSilenzioso : public ::testing::Test {
 protected:
-    void SetUp() override { inizializzaDati(); }
+    void SetUp() override
+    {
+        inizializzaDati();
+        controlloSilenzioso = 0; // as at program start, when tests share a process
+    }
     doppi::Messaggi messaggi;
 };
 
