@@ -157,7 +157,7 @@ public:
     // Typing at the end of the document (the selection's insertion point).
     Carattere carattereCorrente() const { return corrente_; }
     void impostaNomeCarattere(const QString& nome);
-    void impostaDimensione(double punti);
+    Esito impostaDimensione(double punti); // from 1 to 1638 points
     // 0 off, any other value on, wdToggle toggles.
     void impostaGrassetto(int valore);
     void scrivi(const QString& testo);
@@ -170,10 +170,14 @@ public:
     std::optional<int> contaPagine(Esito* esito = nullptr);
     // The laid-out document (rendered again after each change); owned by the document.
     QTextDocument* impaginato();
-    // A fresh rendering for the screen: no page size, the page's text width.
-    std::unique_ptr<QTextDocument> rendiPerSchermo() const;
+    // A fresh rendering for the screen at the screen's resolution: no page size;
+    // the caller wraps lines at larghezzaTesto(dpi).
+    std::unique_ptr<QTextDocument> rendiPerSchermo(double dpi) const;
     // Text width of a page, in pixels at the given resolution.
     static double larghezzaTesto(double dpi);
+    // Column widths of a table in millimetres: equal shares of the text width, or
+    // for a formatted table widths fitted to the content (at most the text width).
+    std::vector<double> larghezzeColonne(int tabella) const;
 
     // Writes the pages on a paged device (PDF writer, printer); the device's page
     // should be A4 without margins (the margins are in the pages).
@@ -191,6 +195,7 @@ signals:
 private:
     friend class Paragrafo;
     friend class Tabella;
+    friend class Applicazione;
     Capoverso& ultimo();
     void nuovoCapoverso();
     void aggiungiTesto(const QString& testo);
@@ -213,7 +218,8 @@ using FabbricaFinestre = std::function<void(const std::shared_ptr<Applicazione>&
 void impostaFabbricaFinestre(FabbricaFinestre fabbrica);
 
 // What a report starts: a new application each time.
-class Applicazione : public std::enable_shared_from_this<Applicazione> {
+class Applicazione : public QObject, public std::enable_shared_from_this<Applicazione> {
+    Q_OBJECT
 public:
     static std::shared_ptr<Applicazione> nuova();
 
@@ -234,6 +240,9 @@ public:
     Esito selezionaColonna(int tabella, int colonna);
     Esito allineaSelezione(Allineamento allineamento);
     void rilasciaSelezione(); // back to the end of the document
+
+signals:
+    void documentoAggiunto();
 
 private:
     Applicazione() = default;

@@ -1,5 +1,8 @@
 # Files of this folder (paths relative to src/).
 list(APPEND KORVEL_CORE_SOURCES
+  report/documento.cpp
+  report/docx.cpp
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
+  report/finestraDocumento.cpp
 )

@@ -3,6 +3,7 @@ list(APPEND KORVEL_CORE_SOURCES
   shell/ModKorvel.cpp
   shell/numeri.cpp
   shell/valore.cpp
+  shell/canaleWord.cpp
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
   shell/clsResize.cpp

@@ -1,0 +1,258 @@
+#include "report/finestraDocumento.h"
+
+#include "platform/desktop.h"
+#include "platform/dialoghi.h"
+#include "platform/messaggi.h"
+#include "shell/ModKorvel.h"
+#include "shell/canaleWord.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTemporaryFile>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+
+// While a report writes, the window is rendered again at most this often.
+constexpr qint64 intervalloAggiornamentoMs = 250;
+
+double dpiSchermo(const QWidget* w)
+{
+    const QScreen* schermo = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return schermo ? schermo->logicalDotsPerInch() : 96.0;
+}
+
+QString titoloMessaggi()
+{
+    return ModKorvel::nomeProgramma.isEmpty() ? QStringLiteral("Korvel") : ModKorvel::nomeProgramma;
+}
+
+void errore(const QString& testo) { piattaforma::msgBox(testo, piattaforma::vbCritical, titoloMessaggi()); }
+
+} // namespace
+
+FinestraDocumento::FinestraDocumento(std::shared_ptr<documento::Applicazione> applicazione, QWidget* parent)
+    : QMainWindow(parent), applicazione_(std::move(applicazione))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("finestraDocumento"));
+
+    vista_ = new QTextEdit(this);
+    vista_->setObjectName(QStringLiteral("vista"));
+    vista_->setReadOnly(true);
+    vista_->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    vista_->setLineWrapColumnOrWidth(qRound(documento::Documento::larghezzaTesto(dpiSchermo(this))));
+    setCentralWidget(vista_);
+
+    auto* salva = new QAction(QStringLiteral("&Salva con nome..."), this);
+    salva->setObjectName(QStringLiteral("salva"));
+    salva->setShortcut(QKeySequence::Save);
+    salva->setToolTip(QStringLiteral("salva il documento (DOCX o PDF)"));
+    connect(salva, &QAction::triggered, this, [this] { salvaConNome(); });
+    auto* stampa = new QAction(QStringLiteral("S&tampa..."), this);
+    stampa->setObjectName(QStringLiteral("stampa"));
+    stampa->setShortcut(QKeySequence::Print);
+    stampa->setToolTip(QStringLiteral("stampa il documento"));
+    connect(stampa, &QAction::triggered, this, [this] { this->stampa(); });
+    auto* apri = new QAction(QStringLiteral("&Apri nell'elaboratore di testi"), this);
+    apri->setObjectName(QStringLiteral("apri"));
+    apri->setToolTip(QStringLiteral("apri il documento con l'elaboratore di testi del sistema"));
+    connect(apri, &QAction::triggered, this, [this] { apriConElaboratore(); });
+    auto* chiudi = new QAction(QStringLiteral("&Chiudi"), this);
+    chiudi->setObjectName(QStringLiteral("chiudi"));
+    chiudi->setShortcut(QKeySequence::Close);
+    connect(chiudi, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(salva);
+    file->addAction(stampa);
+    file->addAction(apri);
+    file->addSeparator();
+    file->addAction(chiudi);
+    QToolBar* barra = addToolBar(QStringLiteral("Documento"));
+    barra->setObjectName(QStringLiteral("barraDocumento"));
+    barra->setMovable(false);
+    barra->addAction(salva);
+    barra->addAction(stampa);
+    barra->addAction(apri);
+
+    const double dpi = dpiSchermo(this);
+    const QScreen* schermo = screen();
+    const int altezza = schermo ? schermo->availableGeometry().height() * 4 / 5 : 700;
+    resize(qRound(documento::Documento::larghezzaTesto(dpi)) + 80, altezza);
+
+    connect(applicazione_.get(), &documento::Applicazione::documentoAggiunto, this, [this] {
+        collegaDocumento();
+        cambiato();
+    });
+    collegaDocumento();
+    aggiorna();
+}
+
+FinestraDocumento::~FinestraDocumento() = default;
+
+std::shared_ptr<documento::Documento> FinestraDocumento::documento() const
+{
+    return applicazione_ ? applicazione_->documentoAttivo() : nullptr;
+}
+
+void FinestraDocumento::collegaDocumento()
+{
+    const auto doc = documento();
+    if (!doc || doc.get() == osservato_)
+        return;
+    if (osservato_)
+        disconnect(osservato_, nullptr, this, nullptr);
+    osservato_ = doc.get();
+    connect(osservato_, &documento::Documento::cambiato, this, &FinestraDocumento::cambiato);
+}
+
+// Renders at once when the last rendering is old enough (the report is still writing,
+// the user watches it grow), otherwise as soon as the report gives control back.
+void FinestraDocumento::cambiato()
+{
+    if (ultimoAggiornamento_.isValid() && ultimoAggiornamento_.elapsed() >= intervalloAggiornamentoMs) {
+        aggiorna();
+        vista_->viewport()->repaint();
+        return;
+    }
+    if (aggiornamentoProgrammato_)
+        return;
+    aggiornamentoProgrammato_ = true;
+    QTimer::singleShot(0, this, [this] {
+        aggiornamentoProgrammato_ = false;
+        aggiorna();
+    });
+}
+
+void FinestraDocumento::aggiorna()
+{
+    ultimoAggiornamento_.start();
+    const auto doc = documento();
+    if (!doc) {
+        setWindowTitle(titoloMessaggi());
+        return;
+    }
+    setWindowTitle(doc->titolo());
+    if (doc->versione() == versioneMostrata_)
+        return;
+    versioneMostrata_ = doc->versione();
+    QScrollBar* barra = vista_->verticalScrollBar();
+    const bool inFondo = barra->value() >= barra->maximum();
+    auto nuovo = doc->rendiPerSchermo(dpiSchermo(this));
+    // The view owns the rendering and drops the previous one itself.
+    nuovo->setParent(vista_);
+    vista_->setDocument(nuovo.release());
+    if (inFondo)
+        barra->setValue(barra->maximum());
+}
+
+bool FinestraDocumento::salvaConNome()
+{
+    const auto doc = documento();
+    if (!doc)
+        return false;
+    piattaforma::RichiestaFile richiesta;
+    richiesta.titolo = QStringLiteral("Salva il documento");
+    richiesta.nomeFile = QDir(ModKorvel::cartellaDocumenti()).filePath(ModKorvel::nomeSicuro(doc->titolo()) + QStringLiteral(".docx"));
+    richiesta.filtro = QStringLiteral("Documento Word (*.docx)|*.docx|Documento PDF (*.pdf)|*.pdf");
+    richiesta.indiceFiltro = 1;
+    const auto scelta = piattaforma::dialoghi().salva(richiesta);
+    if (!scelta || scelta->trimmed().isEmpty())
+        return false;
+    QString nome = *scelta;
+    const QString estensione = QFileInfo(nome).suffix().toLower();
+    documento::Esito esito;
+    if (estensione == QLatin1String("pdf")) {
+        esito = doc->salvaPdf(nome);
+    } else {
+        if (estensione != QLatin1String("docx"))
+            nome += QStringLiteral(".docx");
+        esito = doc->salvaDocx(nome);
+    }
+    if (!esito) {
+        errore(QStringLiteral("Il documento non è stato salvato.") + QChar(13) + esito.errore);
+        return false;
+    }
+    return true;
+}
+
+bool FinestraDocumento::stampaSu(QPrinter& stampante)
+{
+    const auto doc = documento();
+    if (!doc)
+        return false;
+    const documento::Esito esito = doc->stampa(&stampante);
+    if (!esito) {
+        errore(QStringLiteral("Il documento non è stato stampato.") + QChar(13) + esito.errore);
+        return false;
+    }
+    return true;
+}
+
+bool FinestraDocumento::stampa()
+{
+    const auto doc = documento();
+    if (!doc)
+        return false;
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setPageSize(QPageSize(QPageSize::A4));
+    stampante.setFullPage(true);
+    stampante.setDocName(doc->titolo());
+    QPrintDialog dialogo(&stampante, this);
+    dialogo.setWindowTitle(QStringLiteral("Stampa il documento"));
+    if (dialogo.exec() != QDialog::Accepted)
+        return false;
+    stampante.setFullPage(true);
+    return stampaSu(stampante);
+}
+
+bool FinestraDocumento::apriConElaboratore()
+{
+    const auto doc = documento();
+    if (!doc)
+        return false;
+    // The copy must outlive this window: the word processor reads it later.
+    QTemporaryFile copia(QDir::temp().filePath(ModKorvel::nomeSicuro(doc->titolo()) + QStringLiteral("-XXXXXX.docx")));
+    copia.setAutoRemove(false);
+    if (!copia.open()) {
+        errore(QStringLiteral("Non è stato possibile preparare una copia del documento."));
+        return false;
+    }
+    const QString nome = copia.fileName();
+    copia.close();
+    if (const documento::Esito esito = doc->salvaDocx(nome); !esito) {
+        QFile::remove(nome);
+        errore(QStringLiteral("Non è stato possibile preparare una copia del documento.") + QChar(13) + esito.errore);
+        return false;
+    }
+    if (!piattaforma::desktop().apriIndirizzo(QUrl::fromLocalFile(nome).toString())) {
+        errore(QStringLiteral("Non è stato possibile aprire il documento con l'elaboratore di testi.") + QChar(13)
+               + QStringLiteral("Una copia è stata salvata in \"%1\".").arg(nome));
+        return false;
+    }
+    return true;
+}
+
+namespace finestraDocumento {
+
+void installa()
+{
+    documento::impostaFabbricaFinestre([](const std::shared_ptr<documento::Applicazione>& applicazione) {
+        auto* finestra = new FinestraDocumento(applicazione);
+        finestra->show();
+    });
+}
+
+} // namespace finestraDocumento
