@@ -1,0 +1,228 @@
+// Loads, collector parameters and the f-chart fraction of the detailed calculation.
+#include "climate/datiClimatici.h"
+#include "detailed/calcoloDettagliato.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace calcoli;
+
+namespace {
+
+IngressiDett impianto(int citta, int uso, int fluido)
+{
+    ModKorvel::numLocalita = citta;
+    ModKorvel::caricaDatiClimatici();
+    IngressiDett in;
+    in.latitudine = ModKorvel::latitudine;
+    in.radiazione = ModKorvel::radiazione;
+    in.temperatura = ModKorvel::temperatura;
+    in.gradiGiorno = ModKorvel::gradiGiorno;
+    in.inclinazione = 45;
+    in.usoImpiantoDett = uso;
+    in.consumoAcqua = 200;
+    in.temperaturaRete = 15;
+    in.temperaturaConsumo = 45;
+    in.trasmittanzaDett = 250;
+    in.tipoCollettore = 1;
+    in.tipoFluido = fluido;
+    in.superficieCaptante = 10;
+    in.costoImpianto = 8000;
+    in.durataImpiantoDett = 20;
+    in.combustibileDett = 1;
+    in.costoCombustibile = 120;
+    in.tassoScontoDett = 5.0F;
+    in.tassoInflazione = 2.0F;
+    in.tassoAumentoDett = 3.0F;
+    return in;
+}
+
+RisultatiDett calcola(const IngressiDett& in)
+{
+    RisultatiDett ris;
+    const QString motivo = calcolaDettagliato(in, ris);
+    EXPECT_TRUE(motivo.isEmpty()) << motivo.toStdString();
+    return ris;
+}
+
+} // namespace
+
+TEST(Carichi, FabbisogniPerUso)
+{
+    // 200 litres a day from 15 °C to 45 °C in January: 4.19 x 30 x 200 x 31 kJ = 216 kWh.
+    const RisultatiDett acqua = calcola(impianto(1, 2, 2));
+    EXPECT_EQ(acqua.fabbisognoMensile[1], 216);
+    EXPECT_NEAR(acqua.carichi.fabbisognoMeseKj[1], 4.19 * 30 * 200 * 31, 1e-6);
+    EXPECT_NEAR(acqua.carichi.fabbisognoMeseKj[2], 4.19 * 30 * 200 * 28, 1e-6);
+
+    IngressiDett in = impianto(1, 2, 2);
+    in.trasmittanzaDett = 999; // ignored for hot water alone
+    EXPECT_EQ(calcola(in).carichi.fabbisognoMeseKj, acqua.carichi.fabbisognoMeseKj);
+
+    in = impianto(1, 1, 2);
+    const RisultatiDett caldo = calcola(in);
+    in.consumoAcqua = 5000; // ignored for heating alone
+    in.temperaturaConsumo = 90;
+    EXPECT_EQ(calcola(in).carichi.fabbisognoMeseKj, caldo.carichi.fabbisognoMeseKj);
+    // Bolzano in January: 595.2 degree-days x 250 W/K x 86.4 kJ per Wh-day.
+    EXPECT_NEAR(caldo.carichi.fabbisognoMeseKj[1], 595.2 * 250 * 3.6 * 24, 1e-6);
+    EXPECT_EQ(caldo.carichi.fabbisognoMeseKj[7], 0); // no degree-days in July
+
+    const RisultatiDett entrambi = calcola(impianto(1, 3, 2));
+    for (int m = 1; m <= 12; ++m)
+        EXPECT_NEAR(entrambi.carichi.fabbisognoMeseKj[m],
+                    acqua.carichi.fabbisognoMeseKj[m] + caldo.carichi.fabbisognoMeseKj[m], 1e-6);
+    EXPECT_NEAR(entrambi.carichi.fabbisognoAnnuoKj,
+                acqua.carichi.fabbisognoAnnuoKj + caldo.carichi.fabbisognoAnnuoKj, 1e-4);
+}
+
+TEST(Carichi, ParametriDeiCollettori)
+{
+    EXPECT_EQ(parametriCollettore(2, 3).fattoreGuadagno, 0.85);
+    EXPECT_EQ(parametriCollettore(2, 3).fattorePerdite, 4.5);
+    EXPECT_EQ(parametriCollettore(1, 4).fattoreGuadagno, 0.5);
+    EXPECT_EQ(parametriCollettore(1, 4).fattorePerdite, 2.5);
+    EXPECT_EQ(parametriCollettore(2, 2).fattorePerdite, 5);
+    EXPECT_EQ(parametriCollettore(1, 1).fattorePerdite, 5);
+    EXPECT_EQ(parametriCollettore(1, 3).fattorePerdite, 3);
+
+    for (int tipo = 1; tipo <= 4; ++tipo) {
+        IngressiDett in = impianto(1, 2, 2);
+        in.tipoCollettore = tipo;
+        EXPECT_EQ(calcola(in).carichi.coeffModificatore, tipo == 1 || tipo == 3 ? 0.17 : 0.19);
+    }
+}
+
+TEST(Carichi, CorrezioniAlleCostantiDiProgetto)
+{
+    // Air: flow and pebble-bed corrections are 1 at the design constants.
+    const RisultatiDett aria = calcola(impianto(1, 1, 1));
+    EXPECT_EQ(aria.carichi.correzioneXGlobale, 1);
+    EXPECT_EQ(aria.carichi.correzioneY, 1);
+    EXPECT_EQ(aria.carichi.fattoreScambiatore, 1);
+    for (int m = 1; m <= 12; ++m)
+        EXPECT_EQ(aria.carichi.correzioneXMensile[m], 1);
+
+    // Liquid heating: the load heat exchanger's correction of Y.
+    const RisultatiDett liquido = calcola(impianto(1, 1, 2));
+    EXPECT_NEAR(liquido.carichi.correzioneY, 0.65 * std::exp(-0.0695) + 0.39, 1e-15);
+    EXPECT_NEAR(liquido.carichi.correzioneY, 0.99636, 1e-5);
+    EXPECT_EQ(liquido.carichi.correzioneXGlobale, 1);
+    EXPECT_EQ(calcola(impianto(1, 3, 2)).carichi.correzioneY, liquido.carichi.correzioneY);
+    // F'R/FR of the collector loop, type 1: 1 / (1 + 7.5 x 3600 / (3.8 x 1000 x 50) / 3).
+    EXPECT_NEAR(liquido.carichi.fattoreScambiatore, 1 / (1 + 7.5 * 3600 / 190000.0 / 3), 1e-12);
+
+    // Liquid hot water: Y uncorrected, X corrected month by month for the temperatures.
+    const RisultatiDett acqua = calcola(impianto(1, 2, 2));
+    EXPECT_EQ(acqua.carichi.correzioneY, 1);
+    EXPECT_NEAR(acqua.carichi.correzioneXMensile[1],
+                (11.6 + 1.18 * 45 + 3.86 * 15 - 2.32 * 0.8) / (100 - 0.8), 1e-12);
+}
+
+TEST(Carichi, FrazioneTraZeroEUno)
+{
+    for (int fluido : {1, 2}) {
+        // A dull January: the loss group outweighs the gain group and the
+        // correlation goes negative.
+        IngressiDett in = impianto(1, 1, fluido);
+        in.radiazione[1] = 400;
+        const RisultatiDett piccolo = calcola(in);
+        for (int m = 1; m <= 12; ++m) {
+            EXPECT_GE(piccolo.carichi.frazioneSolare[m], 0);
+            EXPECT_LE(piccolo.carichi.frazioneSolare[m], 1);
+        }
+        const double x = piccolo.carichi.parametroX[1];
+        const double y = piccolo.carichi.parametroY[1];
+        const double grezza = fluido == 1
+            ? 1.04 * y - 0.065 * x - 0.159 * y * y + 0.00187 * x * x - 0.0095 * y * y * y
+            : 1.029 * y - 0.065 * x - 0.245 * y * y + 0.0018 * x * x + 0.0215 * y * y * y;
+        EXPECT_LT(grezza, 0);
+        EXPECT_EQ(piccolo.frazioneMensile[1], 0);
+        EXPECT_EQ(piccolo.energiaUtileMensile[1], 0);
+        // A month without load: X = Y = 0, nothing useful.
+        EXPECT_EQ(piccolo.carichi.parametroX[7], 0);
+        EXPECT_EQ(piccolo.carichi.parametroY[7], 0);
+        EXPECT_EQ(piccolo.carichi.frazioneSolare[7], 0);
+    }
+    // A very large liquid field covers every month with a load.
+    IngressiDett in = impianto(64, 3, 2);
+    in.superficieCaptante = 5000;
+    const RisultatiDett grande = calcola(in);
+    for (int m = 1; m <= 12; ++m) {
+        EXPECT_EQ(grande.frazioneMensile[m], 1) << m;
+        EXPECT_EQ(grande.carichi.energiaUtileKj[m], grande.carichi.fabbisognoMeseKj[m]);
+    }
+    EXPECT_EQ(grande.frazioneAnnua, 1);
+}
+
+TEST(Carichi, FrazioneLiquidoCresceConLArea)
+{
+    for (int uso = 1; uso <= 3; ++uso) {
+        IngressiDett in = impianto(20, uso, 2);
+        in.superficieCaptante = 1;
+        RisultatiDett prima = calcola(in);
+        for (double area = 2; area <= 400; area *= 1.25) {
+            in.superficieCaptante = area;
+            const RisultatiDett dopo = calcola(in);
+            for (int m = 1; m <= 12; ++m)
+                ASSERT_GE(dopo.carichi.frazioneSolare[m], prima.carichi.frazioneSolare[m])
+                    << "uso " << uso << " area " << area << " mese " << m;
+            ASSERT_GE(dopo.carichi.energiaUtileAnnuaKj, prima.carichi.energiaUtileAnnuaKj);
+            prima = dopo;
+        }
+    }
+}
+
+TEST(Carichi, FrazioneAriaOltreIlMassimoDellaCorrelazione)
+{
+    // Bolzano, heating with air collectors: past the correlation's maximum the raw
+    // cubic falls towards 0 as the area grows; the fraction holds its maximum instead.
+    IngressiDett in = impianto(1, 1, 1);
+    in.superficieCaptante = 5;
+    const RisultatiDett piccolo = calcola(in);
+    const double x = piccolo.carichi.parametroX[5];
+    const double y = piccolo.carichi.parametroY[5];
+    // Below the maximum the correlation stands as written.
+    const double grezza = 1.04 * y - 0.065 * x - 0.159 * y * y + 0.00187 * x * x - 0.0095 * y * y * y;
+    EXPECT_NEAR(piccolo.carichi.frazioneSolare[5], grezza, 1e-12);
+
+    RisultatiDett prima = piccolo;
+    double massimoMaggio = 0;
+    for (double area = 6; area <= 200; area += 2) {
+        in.superficieCaptante = area;
+        const RisultatiDett dopo = calcola(in);
+        for (int m = 1; m <= 12; ++m)
+            ASSERT_GE(dopo.carichi.frazioneSolare[m], prima.carichi.frazioneSolare[m] - 1e-12)
+                << "area " << area << " mese " << m;
+        massimoMaggio = std::max(massimoMaggio, dopo.carichi.frazioneSolare[5]);
+        prima = dopo;
+    }
+    // The raw cubic at 60 m² in May would be 0 or close to it.
+    in.superficieCaptante = 60;
+    const RisultatiDett sessanta = calcola(in);
+    const double x60 = x * 12;
+    const double y60 = y * 12;
+    EXPECT_LT(1.04 * y60 - 0.065 * x60 - 0.159 * y60 * y60 + 0.00187 * x60 * x60 - 0.0095 * y60 * y60 * y60, 0.1);
+    EXPECT_GT(sessanta.carichi.frazioneSolare[5], 0.8);
+    EXPECT_NEAR(sessanta.carichi.frazioneSolare[5], massimoMaggio, 1e-9);
+}
+
+TEST(Carichi, RapportoTauAlfaEAngoloDiIncidenza)
+{
+    const RisultatiDett ris = calcola(impianto(1, 2, 2));
+    for (int m = 1; m <= 12; ++m) {
+        EXPECT_GT(ris.carichi.rapportoTauAlfa[m], 0.5);
+        EXPECT_LE(ris.carichi.rapportoTauAlfa[m], 1);
+        EXPECT_GT(ris.angoloIncidenza[m], 0);
+        EXPECT_LT(ris.angoloIncidenza[m], 90);
+    }
+    // A horizontal collector: the ground term vanishes whatever its modifier.
+    IngressiDett in = impianto(1, 2, 2);
+    in.inclinazione = 0;
+    const RisultatiDett piano = calcola(in);
+    for (int m = 1; m <= 12; ++m) {
+        EXPECT_GT(piano.carichi.rapportoTauAlfa[m], 0.5);
+        EXPECT_LE(piano.carichi.rapportoTauAlfa[m], 1);
+    }
+}
