@@ -1,12 +1,232 @@
 #include "cover/frontespizio.h"
 
+#include "platform/controlli.h"
+#include "platform/messaggi.h"
 #include "shell/ModKorvel.h"
 
-frontespizio::frontespizio() : FinestraLavoro(8) {}
+#include <QDate>
+#include <QLocale>
+
+namespace {
+
+// Design layout (twips).
+constexpr int sinistraEtichette = 960;
+constexpr int larghezzaEtichette = 1695;
+constexpr int sinistraCaselle = 2760;
+constexpr int larghezzaCaselle = 5535;
+constexpr int altezzaCaselle = 285;
+constexpr int altezzaEtichette = 240;
+constexpr int topRighe[] = {1800, 2040, 2280, 2520, 2760, 3000, 3240};
+constexpr int topStudio = 3840;
+constexpr int topIndirizzo = 4080;
+constexpr int topComandi = 4680;
+constexpr int larghezzaComandi = 1095;
+constexpr int altezzaComandi = 375;
+
+} // namespace
+
+frontespizio::frontespizio() : FinestraLavoro(8), file_(CommonDialog1, QStringLiteral("Korvel-front-"))
+{
+    costruisci();
+}
+
+frontespizio::~frontespizio() = default;
+
+void frontespizio::costruisci()
+{
+    QWidget* a = area();
+
+    Label1 = new Etichetta(a, QStringLiteral("Label1"), QStringLiteral("PROGRAMMA PER IL CALCOLO DI PANNELLI SOLARI"));
+    Label1->setAlignment(Qt::AlignCenter);
+    QFont grassetto = Label1->font();
+    grassetto.setBold(true);
+    Label1->setFont(grassetto);
+    posa(Label1, 960, 960, 7335, 375);
+
+    struct Riga {
+        Etichetta** etichetta;
+        const char* nomeEtichetta;
+        const char* caption;
+        const char* suggerimento;
+        CasellaTesto** casella;
+        const char* nomeCasella;
+    };
+    // Screen order, which is also the tab order and the order of every data file.
+    const Riga righe[] = {
+        {&Label2, "Label2", " progetto....................:", "il tipo di progetto che si sta elaborando",
+         &progetto, "progetto"},
+        {&Label3, "Label3", " località......................:", "luogo in cui verrà installato l'impianto",
+         &localita, "località"},
+        {&Label4, "Label4", " tipologia di studio......:",
+         "ad esempio: fattibilità, calcolo dettagliato, verifica area di captazione", &tipostudio, "tipostudio"},
+        {&Label6, "Label6", " committente..............:", "chi ha commissionato lo studio", &committente,
+         "committente"},
+        {&Label10, "Label10", " luogo elaborazione...:", "località in cui viene effettuata la elaborazione dei dati",
+         &luogo, "luogo"},
+        {&Label7, "Label7", " data elaborazione.....:", "la data della presente elaborazione", &data, "data"},
+        {&Label9, "Label9", " allegati alla relazione :", "grafici, disegni, planimetrie, foto, ecc.", &allegati,
+         "allegati"},
+    };
+    QWidget* precedente = nullptr;
+    for (std::size_t i = 0; i < std::size(righe); ++i) {
+        const Riga& r = righe[i];
+        *r.etichetta = new Etichetta(a, QString::fromUtf8(r.nomeEtichetta), QString::fromUtf8(r.caption));
+        (*r.etichetta)->setToolTip(QString::fromUtf8(r.suggerimento));
+        posa(*r.etichetta, sinistraEtichette, topRighe[i], larghezzaEtichette, altezzaEtichette);
+        *r.casella = new CasellaTesto(a, QString::fromUtf8(r.nomeCasella));
+        posa(*r.casella, sinistraCaselle, topRighe[i], larghezzaCaselle, altezzaCaselle);
+        if (precedente)
+            setTabOrder(precedente, *r.casella);
+        precedente = *r.casella;
+    }
+
+    Label8 = new Etichetta(a, QStringLiteral("Label8"), QStringLiteral(" studio tecnico...........:"));
+    Label8->setToolTip(QStringLiteral("lo studio che ha effettuato la elaborazione"));
+    posa(Label8, sinistraEtichette, topStudio, larghezzaEtichette, altezzaEtichette);
+    Labelstudio = new Etichetta(a, QStringLiteral("Labelstudio"));
+    posa(Labelstudio, sinistraCaselle, topStudio, larghezzaCaselle, altezzaEtichette);
+
+    Label11 = new Etichetta(a, QStringLiteral("Label11"), QStringLiteral(" indirizzo.....................:"));
+    Label11->setToolTip(QStringLiteral("l'indirizzo dello studio tecnico"));
+    posa(Label11, sinistraEtichette, topIndirizzo, larghezzaEtichette, altezzaEtichette);
+    labelindirizzo = new Etichetta(a, QStringLiteral("labelindirizzo"));
+    posa(labelindirizzo, sinistraCaselle, topIndirizzo, larghezzaCaselle, altezzaEtichette);
+
+    const int destra = sinistraCaselle + larghezzaCaselle;
+    Command5 = new Pulsante(a, QStringLiteral("Command5"), QStringLiteral("&Dati"));
+    Command5->setToolTip(QStringLiteral("cliccare per visualizzare la finestra Calcolo di fattibilità"));
+    posa(Command5, destra - larghezzaComandi, topComandi, larghezzaComandi, altezzaComandi);
+    stampa = new Pulsante(a, QStringLiteral("stampa"), QStringLiteral("&Stampa"));
+    stampa->setToolTip(QStringLiteral("cliccare per avere la stampa completa della elaborazione eseguita"));
+    posa(stampa, destra - 2 * larghezzaComandi - 120, topComandi, larghezzaComandi, altezzaComandi);
+
+    connect(Command5, &Pulsante::Click, this, [this] { Command5_Click(); });
+    connect(stampa, &Pulsante::Click, this, [this] { stampa_Click(); });
+}
 
 void frontespizio::Form_Load()
 {
-    ModKorvel::inizializzaDati();
     preparaFinestra();
-    setWindowTitle(QStringLiteral("Frontespizio"));
+    setWindowTitle(ModKorvel::nomeProgramma + QStringLiteral(": frontespizio per la relazione"));
+    if (esco)
+        esco->setToolTip(QStringLiteral("cliccare per uscire da ") + ModKorvel::nomeProgramma);
+    data->setText(testoData(QDate::currentDate()));
+    Labelstudio->setCaption(ModKorvel::nomeStudio);
+    labelindirizzo->setCaption(ModKorvel::indirizzoStudio);
+    impostaPasso();
 }
+
+QString frontespizio::testoData(const QDate& giorno)
+{
+    // The program speaks Italian whatever the system's locale.
+    static const QLocale italiano(QLocale::Italian, QLocale::Italy);
+    return italiano.toString(giorno, QStringLiteral("dddd, d MMM yyyy"));
+}
+
+void frontespizio::impostaPasso()
+{
+    passo->setCaption(QStringLiteral(
+        "Prelevare i dati dall'archivio o digitarli negli appositi campi con un massimo di 60 caratteri."));
+}
+
+ModKorvel::datiFrontespizio frontespizio::dati() const
+{
+    return {progetto->Text(), localita->Text(), tipostudio->Text(), committente->Text(),
+            luogo->Text(),    data->Text(),     allegati->Text()};
+}
+
+void frontespizio::imposta(const ModKorvel::datiFrontespizio& r)
+{
+    progetto->setText(r.progetto);
+    localita->setText(r.localita);
+    tipostudio->setText(r.tipostudio);
+    committente->setText(r.committente);
+    luogo->setText(r.luogo);
+    data->setText(r.data);
+    allegati->setText(r.allegati);
+}
+
+void frontespizio::impostaRidotta(const ModKorvel::datiFrontespizio& r)
+{
+    progetto->setText(r.progetto);
+    localita->setText(r.localita);
+    committente->setText(r.committente);
+    luogo->setText(r.luogo);
+    data->setText(r.data);
+    allegati->setText(r.allegati);
+}
+
+bool frontespizio::controllaProgetto()
+{
+    if (!progetto->Text().isEmpty())
+        return true;
+    piattaforma::msgBox(QStringLiteral("E' necessario digitare almeno il dato del 'progetto'."),
+                        piattaforma::vbCritical, ModKorvel::titoloControllo);
+    Show();
+    return false;
+}
+
+void frontespizio::controllaDati()
+{
+    using namespace piattaforma;
+    // Exact comparisons: a text of blanks counts as filled.
+    if (progetto->Text().isEmpty() && localita->Text().isEmpty() && tipostudio->Text().isEmpty()
+        && committente->Text().isEmpty() && allegati->Text().isEmpty()) {
+        msgBox(QStringLiteral("Non è stato immesso alcun dato."), vbQuestion, ModKorvel::titoloControllo);
+        return;
+    }
+    const ModKorvel::datiFrontespizio d = dati();
+    for (const QString* campo : {&d.progetto, &d.localita, &d.tipostudio, &d.committente, &d.luogo, &d.data,
+                                 &d.allegati}) {
+        if (campo->isEmpty()) {
+            msgBox(QStringLiteral("Inserire dati per ogni campo."), vbExclamation, ModKorvel::titoloControllo);
+            return;
+        }
+    }
+    ModKorvel::confermaControllo(QStringLiteral("I dati sono stati immessi correttamente."));
+}
+
+void frontespizio::cancella_click()
+{
+    for (CasellaTesto* casella : {progetto, localita, tipostudio, committente, luogo, data, allegati})
+        casella->setText(QString());
+}
+
+void frontespizio::Command5_Click()
+{
+    if (ModKorvel::tipoElaborazione == 0)
+        mostraFinestraNumero(1);
+    if (ModKorvel::tipoElaborazione == 1)
+        mostraFinestraNumero(4);
+    if (ModKorvel::tipoElaborazione == 2)
+        mostraFinestraNumero(6);
+}
+
+// ---- data file ---------------------------------------------------------------------
+
+void frontespizio::apri_Click()
+{
+    // All seven fields replace the boxes, so nothing needs clearing first.
+    file_.apri([this](archivio::Lettore& lettore) -> archivio::FileDati::Applica {
+        const ModKorvel::datiFrontespizio letto = ModKorvel::leggiRigaFrontespizio(lettore);
+        return [this, letto] { imposta(letto); };
+    });
+}
+
+void frontespizio::scrivoArchivio()
+{
+    if (!ModKorvel::verificaSilenziosa([this] { controllaDati(); }))
+        return;
+    const ModKorvel::datiFrontespizio record = dati();
+    file_.salva([&record](archivio::Scrittore& s) { ModKorvel::rigaFrontespizio(s, record); });
+}
+
+void frontespizio::salva_Click() { scrivoArchivio(); }
+
+void frontespizio::salvanome_Click()
+{
+    file_.impostaRicordato(QString());
+    scrivoArchivio();
+}
+
+void frontespizio::solodati_Click() {}

@@ -30,6 +30,10 @@ inline int controlloSilenzioso = 0;
 // windows and of the two results windows; "" means none.
 inline QString nomeFile;
 
+// The last calculation shown: 0 none, 1 feasibility, 2 detailed. Written by the
+// feasibility and detailed windows; read by the cover page and the technical report.
+inline int tipoElaborazione = 0;
+
 // The colour last chosen in a colour dialog of any working window.
 inline piattaforma::ColoreRGB coloreSfondo = 0;
 
