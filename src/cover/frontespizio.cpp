@@ -3,6 +3,7 @@
 #include "platform/controlli.h"
 #include "platform/messaggi.h"
 #include "shell/ModKorvel.h"
+#include "shell/canaleWord.h"
 
 #include <QDate>
 #include <QLocale>
@@ -229,4 +230,31 @@ void frontespizio::salvanome_Click()
     scrivoArchivio();
 }
 
-void frontespizio::solodati_Click() {}
+// ---- the record in a document -------------------------------------------------------
+
+void frontespizio::solodati_Click()
+{
+    using namespace ModKorvel;
+    if (!avviaWord(*this))
+        return;
+    scriviIntestazione(18, 12, 12, 2, QStringLiteral("FRONTESPIZIO"), 1);
+    aggiungiTabella(10, 2, 10);
+    const std::pair<QString, QString> righe[] = {
+        {QStringLiteral("tipologia"), QStringLiteral("dati")},
+        {QStringLiteral("progetto"), progetto->Text()},
+        {QStringLiteral("località"), localita->Text()},
+        {QStringLiteral("tipologia di studio"), tipostudio->Text()},
+        {QStringLiteral("committente"), committente->Text()},
+        {QStringLiteral("luogo della elaborazione"), luogo->Text()},
+        {QStringLiteral("data della elaborazione"), data->Text()},
+        {QStringLiteral("allegati alla relazione"), allegati->Text()},
+        {QStringLiteral("studio tecnico"), Labelstudio->Caption()},
+        {QStringLiteral("indirizzo"), labelindirizzo->Caption()},
+    };
+    for (int riga = 1; riga <= 10; ++riga) {
+        scriviCella(riga, 1, righe[riga - 1].first);
+        scriviCella(riga, 2, righe[riga - 1].second);
+    }
+    formattaTabella();
+    chiudiStato(*this, QStringLiteral("ho visualizzato i dati su WORD"));
+}

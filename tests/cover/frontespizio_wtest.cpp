@@ -6,6 +6,7 @@
 #include "detailed/dettagliato.h"
 #include "platform/controlli.h"
 #include "shell/ModKorvel.h"
+#include "shell/canaleWord.h"
 #include "shell/menu.h"
 #include "support/doppi.h"
 
@@ -344,6 +345,99 @@ TEST_F(Frontespizio, WhatTheOtherDataFilesUse)
     EXPECT_EQ(messaggi.mostrati[0].testo, QStringLiteral("E' necessario digitare almeno il dato del 'progetto'."));
     EXPECT_EQ(messaggi.mostrati[0].pulsanti, piattaforma::vbCritical);
     EXPECT_TRUE(w().isVisible());
+}
+
+// The paragraphs typed before the first table.
+QStringList intestazione(const documento::Documento& doc)
+{
+    QStringList testi;
+    for (const documento::Blocco& blocco : doc.blocchi()) {
+        if (!std::holds_alternative<documento::Capoverso>(blocco))
+            break;
+        testi << std::get<documento::Capoverso>(blocco).testo();
+    }
+    return testi;
+}
+
+TEST_F(Frontespizio, RecordTableOfAFreshCoverPage)
+{
+    w().stampa->click();
+    EXPECT_EQ(ModKorvel::wordApp, nullptr) << "the complete report is not there yet";
+
+    QAction* solodati = w().voce(QStringLiteral("solodati"));
+    ASSERT_NE(solodati, nullptr);
+    solodati->trigger();
+    ASSERT_NE(ModKorvel::wordApp, nullptr);
+    ASSERT_NE(ModKorvel::wordDoc, nullptr);
+    EXPECT_TRUE(ModKorvel::wordApp->visibile());
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+
+    const QStringList testa = intestazione(*ModKorvel::wordDoc);
+    ASSERT_GE(testa.size(), 4);
+    EXPECT_EQ(testa[0], QStringLiteral("Korvel"));
+    EXPECT_EQ(testa[1], ModKorvel::sottotitolo);
+    EXPECT_EQ(testa[2], QString());
+    EXPECT_EQ(testa[3], QStringLiteral("FRONTESPIZIO"));
+    const auto& titolo = std::get<documento::Capoverso>(ModKorvel::wordDoc->blocchi()[0]);
+    EXPECT_EQ(titolo.sequenze.at(0).carattere.nome, QStringLiteral("Century Gothic"));
+    EXPECT_EQ(titolo.sequenze.at(0).carattere.dimensione, 18.0);
+
+    ASSERT_EQ(ModKorvel::wordDoc->numeroTabelle(), 1);
+    const documento::Griglia* g = ModKorvel::wordDoc->griglia(1);
+    ASSERT_NE(g, nullptr);
+    ASSERT_EQ(g->righe, 10);
+    ASSERT_EQ(g->colonne, 2);
+    EXPECT_EQ(g->carattere.dimensione, 10.0);
+    EXPECT_TRUE(g->formattata);
+    const QStringList etichette = {QStringLiteral("tipologia"),
+                                   QStringLiteral("progetto"),
+                                   QStringLiteral("località"),
+                                   QStringLiteral("tipologia di studio"),
+                                   QStringLiteral("committente"),
+                                   QStringLiteral("luogo della elaborazione"),
+                                   QStringLiteral("data della elaborazione"),
+                                   QStringLiteral("allegati alla relazione"),
+                                   QStringLiteral("studio tecnico"),
+                                   QStringLiteral("indirizzo")};
+    const QStringList valori = {QStringLiteral("dati"),
+                                QString(),
+                                QString(),
+                                QString(),
+                                QString(),
+                                QString(),
+                                frontespizio::testoData(QDate::currentDate()),
+                                QString(),
+                                QStringLiteral("Studio Tecnico Rossi"),
+                                QStringLiteral("Via Roma 1, Milano")};
+    for (int riga = 1; riga <= 10; ++riga) {
+        EXPECT_EQ(g->cella(riga, 1), etichette[riga - 1]) << riga;
+        EXPECT_EQ(g->cella(riga, 2), valori[riga - 1]) << riga;
+    }
+    EXPECT_EQ(w().passo->Caption(), QStringLiteral("ho visualizzato i dati su WORD"));
+}
+
+TEST_F(Frontespizio, RecordTableTakesTheTextsAsTypedAndEachRunItsOwnDocument)
+{
+    compila();
+    w().solodati_Click();
+    const auto primaApp = ModKorvel::wordApp;
+    const auto primoDoc = ModKorvel::wordDoc;
+    ASSERT_NE(primoDoc, nullptr);
+    const documento::Griglia* g = primoDoc->griglia(1);
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(g->cella(2, 2), QStringLiteral("Impianto solare, condominio \"Le Rose\""));
+    EXPECT_EQ(g->cella(3, 2), QStringLiteral("Città di Castello"));
+    EXPECT_EQ(g->cella(8, 2), QStringLiteral("foto, € 1.200"));
+
+    w().progetto->setText(QStringLiteral("secondo"));
+    w().solodati_Click();
+    EXPECT_NE(ModKorvel::wordApp, primaApp);
+    EXPECT_NE(ModKorvel::wordDoc, primoDoc);
+    EXPECT_EQ(primoDoc->numeroTabelle(), 1) << "the second run leaves the first document alone";
+    EXPECT_EQ(primoDoc->griglia(1)->cella(2, 2), QStringLiteral("Impianto solare, condominio \"Le Rose\""));
+    EXPECT_EQ(ModKorvel::wordDoc->griglia(1)->cella(2, 2), QStringLiteral("secondo"));
+    EXPECT_EQ(primaApp->numeroDocumenti(), 1);
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
 }
 
 } // namespace
