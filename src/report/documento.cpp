@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -110,6 +111,23 @@ const QImage& dispositivoPagine()
     return immagine;
 }
 
+// The layout scales frame, table and border lengths by the paint device's resolution
+// over the screen's; this measures that factor once, so lengths come out exact.
+double scalaLunghezze()
+{
+    static const double scala = [] {
+        QTextDocument prova;
+        prova.documentLayout()->setPaintDevice(const_cast<QImage*>(&dispositivoPagine()));
+        QTextFrameFormat formato = prova.rootFrame()->frameFormat();
+        formato.setMargin(1000);
+        prova.rootFrame()->setFrameFormat(formato);
+        prova.setPageSize(QSizeF(1e7, 1e7));
+        const double x = prova.documentLayout()->blockBoundingRect(prova.begin()).x();
+        return x > 0 ? x / 1000.0 : 1.0;
+    }();
+    return scala;
+}
+
 QFont fontDi(const Carattere& c)
 {
     QFont f(c.nome);
@@ -126,6 +144,30 @@ QTextCharFormat formatoCarattere(const Carattere& c)
     f.setFontPointSize(c.dimensione);
     f.setFontWeight(c.grassetto ? QFont::Bold : QFont::Normal);
     return f;
+}
+
+// Single line spacing as a word processor takes it from the font the document
+// names; the layout's own line (ascent, descent and leading of the font drawn in its
+// place) is set to that share.
+double percentualeRiga(const QString& famiglia)
+{
+    static QHash<QString, double> cache;
+    const QString chiave = famiglia.toLower();
+    if (const auto trovata = cache.constFind(chiave); trovata != cache.constEnd())
+        return *trovata;
+    installaSostituzioniCaratteri();
+    QFont f(famiglia);
+    f.setPixelSize(1000);
+    const QFontMetricsF m(f);
+    double voluta = (m.ascent() + m.descent()) / 1000.0;
+    if (chiave == QLatin1String("century gothic"))
+        voluta = 1.226;
+    else if (chiave == QLatin1String("times new roman"))
+        voluta = 1.15;
+    const double naturale = m.lineSpacing() / 1000.0;
+    const double percentuale = naturale > 0 ? 100.0 * voluta / naturale : 100.0;
+    cache.insert(chiave, percentuale);
+    return percentuale;
 }
 
 Qt::Alignment allineamentoQt(Allineamento a)
@@ -221,6 +263,8 @@ void rendi(const std::vector<Blocco>& blocchi, QTextDocument& doc, double dpi)
         if (const auto* p = std::get_if<Capoverso>(&blocco)) {
             QTextBlockFormat formato;
             formato.setAlignment(allineamentoQt(p->allineamento));
+            const QString& famiglia = p->sequenze.empty() ? p->marca.nome : p->sequenze.front().carattere.nome;
+            formato.setLineHeight(percentualeRiga(famiglia), QTextBlockFormat::ProportionalHeight);
             if (p->nuovaPagina)
                 formato.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
             const QTextCharFormat marca = formatoCarattere(p->marca);
@@ -264,6 +308,7 @@ void rendi(const std::vector<Blocco>& blocchi, QTextDocument& doc, double dpi)
         QTextCharFormat formatoIntestazione = formatoCarattere(intestazione);
         formatoIntestazione.setForeground(Qt::white);
         const double padding = daMm(paddingCellaMm, dpi);
+        const double rigaTabella = percentualeRiga(g.carattere.nome);
         for (int r = 0; r < g.righe; ++r) {
             for (int c = 0; c < g.colonne; ++c) {
                 QTextTableCell cella = tabella->cellAt(r, c);
@@ -281,6 +326,7 @@ void rendi(const std::vector<Blocco>& blocchi, QTextDocument& doc, double dpi)
                 QTextCursor dentro = cella.firstCursorPosition();
                 QTextBlockFormat formatoBlocco;
                 formatoBlocco.setAlignment(allineamentoQt(g.allineamenti[std::size_t(c)]));
+                formatoBlocco.setLineHeight(rigaTabella, QTextBlockFormat::ProportionalHeight);
                 const QTextCharFormat& testo = testata ? formatoIntestazione : formatoNormale;
                 dentro.setBlockFormat(formatoBlocco);
                 dentro.setBlockCharFormat(testo);
@@ -632,9 +678,11 @@ QTextDocument* Documento::impaginato()
         return impaginato_.get();
     auto doc = nuovoTesto();
     doc->documentLayout()->setPaintDevice(const_cast<QImage*>(&dispositivoPagine()));
-    rendi(blocchi_, *doc, dpiPagine);
+    // Lengths in the layout's own units; the page size in the device's pixels.
+    const double dpiLunghezze = dpiPagine / scalaLunghezze();
+    rendi(blocchi_, *doc, dpiLunghezze);
     QTextFrameFormat radice = doc->rootFrame()->frameFormat();
-    radice.setMargin(daMm(marginePaginaMm, dpiPagine));
+    radice.setMargin(daMm(marginePaginaMm, dpiLunghezze));
     doc->rootFrame()->setFrameFormat(radice);
     doc->setPageSize(QSizeF(daMm(larghezzaPaginaMm, dpiPagine), daMm(altezzaPaginaMm, dpiPagine)));
     impaginato_ = std::move(doc);

@@ -1,0 +1,200 @@
+// The DOCX writer, read back: package parts, texts, sizes, bold, alignment, page
+// breaks and table shapes.
+#include "report/docx.h"
+#include "report/documento.h"
+#include "report/lettoreDocx.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace documento;
+
+namespace {
+
+const QString CR(1, QChar(13));
+
+struct Letto {
+    QMap<QString, QByteArray> parti;
+    lettore::Corpo corpo;
+};
+
+Letto rileggi(const Documento& d)
+{
+    QByteArray pacchetto;
+    EXPECT_TRUE(docx::componi(d, pacchetto));
+    Letto l;
+    l.parti = lettore::decomprimi(pacchetto);
+    l.corpo = lettore::leggiCorpo(l.parti.value(QStringLiteral("word/document.xml")));
+    EXPECT_TRUE(l.corpo.valido) << l.corpo.errore.toStdString();
+    return l;
+}
+
+// A small report: heading at the selection, a kept paragraph, a formatted table.
+std::shared_ptr<Documento> esempio()
+{
+    auto app = Applicazione::nuova();
+    auto d = app->aggiungiDocumento();
+    d->impostaNomeCarattere(QStringLiteral("Century Gothic"));
+    d->impostaDimensione(20);
+    d->impostaGrassetto(wdToggle);
+    d->scrivi(QStringLiteral("Korvel") + CR);
+    d->impostaGrassetto(wdToggle);
+    d->impostaDimensione(12);
+    d->scrivi(QStringLiteral("Tipologia di calcolo: trasmittanza") + CR + CR);
+    Paragrafo p = d->aggiungiParagrafo();
+    p.impostaDimensione(12);
+    p.impostaTesto(CR + QStringLiteral("Elementi esterni all'involucro <&> \"edificio\"") + CR);
+    auto t = d->aggiungiTabella(3, 7);
+    t->impostaDimensione(8);
+    t->scriviCella(1, 1, QStringLiteral("numero"));
+    t->scriviCella(2, 4, QStringLiteral("W/mq°C"));
+    t->scriviCella(3, 1, QStringLiteral(" 1"));
+    t->scriviCella(3, 3, QStringLiteral("12.50"));
+    t->formattaAutomatico(9);
+    app->selezionaColonna(1, 3);
+    app->allineaSelezione(Allineamento::Destra);
+    return d;
+}
+
+} // namespace
+
+TEST(Docx, PackageHasEveryPartAndEachParses)
+{
+    const Letto l = rileggi(*esempio());
+    for (const char* parte : {"[Content_Types].xml", "_rels/.rels", "word/document.xml", "word/styles.xml",
+                              "word/_rels/document.xml.rels", "docProps/core.xml"}) {
+        ASSERT_TRUE(l.parti.contains(QString::fromLatin1(parte))) << parte;
+        EXPECT_TRUE(lettore::benFormato(l.parti.value(QString::fromLatin1(parte)))) << parte;
+    }
+    EXPECT_TRUE(l.parti.value(QStringLiteral("word/styles.xml")).contains("w:val=\"it-IT\""));
+    EXPECT_TRUE(l.parti.value(QStringLiteral("[Content_Types].xml")).contains("/word/document.xml"));
+    EXPECT_TRUE(l.parti.value(QStringLiteral("_rels/.rels")).contains("Target=\"word/document.xml\""));
+}
+
+TEST(Docx, TextsSizesBoldAndFont)
+{
+    const Letto l = rileggi(*esempio());
+    const auto paragrafi = l.corpo.paragrafi();
+    ASSERT_GE(paragrafi.size(), 5u);
+    ASSERT_EQ(paragrafi[0]->sequenze.size(), 1u);
+    const auto& titolo = paragrafi[0]->sequenze[0];
+    EXPECT_EQ(titolo.testo, QStringLiteral("Korvel"));
+    EXPECT_EQ(titolo.font, QStringLiteral("Century Gothic"));
+    EXPECT_EQ(titolo.mezziPunti, 40);
+    EXPECT_TRUE(titolo.grassetto);
+    EXPECT_EQ(paragrafi[1]->sequenze.at(0).mezziPunti, 24);
+    EXPECT_FALSE(paragrafi[1]->sequenze.at(0).grassetto);
+    bool trovato = false;
+    for (const auto* p : paragrafi)
+        trovato = trovato || p->testo() == QStringLiteral("Elementi esterni all'involucro <&> \"edificio\"");
+    EXPECT_TRUE(trovato);
+}
+
+TEST(Docx, TableShapeHeaderAndAlignment)
+{
+    const Letto l = rileggi(*esempio());
+    const auto tabelle = l.corpo.tabelle();
+    ASSERT_EQ(tabelle.size(), 1u);
+    const auto& t = *tabelle[0];
+    EXPECT_EQ(t.griglia.size(), 7u);
+    ASSERT_EQ(t.righe.size(), 3u);
+    for (const auto& riga : t.righe)
+        EXPECT_EQ(riga.size(), 7u);
+    const auto& testa = t.righe[0][0];
+    EXPECT_EQ(testa.testo(), QStringLiteral("numero"));
+    EXPECT_FALSE(testa.sfondo.isEmpty());
+    EXPECT_TRUE(testa.paragrafi.at(0).sequenze.at(0).grassetto);
+    EXPECT_EQ(testa.paragrafi.at(0).sequenze.at(0).mezziPunti, 16);
+    EXPECT_EQ(t.righe[1][3].testo(), QStringLiteral("W/mq°C"));
+    // Leading blanks are kept.
+    EXPECT_EQ(t.righe[2][0].testo(), QStringLiteral(" 1"));
+    EXPECT_FALSE(t.righe[2][0].paragrafi.at(0).sequenze.at(0).grassetto);
+    EXPECT_EQ(t.righe[2][2].paragrafi.at(0).jc, QStringLiteral("right"));
+    EXPECT_EQ(t.righe[2][1].paragrafi.at(0).jc, QStringLiteral("left"));
+    // Empty cells still hold a paragraph.
+    EXPECT_EQ(t.righe[2][6].paragrafi.size(), 1u);
+    // The grid fits the page's text width.
+    int totale = 0;
+    for (int w : t.griglia)
+        totale += w;
+    EXPECT_LE(totale, docx::twips(170.0) + 7);
+}
+
+TEST(Docx, PageSizeMarginsAndBodyEndingWithParagraph)
+{
+    auto app = Applicazione::nuova();
+    auto d = app->aggiungiDocumento();
+    d->scrivi(QStringLiteral("x") + CR);
+    d->aggiungiTabella(1, 2);
+    const Letto l = rileggi(*d);
+    EXPECT_EQ(l.corpo.larghezzaPagina, 11906);
+    EXPECT_EQ(l.corpo.altezzaPagina, 16838);
+    EXPECT_EQ(l.corpo.margineSinistro, docx::twips(marginePaginaMm));
+    EXPECT_TRUE(l.corpo.ultimoPrimaDiSectPr);
+    ASSERT_FALSE(l.corpo.blocchi.empty());
+    EXPECT_FALSE(l.corpo.blocchi.back().tabella);
+    // An unformatted table shares the text width equally.
+    const auto& g = l.corpo.tabelle().at(0)->griglia;
+    ASSERT_EQ(g.size(), 2u);
+    EXPECT_EQ(g[0], g[1]);
+}
+
+TEST(Docx, PageBreaksJustificationBlanksAndSpecialCharacters)
+{
+    auto app = Applicazione::nuova();
+    auto d = app->aggiungiDocumento();
+    d->scrivi(QStringLiteral("prima") + CR + QChar(12) + QStringLiteral("  due  blanchi\tpoi tab") + QChar(0x0B)
+              + QStringLiteral("riga") + QChar(0x02) + QChar(0xFFFE) + QStringLiteral(" è ") + QString::fromUcs4(U"\U0001F600") + CR);
+    d->allineaTutto(Allineamento::Giustificato);
+    const Letto l = rileggi(*d);
+    const auto paragrafi = l.corpo.paragrafi();
+    ASSERT_GE(paragrafi.size(), 2u);
+    EXPECT_FALSE(paragrafi[0]->nuovaPagina);
+    EXPECT_TRUE(paragrafi[1]->nuovaPagina);
+    EXPECT_EQ(paragrafi[1]->testo(), QStringLiteral("  due  blanchi\tpoi tab") + QChar(0x0B) + QStringLiteral("riga è ")
+                                         + QString::fromUcs4(U"\U0001F600"));
+    for (const auto* p : paragrafi)
+        EXPECT_EQ(p->jc, QStringLiteral("both"));
+    // Every text element keeps its blanks.
+    const QByteArray xml = l.parti.value(QStringLiteral("word/document.xml"));
+    EXPECT_EQ(xml.count("<w:t>"), 0);
+    EXPECT_EQ(xml.count("<w:t "), xml.count("xml:space=\"preserve\""));
+}
+
+TEST(Docx, ManyRowsAndMultiParagraphCells)
+{
+    auto app = Applicazione::nuova();
+    auto d = app->aggiungiDocumento();
+    auto t = d->aggiungiTabella(101, 4);
+    for (int r = 1; r <= 101; ++r)
+        for (int c = 1; c <= 4; ++c)
+            t->scriviCella(r, c, QStringLiteral("%1,%2").arg(r).arg(c));
+    t->scriviCella(5, 2, QStringLiteral("a") + CR + QStringLiteral("b"));
+    const Letto l = rileggi(*d);
+    const auto& g = *l.corpo.tabelle().at(0);
+    ASSERT_EQ(g.righe.size(), 101u);
+    EXPECT_EQ(g.righe[100][3].testo(), QStringLiteral("101,4"));
+    EXPECT_EQ(g.righe[4][1].paragrafi.size(), 2u);
+    EXPECT_EQ(g.righe[4][1].testo(), QStringLiteral("a\nb"));
+}
+
+TEST(Docx, CorePropertiesCarryTheTitle)
+{
+    auto app = Applicazione::nuova();
+    auto d = app->aggiungiDocumento();
+    d->impostaTitolo(QStringLiteral("RISULTATI DEL CALCOLO & co."));
+    const Letto l = rileggi(*d);
+    const QByteArray core = l.parti.value(QStringLiteral("docProps/core.xml"));
+    EXPECT_TRUE(core.contains("RISULTATI DEL CALCOLO &amp; co."));
+    EXPECT_TRUE(core.contains("dcterms:W3CDTF"));
+}
+
+TEST(Docx, SavedFileReadsBack)
+{
+    QTemporaryDir cartella;
+    const QString nome = cartella.filePath(QStringLiteral("r.docx"));
+    ASSERT_TRUE(esempio()->salvaDocx(nome));
+    const auto parti = lettore::decomprimiFile(nome);
+    EXPECT_EQ(parti.size(), 6);
+    EXPECT_EQ(lettore::leggiCorpo(parti.value(QStringLiteral("word/document.xml"))).tabelle().size(), 1u);
+}
