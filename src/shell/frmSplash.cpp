@@ -121,7 +121,10 @@ bool frmSplash::eventFilter(QObject* oggetto, QEvent* evento)
             return true;
         }
         if (oggetto == area()) {
-            Form_Click();
+            // A press on a label reaches the area too; the label has had its click.
+            const auto* pressione = static_cast<QMouseEvent*>(evento);
+            if (!qobject_cast<Etichetta*>(area()->childAt(pressione->position().toPoint())))
+                Form_Click();
             return true;
         }
     }
