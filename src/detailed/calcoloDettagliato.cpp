@@ -356,7 +356,7 @@ QString calcolaDettagliato(const IngressiDett& in, RisultatiDett& ris)
         return rifiuto("la latitudine della località è fuori dal campo del calcolo.");
     if (!(in.inclinazione >= 0 && in.inclinazione <= 90))
         return rifiuto("l'inclinazione dei collettori deve essere compresa tra 0 e 90 gradi.");
-    if (!(in.azimut >= -45 && in.azimut <= 45))
+    if (in.inclinazione != 0 && !(in.azimut >= -45 && in.azimut <= 45))
         return rifiuto("l'angolo azimutale dei collettori deve essere compreso tra -45 e +45 gradi.");
     if (uso != 1) {
         if (in.temperaturaConsumo < in.temperaturaRete)

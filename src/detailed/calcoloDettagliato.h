@@ -143,8 +143,7 @@ void calcolaEconomia(const IngressiDett& in, double energiaUtileAnnuaKj, Economi
 QString testoRecupero(double anniRecupero);
 
 // Runs the three stages. Returns "" and fills `ris` on success; otherwise returns the
-// reason (Italian, for a critical message); `ris` may then hold partial values, which
-// must not be stored.
+// reason (Italian, for a critical message) and leaves `ris` as it was.
 QString calcolaDettagliato(const IngressiDett& in, RisultatiDett& ris);
 
 // The inputs as the module variables and the climate record hold them now.

@@ -207,22 +207,3 @@ TEST(Carichi, FrazioneAriaOltreIlMassimoDellaCorrelazione)
     EXPECT_GT(sessanta.carichi.frazioneSolare[5], 0.8);
     EXPECT_NEAR(sessanta.carichi.frazioneSolare[5], massimoMaggio, 1e-9);
 }
-
-TEST(Carichi, RapportoTauAlfaEAngoloDiIncidenza)
-{
-    const RisultatiDett ris = calcola(impianto(1, 2, 2));
-    for (int m = 1; m <= 12; ++m) {
-        EXPECT_GT(ris.carichi.rapportoTauAlfa[m], 0.5);
-        EXPECT_LE(ris.carichi.rapportoTauAlfa[m], 1);
-        EXPECT_GT(ris.angoloIncidenza[m], 0);
-        EXPECT_LT(ris.angoloIncidenza[m], 90);
-    }
-    // A horizontal collector: the ground term vanishes whatever its modifier.
-    IngressiDett in = impianto(1, 2, 2);
-    in.inclinazione = 0;
-    const RisultatiDett piano = calcola(in);
-    for (int m = 1; m <= 12; ++m) {
-        EXPECT_GT(piano.carichi.rapportoTauAlfa[m], 0.5);
-        EXPECT_LE(piano.carichi.rapportoTauAlfa[m], 1);
-    }
-}

@@ -107,18 +107,6 @@ TEST(CalcoloFattib, QuoteCrescentiConLAreaFinoAlCentoPerCento)
     EXPECT_GT(piccola->percentuali[300][2], piccola->percentuali[300][1]);
 }
 
-TEST(CalcoloFattib, QuoteTroncateAllaPrimaCifra)
-{
-    auto ris = calcola(acquaCalda(20, 300, 50));
-    for (int s = 1; s <= numeroSuperfici; s += 37) {
-        for (int k = 1; k <= numeroTipi; ++k) {
-            const double decimi = ris->percentuali[s][k] * 10;
-            EXPECT_NEAR(decimi, std::round(decimi), 1e-9);
-            EXPECT_EQ(ris->energiaSolare[s][k], std::floor(ris->energiaSolare[s][k]));
-        }
-    }
-}
-
 TEST(CalcoloFattib, AreaOttimaleETassoNettoNullo)
 {
     // Discount rate equal to the price increase: i = 0 and the present-worth
