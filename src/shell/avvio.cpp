@@ -1,12 +1,15 @@
 #include "shell/avvio.h"
 
 #include "platform/finestra.h"
+#include "platform/serviziDesktop.h"
 #include "report/finestraDocumento.h"
 #include "shell/ModKorvel.h"
 #include "shell/frmSplash.h"
 
 void avviaProgramma()
 {
+    // Message boxes, dialogs, the tune and links on the desktop's own means.
+    piattaforma::installaServiziDesktop();
     ModKorvel::caricaStudio();
     modelloFinestre::impostaUscitaAutomatica(true);
     // Every report opens its document in a window of its own.
