@@ -12,7 +12,8 @@ namespace {
 
 // Design layout (twips).
 constexpr int sinistraEtichette = 960;
-constexpr int larghezzaEtichette = 1695;
+// 1695 in the design; up to the boxes, so that the longest caption is not cut.
+constexpr int larghezzaEtichette = 1785;
 constexpr int sinistraCaselle = 2760;
 constexpr int larghezzaCaselle = 5535;
 constexpr int altezzaCaselle = 285;
@@ -23,6 +24,16 @@ constexpr int topIndirizzo = 4080;
 constexpr int topComandi = 4680;
 constexpr int larghezzaComandi = 1095;
 constexpr int altezzaComandi = 375;
+
+// The field labels are padded with dots to their design width: on one line, in a
+// small font, and cut at the right edge rather than wrapped.
+void campo(Etichetta* etichetta)
+{
+    etichetta->setWordWrap(false);
+    QFont piccolo = etichetta->font();
+    piccolo.setPointSizeF(8.0);
+    etichetta->setFont(piccolo);
+}
 
 } // namespace
 
@@ -73,6 +84,7 @@ void frontespizio::costruisci()
         const Riga& r = righe[i];
         *r.etichetta = new Etichetta(a, QString::fromUtf8(r.nomeEtichetta), QString::fromUtf8(r.caption));
         (*r.etichetta)->setToolTip(QString::fromUtf8(r.suggerimento));
+        campo(*r.etichetta);
         posa(*r.etichetta, sinistraEtichette, topRighe[i], larghezzaEtichette, altezzaEtichette);
         *r.casella = new CasellaTesto(a, QString::fromUtf8(r.nomeCasella));
         posa(*r.casella, sinistraCaselle, topRighe[i], larghezzaCaselle, altezzaCaselle);
@@ -83,12 +95,14 @@ void frontespizio::costruisci()
 
     Label8 = new Etichetta(a, QStringLiteral("Label8"), QStringLiteral(" studio tecnico...........:"));
     Label8->setToolTip(QStringLiteral("lo studio che ha effettuato la elaborazione"));
+    campo(Label8);
     posa(Label8, sinistraEtichette, topStudio, larghezzaEtichette, altezzaEtichette);
     Labelstudio = new Etichetta(a, QStringLiteral("Labelstudio"));
     posa(Labelstudio, sinistraCaselle, topStudio, larghezzaCaselle, altezzaEtichette);
 
     Label11 = new Etichetta(a, QStringLiteral("Label11"), QStringLiteral(" indirizzo.....................:"));
     Label11->setToolTip(QStringLiteral("l'indirizzo dello studio tecnico"));
+    campo(Label11);
     posa(Label11, sinistraEtichette, topIndirizzo, larghezzaEtichette, altezzaEtichette);
     labelindirizzo = new Etichetta(a, QStringLiteral("labelindirizzo"));
     posa(labelindirizzo, sinistraCaselle, topIndirizzo, larghezzaCaselle, altezzaEtichette);
