@@ -66,6 +66,9 @@ bool avvia(const Didascalia& passo)
         stato.passoPrecedente = passo.leggi ? passo.leggi() : QString();
         passo.scrivi(QStringLiteral("sto caricando WORD"));
     }
+    // A new report has no table yet: a cell written too early must not land in the
+    // previous report's document.
+    wordTab = documento::Tabella{};
     wordApp = documento::Applicazione::nuova();
     wordApp->impostaVisibile(true);
     wordDoc = wordApp->aggiungiDocumento();
