@@ -49,7 +49,13 @@ void Finestra::keyPressEvent(QKeyEvent* evento)
         QWidget::keyPressEvent(evento);
 }
 
-Finestra::~Finestra() = default;
+Finestra::~Finestra()
+{
+    // A window destroyed without being unloaded (by its owner, at shutdown) must not
+    // stay registered as the instance of its class.
+    if (dimentica_)
+        dimentica_();
+}
 
 void Finestra::caricaConRegistro(std::function<void()> dimentica)
 {

@@ -68,11 +68,17 @@ public:
     // The instance, created and loaded on first reference (not shown).
     static W& istanza()
     {
-        if (!istanza_) {
-            istanza_ = new W;
-            istanza_->caricaConRegistro([] { istanza_ = nullptr; });
-        }
-        return *istanza_;
+        if (istanza_)
+            return *istanza_;
+        // A Form_Load may unload its own window: the new object stays valid until
+        // the event loop deletes it, the registry forgets it at once.
+        W* nuova = new W;
+        istanza_ = nuova;
+        nuova->caricaConRegistro([nuova] {
+            if (istanza_ == nuova)
+                istanza_ = nullptr;
+        });
+        return *nuova;
     }
     static bool caricata() { return istanza_ != nullptr; }
     // Unloads the window when it is loaded; a window not loaded is not loaded by this.

@@ -1,0 +1,316 @@
+// The window model: one instance per class, loading on reference, unloading.
+#include "platform/finestra.h"
+#include "platform/ridisegno.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Counts its loads and unloads; `stato` shows whether an instance is fresh.
+class Semplice : public Finestra {
+public:
+    static inline int caricamenti = 0;
+    static inline int scaricamenti = 0;
+    int stato = 0;
+
+protected:
+    void Form_Load() override { ++caricamenti; }
+    void Form_Unload() override { ++scaricamenti; }
+};
+
+// Refers to itself while loading.
+class SeStessa : public Finestra {
+public:
+    static inline int caricamenti = 0;
+    SeStessa* vista = nullptr;
+
+protected:
+    void Form_Load() override
+    {
+        ++caricamenti;
+        vista = &finestra<SeStessa>();
+    }
+};
+
+// Two windows whose loads refer to each other.
+class Seconda;
+class Prima : public Finestra {
+public:
+    static inline int caricamenti = 0;
+    Seconda* altra = nullptr;
+
+protected:
+    void Form_Load() override;
+};
+class Seconda : public Finestra {
+public:
+    static inline int caricamenti = 0;
+    Prima* altra = nullptr;
+
+protected:
+    void Form_Load() override
+    {
+        ++caricamenti;
+        altra = &finestra<Prima>();
+    }
+};
+void Prima::Form_Load()
+{
+    ++caricamenti;
+    altra = &finestra<Seconda>();
+}
+
+// Unloads itself while loading.
+class Rinuncia : public Finestra {
+protected:
+    void Form_Load() override { Unload(); }
+};
+
+// Refers to itself and unloads itself again while unloading.
+class Ostinata : public Finestra {
+public:
+    static inline int scaricamenti = 0;
+
+protected:
+    void Form_Unload() override
+    {
+        ++scaricamenti;
+        EXPECT_EQ(&finestra<Ostinata>(), this) << "still the instance while it unloads";
+        Unica<Ostinata>::scarica();
+    }
+};
+
+class Tasti : public Finestra {
+public:
+    QString premuti;
+    int ridimensionamenti = 0;
+
+protected:
+    void Form_KeyPress(QChar c) override { premuti += c; }
+    void Form_Resize() override { ++ridimensionamenti; }
+};
+
+TEST(ModelloFinestre, OneInstancePerClassLoadedOnFirstReferenceAndNotShown)
+{
+    EXPECT_FALSE(Unica<Semplice>::caricata());
+    Semplice& a = finestra<Semplice>();
+    Semplice& b = finestra<Semplice>();
+    EXPECT_EQ(&a, &b);
+    EXPECT_EQ(Semplice::caricamenti, 1);
+    EXPECT_TRUE(Unica<Semplice>::caricata());
+    EXPECT_TRUE(a.caricata());
+    EXPECT_FALSE(a.isVisible());
+    Unica<Semplice>::scarica();
+    modelloFinestre::eliminaScaricate();
+}
+
+TEST(ModelloFinestre, AFormLoadThatRefersToItsOwnWindowGetsTheSameInstance)
+{
+    SeStessa& w = finestra<SeStessa>();
+    EXPECT_EQ(w.vista, &w);
+    EXPECT_EQ(SeStessa::caricamenti, 1);
+}
+
+TEST(ModelloFinestre, LoadsReferringToEachOtherDoNotRecurse)
+{
+    Prima& prima = finestra<Prima>();
+    ASSERT_NE(prima.altra, nullptr);
+    EXPECT_EQ(prima.altra->altra, &prima);
+    EXPECT_EQ(Prima::caricamenti, 1);
+    EXPECT_EQ(Seconda::caricamenti, 1);
+    EXPECT_EQ(&finestra<Seconda>(), prima.altra);
+}
+
+TEST(ModelloFinestre, ShowingTwiceOnlyRaises)
+{
+    Semplice& w = mostra<Semplice>();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.parentWidget()) << "modeless, with no owner";
+    Semplice& ancora = mostra<Semplice>();
+    EXPECT_EQ(&ancora, &w);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(Semplice::caricamenti, 1);
+}
+
+TEST(ModelloFinestre, UnloadForgetsAtOnceAndDeletesLater)
+{
+    Semplice& w = mostra<Semplice>();
+    QPointer<Semplice> puntatore(&w);
+    w.Unload();
+    EXPECT_EQ(Semplice::scaricamenti, 1);
+    EXPECT_FALSE(Unica<Semplice>::caricata());
+    EXPECT_EQ(Unica<Semplice>::seCaricata(), nullptr);
+    ASSERT_FALSE(puntatore.isNull()) << "deleted only later";
+    EXPECT_FALSE(puntatore->isVisible());
+    EXPECT_FALSE(puntatore->caricata());
+    puntatore->Unload();
+    EXPECT_EQ(Semplice::scaricamenti, 1) << "a second unload does nothing";
+    modelloFinestre::eliminaScaricate();
+    EXPECT_TRUE(puntatore.isNull());
+}
+
+TEST(ModelloFinestre, TheNextReferenceLoadsAFreshWindow)
+{
+    Semplice& prima = finestra<Semplice>();
+    prima.stato = 42;
+    prima.setWindowTitle(QStringLiteral("cambiata"));
+    Unica<Semplice>::scarica();
+    Semplice& nuova = finestra<Semplice>();
+    EXPECT_NE(&nuova, &prima) << "the old one is not deleted yet, so the address differs";
+    EXPECT_EQ(nuova.stato, 0);
+    EXPECT_TRUE(nuova.windowTitle().isEmpty());
+    EXPECT_EQ(Semplice::caricamenti, 2);
+    EXPECT_FALSE(nuova.isVisible());
+    modelloFinestre::eliminaScaricate();
+    EXPECT_EQ(&finestra<Semplice>(), &nuova);
+}
+
+TEST(ModelloFinestre, UnloadingAWindowNotLoadedDoesNotLoadIt)
+{
+    Unica<Semplice>::scarica();
+    EXPECT_EQ(Semplice::caricamenti, 0);
+    EXPECT_EQ(Semplice::scaricamenti, 0);
+    EXPECT_FALSE(Unica<Semplice>::caricata());
+}
+
+TEST(ModelloFinestre, TheCloseBoxUnloads)
+{
+    Semplice& w = mostra<Semplice>();
+    QPointer<Semplice> puntatore(&w);
+    EXPECT_FALSE(w.close()) << "the toolkit's close is turned into an unload";
+    EXPECT_EQ(Semplice::scaricamenti, 1);
+    EXPECT_FALSE(Unica<Semplice>::caricata());
+    EXPECT_FALSE(puntatore->isVisible());
+    modelloFinestre::eliminaScaricate();
+    EXPECT_TRUE(puntatore.isNull());
+    EXPECT_EQ(Semplice::caricamenti, 1);
+}
+
+TEST(ModelloFinestre, AFormLoadThatUnloadsItsWindowLeavesItUnloaded)
+{
+    Rinuncia& w = finestra<Rinuncia>();
+    EXPECT_FALSE(w.caricata());
+    EXPECT_FALSE(Unica<Rinuncia>::caricata());
+    modelloFinestre::eliminaScaricate();
+}
+
+TEST(ModelloFinestre, UnloadingFromItsOwnFormUnloadRunsItOnce)
+{
+    finestra<Ostinata>();
+    Unica<Ostinata>::scarica();
+    EXPECT_EQ(Ostinata::scaricamenti, 1);
+    EXPECT_FALSE(Unica<Ostinata>::caricata());
+}
+
+TEST(ModelloFinestre, AWindowDeletedWithoutUnloadIsForgotten)
+{
+    delete &finestra<Semplice>();
+    EXPECT_FALSE(Unica<Semplice>::caricata());
+    finestra<Semplice>();
+    EXPECT_EQ(Semplice::caricamenti, 2);
+}
+
+TEST(ModelloFinestre, KeysAndResizingReachTheWindow)
+{
+    Tasti& w = mostra<Tasti>();
+    QTest::keyClicks(&w, QStringLiteral("ab"));
+    QTest::keyClick(&w, Qt::Key_Shift); // no character
+    EXPECT_EQ(w.premuti, QStringLiteral("ab"));
+    const int prima = w.ridimensionamenti;
+    w.impostaDimensioniTwips(9600, 6825);
+    EXPECT_EQ(w.size(), QSize(640, 455));
+    EXPECT_GT(w.ridimensionamenti, prima);
+}
+
+TEST(ModelloFinestre, TwipsConvertToTheNearestPixel)
+{
+    EXPECT_EQ(daTwips(15), 1);
+    EXPECT_EQ(daTwips(22), 1);
+    EXPECT_EQ(daTwips(23), 2);
+    EXPECT_EQ(daTwips(-23), -2);
+    QWidget area;
+    QWidget controllo(&area);
+    Finestra::posa(&controllo, 120, 240, 1215, 285);
+    EXPECT_EQ(controllo.geometry(), QRect(8, 16, 81, 19));
+}
+
+// Runs the event loop until it quits or `limite` ms pass; true when it quit by itself.
+bool cicloTermina(int limite)
+{
+    bool scaduto = false;
+    QTimer::singleShot(limite, qApp, [&] {
+        scaduto = true;
+        QApplication::exit(1);
+    });
+    const int esito = QApplication::exec();
+    return !scaduto && esito == 0;
+}
+
+TEST(UscitaAutomatica, QuitsWhenTheLastVisibleWindowIsUnloaded)
+{
+    modelloFinestre::impostaUscitaAutomatica(true);
+    mostra<Semplice>();
+    finestra<Tasti>(); // loaded, hidden: does not keep the program alive
+    QTimer::singleShot(20, qApp, [] { Unica<Semplice>::scarica(); });
+    EXPECT_TRUE(cicloTermina(3000));
+    EXPECT_TRUE(Unica<Tasti>::caricata());
+}
+
+TEST(UscitaAutomatica, KeepsRunningWhileALoadedWindowIsVisible)
+{
+    modelloFinestre::impostaUscitaAutomatica(true);
+    mostra<Semplice>();
+    mostra<Tasti>();
+    bool vivoDopoLaPrima = false;
+    QTimer::singleShot(20, qApp, [] { Unica<Semplice>::scarica(); });
+    QTimer::singleShot(200, qApp, [&] {
+        vivoDopoLaPrima = true;
+        finestra<Tasti>().close();
+    });
+    EXPECT_TRUE(cicloTermina(3000));
+    EXPECT_TRUE(vivoDopoLaPrima);
+}
+
+TEST(UscitaAutomatica, OffByDefault)
+{
+    mostra<Semplice>();
+    QTimer::singleShot(20, qApp, [] { Unica<Semplice>::scarica(); });
+    EXPECT_FALSE(cicloTermina(200));
+}
+
+TEST(BloccoRidisegno, TurnsRepaintingOffAndBackOnOnlyAtTheOutermostLock)
+{
+    QWidget w;
+    {
+        piattaforma::BloccoRidisegno esterno(&w);
+        EXPECT_FALSE(w.updatesEnabled());
+        {
+            piattaforma::BloccoRidisegno interno(&w);
+            EXPECT_FALSE(w.updatesEnabled());
+        }
+        EXPECT_FALSE(w.updatesEnabled()) << "the inner lock leaves the outer one in force";
+    }
+    EXPECT_TRUE(w.updatesEnabled());
+}
+
+TEST(BloccoRidisegno, SurvivesItsWindowAndANullWindow)
+{
+    auto* w = new QWidget;
+    {
+        piattaforma::BloccoRidisegno blocco(w);
+        delete w;
+    }
+    piattaforma::BloccoRidisegno nessuno(nullptr);
+    QWidget giaBloccata;
+    giaBloccata.setUpdatesEnabled(false);
+    {
+        piattaforma::BloccoRidisegno blocco(&giaBloccata);
+    }
+    EXPECT_FALSE(giaBloccata.updatesEnabled()) << "a window locked by someone else stays locked";
+}
+
+} // namespace
