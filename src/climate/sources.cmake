@@ -4,5 +4,6 @@ list(APPEND KORVEL_CORE_SOURCES
   climate/tabellaLocalita.cpp
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
+  climate/sceltaLocalita.cpp
   climate/tabella.cpp
 )

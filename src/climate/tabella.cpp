@@ -1,12 +1,201 @@
 #include "climate/tabella.h"
 
+#include "climate/datiClimatici.h"
+#include "detailed/dettagliato.h"
+#include "feasibility/fattib.h"
+#include "platform/controlli.h"
 #include "shell/ModKorvel.h"
 
-tabella::tabella() : FinestraLavoro(2) {}
+#include <QSignalBlocker>
+
+const QColor tabella::coloreNumero{0, 255, 255};
+const QColor tabella::coloreCasella{255, 255, 255};
+const QColor tabella::coloreEvidenza{255, 255, 0};
+
+namespace {
+
+const QColor giallo{255, 255, 0};
+const QColor rosso{255, 0, 0};
+
+// Twips between the tops of two month rows.
+constexpr int passoRighe = 240;
+constexpr int primaRiga = 2160;
+
+QFont carattere(double punti, bool grassetto = false)
+{
+    QFont f(QStringLiteral("MS Sans Serif"));
+    if (punti > 0)
+        f.setPointSizeF(punti);
+    f.setBold(grassetto);
+    return f;
+}
+
+Etichetta* etichetta(QWidget* area, const QString& nome, const QString& caption, int left, int top, int width,
+                     int height, const QString& suggerimento = QString())
+{
+    auto* e = new Etichetta(area, nome, caption);
+    Finestra::posa(e, left, top, width, height);
+    e->setFont(carattere(0));
+    e->setBackColor(giallo);
+    if (!suggerimento.isEmpty())
+        e->setToolTip(suggerimento);
+    return e;
+}
+
+void sfondoCasella(CasellaTesto* casella, const QColor& colore)
+{
+    QPalette p = casella->palette();
+    p.setColor(QPalette::Base, colore);
+    casella->setPalette(p);
+}
+
+} // namespace
+
+tabella::tabella() : FinestraLavoro(2)
+{
+    QWidget* a = area();
+
+    Label28 = etichetta(a, QStringLiteral("Label28"), QStringLiteral("dati climatici archiviati"), 480, 960, 8535, 495,
+                        QStringLiteral("tabella dei dati, prelevati dall'ENEA (radiazioni) e dall'Aeronautica Militare "
+                                       "(temperature medie mensili), già compresi nel software (chiedere a SOFTWARE "
+                                       "BRENTHAL per aggiornarli)"));
+    Label28->setFont(carattere(18, true));
+    Label28->setAlignment(Qt::AlignCenter);
+
+    Label4 = etichetta(a, QStringLiteral("Label4"), QStringLiteral("mese"), 480, 1560, 1575, 240,
+                       QStringLiteral("il mese dell'anno"));
+    Label5 = etichetta(a, QStringLiteral("Label5"), QStringLiteral("radiazione incidente"), 2040, 1560, 1575, 240,
+                       QStringLiteral("la radiazione incidente misurata al suolo (su superficie orizzontale)"));
+    Label10 = etichetta(a, QStringLiteral("Label10"), QStringLiteral("temperatura"), 3600, 1560, 1575, 240,
+                        QStringLiteral("temperatura media mensile in gradi (secondo il Climate Normals)"));
+    Label3 = etichetta(a, QStringLiteral("Label3"), QStringLiteral("num"), 480, 1800, 495, 240);
+    Label7 = etichetta(a, QStringLiteral("Label7"), QStringLiteral("nome"), 960, 1800, 1095, 240);
+    Label8 = etichetta(a, QStringLiteral("Label8"), QStringLiteral("kj/mq/giorno"), 2040, 1800, 1575, 240);
+    Label11 = etichetta(a, QStringLiteral("Label11"), QStringLiteral("°C"), 3600, 1800, 1575, 240);
+
+    for (int m = 1; m <= 12; ++m) {
+        const int top = primaRiga + passoRighe * (m - 1);
+        num[m] = new Etichetta(a, QStringLiteral("num(%1)").arg(m), QString::number(m));
+        Finestra::posa(num[m], 480, top, 495, passoRighe);
+        num[m]->setFont(carattere(0));
+        num[m]->setAlignment(Qt::AlignCenter);
+        connect(num[m], &Etichetta::MouseMove, this, [this, m] { num_MouseMove(m); });
+
+        // The month boxes only show the stored record: what is printed is what was loaded.
+        mes[m] = new CasellaTesto(a, QStringLiteral("mes(%1)").arg(m));
+        Finestra::posa(mes[m], 960, top, 1095, passoRighe);
+        inc[m] = new CasellaTesto(a, QStringLiteral("inc(%1)").arg(m));
+        Finestra::posa(inc[m], 2040, top, 1575, passoRighe);
+        tem[m] = new CasellaTesto(a, QStringLiteral("tem(%1)").arg(m));
+        Finestra::posa(tem[m], 3600, top, 1575, passoRighe);
+        for (CasellaTesto* c : {mes[m], inc[m], tem[m]}) {
+            c->setReadOnly(true);
+            c->setFont(carattere(0));
+            c->setFrame(false);
+        }
+    }
+    ripristinaColoriMesi();
+
+    Label6 = etichetta(a, QStringLiteral("Label6"), QString(), 5280, 1560, 495, 495,
+                       QStringLiteral("numero d'ordine della località"));
+    Label6->setFont(carattere(13.5));
+    Label6->setAlignment(Qt::AlignCenter);
+    Label1 = etichetta(a, QStringLiteral("Label1"), QStringLiteral("località di riferimento"), 5880, 1560, 3135, 495,
+                       QStringLiteral("in ordine di latitudine (da nord a sud)"));
+    Label1->setFont(carattere(13.5));
+
+    VScroll1 = new BarraScorrimento(Qt::Vertical, a, QStringLiteral("VScroll1"));
+    Finestra::posa(VScroll1, 5280, 2160, 495, 2895);
+    VScroll1->setMin(1);
+    VScroll1->setMax(100);
+    VScroll1->setLargeChange(5);
+    VScroll1->setSmallChange(1);
+    VScroll1->setValue(1);
+
+    loc = etichetta(a, QStringLiteral("loc"), QString(), 5880, 2160, 3135, 495,
+                    QStringLiteral("località di riferimento per i dati climatici"));
+    Label9 = etichetta(a, QStringLiteral("Label9"),
+                       QStringLiteral("Visualizzare le località e scegliere nel calcolo quella che più rappresenta la "
+                                      "zona dove inserire i pannelli solari. A tal fine controllare la latitudine e le "
+                                      "temperature medie mensili storiche."),
+                       5880, 2760, 3135, 1095, QStringLiteral("nota sulla corretta procedura"));
+    Label2 = etichetta(a, QStringLiteral("Label2"), QStringLiteral("latitudine"), 5880, 3960, 3135, 495);
+    Label2->setFont(carattere(13.5));
+    La = etichetta(a, QStringLiteral("La"), QString(), 5880, 4560, 3135, 495,
+                   QStringLiteral("latitudine della località di riferimento in gradi decimalizzati"));
+    for (Etichetta* e : {loc, La}) {
+        e->setFont(carattere(13.5, true));
+        e->setBackColor(rosso);
+        e->setForeColor(giallo);
+    }
+
+    Finestra::posa(passo, 2400, 5640, 4695, 450);
+    passo->setFont(carattere(0));
+    passo->setBackColor(giallo);
+    passo->setToolTip(QStringLiteral("indicazioni sulle funzioni della finestra"));
+
+    connect(VScroll1, &BarraScorrimento::Change, this, &tabella::VScroll1_Change);
+}
 
 void tabella::Form_Load()
 {
-    ModKorvel::inizializzaDati();
     preparaFinestra();
-    setWindowTitle(QStringLiteral("Dati climatici"));
+    setWindowTitle(QStringLiteral("Korvel: tabella dei dati climatici"));
+    ModKorvel::inizializzaDati();
+    static const char* const nomiMesi[] = {"gennaio", "febbraio", "marzo",     "aprile",  "maggio",   "giugno",
+                                           "luglio",  "agosto",   "settembre", "ottobre", "novembre", "dicembre"};
+    for (int m = 1; m <= 12; ++m)
+        mes[m]->setText(QString::fromUtf8(nomiMesi[m - 1]));
+    ModKorvel::caricaLocalita();
+    VScroll1->setMax(ModKorvel::totaleLocalita);
+    {
+        // A town chosen before this window was first opened stays chosen; the one
+        // town choice below then shows it.
+        const QSignalBlocker blocco(VScroll1);
+        const int scelta = ModKorvel::numLocalita;
+        VScroll1->setValue(scelta >= 1 && scelta <= ModKorvel::totaleLocalita ? scelta : 1);
+    }
+    VScroll1_Change();
+    impostaPasso();
 }
+
+void tabella::impostaPasso()
+{
+    passo->setCaption(QStringLiteral("Finestra di sola lettura: visualizzare i dati con la barra di scorrimento "
+                                     "verticale, stampare la tabella o passare al calcolo."));
+}
+
+void tabella::num_MouseMove(int Index)
+{
+    ripristinaColoriMesi();
+    if (Index >= 1 && Index <= 12)
+        coloraRiga(Index, coloreEvidenza, coloreEvidenza);
+}
+
+void tabella::ripristinaColoriMesi()
+{
+    for (int m = 1; m <= 12; ++m)
+        coloraRiga(m, coloreNumero, coloreCasella);
+}
+
+void tabella::coloraRiga(int m, const QColor& numero, const QColor& caselle)
+{
+    num[m]->setBackColor(numero);
+    sfondoCasella(mes[m], caselle);
+    sfondoCasella(inc[m], caselle);
+    sfondoCasella(tem[m], caselle);
+}
+
+void tabella::VScroll1_Change()
+{
+    ModKorvel::numLocalita = VScroll1->Value();
+    // Each list runs its own town choice when its position moves; the scroll bar is
+    // already on that town, so the cascade stops there.
+    finestra<fattib>().loc->setListIndex(VScroll1->Value() - 1);
+    finestra<dettagliato>().loc->setListIndex(VScroll1->Value() - 1);
+    ModKorvel::scegliLocalita();
+}
+
+// The print entries arrive with the report channel.
+void tabella::stampatutte_click() {}
+void tabella::stampa_Click() {}

@@ -1,11 +1,22 @@
 #pragma once
 #include "shell/corniceFinestra.h"
 
+class Cornice;
+class Elenco;
+
 class fattib : public FinestraLavoro {
     Q_OBJECT
 public:
     fattib();
 
+    // Town chooser: position p is town p + 1.
+    Elenco* loc = nullptr;
+    // "Uso dell'impianto": enabled by the town choice.
+    Cornice* Frame9 = nullptr;
+
 protected:
     void Form_Load() override;
+
+private:
+    void loc_Click();
 };
