@@ -1,0 +1,334 @@
+// The desktop services on real (offscreen) boxes and dialogs.
+#include "platform/serviziDesktop.h"
+#include "support/doppi.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace piattaforma;
+
+// Acts on the modal dialog of type T as soon as it is up (the caller then blocks in it).
+template <class T>
+void quandoAppare(std::function<void(T*)> azione)
+{
+    auto* attesa = new QTimer(qApp);
+    attesa->setInterval(5);
+    QObject::connect(attesa, &QTimer::timeout, qApp, [attesa, azione] {
+        if (auto* dialogo = qobject_cast<T*>(QApplication::activeModalWidget()); dialogo && dialogo->isVisible()) {
+            attesa->stop();
+            attesa->deleteLater();
+            azione(dialogo);
+        }
+    });
+    attesa->start();
+}
+
+// --- Message boxes -----------------------------------------------------------
+
+TEST(FormaMessaggio, TheExitQuestion)
+{
+    const FormaMessaggio f = formaMessaggio(292); // Yes/No, question, No default
+    EXPECT_EQ(f.icona, QMessageBox::Question);
+    ASSERT_EQ(f.pulsanti.size(), 2);
+    EXPECT_EQ(f.pulsanti[0].testo, QStringLiteral("Sì"));
+    EXPECT_EQ(f.pulsanti[0].risposta, vbYes);
+    EXPECT_EQ(f.pulsanti[1].testo, QStringLiteral("No"));
+    EXPECT_EQ(f.pulsanti[1].risposta, vbNo);
+    EXPECT_EQ(f.predefinita, vbNo);
+    EXPECT_EQ(f.escape, vbNo);
+}
+
+TEST(FormaMessaggio, IconsAndButtonsOfEachCode)
+{
+    struct Caso {
+        int codice;
+        QMessageBox::Icon icona;
+        int pulsanti, predefinita, escape;
+    };
+    const Caso casi[] = {
+        {vbOKOnly, QMessageBox::NoIcon, 1, vbOK, vbOK},
+        {vbCritical, QMessageBox::Critical, 1, vbOK, vbOK},
+        {vbExclamation, QMessageBox::Warning, 1, vbOK, vbOK},
+        {vbInformation, QMessageBox::Information, 1, vbOK, vbOK},
+        {vbYesNo, QMessageBox::NoIcon, 2, vbYes, vbNo},
+        {vbYesNo + vbQuestion, QMessageBox::Question, 2, vbYes, vbNo},
+        {vbYesNo + vbExclamation + vbDefaultButton2, QMessageBox::Warning, 2, vbNo, vbNo},
+    };
+    for (const Caso& c : casi) {
+        const FormaMessaggio f = formaMessaggio(c.codice);
+        EXPECT_EQ(f.icona, c.icona) << c.codice;
+        EXPECT_EQ(f.pulsanti.size(), c.pulsanti) << c.codice;
+        EXPECT_EQ(f.predefinita, c.predefinita) << c.codice;
+        EXPECT_EQ(f.escape, c.escape) << c.codice;
+    }
+    EXPECT_EQ(formaMessaggio(vbInformation).pulsanti[0].testo, QStringLiteral("OK"));
+}
+
+TEST(RigheMessaggio, CarriageReturnsStartNewLines)
+{
+    EXPECT_EQ(righeMessaggio(QStringLiteral("uno\rdue\r\ntre\nquattro")), QStringLiteral("uno\ndue\ntre\nquattro"));
+    EXPECT_EQ(righeMessaggio(QStringLiteral("a\r\rb")), QStringLiteral("a\n\nb"));
+}
+
+struct BoxVisto {
+    QString testo, titolo;
+    QMessageBox::Icon icona = QMessageBox::NoIcon;
+    QStringList pulsanti;
+    QString predefinito;
+};
+
+// Shows a real box, records it and acts on it.
+int mostraBox(int codice, std::function<void(QMessageBox*)> azione, BoxVisto* visto = nullptr)
+{
+    quandoAppare<QMessageBox>([=](QMessageBox* box) {
+        if (visto) {
+            visto->testo = box->text();
+            visto->titolo = box->windowTitle();
+            visto->icona = box->icon();
+            for (QAbstractButton* b : box->buttons())
+                visto->pulsanti << b->text();
+            visto->pulsanti.sort();
+            visto->predefinito = box->defaultButton() ? box->defaultButton()->text() : QString();
+        }
+        azione(box);
+    });
+    MessaggiDesktop messaggi;
+    return messaggi.mostra(QStringLiteral("Vuoi uscire\rda <b>Korvel</b>?"), codice, QStringLiteral("Korvel: titolo"));
+}
+
+QAbstractButton* pulsanteDi(QMessageBox* box, const QString& testo)
+{
+    for (QAbstractButton* b : box->buttons())
+        if (b->text() == testo)
+            return b;
+    return nullptr;
+}
+
+TEST(MessaggiDesktop, ShowsTextTitleIconAndItalianButtons)
+{
+    BoxVisto visto;
+    const int risposta = mostraBox(292, [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }, &visto);
+    EXPECT_EQ(risposta, vbNo) << "Enter answers the default button, No";
+    EXPECT_EQ(visto.testo, QStringLiteral("Vuoi uscire\nda <b>Korvel</b>?"));
+    EXPECT_EQ(visto.titolo, QStringLiteral("Korvel: titolo"));
+    EXPECT_EQ(visto.icona, QMessageBox::Question);
+    EXPECT_EQ(visto.pulsanti, (QStringList{QStringLiteral("No"), QStringLiteral("Sì")}));
+    EXPECT_EQ(visto.predefinito, QStringLiteral("No"));
+}
+
+TEST(MessaggiDesktop, TextIsNeverMarkup)
+{
+    quandoAppare<QMessageBox>([](QMessageBox* box) {
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+        box->accept();
+    });
+    MessaggiDesktop().mostra(QStringLiteral("<i>x</i>"), vbInformation, QString());
+}
+
+TEST(MessaggiDesktop, AnswersOfTheButtons)
+{
+    EXPECT_EQ(mostraBox(292, [](QMessageBox* b) { pulsanteDi(b, QStringLiteral("Sì"))->click(); }), vbYes);
+    EXPECT_EQ(mostraBox(vbYesNo + vbQuestion, [](QMessageBox* b) { pulsanteDi(b, QStringLiteral("No"))->click(); }),
+              vbNo);
+    EXPECT_EQ(mostraBox(vbYesNo + vbQuestion, [](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Return); }), vbYes);
+    EXPECT_EQ(mostraBox(vbCritical, [](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Return); }), vbOK);
+}
+
+TEST(MessaggiDesktop, EscapeAndTheCloseBoxAnswerNoOrOK)
+{
+    EXPECT_EQ(mostraBox(vbYesNo + vbQuestion, [](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Escape); }), vbNo);
+    EXPECT_EQ(mostraBox(vbYesNo, [](QMessageBox* b) { b->close(); }), vbNo);
+    EXPECT_EQ(mostraBox(vbInformation, [](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Escape); }), vbOK);
+}
+
+// --- File dialogs ------------------------------------------------------------
+
+RichiestaFile richiesta(const QString& nome, const QString& filtro = QString(), int indice = 0)
+{
+    RichiestaFile r;
+    r.titolo = QStringLiteral("Apri file");
+    r.nomeFile = nome;
+    r.filtro = filtro;
+    r.indiceFiltro = indice;
+    return r;
+}
+
+const QString filtroFattib = QStringLiteral("Tutti i file (*.*)|*.*|File Korvel-fattib- | Korvel-fattib-*");
+
+TEST(PreparaDialogoFile, ABareNameStartsInTheCurrentFolder)
+{
+    const AvvioDialogoFile a = preparaDialogoFile(richiesta(QStringLiteral("Korvel-fattib-")), QStringLiteral("/tmp"));
+    EXPECT_EQ(a.cartella, QStringLiteral("/tmp"));
+    EXPECT_EQ(a.nome, QStringLiteral("Korvel-fattib-"));
+    EXPECT_TRUE(a.filtri.isEmpty());
+    EXPECT_EQ(a.filtroScelto, -1);
+
+    const AvvioDialogoFile vuoto = preparaDialogoFile(richiesta(QString()), QStringLiteral("/tmp"));
+    EXPECT_EQ(vuoto.cartella, QStringLiteral("/tmp"));
+    EXPECT_EQ(vuoto.nome, QString());
+}
+
+TEST(PreparaDialogoFile, APathStartsInItsFolderWithItsName)
+{
+    QTemporaryDir cartella;
+    const QString pieno = cartella.filePath(QStringLiteral("Korvel-fattib-casa"));
+    const AvvioDialogoFile a = preparaDialogoFile(richiesta(pieno), QStringLiteral("/"));
+    EXPECT_EQ(a.cartella, cartella.path());
+    EXPECT_EQ(a.nome, QStringLiteral("Korvel-fattib-casa"));
+
+    const AvvioDialogoFile soloCartella = preparaDialogoFile(richiesta(cartella.path()), QStringLiteral("/"));
+    EXPECT_EQ(soloCartella.cartella, cartella.path());
+    EXPECT_EQ(soloCartella.nome, QString());
+
+    // A folder that is gone: the current one, with the name kept.
+    const AvvioDialogoFile sparita =
+        preparaDialogoFile(richiesta(QStringLiteral("/non/esiste/Korvel-dett-x")), cartella.path());
+    EXPECT_EQ(sparita.cartella, cartella.path());
+    EXPECT_EQ(sparita.nome, QStringLiteral("Korvel-dett-x"));
+}
+
+TEST(PreparaDialogoFile, FilterIndexCountsFromOne)
+{
+    const auto scelto = [](int indice) {
+        return preparaDialogoFile(richiesta(QString(), filtroFattib, indice), QStringLiteral("/tmp")).filtroScelto;
+    };
+    EXPECT_EQ(scelto(2), 1);
+    EXPECT_EQ(scelto(1), 0);
+    EXPECT_EQ(scelto(0), 0);
+    EXPECT_EQ(scelto(3), 0);
+    EXPECT_EQ(scelto(-1), 0);
+    EXPECT_EQ(preparaDialogoFile(richiesta(QString(), filtroFattib, 2), QStringLiteral("/tmp")).filtri,
+              (QStringList{QStringLiteral("Tutti i file (*)"), QStringLiteral("File Korvel-fattib- (Korvel-fattib-*)")}));
+}
+
+class DialoghiVeri : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(cartella.isValid());
+        precedente = QDir::currentPath();
+        QDir::setCurrent(cartella.path());
+    }
+    void TearDown() override { QDir::setCurrent(precedente); }
+    QString crea(const QString& nome)
+    {
+        QFile f(cartella.filePath(nome));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("x");
+        return QFileInfo(f.fileName()).absoluteFilePath();
+    }
+    QTemporaryDir cartella;
+    QString precedente;
+    DialoghiDesktop dialoghi;
+};
+
+QString testoNome(QFileDialog* d)
+{
+    auto* campo = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    return campo ? campo->text() : QString();
+}
+
+TEST_F(DialoghiVeri, OpenStartsWhereAskedAndCancelGivesNothing)
+{
+    QString titolo, cartellaVista, filtroVisto, nomeVisto;
+    bool nonNativo = false;
+    quandoAppare<QFileDialog>([&](QFileDialog* d) {
+        titolo = d->windowTitle();
+        cartellaVista = d->directory().absolutePath();
+        filtroVisto = d->selectedNameFilter();
+        nomeVisto = testoNome(d);
+        nonNativo = d->testOption(QFileDialog::DontUseNativeDialog);
+        d->reject();
+    });
+    EXPECT_FALSE(dialoghi.apri(richiesta(QStringLiteral("Korvel-fattib-"), filtroFattib, 2)));
+    EXPECT_EQ(titolo, QStringLiteral("Apri file"));
+    EXPECT_EQ(cartellaVista, QDir(cartella.path()).absolutePath());
+    EXPECT_EQ(filtroVisto, QStringLiteral("File Korvel-fattib- (Korvel-fattib-*)"));
+    EXPECT_EQ(nomeVisto, QStringLiteral("Korvel-fattib-"));
+    EXPECT_TRUE(nonNativo);
+}
+
+TEST_F(DialoghiVeri, OpenGivesTheFullNameOfTheChosenFile)
+{
+    const QString file = crea(QStringLiteral("Korvel-fattib-uno"));
+    quandoAppare<QFileDialog>([&](QFileDialog* d) {
+        d->selectFile(QStringLiteral("Korvel-fattib-uno"));
+        static_cast<QDialog*>(d)->accept();
+    });
+    EXPECT_EQ(dialoghi.apri(richiesta(QString(), filtroFattib, 2)), std::optional<QString>(file));
+}
+
+TEST_F(DialoghiVeri, SaveAsksBeforeReplacingAnExistingFile)
+{
+    doppi::Messaggi messaggi;
+    const QString file = crea(QStringLiteral("Korvel-front-esistente"));
+    messaggi.rispondi(vbNo);
+    messaggi.rispondi(vbYes);
+    bool ancoraAperto = false;
+    quandoAppare<QFileDialog>([&](QFileDialog* d) {
+        EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptSave);
+        d->selectFile(file);
+        static_cast<QDialog*>(d)->accept(); // No: the dialog stays
+        ancoraAperto = d->isVisible();
+        static_cast<QDialog*>(d)->accept(); // Yes
+    });
+    RichiestaFile r = richiesta(QStringLiteral("Korvel-front-"), QStringLiteral("File Korvel-front- | Korvel-front-*"));
+    r.titolo = QStringLiteral("Salva file con nome");
+    EXPECT_EQ(dialoghi.salva(r), std::optional<QString>(file));
+    EXPECT_TRUE(ancoraAperto);
+    ASSERT_EQ(messaggi.mostrati.size(), 2);
+    EXPECT_EQ(messaggi.mostrati[0].testo, QStringLiteral("Korvel-front-esistente esiste già.\rSostituire il file esistente?"));
+    EXPECT_EQ(messaggi.mostrati[0].titolo, QStringLiteral("Salva file con nome"));
+    EXPECT_EQ(messaggi.mostrati[0].pulsanti, vbYesNo + vbExclamation + vbDefaultButton2);
+}
+
+TEST_F(DialoghiVeri, SavingANewNameAsksNothing)
+{
+    doppi::Messaggi messaggi;
+    quandoAppare<QFileDialog>([&](QFileDialog* d) {
+        EXPECT_EQ(testoNome(d), QStringLiteral("Korvel-front-"));
+        d->selectFile(QStringLiteral("Korvel-front-nuovo"));
+        static_cast<QDialog*>(d)->accept();
+    });
+    EXPECT_EQ(dialoghi.salva(richiesta(QStringLiteral("Korvel-front-"))),
+              std::optional<QString>(QDir(cartella.path()).absoluteFilePath(QStringLiteral("Korvel-front-nuovo"))));
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+}
+
+// --- Colour dialog -----------------------------------------------------------
+
+TEST(DialoghiDesktopColore, OpensOnTheGivenColourAndReturnsTheChoice)
+{
+    DialoghiDesktop dialoghi;
+    QColor iniziale;
+    quandoAppare<QColorDialog>([&](QColorDialog* d) {
+        iniziale = d->currentColor();
+        d->setCurrentColor(QColor(1, 2, 3));
+        static_cast<QDialog*>(d)->accept();
+    });
+    EXPECT_EQ(dialoghi.colore(RGB(192, 160, 128), 1), std::optional<ColoreRGB>(RGB(1, 2, 3)));
+    EXPECT_EQ(iniziale, QColor(192, 160, 128));
+
+    quandoAppare<QColorDialog>([&](QColorDialog* d) { d->reject(); });
+    EXPECT_FALSE(dialoghi.colore(RGB(1, 2, 3), 1));
+}
+
+TEST(DesktopQt, AnEmptyAddressOpensNothing)
+{
+    EXPECT_FALSE(DesktopQt().apriIndirizzo(QStringLiteral("  ")));
+}
+
+} // namespace
