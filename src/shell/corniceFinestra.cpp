@@ -423,13 +423,25 @@ void FinestraLavoro::costruisciPulsanti()
     if (numero_ == 2 || numero_ == 3)
         men = new Pulsante(area(), QStringLiteral("men"), QStringLiteral("M&enu"));
 
-    posa(aiuto, 120, topPulsanti, larghezzaPulsante, altezzaPulsante);
-    posa(guidainlinea, 1260, topPulsanti, larghezzaPulsante + 60, altezzaPulsante);
+    // Narrow enough for two buttons left of the hint line.
+    QFont stretto = esco->font();
+    stretto.setPointSizeF(8);
+    stretto.setStretch(QFont::SemiCondensed);
+    for (Pulsante* p : {esco, aiuto, guidainlinea, men})
+        if (p)
+            p->setFont(stretto);
+    posa(aiuto, 120, topPulsanti, larghezzaPulsante - 60, altezzaPulsante);
+    posa(guidainlinea, 1140, topPulsanti, larghezzaPulsante + 120, altezzaPulsante);
     posa(esco, 8280, topPulsanti, larghezzaPulsante, altezzaPulsante);
     if (men)
-        posa(men, 7200, topPulsanti, larghezzaPulsante, altezzaPulsante);
+        posa(men, 7200, topPulsanti, larghezzaPulsante - 60, altezzaPulsante);
 
     if (front) {
+        // Pictures and captions together need more room.
+        for (Pulsante* p : {esco, aiuto, guidainlinea})
+            p->setIconSize(QSize(12, 12));
+        posa(aiuto, 120, topPulsanti, 900, altezzaPulsante);
+        posa(guidainlinea, 1080, topPulsanti, 1290, altezzaPulsante);
         esco->setIcon(immagini::iconaPulsante(immagini::Uscita));
         aiuto->setIcon(immagini::iconaPulsante(immagini::Aiuto));
         guidainlinea->setIcon(immagini::iconaPulsante(immagini::Guida));

@@ -8,6 +8,8 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMouseEvent>
 
 namespace {
@@ -28,6 +30,10 @@ frmSplash::frmSplash()
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     impostaDimensioniTwips(7200, 4800);
     setFixedSize(size());
+    if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
+        const QRect libero = schermo->availableGeometry();
+        move(libero.center() - rect().center());
+    }
 
     QPalette fondo = palette();
     fondo.setColor(QPalette::Window, QColor(255, 255, 230));

@@ -55,13 +55,13 @@ menu::menu()
 
     aiuto = new Pulsante(area(), QStringLiteral("aiuto"), QStringLiteral("&AIUTO"));
     aiuto->setToolTip(QStringLiteral("cliccare per avere informazioni sull'uso della finestra"));
-    posa(aiuto, 480, 5040, 1455, 375);
+    posa(aiuto, 480, 5520, 1455, 375);
     guida = new Pulsante(area(), QStringLiteral("guida"), QStringLiteral("&Guida in linea"));
     guida->setToolTip(QStringLiteral("cliccare per visualizzare gli Argomenti della guida"));
-    posa(guida, 2100, 5040, 1455, 375);
+    posa(guida, 2100, 5520, 1455, 375);
     cmdesci = new Pulsante(area(), QStringLiteral("cmdesci"), QStringLiteral("&USCITA"));
     cmdesci->setToolTip(QStringLiteral("cliccare per uscire da Korvel"));
-    posa(cmdesci, 7665, 5040, 1455, 375);
+    posa(cmdesci, 7665, 5520, 1455, 375);
     connect(aiuto, &Pulsante::Click, this, [this] { aiuto_Click(); });
     connect(guida, &Pulsante::Click, this, [this] { guida_Click(); });
     connect(cmdesci, &Pulsante::Click, this, [this] { cmdesci_Click(); });
@@ -70,7 +70,7 @@ menu::menu()
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->showMessage(QStringLiteral("Menu di scelta."));
-    posa(StatusBar1, 0, 5790, 9600, 330);
+    posa(StatusBar1, 0, 6480, 9600, 345);
     controlli::impostaTag(StatusBar1, QStringLiteral("@T,W"));
 }
 
