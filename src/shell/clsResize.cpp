@@ -2,6 +2,7 @@
 
 #include "platform/controlli.h"
 #include "platform/finestra.h"
+#include "platform/ridisegno.h"
 
 #include <QGuiApplication>
 #include <QLayout>
@@ -156,8 +157,8 @@ void clsResize::ResizeControls()
     const double yr = inTwips(scala.height()) / scalaAltezza_;
     const double xr = inTwips(scala.width()) / scalaLarghezza_;
 
-    const bool aggiornava = sourceForm_->updatesEnabled();
-    sourceForm_->setUpdatesEnabled(false);
+    // The window repaints once, after every control has moved.
+    const piattaforma::BloccoRidisegno blocco(sourceForm_);
     for (const Registrazione& r : std::as_const(controlli_)) {
         QWidget* w = r.controllo;
         if (!w)
@@ -176,5 +177,4 @@ void clsResize::ResizeControls()
             g.setHeight(daTwips(r.height * yr));
         w->setGeometry(g);
     }
-    sourceForm_->setUpdatesEnabled(aggiornava);
 }

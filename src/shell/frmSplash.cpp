@@ -55,7 +55,7 @@ frmSplash::frmSplash()
 
     const QString sansSerif = QStringLiteral("DejaVu Sans");
     for (int i : {0, 1, 2, 3, 4, 5, 8, 9, 10, 11}) {
-        label[size_t(i)] = new Etichetta(area(), QStringLiteral("label%1").arg(i));
+        label[size_t(i)] = new Etichetta(area(), QStringLiteral("label(%1)").arg(i));
         connect(label[size_t(i)], &Etichetta::Click, this, [this, i] { label_click(i); });
     }
     label[1]->setCaption(QStringLiteral("software BRENTHAL"));

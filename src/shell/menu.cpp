@@ -37,7 +37,7 @@ menu::menu()
     std::array<Etichetta*, 5> descrizioni{};
     for (int i = 1; i <= 4; ++i) {
         const int top = 1560 + (i - 1) * 840;
-        Option1[size_t(i)] = new PulsanteOpzione(area(), QStringLiteral("Option1_%1").arg(i));
+        Option1[size_t(i)] = new PulsanteOpzione(area(), QStringLiteral("Option1(%1)").arg(i));
         Option1[size_t(i)]->setFont(voce);
         // The options act as buttons: each is cleared right after its click.
         Option1[size_t(i)]->setAutoExclusive(false);
