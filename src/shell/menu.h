@@ -46,6 +46,7 @@ protected:
     void Form_Resize() override;
     void Form_Unload() override;
     void Form_MouseMove() override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     std::unique_ptr<clsResize> resize_;
