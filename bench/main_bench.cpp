@@ -1,11 +1,18 @@
-// Benchmarks run with a GUI application object (offscreen) so that text layout works.
+// Benchmarks run with a GUI application object (offscreen) so that text layout works;
+// the windows' benchmarks need a widgets application.
+#ifdef KORVEL_BENCH_FINESTRE
+#include <QApplication>
+using ApplicazioneBench = QApplication;
+#else
 #include <QGuiApplication>
+using ApplicazioneBench = QGuiApplication;
+#endif
 #include <benchmark/benchmark.h>
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    ApplicazioneBench app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -6,4 +6,5 @@ list(APPEND KORVEL_CORE_SOURCES
 list(APPEND KORVEL_WINDOWS_SOURCES
   climate/sceltaLocalita.cpp
   climate/tabella.cpp
+  climate/tabellaStampa.cpp
 )

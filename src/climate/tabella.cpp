@@ -195,7 +195,3 @@ void tabella::VScroll1_Change()
     finestra<dettagliato>().loc->setListIndex(VScroll1->Value() - 1);
     ModKorvel::scegliLocalita();
 }
-
-// The print entries arrive with the report channel.
-void tabella::stampatutte_click() {}
-void tabella::stampa_Click() {}
