@@ -208,22 +208,39 @@ std::vector<double> larghezzeAdattate(const Griglia& g)
     const QFontMetricsF metricaGrassetto(fontDi(grassetto), &dispositivoPagine());
     const double mmPerPixel = mmPerPollice / dpiPagine;
 
+    // Natural widths first; the longest words only when the content does not fit.
+    auto perRighe = [&](auto&& misura) {
+        for (int r = 1; r <= g.righe; ++r) {
+            const QFontMetricsF& m = (g.formattata && r == 1) || g.carattere.grassetto ? metricaGrassetto : metricaNormale;
+            for (int c = 1; c <= g.colonne; ++c) {
+                const QString& testo = g.cella(r, c);
+                if (!testo.isEmpty())
+                    misura(m, testo, std::size_t(c - 1));
+            }
+        }
+    };
+    auto linee = [](const QString& testo) {
+        if (!testo.contains(QLatin1Char('\n')) && !testo.contains(QChar(0x0B)))
+            return QStringList{testo};
+        QString t = testo;
+        t.replace(QChar(0x0B), QLatin1Char('\n'));
+        return t.split(QLatin1Char('\n'));
+    };
     std::vector<double> naturale(std::size_t(g.colonne), 0.0);
     std::vector<double> minimo(std::size_t(g.colonne), 0.0);
-    for (int r = 1; r <= g.righe; ++r) {
-        const QFontMetricsF& m = (g.formattata && r == 1) || g.carattere.grassetto ? metricaGrassetto : metricaNormale;
-        for (int c = 1; c <= g.colonne; ++c) {
-            const QString& testo = g.cella(r, c);
-            if (testo.isEmpty())
-                continue;
-            double riga = 0;
-            for (const QString& linea : testo.split(QRegularExpression(QStringLiteral("[\n\v]")))) {
-                riga = std::max(riga, m.horizontalAdvance(linea));
+    perRighe([&](const QFontMetricsF& m, const QString& testo, std::size_t c) {
+        for (const QString& linea : linee(testo))
+            naturale[c] = std::max(naturale[c], m.horizontalAdvance(linea) * mmPerPixel);
+    });
+    double sommaProva = 0;
+    for (double n : naturale)
+        sommaProva += n + extra + 0.5;
+    if (sommaProva > disponibile) {
+        perRighe([&](const QFontMetricsF& m, const QString& testo, std::size_t c) {
+            for (const QString& linea : linee(testo))
                 for (const QString& parola : linea.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-                    minimo[std::size_t(c - 1)] = std::max(minimo[std::size_t(c - 1)], m.horizontalAdvance(parola) * mmPerPixel);
-            }
-            naturale[std::size_t(c - 1)] = std::max(naturale[std::size_t(c - 1)], riga * mmPerPixel);
-        }
+                    minimo[c] = std::max(minimo[c], m.horizontalAdvance(parola) * mmPerPixel);
+        });
     }
     double sommaNaturale = 0, sommaMinimo = 0;
     for (int c = 0; c < g.colonne; ++c) {
@@ -254,12 +271,13 @@ std::vector<double> larghezzeDi(const Griglia& g)
 }
 
 // Renders the model into a QTextDocument whose lengths are pixels at dpi.
-void rendi(const std::vector<Blocco>& blocchi, QTextDocument& doc, double dpi)
+void rendi(const Documento& documento, QTextDocument& doc, double dpi)
 {
     QTextCursor cursore(&doc);
     cursore.beginEditBlock();
     bool bloccoLibero = true; // the cursor stands in an empty block nobody has formatted
-    for (const Blocco& blocco : blocchi) {
+    int numeroTabella = 0;
+    for (const Blocco& blocco : documento.blocchi()) {
         if (const auto* p = std::get_if<Capoverso>(&blocco)) {
             QTextBlockFormat formato;
             formato.setAlignment(allineamentoQt(p->allineamento));
@@ -291,7 +309,7 @@ void rendi(const std::vector<Blocco>& blocchi, QTextDocument& doc, double dpi)
         formatoTabella.setBorderCollapse(true);
         formatoTabella.setMargin(0);
         formatoTabella.setAlignment(Qt::AlignLeft);
-        const std::vector<double> larghezze = larghezzeDi(g);
+        const std::vector<double> larghezze = documento.larghezzeColonne(++numeroTabella);
         QList<QTextLength> vincoli;
         double totale = 0;
         for (double l : larghezze) {
@@ -304,35 +322,42 @@ void rendi(const std::vector<Blocco>& blocchi, QTextDocument& doc, double dpi)
 
         Carattere intestazione = g.carattere;
         intestazione.grassetto = true;
-        QTextCharFormat formatoNormale = formatoCarattere(g.carattere);
+        const QTextCharFormat formatoNormale = formatoCarattere(g.carattere);
         QTextCharFormat formatoIntestazione = formatoCarattere(intestazione);
         formatoIntestazione.setForeground(Qt::white);
+        // The cell margins as the paragraphs' indents: one block format per column.
         const double padding = daMm(paddingCellaMm, dpi);
-        const double rigaTabella = percentualeRiga(g.carattere.nome);
+        std::vector<QTextBlockFormat> formatiColonna(std::size_t(g.colonne));
+        for (int c = 0; c < g.colonne; ++c) {
+            QTextBlockFormat& f = formatiColonna[std::size_t(c)];
+            f.setAlignment(allineamentoQt(g.allineamenti[std::size_t(c)]));
+            f.setLeftMargin(padding);
+            f.setRightMargin(padding);
+            f.setLineHeight(percentualeRiga(g.carattere.nome), QTextBlockFormat::ProportionalHeight);
+        }
         for (int r = 0; r < g.righe; ++r) {
             for (int c = 0; c < g.colonne; ++c) {
                 QTextTableCell cella = tabella->cellAt(r, c);
-                QTextTableCellFormat formatoCella;
-                formatoCella.setLeftPadding(padding);
-                formatoCella.setRightPadding(padding);
-                formatoCella.setTopPadding(0);
-                formatoCella.setBottomPadding(0);
                 const bool testata = g.formattata && r == 0;
-                if (testata)
-                    formatoCella.setBackground(sfondoIntestazione);
-                else if (g.formattata && c == 0)
-                    formatoCella.setBackground(sfondoPrimaColonna);
-                cella.setFormat(formatoCella);
+                if (testata || (g.formattata && c == 0)) {
+                    QTextTableCellFormat formatoCella = cella.format().toTableCellFormat();
+                    formatoCella.setBackground(testata ? sfondoIntestazione : sfondoPrimaColonna);
+                    cella.setFormat(formatoCella);
+                }
                 QTextCursor dentro = cella.firstCursorPosition();
-                QTextBlockFormat formatoBlocco;
-                formatoBlocco.setAlignment(allineamentoQt(g.allineamenti[std::size_t(c)]));
-                formatoBlocco.setLineHeight(rigaTabella, QTextBlockFormat::ProportionalHeight);
-                const QTextCharFormat& testo = testata ? formatoIntestazione : formatoNormale;
+                const QTextBlockFormat& formatoBlocco = formatiColonna[std::size_t(c)];
                 dentro.setBlockFormat(formatoBlocco);
-                dentro.setBlockCharFormat(testo);
+                const QTextCharFormat& testo = testata ? formatoIntestazione : formatoNormale;
                 const QString& contenuto = g.cella(r + 1, c + 1);
-                if (contenuto.isEmpty())
+                if (contenuto.isEmpty()) {
+                    // An empty cell is as high as a line of the table's font.
+                    dentro.setBlockCharFormat(testo);
                     continue;
+                }
+                if (!contenuto.contains(QLatin1Char('\n'))) {
+                    dentro.insertText(testoQt(contenuto), testo);
+                    continue;
+                }
                 const QStringList paragrafi = contenuto.split(QLatin1Char('\n'));
                 for (qsizetype i = 0; i < paragrafi.size(); ++i) {
                     if (i > 0)
@@ -667,7 +692,16 @@ Esito Documento::allineaColonna(int tabella, int colonna, Allineamento allineame
 std::vector<double> Documento::larghezzeColonne(int tabella) const
 {
     const Griglia* g = griglia(tabella);
-    return g ? larghezzeDi(*g) : std::vector<double>{};
+    if (!g)
+        return {};
+    if (versioneLarghezze_ != versione_) {
+        larghezze_.clear();
+        versioneLarghezze_ = versione_;
+    }
+    auto& voce = larghezze_[tabella];
+    if (voce.empty())
+        voce = larghezzeDi(*g);
+    return voce;
 }
 
 double Documento::larghezzaTesto(double dpi) { return daMm(larghezzaPaginaMm - 2 * marginePaginaMm, dpi); }
@@ -677,14 +711,15 @@ QTextDocument* Documento::impaginato()
     if (impaginato_ && versioneImpaginato_ == versione_)
         return impaginato_.get();
     auto doc = nuovoTesto();
-    doc->documentLayout()->setPaintDevice(const_cast<QImage*>(&dispositivoPagine()));
-    // Lengths in the layout's own units; the page size in the device's pixels.
+    // Lengths in the layout's own units; the page size in the device's pixels. All set
+    // before the content, which goes in as one edit and so is laid out only once.
     const double dpiLunghezze = dpiPagine / scalaLunghezze();
-    rendi(blocchi_, *doc, dpiLunghezze);
+    doc->documentLayout()->setPaintDevice(const_cast<QImage*>(&dispositivoPagine()));
+    doc->setPageSize(QSizeF(daMm(larghezzaPaginaMm, dpiPagine), daMm(altezzaPaginaMm, dpiPagine)));
     QTextFrameFormat radice = doc->rootFrame()->frameFormat();
     radice.setMargin(daMm(marginePaginaMm, dpiLunghezze));
     doc->rootFrame()->setFrameFormat(radice);
-    doc->setPageSize(QSizeF(daMm(larghezzaPaginaMm, dpiPagine), daMm(altezzaPaginaMm, dpiPagine)));
+    rendi(*this, *doc, dpiLunghezze);
     impaginato_ = std::move(doc);
     versioneImpaginato_ = versione_;
     return impaginato_.get();
@@ -693,7 +728,7 @@ QTextDocument* Documento::impaginato()
 std::unique_ptr<QTextDocument> Documento::rendiPerSchermo(double dpi) const
 {
     auto doc = nuovoTesto();
-    rendi(blocchi_, *doc, dpi);
+    rendi(*this, *doc, dpi);
     return doc;
 }
 

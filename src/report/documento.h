@@ -23,6 +23,7 @@
 #include <QString>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <variant>
@@ -208,6 +209,8 @@ private:
     Carattere corrente_;
     quint64 versione_ = 0;
     std::unique_ptr<QTextDocument> impaginato_;
+    mutable std::map<int, std::vector<double>> larghezze_;
+    mutable quint64 versioneLarghezze_ = ~quint64(0);
     quint64 versioneImpaginato_ = ~quint64(0);
 };
 
