@@ -1,0 +1,216 @@
+// The document window of a report: opened by the report, following the document,
+// saving (DOCX, PDF), printing and opening in the desktop's word processor; and the
+// channel writing into a working window's hint line.
+#include "report/finestraDocumento.h"
+
+#include "platform/controlli.h"
+#include "report/lettoreDocx.h"
+#include "shell/ModKorvel.h"
+#include "shell/canaleWord.h"
+#include "shell/corniceFinestra.h"
+#include "support/doppi.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString CR(1, QChar(13));
+
+QList<FinestraDocumento*> finestreDocumento()
+{
+    QList<FinestraDocumento*> finestre;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* f = qobject_cast<FinestraDocumento*>(w); f && f->isVisible())
+            finestre << f;
+    return finestre;
+}
+
+class FinestraProva : public FinestraLavoro {
+public:
+    FinestraProva() : FinestraLavoro(2) {}
+protected:
+    void Form_Load() override { preparaFinestra(); }
+};
+
+class FinestraDocumentoTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The save dialog starts in the documents folder: keep it inside the test's own.
+        qputenv("HOME", cartella.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", cartella.filePath(QStringLiteral(".config")).toUtf8());
+        ModKorvel::inizializzaDati();
+        finestraDocumento::installa();
+    }
+    void TearDown() override
+    {
+        for (FinestraDocumento* f : finestreDocumento())
+            f->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        documento::impostaFabbricaFinestre({});
+    }
+    // A short report like the window reports.
+    void report(const QString& titolo)
+    {
+        ModKorvel::avviaWord();
+        ModKorvel::scriviIntestazione(20, 16, 12, 2, titolo, 2);
+        ModKorvel::aggiungiParagrafo(12, CR + QStringLiteral("Elementi esterni") + CR);
+        ModKorvel::aggiungiTabella(3, 2, 10);
+        ModKorvel::scriviCella(1, 1, QStringLiteral("tipologia"));
+        ModKorvel::scriviCella(2, 2, QStringLiteral("12,50"));
+        ModKorvel::formattaTabella();
+    }
+    doppi::Messaggi messaggi;
+    doppi::Dialoghi dialoghi;
+    doppi::Desktop desktop;
+    QTemporaryDir cartella;
+};
+
+} // namespace
+
+TEST_F(FinestraDocumentoTest, EachReportOpensItsOwnWindowTitledWithTheReport)
+{
+    report(QStringLiteral("DATI PER IL CALCOLO DI FATTIBILITA'"));
+    QCoreApplication::processEvents();
+    auto finestre = finestreDocumento();
+    ASSERT_EQ(finestre.size(), 1);
+    FinestraDocumento* prima = finestre[0];
+    EXPECT_EQ(prima->windowTitle(), QStringLiteral("DATI PER IL CALCOLO DI FATTIBILITA'"));
+    EXPECT_EQ(prima->applicazione(), ModKorvel::wordApp);
+    const QString mostrato = prima->vista()->toPlainText();
+    EXPECT_TRUE(mostrato.contains(QStringLiteral("Elementi esterni")));
+    EXPECT_TRUE(mostrato.contains(QStringLiteral("12,50")));
+    EXPECT_TRUE(prima->vista()->isReadOnly());
+
+    report(QStringLiteral("RISULTATI DEL CALCOLO DI FATTIBILITA'"));
+    QCoreApplication::processEvents();
+    finestre = finestreDocumento();
+    ASSERT_EQ(finestre.size(), 2);
+    EXPECT_TRUE(finestre.contains(prima));
+    EXPECT_EQ(prima->windowTitle(), QStringLiteral("DATI PER IL CALCOLO DI FATTIBILITA'"));
+}
+
+TEST_F(FinestraDocumentoTest, FollowsTheDocumentWhileItGrows)
+{
+    ModKorvel::avviaWord();
+    ModKorvel::scriviTesto(QStringLiteral("prima riga") + CR);
+    QCoreApplication::processEvents();
+    FinestraDocumento* f = finestreDocumento().value(0);
+    ASSERT_TRUE(f);
+    EXPECT_TRUE(f->vista()->toPlainText().contains(QStringLiteral("prima riga")));
+    ModKorvel::scriviTesto(QStringLiteral("seconda riga") + CR);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(f->vista()->toPlainText().contains(QStringLiteral("seconda riga")));
+}
+
+TEST_F(FinestraDocumentoTest, ClosingTheWindowKeepsTheLastReportReachable)
+{
+    report(QStringLiteral("Titolo"));
+    QCoreApplication::processEvents();
+    const auto doc = ModKorvel::wordDoc;
+    finestreDocumento().value(0)->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(finestreDocumento().isEmpty());
+    EXPECT_EQ(ModKorvel::wordDoc, doc);
+    EXPECT_EQ(doc->numeroTabelle(), 1);
+}
+
+TEST_F(FinestraDocumentoTest, SaveAsDocxPdfOrCancel)
+{
+    report(QStringLiteral("Tabella dei dati climatici"));
+    FinestraDocumento* f = finestreDocumento().value(0);
+    ASSERT_TRUE(f);
+
+    dialoghi.scegliFile(cartella.filePath(QStringLiteral("clima")));
+    ASSERT_TRUE(f->salvaConNome());
+    ASSERT_EQ(dialoghi.mostrati.size(), 1);
+    EXPECT_EQ(dialoghi.mostrati[0].tipo, doppi::Dialogo::Salva);
+    EXPECT_TRUE(dialoghi.mostrati[0].richiesta.nomeFile.endsWith(QStringLiteral("Tabella dei dati climatici.docx")));
+    EXPECT_TRUE(dialoghi.mostrati[0].richiesta.filtro.contains(QStringLiteral("*.pdf")));
+    const auto corpo = lettore::leggiCorpo(lettore::decomprimiFile(cartella.filePath(QStringLiteral("clima.docx")))
+                                               .value(QStringLiteral("word/document.xml")));
+    ASSERT_EQ(corpo.tabelle().size(), 1u);
+    EXPECT_EQ(corpo.tabelle()[0]->righe[1][1].testo(), QStringLiteral("12,50"));
+
+    dialoghi.scegliFile(cartella.filePath(QStringLiteral("clima.PDF")));
+    ASSERT_TRUE(f->salvaConNome());
+    QFile pdf(cartella.filePath(QStringLiteral("clima.PDF")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+
+    dialoghi.annullaFile();
+    EXPECT_FALSE(f->salvaConNome());
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+
+    dialoghi.scegliFile(cartella.filePath(QStringLiteral("manca/clima.docx")));
+    EXPECT_FALSE(f->salvaConNome());
+    ASSERT_EQ(messaggi.mostrati.size(), 1);
+    EXPECT_EQ(messaggi.mostrati[0].pulsanti, piattaforma::vbCritical);
+    EXPECT_TRUE(messaggi.mostrati[0].testo.startsWith(QStringLiteral("Il documento non è stato salvato.")));
+}
+
+TEST_F(FinestraDocumentoTest, OpensACopyInTheWordProcessor)
+{
+    report(QStringLiteral("FRONTESPIZIO"));
+    FinestraDocumento* f = finestreDocumento().value(0);
+    ASSERT_TRUE(f);
+    ASSERT_TRUE(f->apriConElaboratore());
+    ASSERT_EQ(desktop.aperti.size(), 1);
+    const QUrl indirizzo(desktop.aperti[0]);
+    ASSERT_TRUE(indirizzo.isLocalFile());
+    const QString copia = indirizzo.toLocalFile();
+    EXPECT_TRUE(copia.endsWith(QStringLiteral(".docx")));
+    EXPECT_EQ(lettore::decomprimiFile(copia).size(), 6);
+    QFile::remove(copia);
+
+    desktop.esito = false;
+    EXPECT_FALSE(f->apriConElaboratore());
+    ASSERT_EQ(messaggi.mostrati.size(), 1);
+    EXPECT_TRUE(messaggi.mostrati[0].testo.contains(QStringLiteral("elaboratore di testi")));
+    QFile::remove(QUrl(desktop.aperti.value(1)).toLocalFile());
+}
+
+TEST_F(FinestraDocumentoTest, PrintsEveryPage)
+{
+    ModKorvel::avviaWord();
+    ModKorvel::scriviTesto(QStringLiteral("uno") + CR + QChar(12) + QStringLiteral("due") + CR);
+    FinestraDocumento* f = finestreDocumento().value(0);
+    ASSERT_TRUE(f);
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setOutputFormat(QPrinter::PdfFormat);
+    stampante.setOutputFileName(cartella.filePath(QStringLiteral("stampa.pdf")));
+    stampante.setFullPage(true);
+    ASSERT_TRUE(f->stampaSu(stampante));
+    QFile pdf(cartella.filePath(QStringLiteral("stampa.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray dati = pdf.readAll();
+    EXPECT_TRUE(dati.startsWith("%PDF"));
+    EXPECT_EQ(dati.count("/Type /Page\n") + dati.count("/Type /Page\r") + dati.count("/Type /Page "), 2);
+}
+
+TEST_F(FinestraDocumentoTest, WorkingWindowHintLineThroughTheReport)
+{
+    FinestraProva& lavoro = finestra<FinestraProva>();
+    lavoro.passo->setCaption(QStringLiteral("passo 1: scegliere l'uso"));
+    ModKorvel::avviaWord(lavoro);
+    EXPECT_EQ(lavoro.passo->Caption(), QStringLiteral("sto caricando WORD"));
+    ModKorvel::aggiungiTabella(2, 2);
+    ModKorvel::chiudiStato(lavoro, QStringLiteral("ho visualizzato i dati su WORD"));
+    EXPECT_EQ(lavoro.passo->Caption(), QStringLiteral("ho visualizzato i dati su WORD"));
+
+    // A failing report puts the hint back and tells the user once.
+    lavoro.passo->setCaption(QStringLiteral("passo 2"));
+    ModKorvel::avviaWord(lavoro);
+    ModKorvel::aggiungiTabella(2, 2);
+    ModKorvel::scriviCella(9, 9, QStringLiteral("x"));
+    ModKorvel::chiudiStato(lavoro, QStringLiteral("ho visualizzato i dati su WORD"));
+    EXPECT_EQ(lavoro.passo->Caption(), QStringLiteral("passo 2"));
+    EXPECT_EQ(messaggi.mostrati.size(), 1);
+    Unica<FinestraProva>::scarica();
+    modelloFinestre::eliminaScaricate();
+}
