@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace controlli {
 
@@ -140,40 +141,46 @@ BarraScorrimento::BarraScorrimento(Qt::Orientation orientamento, QWidget* parent
     : QScrollBar(orientamento, parent)
 {
     nomina(this, nome);
-    applicaIntervallo();
+    applicaIntervallo(min_);
     connect(this, &QAbstractSlider::valueChanged, this, [this] { emit Change(); });
 }
 
-void BarraScorrimento::applicaIntervallo()
+void BarraScorrimento::applicaIntervallo(int valore)
 {
+    // The toolkit's range always runs from its smaller to its larger end, top (left)
+    // to bottom (right); Value() reads the position through rifletti(). Keys, wheel
+    // and arrows keep the toolkit's own directions.
     const QSignalBlocker blocco(this);
-    const int vecchio = value();
-    setRange(std::min(min_, max_), std::max(min_, max_));
-    // With Min above Max the top (or left) end stands for Min.
-    setInvertedAppearance(min_ > max_);
-    setInvertedControls(min_ > max_);
-    Q_UNUSED(vecchio);
+    const int basso = std::min(min_, max_);
+    const int alto = std::max(min_, max_);
+    setRange(basso, alto);
+    QScrollBar::setValue(rifletti(std::clamp(valore, basso, alto)));
 }
 
 void BarraScorrimento::setMin(int valore)
 {
-    const int prima = value();
+    const int prima = Value();
     min_ = valore;
-    applicaIntervallo();
-    if (value() != prima)
+    applicaIntervallo(prima);
+    if (Value() != prima)
         emit Change();
 }
 
 void BarraScorrimento::setMax(int valore)
 {
-    const int prima = value();
+    const int prima = Value();
     max_ = valore;
-    applicaIntervallo();
-    if (value() != prima)
+    applicaIntervallo(prima);
+    if (Value() != prima)
         emit Change();
 }
 
-void BarraScorrimento::setValue(int valore) { QScrollBar::setValue(valore); }
+void BarraScorrimento::setValue(int valore)
+{
+    const int basso = std::min(min_, max_);
+    const int alto = std::max(min_, max_);
+    QScrollBar::setValue(rifletti(std::clamp(valore, basso, alto)));
+}
 
 // --- PulsanteOpzione ---------------------------------------------------------
 

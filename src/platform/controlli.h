@@ -4,7 +4,8 @@
 //   filling or clearing the list runs nothing; text signals never run Change.
 // - CasellaTesto (text box): setting the text runs Change only when the text differs.
 // - BarraScorrimento (scroll bar): setting the value runs Change only when it changes;
-//   Min may exceed Max (the top of a vertical bar is then the larger value).
+//   Min may exceed Max: Min stays at the top (left) end and the arrows still move
+//   towards the end they point at.
 // - PulsanteOpzione (option button): setting true runs Click; setting false runs
 //   nothing and is allowed even when it is the selected one of its group.
 // Every control can report the mouse moving over it (MouseMove) and carries a Tag
@@ -85,7 +86,7 @@ class BarraScorrimento : public QScrollBar {
     Q_OBJECT
 public:
     BarraScorrimento(Qt::Orientation orientamento, QWidget* parent, const QString& nome = QString());
-    int Value() const { return value(); }
+    int Value() const { return rifletti(value()); }
     // Runs Change only when the value changes; the value is kept within the range.
     void setValue(int valore);
     int Min() const { return min_; }
@@ -97,7 +98,9 @@ public:
 signals:
     void Change();
 private:
-    void applicaIntervallo();
+    // With Min above Max the toolkit's position runs the other way round.
+    int rifletti(int v) const { return min_ > max_ ? min_ + max_ - v : v; }
+    void applicaIntervallo(int valore);
     int min_ = 0;
     int max_ = 32767;
 };

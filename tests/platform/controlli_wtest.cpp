@@ -1,7 +1,10 @@
 // Event rules of the controls: which settings run a handler and which do not.
 #include "platform/controlli.h"
 
+#include <QApplication>
 #include <QSignalSpy>
+#include <QWheelEvent>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -115,15 +118,117 @@ TEST(BarraScorrimento, SettingTheValueRunsChangeOnlyWhenItChanges)
     EXPECT_EQ(change, 2);
 }
 
-TEST(BarraScorrimento, MinAboveMaxIsAllowed)
+void rotella(QWidget& w, int gradiOttavi)
+{
+    QWheelEvent evento(QPointF(5, 5), w.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, gradiOttavi), Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&w, &evento);
+}
+
+TEST(BarraScorrimento, KeysAndWheelMoveTowardsTheEndTheyPointAt)
+{
+    QWidget finestra;
+    BarraScorrimento barra(Qt::Vertical, &finestra);
+    barra.setMin(0);
+    barra.setMax(100);
+    barra.setSmallChange(1);
+    barra.setLargeChange(10);
+    barra.setValue(50);
+    int change = 0;
+    QObject::connect(&barra, &BarraScorrimento::Change, [&] { ++change; });
+    QTest::keyClick(&barra, Qt::Key_Down);
+    EXPECT_EQ(barra.Value(), 51) << "down moves towards Max at the bottom";
+    QTest::keyClick(&barra, Qt::Key_PageUp);
+    EXPECT_EQ(barra.Value(), 41);
+    EXPECT_EQ(change, 2) << "the user's moves run Change too";
+    rotella(barra, -120);
+    EXPECT_EQ(barra.Value(), 44) << "the wheel turned towards the user scrolls down";
+}
+
+TEST(BarraScorrimento, MinAboveMaxKeepsMinAtTheTopAndValuesInRange)
 {
     QWidget finestra;
     BarraScorrimento barra(Qt::Vertical, &finestra);
     barra.setMin(100);
     barra.setMax(0);
+    EXPECT_EQ(barra.Value(), 100);
+    EXPECT_EQ(barra.sliderPosition(), barra.minimum()) << "Min stands at the top";
     barra.setValue(30);
     EXPECT_EQ(barra.Value(), 30);
-    EXPECT_TRUE(barra.invertedAppearance());
+    barra.setValue(-5);
+    EXPECT_EQ(barra.Value(), 0);
+    barra.setValue(500);
+    EXPECT_EQ(barra.Value(), 100);
+    barra.setValue(30);
+    QTest::keyClick(&barra, Qt::Key_Down);
+    EXPECT_EQ(barra.Value(), 29) << "down moves towards Max, here the smaller value";
+}
+
+TEST(BarraScorrimento, ARangeThatExcludesTheValueMovesItWithOneChange)
+{
+    QWidget finestra;
+    BarraScorrimento barra(Qt::Vertical, &finestra);
+    barra.setMin(0);
+    barra.setMax(100);
+    barra.setValue(50);
+    int change = 0;
+    QObject::connect(&barra, &BarraScorrimento::Change, [&] { ++change; });
+    barra.setMax(20);
+    EXPECT_EQ(barra.Value(), 20);
+    EXPECT_EQ(change, 1);
+    barra.setMax(20);
+    barra.setMin(0);
+    EXPECT_EQ(change, 1);
+    // Turning the range round keeps a value that is still inside it.
+    barra.setValue(5);
+    change = 0;
+    barra.setMin(30);
+    EXPECT_EQ(barra.Value(), 20) << "Min 30, Max 20: the value comes into 20..30";
+    EXPECT_EQ(change, 1);
+    barra.setMax(0);
+    EXPECT_EQ(barra.Value(), 20);
+    barra.setValue(5);
+    change = 0;
+    barra.setMax(-10);
+    EXPECT_EQ(barra.Value(), 5);
+    EXPECT_EQ(change, 0);
+}
+
+TEST(PulsanteOpzione, AUserClickRunsClick)
+{
+    QWidget finestra;
+    PulsanteOpzione uno(&finestra, QStringLiteral("Option1"), QStringLiteral("uno"));
+    PulsanteOpzione due(&finestra, QStringLiteral("Option2"), QStringLiteral("due"));
+    uno.setGeometry(0, 0, 80, 20);
+    due.setGeometry(0, 30, 80, 20);
+    finestra.show();
+    int clickUno = 0, clickDue = 0;
+    QObject::connect(&uno, &PulsanteOpzione::Click, [&] { ++clickUno; });
+    QObject::connect(&due, &PulsanteOpzione::Click, [&] { ++clickDue; });
+    QTest::mouseClick(&uno, Qt::LeftButton, {}, QPoint(8, 10));
+    EXPECT_EQ(clickUno, 1);
+    EXPECT_TRUE(uno.Value());
+    QTest::mouseClick(&due, Qt::LeftButton, {}, QPoint(8, 10));
+    EXPECT_EQ(clickDue, 1);
+    EXPECT_FALSE(uno.Value());
+}
+
+TEST(Etichetta, AClickAndTheMouseOverItRunTheirHandlers)
+{
+    QWidget finestra;
+    Etichetta etichetta(&finestra, QStringLiteral("passo"), QStringLiteral("testo"));
+    etichetta.setGeometry(0, 0, 100, 20);
+    finestra.show();
+    int click = 0, movimenti = 0;
+    QObject::connect(&etichetta, &Etichetta::Click, [&] { ++click; });
+    QObject::connect(&etichetta, &Etichetta::MouseMove, [&] { ++movimenti; });
+    QTest::mouseClick(&etichetta, Qt::LeftButton);
+    QTest::mouseClick(&etichetta, Qt::RightButton);
+    EXPECT_EQ(click, 1) << "only the left button clicks";
+    QTest::mouseMove(&etichetta, QPoint(10, 5));
+    QTest::mouseMove(&etichetta, QPoint(20, 5));
+    EXPECT_GE(movimenti, 1);
+    EXPECT_EQ(etichetta.objectName(), QStringLiteral("passo"));
 }
 
 TEST(PulsanteOpzione, SettingTrueRunsClickAndFalseRunsNothing)
@@ -155,3 +260,4 @@ TEST(PulsanteOpzione, SettingTrueRunsClickAndFalseRunsNothing)
 }
 
 } // namespace
+
