@@ -1,4 +1,5 @@
 // The desktop services on real (offscreen) boxes and dialogs.
+#include "platform/musicaFluid.h"
 #include "platform/serviziDesktop.h"
 #include "support/doppi.h"
 
@@ -7,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -329,6 +331,26 @@ TEST(DialoghiDesktopColore, OpensOnTheGivenColourAndReturnsTheChoice)
 TEST(DesktopQt, AnEmptyAddressOpensNothing)
 {
     EXPECT_FALSE(DesktopQt().apriIndirizzo(QStringLiteral("  ")));
+}
+
+} // namespace
+
+namespace {
+
+TEST(InstallaServiziDesktop, InstallsEveryServiceAndTheToolkitsItalianTexts)
+{
+    piattaforma::installaServiziDesktop();
+    EXPECT_NE(dynamic_cast<piattaforma::MessaggiDesktop*>(&piattaforma::messaggi()), nullptr);
+    EXPECT_NE(dynamic_cast<piattaforma::DialoghiDesktop*>(&piattaforma::dialoghi()), nullptr);
+    EXPECT_NE(dynamic_cast<piattaforma::DesktopQt*>(&piattaforma::desktop()), nullptr);
+    EXPECT_NE(dynamic_cast<piattaforma::MusicaFluidSynth*>(&piattaforma::musica()), nullptr);
+    if (QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_it.qm"))) {
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annulla"));
+    }
+    // A second call changes nothing.
+    piattaforma::MusicaFluidSynth* musica = dynamic_cast<piattaforma::MusicaFluidSynth*>(&piattaforma::musica());
+    piattaforma::installaServiziDesktop();
+    EXPECT_EQ(&piattaforma::musica(), musica);
 }
 
 } // namespace
