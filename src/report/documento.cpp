@@ -234,7 +234,7 @@ std::vector<double> larghezzeAdattate(const Griglia& g)
     });
     double sommaProva = 0;
     for (double n : naturale)
-        sommaProva += n + extra + 0.5;
+        sommaProva += n * 1.15 + extra + 1.0;
     if (sommaProva > disponibile) {
         perRighe([&](const QFontMetricsF& m, const QString& testo, std::size_t c) {
             for (const QString& linea : linee(testo))
@@ -244,8 +244,10 @@ std::vector<double> larghezzeAdattate(const Griglia& g)
     }
     double sommaNaturale = 0, sommaMinimo = 0;
     for (int c = 0; c < g.colonne; ++c) {
-        naturale[std::size_t(c)] += extra + 0.5; // a little air, as the fit leaves
-        minimo[std::size_t(c)] += extra;
+        // Some air: the word processor that opens the file may draw the font with a
+        // slightly wider substitute.
+        naturale[std::size_t(c)] = naturale[std::size_t(c)] * 1.15 + extra + 1.0;
+        minimo[std::size_t(c)] = minimo[std::size_t(c)] * 1.15 + extra;
         sommaNaturale += naturale[std::size_t(c)];
         sommaMinimo += minimo[std::size_t(c)];
     }
@@ -303,7 +305,8 @@ void rendi(const Documento& documento, QTextDocument& doc, double dpi)
         QTextTableFormat formatoTabella;
         formatoTabella.setCellSpacing(0);
         formatoTabella.setCellPadding(0);
-        formatoTabella.setBorder(daMm(bordoMm, dpi));
+        // At least one unit wide: thinner borders vanish from the screen.
+        formatoTabella.setBorder(std::max(1.0, daMm(bordoMm, dpi)));
         formatoTabella.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
         formatoTabella.setBorderBrush(coloreBordo);
         formatoTabella.setBorderCollapse(true);
@@ -330,7 +333,10 @@ void rendi(const Documento& documento, QTextDocument& doc, double dpi)
         std::vector<QTextBlockFormat> formatiColonna(std::size_t(g.colonne));
         for (int c = 0; c < g.colonne; ++c) {
             QTextBlockFormat& f = formatiColonna[std::size_t(c)];
-            f.setAlignment(allineamentoQt(g.allineamenti[std::size_t(c)]));
+            // A justified cell is drawn flush left: the layout would stretch the letters
+            // of a lone word across a narrow column.
+            const Allineamento a = g.allineamenti[std::size_t(c)];
+            f.setAlignment(allineamentoQt(a == Allineamento::Giustificato ? Allineamento::Sinistra : a));
             f.setLeftMargin(padding);
             f.setRightMargin(padding);
             f.setLineHeight(percentualeRiga(g.carattere.nome), QTextBlockFormat::ProportionalHeight);
