@@ -21,11 +21,17 @@ const QColor rosso{255, 0, 0};
 constexpr int passoRighe = 240;
 constexpr int primaRiga = 2160;
 
+// The window's default size.
+constexpr double puntiNormali = 8.25;
+
 QFont carattere(double punti, bool grassetto = false)
 {
     QFont f(QStringLiteral("MS Sans Serif"));
-    if (punti > 0)
-        f.setPointSizeF(punti);
+    // Where the design font is missing, a sans serif of similar width keeps the texts
+    // inside their boxes.
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("Arial")});
+    f.setPointSizeF(punti);
     f.setBold(grassetto);
     return f;
 }
@@ -35,7 +41,7 @@ Etichetta* etichetta(QWidget* area, const QString& nome, const QString& caption,
 {
     auto* e = new Etichetta(area, nome, caption);
     Finestra::posa(e, left, top, width, height);
-    e->setFont(carattere(0));
+    e->setFont(carattere(puntiNormali));
     e->setBackColor(giallo);
     if (!suggerimento.isEmpty())
         e->setToolTip(suggerimento);
@@ -77,7 +83,7 @@ tabella::tabella() : FinestraLavoro(2)
         const int top = primaRiga + passoRighe * (m - 1);
         num[m] = new Etichetta(a, QStringLiteral("num(%1)").arg(m), QString::number(m));
         Finestra::posa(num[m], 480, top, 495, passoRighe);
-        num[m]->setFont(carattere(0));
+        num[m]->setFont(carattere(puntiNormali));
         num[m]->setAlignment(Qt::AlignCenter);
         connect(num[m], &Etichetta::MouseMove, this, [this, m] { num_MouseMove(m); });
 
@@ -90,7 +96,7 @@ tabella::tabella() : FinestraLavoro(2)
         Finestra::posa(tem[m], 3600, top, 1575, passoRighe);
         for (CasellaTesto* c : {mes[m], inc[m], tem[m]}) {
             c->setReadOnly(true);
-            c->setFont(carattere(0));
+            c->setFont(carattere(puntiNormali));
             c->setFrame(false);
         }
     }
@@ -129,10 +135,7 @@ tabella::tabella() : FinestraLavoro(2)
         e->setForeColor(giallo);
     }
 
-    Finestra::posa(passo, 2400, 5640, 4695, 450);
-    passo->setFont(carattere(0));
-    passo->setBackColor(giallo);
-    passo->setToolTip(QStringLiteral("indicazioni sulle funzioni della finestra"));
+    passo->setFont(carattere(puntiNormali));
 
     connect(VScroll1, &BarraScorrimento::Change, this, &tabella::VScroll1_Change);
 }
