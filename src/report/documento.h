@@ -148,9 +148,12 @@ public:
     int numeroTabelle() const { return int(tabelle_.size()); }
     const Griglia* griglia(int indice) const; // from 1; nullptr when absent
 
-    // Paragraphs.Add at the end of the document.
+    // Paragraphs.Add at the end of the document: the last paragraph is ended (an empty
+    // one stays as an empty line) and a new empty one follows.
     Paragrafo aggiungiParagrafo();
-    // Tables.Add at the end of the document; the table takes the font in force there.
+    // Tables.Add at the end of the document: the table takes the place of an empty
+    // last paragraph, or follows a last paragraph holding text; a new empty paragraph
+    // always follows the table. It takes the font and alignment in force there.
     // Rows from 1 to 32767, columns from 1 to 63.
     std::optional<Tabella> aggiungiTabella(int righe, int colonne, Esito* esito = nullptr);
     std::optional<Tabella> tabella(int indice, Esito* esito = nullptr);
