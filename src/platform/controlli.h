@@ -86,6 +86,7 @@ class BarraScorrimento : public QScrollBar {
     Q_OBJECT
 public:
     BarraScorrimento(Qt::Orientation orientamento, QWidget* parent, const QString& nome = QString());
+    // The value as the program knows it (the toolkit's value() is the position).
     int Value() const { return rifletti(value()); }
     // Runs Change only when the value changes; the value is kept within the range.
     void setValue(int valore);

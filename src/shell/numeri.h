@@ -31,8 +31,9 @@ QString testoConSegno(double x);
 // away from zero, the locale's decimal separator (and grouping where the pattern has ",").
 QString formatta(double x, QStringView modello);
 
-// The leading number of a text, with a point as decimal separator; leading blanks
-// skipped; "1.2.3" gives 1.2, "" or "abc" give 0, "12abc" gives 12.
+// The leading number of a text, with a point as decimal separator; blanks, tabs and
+// line feeds are skipped wherever they stand ("1 000" gives 1000); "1.2.3" gives 1.2,
+// "" or "abc" give 0, " 12abc" gives 12, "3.5e2" gives 350.
 double val(QStringView testo);
 
 // Cut to k decimals as stored results are: Int(x * 10^k + 0.5) / 10^k, Int the floor.
