@@ -226,18 +226,6 @@ TEST(ModelloFinestre, KeysAndResizingReachTheWindow)
     EXPECT_GT(w.ridimensionamenti, prima);
 }
 
-TEST(ModelloFinestre, TwipsConvertToTheNearestPixel)
-{
-    EXPECT_EQ(daTwips(15), 1);
-    EXPECT_EQ(daTwips(22), 1);
-    EXPECT_EQ(daTwips(23), 2);
-    EXPECT_EQ(daTwips(-23), -2);
-    QWidget area;
-    QWidget controllo(&area);
-    Finestra::posa(&controllo, 120, 240, 1215, 285);
-    EXPECT_EQ(controllo.geometry(), QRect(8, 16, 81, 19));
-}
-
 // Runs the event loop until it quits or `limite` ms pass; true when it quit by itself.
 bool cicloTermina(int limite)
 {

@@ -40,19 +40,6 @@ void quandoAppare(std::function<void(T*)> azione)
 
 // --- Message boxes -----------------------------------------------------------
 
-TEST(FormaMessaggio, TheExitQuestion)
-{
-    const FormaMessaggio f = formaMessaggio(292); // Yes/No, question, No default
-    EXPECT_EQ(f.icona, QMessageBox::Question);
-    ASSERT_EQ(f.pulsanti.size(), 2);
-    EXPECT_EQ(f.pulsanti[0].testo, QStringLiteral("Sì"));
-    EXPECT_EQ(f.pulsanti[0].risposta, vbYes);
-    EXPECT_EQ(f.pulsanti[1].testo, QStringLiteral("No"));
-    EXPECT_EQ(f.pulsanti[1].risposta, vbNo);
-    EXPECT_EQ(f.predefinita, vbNo);
-    EXPECT_EQ(f.escape, vbNo);
-}
-
 TEST(FormaMessaggio, IconsAndButtonsOfEachCode)
 {
     struct Caso {
@@ -68,6 +55,7 @@ TEST(FormaMessaggio, IconsAndButtonsOfEachCode)
         {vbYesNo, QMessageBox::NoIcon, 2, vbYes, vbNo},
         {vbYesNo + vbQuestion, QMessageBox::Question, 2, vbYes, vbNo},
         {vbYesNo + vbExclamation + vbDefaultButton2, QMessageBox::Warning, 2, vbNo, vbNo},
+        {292, QMessageBox::Question, 2, vbNo, vbNo}, // the exit question
     };
     for (const Caso& c : casi) {
         const FormaMessaggio f = formaMessaggio(c.codice);
@@ -77,6 +65,10 @@ TEST(FormaMessaggio, IconsAndButtonsOfEachCode)
         EXPECT_EQ(f.escape, c.escape) << c.codice;
     }
     EXPECT_EQ(formaMessaggio(vbInformation).pulsanti[0].testo, QStringLiteral("OK"));
+    const FormaMessaggio domanda = formaMessaggio(292);
+    EXPECT_EQ(domanda.pulsanti[0].testo, QStringLiteral("Sì"));
+    EXPECT_EQ(domanda.pulsanti[0].risposta, vbYes);
+    EXPECT_EQ(domanda.pulsanti[1].risposta, vbNo);
 }
 
 TEST(RigheMessaggio, CarriageReturnsStartNewLines)
