@@ -144,9 +144,8 @@ QString formatta(double x, QStringView modello)
 
 double val(QStringView testo)
 {
-    // Like the platform's leading-number conversion: blanks, tabs and line feeds are
-    // skipped wherever they stand ("1 000" gives 1000); the number ends at the first
-    // other character that cannot continue it.
+    // Blanks, tabs and line feeds are skipped wherever they stand ("1 000" gives
+    // 1000); the number ends at the first other character that cannot continue it.
     const auto bianco = [](QChar c) {
         return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
     };
