@@ -11,8 +11,8 @@ JOBS=$(nproc)
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-test -j "$JOBS"
 ctest --test-dir build-test --output-on-failure -j "$JOBS" --timeout 120
-for b in build-test/bench/*_bench; do
-  [ -x "$b" ] && "$b" --benchmark_min_time=0.05
+for b in build-test/bench/*_bench build-test/bench/*_wbench; do
+  if [ -x "$b" ]; then "$b" --benchmark_min_time=0.05; fi
 done
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKORVEL_SANITIZE=ON -DKORVEL_BENCH=OFF
