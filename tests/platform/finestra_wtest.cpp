@@ -94,7 +94,34 @@ protected:
     void Form_Resize() override { ++ridimensionamenti; }
 };
 
-TEST(ModelloFinestre, OneInstancePerClassLoadedOnFirstReferenceAndNotShown)
+// Every test starts with no window loaded and the counters at zero, also when the
+// tests share one process.
+class ModelloFinestre : public ::testing::Test {
+protected:
+    void SetUp() override { azzera(); }
+    void TearDown() override
+    {
+        modelloFinestre::impostaUscitaAutomatica(false);
+        Unica<Semplice>::scarica();
+        Unica<SeStessa>::scarica();
+        Unica<Prima>::scarica();
+        Unica<Seconda>::scarica();
+        Unica<Rinuncia>::scarica();
+        Unica<Ostinata>::scarica();
+        Unica<Tasti>::scarica();
+        modelloFinestre::eliminaScaricate();
+        azzera();
+    }
+    static void azzera()
+    {
+        Semplice::caricamenti = Semplice::scaricamenti = 0;
+        SeStessa::caricamenti = Prima::caricamenti = Seconda::caricamenti = 0;
+        Ostinata::scaricamenti = 0;
+    }
+};
+using UscitaAutomatica = ModelloFinestre;
+
+TEST_F(ModelloFinestre, OneInstancePerClassLoadedOnFirstReferenceAndNotShown)
 {
     EXPECT_FALSE(Unica<Semplice>::caricata());
     Semplice& a = finestra<Semplice>();
@@ -108,14 +135,14 @@ TEST(ModelloFinestre, OneInstancePerClassLoadedOnFirstReferenceAndNotShown)
     modelloFinestre::eliminaScaricate();
 }
 
-TEST(ModelloFinestre, AFormLoadThatRefersToItsOwnWindowGetsTheSameInstance)
+TEST_F(ModelloFinestre, AFormLoadThatRefersToItsOwnWindowGetsTheSameInstance)
 {
     SeStessa& w = finestra<SeStessa>();
     EXPECT_EQ(w.vista, &w);
     EXPECT_EQ(SeStessa::caricamenti, 1);
 }
 
-TEST(ModelloFinestre, LoadsReferringToEachOtherDoNotRecurse)
+TEST_F(ModelloFinestre, LoadsReferringToEachOtherDoNotRecurse)
 {
     Prima& prima = finestra<Prima>();
     ASSERT_NE(prima.altra, nullptr);
@@ -125,7 +152,7 @@ TEST(ModelloFinestre, LoadsReferringToEachOtherDoNotRecurse)
     EXPECT_EQ(&finestra<Seconda>(), prima.altra);
 }
 
-TEST(ModelloFinestre, ShowingTwiceOnlyRaises)
+TEST_F(ModelloFinestre, ShowingTwiceOnlyRaises)
 {
     Semplice& w = mostra<Semplice>();
     EXPECT_TRUE(w.isVisible());
@@ -136,7 +163,7 @@ TEST(ModelloFinestre, ShowingTwiceOnlyRaises)
     EXPECT_EQ(Semplice::caricamenti, 1);
 }
 
-TEST(ModelloFinestre, UnloadForgetsAtOnceAndDeletesLater)
+TEST_F(ModelloFinestre, UnloadForgetsAtOnceAndDeletesLater)
 {
     Semplice& w = mostra<Semplice>();
     QPointer<Semplice> puntatore(&w);
@@ -153,7 +180,7 @@ TEST(ModelloFinestre, UnloadForgetsAtOnceAndDeletesLater)
     EXPECT_TRUE(puntatore.isNull());
 }
 
-TEST(ModelloFinestre, TheNextReferenceLoadsAFreshWindow)
+TEST_F(ModelloFinestre, TheNextReferenceLoadsAFreshWindow)
 {
     Semplice& prima = finestra<Semplice>();
     prima.stato = 42;
@@ -169,7 +196,7 @@ TEST(ModelloFinestre, TheNextReferenceLoadsAFreshWindow)
     EXPECT_EQ(&finestra<Semplice>(), &nuova);
 }
 
-TEST(ModelloFinestre, UnloadingAWindowNotLoadedDoesNotLoadIt)
+TEST_F(ModelloFinestre, UnloadingAWindowNotLoadedDoesNotLoadIt)
 {
     Unica<Semplice>::scarica();
     EXPECT_EQ(Semplice::caricamenti, 0);
@@ -177,7 +204,7 @@ TEST(ModelloFinestre, UnloadingAWindowNotLoadedDoesNotLoadIt)
     EXPECT_FALSE(Unica<Semplice>::caricata());
 }
 
-TEST(ModelloFinestre, TheCloseBoxUnloads)
+TEST_F(ModelloFinestre, TheCloseBoxUnloads)
 {
     Semplice& w = mostra<Semplice>();
     QPointer<Semplice> puntatore(&w);
@@ -190,7 +217,7 @@ TEST(ModelloFinestre, TheCloseBoxUnloads)
     EXPECT_EQ(Semplice::caricamenti, 1);
 }
 
-TEST(ModelloFinestre, AFormLoadThatUnloadsItsWindowLeavesItUnloaded)
+TEST_F(ModelloFinestre, AFormLoadThatUnloadsItsWindowLeavesItUnloaded)
 {
     Rinuncia& w = finestra<Rinuncia>();
     EXPECT_FALSE(w.caricata());
@@ -198,7 +225,7 @@ TEST(ModelloFinestre, AFormLoadThatUnloadsItsWindowLeavesItUnloaded)
     modelloFinestre::eliminaScaricate();
 }
 
-TEST(ModelloFinestre, UnloadingFromItsOwnFormUnloadRunsItOnce)
+TEST_F(ModelloFinestre, UnloadingFromItsOwnFormUnloadRunsItOnce)
 {
     finestra<Ostinata>();
     Unica<Ostinata>::scarica();
@@ -206,7 +233,7 @@ TEST(ModelloFinestre, UnloadingFromItsOwnFormUnloadRunsItOnce)
     EXPECT_FALSE(Unica<Ostinata>::caricata());
 }
 
-TEST(ModelloFinestre, AWindowDeletedWithoutUnloadIsForgotten)
+TEST_F(ModelloFinestre, AWindowDeletedWithoutUnloadIsForgotten)
 {
     delete &finestra<Semplice>();
     EXPECT_FALSE(Unica<Semplice>::caricata());
@@ -214,7 +241,7 @@ TEST(ModelloFinestre, AWindowDeletedWithoutUnloadIsForgotten)
     EXPECT_EQ(Semplice::caricamenti, 2);
 }
 
-TEST(ModelloFinestre, KeysAndResizingReachTheWindow)
+TEST_F(ModelloFinestre, KeysAndResizingReachTheWindow)
 {
     Tasti& w = mostra<Tasti>();
     QTest::keyClicks(&w, QStringLiteral("ab"));
@@ -238,7 +265,7 @@ bool cicloTermina(int limite)
     return !scaduto && esito == 0;
 }
 
-TEST(UscitaAutomatica, QuitsWhenTheLastVisibleWindowIsUnloaded)
+TEST_F(UscitaAutomatica, QuitsWhenTheLastVisibleWindowIsUnloaded)
 {
     modelloFinestre::impostaUscitaAutomatica(true);
     mostra<Semplice>();
@@ -248,7 +275,7 @@ TEST(UscitaAutomatica, QuitsWhenTheLastVisibleWindowIsUnloaded)
     EXPECT_TRUE(Unica<Tasti>::caricata());
 }
 
-TEST(UscitaAutomatica, KeepsRunningWhileALoadedWindowIsVisible)
+TEST_F(UscitaAutomatica, KeepsRunningWhileALoadedWindowIsVisible)
 {
     modelloFinestre::impostaUscitaAutomatica(true);
     mostra<Semplice>();
@@ -263,7 +290,7 @@ TEST(UscitaAutomatica, KeepsRunningWhileALoadedWindowIsVisible)
     EXPECT_TRUE(vivoDopoLaPrima);
 }
 
-TEST(UscitaAutomatica, OffByDefault)
+TEST_F(UscitaAutomatica, OffByDefault)
 {
     mostra<Semplice>();
     QTimer::singleShot(20, qApp, [] { Unica<Semplice>::scarica(); });
