@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QVBoxLayout>
 #include <QTimer>
 
@@ -35,7 +36,10 @@ void Finestra::impostaDimensioniTwips(int width, int height)
 
 bool Finestra::eventFilter(QObject* oggetto, QEvent* evento)
 {
-    if (oggetto == area_ && evento->type() == QEvent::MouseMove && caricata_)
+    // A move over a control reaches the background too; only the background's own
+    // moves are the window's.
+    if (oggetto == area_ && evento->type() == QEvent::MouseMove && caricata_
+        && !area_->childAt(static_cast<QMouseEvent*>(evento)->position().toPoint()))
         Form_MouseMove();
     return QWidget::eventFilter(oggetto, evento);
 }

@@ -129,16 +129,6 @@ void menu::Form_MouseMove()
     StatusBar1->showMessage(QStringLiteral("Elenca le tipologie di calcolo presenti nel programma."));
 }
 
-bool menu::eventFilter(QObject* oggetto, QEvent* evento)
-{
-    // A move over a control reaches the background too; only the background's own
-    // moves are the window's.
-    if (oggetto == area() && evento->type() == QEvent::MouseMove
-        && area()->childAt(static_cast<QMouseEvent*>(evento)->position().toPoint()))
-        return false;
-    return Finestra::eventFilter(oggetto, evento);
-}
-
 void menu::aiuto_Click()
 {
     piattaforma::msgBox(QStringLiteral("- Scegliere la tipologia di elaborazione che si intende avviare cliccandoci sopra;")

@@ -46,7 +46,6 @@ protected:
     void Form_Resize() override;
     void Form_Unload() override;
     void Form_MouseMove() override;
-    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     std::unique_ptr<clsResize> resize_;

@@ -1,8 +1,10 @@
 // The window model: one instance per class, loading on reference, unloading.
+#include "platform/controlli.h"
 #include "platform/finestra.h"
 #include "platform/ridisegno.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -94,6 +96,14 @@ protected:
     void Form_Resize() override { ++ridimensionamenti; }
 };
 
+class Sfondo : public Finestra {
+public:
+    int movimenti = 0;
+
+protected:
+    void Form_MouseMove() override { ++movimenti; }
+};
+
 // Every test starts with no window loaded and the counters at zero, also when the
 // tests share one process.
 class ModelloFinestre : public ::testing::Test {
@@ -109,6 +119,7 @@ protected:
         Unica<Rinuncia>::scarica();
         Unica<Ostinata>::scarica();
         Unica<Tasti>::scarica();
+        Unica<Sfondo>::scarica();
         modelloFinestre::eliminaScaricate();
         azzera();
     }
@@ -329,3 +340,25 @@ TEST(BloccoRidisegno, SurvivesItsWindowAndANullWindow)
 }
 
 } // namespace
+
+TEST_F(ModelloFinestre, OnlyMovesOverTheBackgroundAreTheWindowsOwn)
+{
+    auto& w = mostra<Sfondo>();
+    w.resize(300, 200);
+    auto* etichetta = new Etichetta(w.area(), QStringLiteral("Label1"), QStringLiteral("testo"));
+    etichetta->setGeometry(10, 10, 100, 30);
+    etichetta->show();
+    int movimentiEtichetta = 0;
+    QObject::connect(etichetta, &Etichetta::MouseMove, [&] { ++movimentiEtichetta; });
+
+    QMouseEvent sopraEtichetta(QEvent::MouseMove, QPointF(20, 20), etichetta->mapToGlobal(QPointF(20, 20)),
+                               Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(etichetta, &sopraEtichetta);
+    EXPECT_EQ(movimentiEtichetta, 1);
+    EXPECT_EQ(w.movimenti, 0) << "a move over a control is not the background's";
+
+    QMouseEvent sopraSfondo(QEvent::MouseMove, QPointF(250, 150), w.area()->mapToGlobal(QPointF(250, 150)),
+                            Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w.area(), &sopraSfondo);
+    EXPECT_EQ(w.movimenti, 1);
+}
