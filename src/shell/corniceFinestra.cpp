@@ -62,7 +62,10 @@ const QString& titoli(int k)
     return nomi[(k >= 1 && k <= 8) ? k : 0];
 }
 
-// The working window K (2..8), loaded if needed, not shown.
+bool eFrontespizio(int k) { return k == 8; }
+
+} // namespace
+
 FinestraLavoro& finestraLavoro(int k)
 {
     switch (k) {
@@ -75,10 +78,6 @@ FinestraLavoro& finestraLavoro(int k)
     default: return finestra<frontespizio>();
     }
 }
-
-bool eFrontespizio(int k) { return k == 8; }
-
-} // namespace
 
 void mostraFinestraNumero(int k)
 {

@@ -128,5 +128,7 @@ private:
     std::array<QAction*, 22> pulsanti_{};
 };
 
+// The working window K (2..8; other numbers give frontespizio), loaded if needed, not shown.
+FinestraLavoro& finestraLavoro(int k);
 // Shows window K (1..8) modeless, loading it first when needed.
 void mostraFinestraNumero(int k);

@@ -38,18 +38,7 @@ using piattaforma::RGB;
 
 namespace {
 
-FinestraLavoro& lavoro(int k)
-{
-    switch (k) {
-    case 2: return finestra<tabella>();
-    case 3: return finestra<trasmitt>();
-    case 4: return finestra<fattib>();
-    case 5: return finestra<risultati>();
-    case 6: return finestra<dettagliato>();
-    case 7: return finestra<risdettagliato>();
-    default: return finestra<frontespizio>();
-    }
-}
+FinestraLavoro& lavoro(int k) { return finestraLavoro(k); }
 
 bool caricata(int k)
 {
