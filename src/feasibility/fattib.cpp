@@ -2,31 +2,312 @@
 
 #include "climate/datiClimatici.h"
 #include "climate/tabella.h"
+#include "detailed/datiDettagliato.h"
+#include "feasibility/calcoloFattib.h"
+#include "feasibility/datiFattib.h"
+#include "feasibility/risultati.h"
+#include "feasibility/stile.h"
 #include "platform/controlli.h"
+#include "platform/messaggi.h"
 #include "shell/ModKorvel.h"
+#include "shell/numeri.h"
+#include "transmittance/datiTrasmittanza.h"
+#include "transmittance/trasmitt.h"
 
-fattib::fattib() : FinestraLavoro(4)
+#include <QCompleter>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include <memory>
+
+namespace {
+
+// Design layout (twips): three columns of frames in four rows under the town.
+constexpr int colonna[] = {120, 3390, 6480};
+constexpr int larghezza[] = {3180, 3000, 3000};
+constexpr int riga[] = {960, 2115, 3270, 4425};
+constexpr int altezzaRiquadro = 1095;
+
+// Inside a frame: a scroll bar with its value label, or a typed box.
+constexpr int sinistraInterna = 120;
+constexpr int topBarra = 255;
+constexpr int larghezzaBarra = 255;
+constexpr int altezzaBarra = 735;
+constexpr int topCasella = 435;
+constexpr int altezzaCasella = 315;
+
+const QString testiPasso[] = {
+    QStringLiteral("controllare, correggere, archiviare quanto immesso, visualizzare i risultati cliccando "
+                   "sull'apposito tasto ------------------>>>"),
+    QStringLiteral("aprire un file con i dati archiviati o iniziare l'immissione dei dati scegliendo la località di "
+                   "riferimento tra quelle preimpostate"),
+    QStringLiteral("scegliere la tipologia di impianto (riscaldamento degli ambienti o produzione di acqua calda "
+                   "sanitaria)"),
+    QStringLiteral("scegliere, con l'apposita barra verticale di scorrimento, la quantità di acqua consumata "
+                   "giornalmente"),
+    QStringLiteral("scegliere, con l'apposita barra verticale di scorrimento, la temperatura dell'acqua consumata "
+                   "giornalmente"),
+    QStringLiteral("digitare il valore della trasmittanza dell'edificio a cui si riferisce l'impianto"),
+    QStringLiteral("digitare il numero di anni di vita dell'impianto di pannelli solari"),
+    QStringLiteral("digitare il costo a mq. dei pannelli solari che si intendono impiantare"),
+    QStringLiteral("digitare il costo annuo dell'elettricità per ogni mq. di pannelli solari"),
+    QStringLiteral("scegliere il tipo di combustibile usato in alternativa ai pannelli solari"),
+    QStringLiteral("digitare il costo del combustibile usato in alternativa ai pannelli solari"),
+    QStringLiteral("scegliere, con l'apposita barra verticale di scorrimento, il valore del tasso di sconto previsto "
+                   "nel periodo di vita dell'impianto"),
+    QStringLiteral("scegliere, con l'apposita barra verticale di scorrimento, il valore del tasso di aumento "
+                   "dell'energia, usata in alternativa"),
+};
+
+const QString messaggiControllo[] = {
+    QStringLiteral("I dati sono stati immessi formalmente in modo corretto."),
+    QStringLiteral("Aprire un file con i dati archiviati o iniziare l'immissione dei dati scegliendo la località di "
+                   "riferimento tra quelle preimpostate."),
+    QStringLiteral("Scegliere la tipologia di impianto (riscaldamento degli ambienti o produzione di acqua calda "
+                   "sanitaria)."),
+    QStringLiteral("Scegliere, con l'apposita barra verticale di scorrimento, la quantità di acqua consumata "
+                   "giornalmente."),
+    QStringLiteral("Scegliere, con l'apposita barra verticale di scorrimento, la temperatura dell'acqua consumata "
+                   "giornalmente."),
+    QStringLiteral("Digitare il valore della trasmittanza dell'edificio a cui si riferisce l'impianto."),
+    QStringLiteral("Digitare il numero di anni di vita dell'impianto di pannelli solari."),
+    QStringLiteral("Digitare il costo a mq. dei pannelli solari che si intendono impiantare."),
+    QStringLiteral("Digitare il costo annuo dell'elettricità per ogni mq. di pannelli solari."),
+    QStringLiteral("Scegliere il tipo di combustibile usato in alternativa ai pannelli solari."),
+    QStringLiteral("Digitare il costo del combustibile usato in alternativa ai pannelli solari."),
+    QStringLiteral("Scegliere, con l'apposita barra verticale di scorrimento, il valore del tasso di sconto previsto "
+                   "nel periodo di vita dell'impianto."),
+    QStringLiteral("Scegliere, con l'apposita barra verticale di scorrimento, il valore del tasso di aumento "
+                   "dell'energia, usata in alternativa, previsto nel periodo di vita dell'impianto."),
+};
+
+// A typed number counts as missing when it is empty or reads as 0.
+bool vuotoOZero(const QString& testo) { return testo.isEmpty() || numeri::val(testo) == 0; }
+
+// Characters the numeric filter keeps (a comma becomes a point).
+bool tenutoDalFiltro(QChar c)
 {
-    loc = new Elenco(area(), QStringLiteral("loc"));
-    Finestra::posa(loc, 2640, 960, 3015, 315);
-    connect(loc, &Elenco::Click, this, &fattib::loc_Click);
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.') || c == QLatin1Char(',');
+}
 
-    Frame9 = new Cornice(area(), QStringLiteral("Frame9"), QStringLiteral("Uso dell'impianto"));
-    Finestra::posa(Frame9, 6120, 960, 3015, 1095);
-    Frame9->setToolTip(QStringLiteral("scegliere la tipologia di impianto da realizzare"));
+Cornice* riquadro(QWidget* area, const char* nome, const QString& caption, int col, int r, const QString& suggerimento)
+{
+    auto* f = new Cornice(area, QString::fromLatin1(nome), caption);
+    Finestra::posa(f, colonna[col], riga[r], larghezza[col], altezzaRiquadro);
+    f->setToolTip(suggerimento);
+    f->setFont(stileFattib::carattere());
+    return f;
+}
+
+// A vertical scroll bar and its value label inside a frame.
+BarraScorrimento* barra(Cornice* f, const char* nome, int min, int max, int piccolo, int grande)
+{
+    auto* b = new BarraScorrimento(Qt::Vertical, f, QString::fromLatin1(nome));
+    Finestra::posa(b, sinistraInterna, topBarra, larghezzaBarra, altezzaBarra);
+    b->setMin(min);
+    b->setMax(max);
+    b->setSmallChange(piccolo);
+    b->setLargeChange(grande);
+    b->setValue(min);
+    b->setToolTip(f->toolTip());
+    return b;
+}
+
+Etichetta* valore(Cornice* f, const char* nome, int col)
+{
+    auto* e = new Etichetta(f, QString::fromLatin1(nome));
+    Finestra::posa(e, 480, 465, larghezza[col] - 600, 255);
+    e->setToolTip(f->toolTip());
+    return e;
+}
+
+CasellaTesto* casella(Cornice* f, const char* nome, int larghezzaCasella)
+{
+    auto* c = new CasellaTesto(f, QString::fromLatin1(nome));
+    Finestra::posa(c, sinistraInterna, topCasella, larghezzaCasella, altezzaCasella);
+    c->setToolTip(f->toolTip());
+    return c;
+}
+
+} // namespace
+
+fattib::fattib() : FinestraLavoro(4), file_(CommonDialog1, QStringLiteral("Korvel-fattib-"), &ModKorvel::nomeFile)
+{
+    costruisci();
+}
+
+fattib::~fattib() = default;
+
+QString fattib::testoPasso(int passo) { return (passo >= 0 && passo <= 12) ? testiPasso[passo] : QString(); }
+
+QString fattib::messaggioControllo(int passo)
+{
+    return (passo >= 0 && passo <= 12) ? messaggiControllo[passo] : QString();
+}
+
+void fattib::costruisci()
+{
+    QWidget* a = area();
+
+    Label1 = new Etichetta(a, QStringLiteral("Label1"), QStringLiteral("Dati per il calcolo"));
+    posa(Label1, colonna[0], 495, larghezza[0], 375);
+    Label1->setFont(stileFattib::carattere(12, true));
+
+    Label2 = new Etichetta(a, QStringLiteral("Label2"), QStringLiteral("località di riferimento"));
+    posa(Label2, colonna[1], 555, larghezza[1] - 120, 255);
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label2->setFont(stileFattib::carattere());
+    Label2->setToolTip(QStringLiteral("la località di riferimento (sceglierla tra quelle preimpostate)"));
+
+    loc = new Elenco(a, QStringLiteral("loc"));
+    posa(loc, colonna[2], 525, larghezza[2], 315);
+    loc->setFont(stileFattib::carattere());
+    loc->setEditable(true);
+    loc->setInsertPolicy(QComboBox::NoInsert);
+    loc->setMaxVisibleItems(16);
+    if (QCompleter* completamento = loc->completer())
+        completamento->setCaseSensitivity(Qt::CaseInsensitive);
+    connect(loc, &Elenco::Click, this, &fattib::loc_Click);
+    connect(loc, &QComboBox::activated, this, &fattib::loc_Activated);
+    connect(loc->lineEdit(), &QLineEdit::textEdited, this, [this] { loc_Change(); });
+    connect(loc->lineEdit(), &QLineEdit::editingFinished, this, &fattib::loc_Conferma);
+
+    // Use of the plant.
+    Frame9 = riquadro(a, "Frame9", QStringLiteral("Uso dell'impianto"), 0, 0,
+                      QStringLiteral("scegliere la tipologia di impianto da realizzare"));
+    const QString usi[] = {QString(), QStringLiteral("riscaldamento degli ambienti"),
+                           QStringLiteral("produzione di acqua calda sanitaria")};
+    for (int i = 1; i <= 2; ++i) {
+        Option1[i] = new PulsanteOpzione(Frame9, QStringLiteral("Option1(%1)").arg(i), usi[i]);
+        posa(Option1[i], sinistraInterna, 300 + 345 * (i - 1), larghezza[0] - 180, 300);
+        Option1[i]->setToolTip(Frame9->toolTip());
+        connect(Option1[i], &PulsanteOpzione::Click, this, [this, i] { Option1_Click(i); });
+    }
+
+    // Hot water.
+    Frame1 = riquadro(a, "Frame1", QStringLiteral("Consumo giornaliero d'acqua"), 1, 0,
+                      QStringLiteral("la quantità media di litri d'acqua calda consumata giornalmente (sceglierla con "
+                                     "la barra di scorrimento)"));
+    VScroll1 = barra(Frame1, "VScroll1", 10, 32000, 5, 50);
+    acq = valore(Frame1, "acq", 1);
+    Frame2 = riquadro(a, "Frame2", QStringLiteral("Temperatura di consumo dell'acqua"), 2, 0,
+                      QStringLiteral("la temperatura media alla quale viene utilizzata l'acqua calda (sceglierla con "
+                                     "la barra di scorrimento)"));
+    VScroll2 = barra(Frame2, "VScroll2", 20, 100, 1, 5);
+    temper = valore(Frame2, "temper", 2);
+
+    // Space heating.
+    Frame3 = riquadro(a, "Frame3", QStringLiteral("Trasmittanza dell'edificio (W/°K)."), 0, 1,
+                      QStringLiteral("la trasmittanza totale dell'edificio espressa in Watt su gradi centigradi Kelvin"));
+    trasm = casella(Frame3, "trasm", 1695);
+    ver = new Pulsante(Frame3, QStringLiteral("ver"), QStringLiteral("calcola"));
+    posa(ver, 1935, topCasella - 30, 1035, 375);
+    ver->setToolTip(QStringLiteral("cliccare per calcolare la trasmittanza dell'edificio"));
+
+    // Costs and life.
+    Frame4 = riquadro(a, "Frame4", QStringLiteral("Durata dell'impianto in anni"), 1, 1,
+                      QStringLiteral("digitare il numero di anni che si prevede possa durare l'impianto"));
+    ann = casella(Frame4, "ann", 1695);
+    Frame5 = riquadro(a, "Frame5", QStringLiteral("Costo (in euro) al mq. dei collettori"), 2, 1,
+                      QStringLiteral("digitare il costo in euro a mq. del tipo di collettore scelto per l'impianto"));
+    cost = casella(Frame5, "cost", 1695);
+    Frame6 = riquadro(a, "Frame6", QStringLiteral("Costo di elettricità al mq. dei collettori"), 0, 2,
+                      QStringLiteral("digitare il costo annuo in euro, per ogni mq. di pannello solare, di elettricità"));
+    elettr = casella(Frame6, "elettr", 1695);
+
+    // Alternative fuel.
+    Frame7 = riquadro(a, "Frame7", QStringLiteral("Combustibile alternativo"), 1, 2,
+                      QStringLiteral("scegliere il tipo di combustibile usato in alternativa all'impianto solare"));
+    const QString combustibili[] = {QString(), QStringLiteral("gasolio"), QStringLiteral("metano"),
+                                    QStringLiteral("elettricità")};
+    for (int i = 1; i <= 3; ++i) {
+        Option3[i] = new PulsanteOpzione(Frame7, QStringLiteral("Option3(%1)").arg(i), combustibili[i]);
+        const int sinistra = i == 2 ? 1560 : sinistraInterna;
+        posa(Option3[i], sinistra, i == 3 ? 645 : 300, 1320, 300);
+        Option3[i]->setToolTip(Frame7->toolTip());
+        connect(Option3[i], &PulsanteOpzione::Click, this, [this, i] { Option3_Click(i); });
+    }
+    Frame8 = riquadro(a, "Frame8", QStringLiteral("Costo in euro combustibile alternativo"), 2, 2,
+                      QStringLiteral("digitare il costo in euro secondo l'unità di misura del combustibile usato in "
+                                     "alternativa"));
+    costalt = casella(Frame8, "costalt", 1695);
+    // Waits for a fuel, whose unit it is priced in.
+    costalt->setEnabled(false);
+
+    // Rates, in hundredths of a percent.
+    Frame10 = riquadro(a, "Frame10", QStringLiteral("Tasso percentuale di sconto"), 0, 3,
+                       QStringLiteral("il tasso di sconto di riferimento per la verifica economica (sceglierlo con la "
+                                      "barra di scorrimento)"));
+    VScroll4 = barra(Frame10, "VScroll4", 10, 10000, 1, 10);
+    tass = valore(Frame10, "tass", 0);
+    Frame11 = riquadro(a, "Frame11", QStringLiteral("Tasso di aumento costo energia"), 1, 3,
+                       QStringLiteral("il tasso di aumento annuo del costo dell'energia usata in alternativa (sceglierlo "
+                                      "con la barra di scorrimento)"));
+    VScroll5 = barra(Frame11, "VScroll5", 10, 10000, 1, 10);
+    tasen = valore(Frame11, "tasen", 1);
+
+    cmdavanti = new Pulsante(a, QStringLiteral("cmdavanti"), QStringLiteral("&Risultati"));
+    posa(cmdavanti, 7800, 4740, 1575, 495);
+    cmdavanti->setFont(stileFattib::carattere(10, true));
+    cmdavanti->setToolTip(QStringLiteral("cliccare per visualizzare la finestra Risultati"));
+
+    passo->setFont(stileFattib::carattere());
+
+    connect(VScroll1, &BarraScorrimento::Change, this, &fattib::VScroll1_Change);
+    connect(VScroll2, &BarraScorrimento::Change, this, &fattib::VScroll2_Change);
+    connect(VScroll4, &BarraScorrimento::Change, this, &fattib::VScroll4_Change);
+    connect(VScroll5, &BarraScorrimento::Change, this, &fattib::VScroll5_Change);
+    connect(trasm, &CasellaTesto::Change, this,
+            [this] { casellaNumerica_Change(trasm, ModKorvel::trasmittanza, 0.0036); });
+    connect(ann, &CasellaTesto::Change, this, [this] { casellaNumerica_Change(ann, ModKorvel::durataImpianto, 1); });
+    connect(cost, &CasellaTesto::Change, this,
+            [this] { casellaNumerica_Change(cost, ModKorvel::costoCollettori, 1); });
+    connect(elettr, &CasellaTesto::Change, this,
+            [this] { casellaNumerica_Change(elettr, ModKorvel::costoElettricita, 1); });
+    connect(costalt, &CasellaTesto::Change, this,
+            [this] { casellaNumerica_Change(costalt, ModKorvel::costoCombustibile, 1); });
+    connect(ver, &Pulsante::Click, this, &fattib::ver_Click);
+    connect(cmdavanti, &Pulsante::Click, this, &fattib::cmdavanti_Click);
 }
 
 void fattib::Form_Load()
 {
-    ModKorvel::inizializzaDati();
     preparaFinestra();
-    setWindowTitle(QStringLiteral("Calcolo di fattibilità"));
+    setWindowTitle(QStringLiteral("Korvel: calcolo di fattibilità di un impianto a pannelli solari"));
+    ModKorvel::inizializzaDati();
     ModKorvel::caricaLocalita();
+    aggiornaPasso();
     for (int i = 1; i <= ModKorvel::totaleLocalita; ++i)
         loc->AddItem(ModKorvel::localita[i]);
-    // Locked until a town is chosen.
-    Frame9->setEnabled(false);
+    disabilitaRiquadri();
 }
+
+void fattib::disabilitaRiquadri()
+{
+    for (Cornice* f : {Frame1, Frame2, Frame3, Frame4, Frame5, Frame6, Frame7, Frame8, Frame9, Frame10, Frame11})
+        f->setEnabled(false);
+    risultati& r = finestra<risultati>();
+    r.Frame4->setEnabled(false);
+    r.Frame5->setEnabled(false);
+}
+
+int fattib::usoScelto() const
+{
+    for (int i = 1; i <= 2; ++i)
+        if (Option1[i]->Value())
+            return i;
+    return 0;
+}
+
+int fattib::combustibileScelto() const
+{
+    for (int i = 1; i <= 3; ++i)
+        if (Option3[i]->Value())
+            return i;
+    return 0;
+}
+
+// ---- town ----------------------------------------------------------------------
 
 void fattib::loc_Click()
 {
@@ -35,4 +316,302 @@ void fattib::loc_Click()
     ModKorvel::numLocalita = loc->ListIndex() + 1;
     finestra<tabella>().VScroll1->setValue(ModKorvel::numLocalita);
     ModKorvel::scegliLocalita();
+    aggiornaPasso();
+}
+
+void fattib::scegliPrimaLocalita()
+{
+    if (loc->ListCount() == 0)
+        return;
+    if (loc->ListIndex() != 0)
+        loc->setListIndex(0); // the move runs the town choice
+    else
+        loc_Click();
+}
+
+// Typing: a town's full name chooses it; a text that can still become one waits;
+// any other text matches no town and the first town is chosen at once.
+void fattib::loc_Change()
+{
+    const QString testo = loc->currentText();
+    const int esatta = loc->findText(testo, Qt::MatchFixedString);
+    if (esatta >= 0) {
+        if (esatta != loc->ListIndex())
+            loc->setListIndex(esatta);
+        return;
+    }
+    if (testo.isEmpty())
+        return;
+    for (int i = 0; i < loc->ListCount(); ++i)
+        if (loc->List(i).startsWith(testo, Qt::CaseInsensitive))
+            return;
+    scegliPrimaLocalita();
+}
+
+// The end of typing (Enter, or the focus leaving the list): what is left is either a
+// town's name or no town at all.
+void fattib::loc_Conferma()
+{
+    const QString testo = loc->currentText();
+    const int posizione = loc->ListIndex();
+    if (posizione >= 0 && testo == loc->List(posizione))
+        return;
+    const int esatta = loc->findText(testo, Qt::MatchFixedString);
+    if (esatta < 0) {
+        scegliPrimaLocalita();
+    } else if (esatta != posizione) {
+        loc->setListIndex(esatta);
+    } else {
+        const QSignalBlocker blocco(loc);
+        loc->setEditText(loc->List(esatta));
+    }
+}
+
+void fattib::loc_Activated(int indice)
+{
+    // Picking the town already shown is a choice too: after clearing, it unlocks the
+    // frames again without going through another town.
+    if (indice == loc->ListIndex() && !Frame9->isEnabled())
+        loc_Click();
+}
+
+// ---- use, fuel, scroll bars, typed numbers -------------------------------------------
+
+void fattib::Option1_Click(int Index)
+{
+    ModKorvel::usoImpianto = Index;
+    ModKorvel::usoImpiantoDett = 0;
+    risultati& r = finestra<risultati>();
+    const bool acqua = Index == 2;
+    if (Index == 1 || Index == 2) {
+        Frame1->setEnabled(acqua);
+        Frame2->setEnabled(acqua);
+        Frame3->setEnabled(!acqua);
+        r.Frame4->setEnabled(acqua);
+        r.Frame5->setEnabled(acqua);
+    }
+    for (Cornice* f : {Frame4, Frame5, Frame6, Frame7, Frame10, Frame11})
+        f->setEnabled(true);
+    aggiornaPasso();
+}
+
+void fattib::Option3_Click(int Index)
+{
+    ModKorvel::combustibile = Index;
+    costalt->setEnabled(true);
+    ModKorvel::unitaCombustibile = QStringLiteral("l. di gasolio");
+    if (Index == 2)
+        ModKorvel::unitaCombustibile = QStringLiteral("mc. di metano");
+    if (Index == 3)
+        ModKorvel::unitaCombustibile = QStringLiteral("kwh di elettricità");
+    Frame8->setEnabled(true);
+    Frame8->setCaption(QStringLiteral("Costo in euro al ") + ModKorvel::unitaCombustibile);
+    aggiornaPasso();
+}
+
+void fattib::VScroll1_Change()
+{
+    acq->setCaption(numeri::testoConSegno(VScroll1->Value()) + QStringLiteral(" litri"));
+    acq_Change();
+    risultati& r = finestra<risultati>();
+    r.acq->setCaption(acq->Caption());
+    {
+        // The results window's bar stands on the same amount, so that its arrows step
+        // from what its label shows; placing it is no change of the user's.
+        const QSignalBlocker blocco(r.VScroll4);
+        r.VScroll4->setValue(VScroll1->Value());
+    }
+    aggiornaPasso();
+}
+
+void fattib::acq_Change() { ModKorvel::consumoAcqua = numeri::val(acq->Caption()); }
+
+void fattib::VScroll2_Change()
+{
+    temper->setCaption(numeri::testoConSegno(VScroll2->Value()) + QStringLiteral(" gradi"));
+    ModKorvel::temperaturaAcqua = numeri::val(temper->Caption());
+    risultati& r = finestra<risultati>();
+    r.temper->setCaption(temper->Caption());
+    {
+        const QSignalBlocker blocco(r.VScroll5);
+        r.VScroll5->setValue(VScroll2->Value());
+    }
+    aggiornaPasso();
+}
+
+void fattib::temper_Change()
+{
+    ModKorvel::temperaturaAcqua = numeri::val(temper->Caption());
+    aggiornaPasso();
+}
+
+void fattib::VScroll4_Change()
+{
+    const int v = VScroll4->Value();
+    tass->setCaption(numeri::testoConSegno(v / 100.0) + QStringLiteral(" %"));
+    ModKorvel::tassoSconto = static_cast<float>(v / 100.0);
+    aggiornaPasso();
+}
+
+void fattib::VScroll5_Change()
+{
+    const int v = VScroll5->Value();
+    tasen->setCaption(numeri::testoConSegno(v / 100.0) + QStringLiteral(" %"));
+    ModKorvel::tassoAumento = static_cast<float>(v / 100.0);
+    aggiornaPasso();
+}
+
+void fattib::casellaNumerica_Change(CasellaTesto* c, double& variabile, double fattore)
+{
+    ModKorvel::datoImmesso = c->Text();
+    ModKorvel::controllaNumero();
+    if (ModKorvel::datoControllato != c->Text()) {
+        // The cursor stays behind the characters that were kept before it.
+        int cursore = 0;
+        for (QChar ch : c->Text().left(c->cursorPosition()))
+            if (tenutoDalFiltro(ch))
+                ++cursore;
+        c->setText(ModKorvel::datoControllato); // runs this handler once more
+        c->setCursorPosition(cursore);
+    }
+    variabile = numeri::val(c->Text()) * fattore;
+    aggiornaPasso();
+}
+
+void fattib::ver_Click()
+{
+    ModKorvel::chiamanteTrasm = 1;
+    mostra<trasmitt>();
+}
+
+void fattib::impostaBarra(BarraScorrimento* b, int valore, void (fattib::*gestore)())
+{
+    if (b->Value() == valore)
+        (this->*gestore)();
+    else
+        b->setValue(valore);
+}
+
+// ---- clearing ------------------------------------------------------------------
+
+void fattib::cancella_click()
+{
+    scegliPrimaLocalita();
+    for (PulsanteOpzione* o : {Option1[1], Option1[2], Option3[1], Option3[2], Option3[3]})
+        o->setValue(false);
+    for (CasellaTesto* c : {trasm, ann, cost, elettr, costalt})
+        c->setText(QString());
+    VScroll1->setValue(10);
+    VScroll2->setValue(20);
+    VScroll4->setValue(10);
+    VScroll5->setValue(10);
+    VScroll1_Change();
+    VScroll2_Change();
+    VScroll4_Change();
+    VScroll5_Change();
+    acq->setCaption(QString());
+    acq_Change();
+    temper->setCaption(QString());
+    temper_Change();
+    tass->setCaption(QString());
+    tasen->setCaption(QString());
+    ModKorvel::numLocalita = 1;
+    disabilitaRiquadri();
+    aggiornaPasso();
+}
+
+// ---- hint and check ------------------------------------------------------------
+
+int fattib::primoPassoMancante() const
+{
+    const bool riscaldamento = Option1[1]->Value();
+    const bool acqua = Option1[2]->Value();
+    if (loc->Text().isEmpty())
+        return 1;
+    if (!riscaldamento && !acqua)
+        return 2;
+    if (acqua && acq->Caption().isEmpty())
+        return 3;
+    if (acqua && temper->Caption().isEmpty())
+        return 4;
+    if (riscaldamento && vuotoOZero(trasm->Text()))
+        return 5;
+    if (vuotoOZero(ann->Text()))
+        return 6;
+    if (vuotoOZero(cost->Text()))
+        return 7;
+    if (vuotoOZero(elettr->Text()))
+        return 8;
+    if (combustibileScelto() == 0)
+        return 9;
+    if (vuotoOZero(costalt->Text()))
+        return 10;
+    if (tass->Caption().isEmpty())
+        return 11;
+    if (tasen->Caption().isEmpty())
+        return 12;
+    return 0;
+}
+
+void fattib::aggiornaPasso() { passo->setCaption(testoPasso(primoPassoMancante())); }
+
+void fattib::controlla_Click()
+{
+    const int mancante = primoPassoMancante();
+    if (mancante != 0) {
+        piattaforma::msgBox(messaggioControllo(mancante), piattaforma::vbCritical, ModKorvel::titoloControllo);
+        return;
+    }
+    ModKorvel::confermaControllo(messaggioControllo(0));
+}
+
+// ---- calculation and results ---------------------------------------------------
+
+bool fattib::calcolo()
+{
+    // Everything from this window's own controls: the detailed window shares some
+    // module variables (water, fuel cost in cents, use) and may have changed them.
+    calcoli::IngressiFattib in;
+    in.usoImpianto = usoScelto();
+    in.consumoAcqua = numeri::val(acq->Caption());
+    in.temperaturaAcqua = numeri::val(temper->Caption());
+    in.trasmittanza = numeri::val(trasm->Text()) * 0.0036;
+    in.durataImpianto = numeri::val(ann->Text());
+    in.costoCollettori = numeri::val(cost->Text());
+    in.costoElettricita = numeri::val(elettr->Text());
+    in.combustibile = combustibileScelto();
+    in.costoCombustibile = numeri::val(costalt->Text());
+    in.tassoSconto = static_cast<float>(VScroll4->Value() / 100.0);
+    in.tassoAumento = static_cast<float>(VScroll5->Value() / 100.0);
+    in.coefficienti = ModKorvel::coefficienti;
+
+    auto ris = std::make_unique<calcoli::RisultatiFattib>();
+    const QString motivo = calcoli::calcolaFattib(in, *ris);
+    if (!motivo.isEmpty()) {
+        piattaforma::msgBox(motivo, piattaforma::vbCritical, ModKorvel::titoloControllo);
+        return false;
+    }
+    calcoli::memorizzaFattib(*ris);
+
+    risultati& r = finestra<risultati>();
+    r.fabb->setCaption(numeri::testoNumero(ModKorvel::fabbisognoAnnuo));
+    r.ottim->setCaption(numeri::testoNumero(ModKorvel::areaOttimale));
+    // The results always name the town they were computed for.
+    r.loc->setCaption(loc->Text());
+    r.VScroll1_Change();
+    r.VScroll2_Change();
+    r.VScroll3_Change();
+    return true;
+}
+
+void fattib::cmdavanti_Click()
+{
+    if (!ModKorvel::verificaSilenziosa([this] { controlla_Click(); }))
+        return;
+    if (!calcolo())
+        return;
+    risultati& r = finestra<risultati>();
+    r.loc->setCaption(loc->Text());
+    r.Show();
+    ModKorvel::tipoElaborazione = 1;
 }

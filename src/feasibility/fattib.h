@@ -1,22 +1,121 @@
 #pragma once
+// The feasibility window: the data of a quick sizing of a solar plant. Every input
+// handler copies the value just entered into its module variable and updates the
+// hint line; the check, the calculation, the data file and the report read the
+// controls.
+#include "cover/archivio.h"
 #include "shell/corniceFinestra.h"
 
+#include <array>
+
+class BarraScorrimento;
+class CasellaTesto;
 class Cornice;
 class Elenco;
+class Etichetta;
+class Pulsante;
+class PulsanteOpzione;
 
 class fattib : public FinestraLavoro {
     Q_OBJECT
 public:
     fattib();
+    ~fattib() override;
 
-    // Town chooser: position p is town p + 1.
+    // Data file (Korvel-fattib-...): open, save, save as, the writer itself.
+    // eliminare_click is the frame's, with this window's dialog and filter.
+    void apri_Click() override;
+    void salva_Click() override;
+    void salvanome_Click() override;
+    void scrivoArchivio();
+    // Sizes the plant from this window's inputs and hands the results to the results
+    // window. A case the sizing cannot handle is explained in a message and stores
+    // nothing; false then.
+    bool calcolo();
+    // The twelve checks, with the silent-check protocol.
+    void controlla_Click() override;
+    // "&Risultati": silent check, calculation, results window.
+    void cmdavanti_Click();
+    // The inputs as a two-column table in a new document.
+    void stampa_Click() override;
+    void cancella_click() override;
+
+    // The texts of the hint line and of the check, in the order of the check.
+    static QString testoPasso(int passo);       // 1..12, 0 the closing text
+    static QString messaggioControllo(int passo); // 1..12, 0 the confirmation
+
+    // Town chooser (typing allowed): position p is town p + 1.
     Elenco* loc = nullptr;
-    // "Uso dell'impianto": enabled by the town choice.
+    Etichetta* Label1 = nullptr;
+    Etichetta* Label2 = nullptr;
+
+    // Use of the plant: 1 space heating, 2 domestic hot water ([0] unused).
+    std::array<PulsanteOpzione*, 3> Option1{};
+    // Alternative fuel: 1 gas oil, 2 methane, 3 electricity ([0] unused).
+    std::array<PulsanteOpzione*, 4> Option3{};
+
+    BarraScorrimento* VScroll1 = nullptr; // litres per day
+    Etichetta* acq = nullptr;
+    BarraScorrimento* VScroll2 = nullptr; // use temperature
+    Etichetta* temper = nullptr;
+    CasellaTesto* trasm = nullptr;
+    Pulsante* ver = nullptr;
+    CasellaTesto* ann = nullptr;
+    CasellaTesto* cost = nullptr;
+    CasellaTesto* elettr = nullptr;
+    CasellaTesto* costalt = nullptr;
+    BarraScorrimento* VScroll4 = nullptr; // discount rate, hundredths of a percent
+    Etichetta* tass = nullptr;
+    BarraScorrimento* VScroll5 = nullptr; // energy-price increase, hundredths of a percent
+    Etichetta* tasen = nullptr;
+    Pulsante* cmdavanti = nullptr;
+
+    // Frame1 .. Frame11 ("Uso dell'impianto" is Frame9, enabled by the town choice).
+    Cornice* Frame1 = nullptr;
+    Cornice* Frame2 = nullptr;
+    Cornice* Frame3 = nullptr;
+    Cornice* Frame4 = nullptr;
+    Cornice* Frame5 = nullptr;
+    Cornice* Frame6 = nullptr;
+    Cornice* Frame7 = nullptr;
+    Cornice* Frame8 = nullptr;
     Cornice* Frame9 = nullptr;
+    Cornice* Frame10 = nullptr;
+    Cornice* Frame11 = nullptr;
+
+    // The use and the fuel chosen in this window (0 none).
+    int usoScelto() const;
+    int combustibileScelto() const;
 
 protected:
     void Form_Load() override;
 
 private:
+    void costruisci();
+    void disabilitaRiquadri();
+    void aggiornaPasso();
+    // The first check that fails (1..12), 0 when all pass.
+    int primoPassoMancante() const;
+
+    void loc_Change();
     void loc_Click();
+    void loc_Conferma();
+    void loc_Activated(int indice);
+    void scegliPrimaLocalita();
+    void Option1_Click(int Index);
+    void Option3_Click(int Index);
+    void VScroll1_Change();
+    void VScroll2_Change();
+    void VScroll4_Change();
+    void VScroll5_Change();
+    void acq_Change();
+    void temper_Change();
+    void casellaNumerica_Change(CasellaTesto* casella, double& variabile, double fattore);
+    void ver_Click();
+
+    // Sets a scroll bar's value and runs its change handler even when the value
+    // was already there.
+    void impostaBarra(BarraScorrimento* barra, int valore, void (fattib::*gestore)());
+
+    archivio::FileDati file_;
 };

@@ -1,12 +1,349 @@
 #include "feasibility/risultati.h"
 
+#include "cover/frontespizio.h"
+#include "feasibility/datiFattib.h"
+#include "feasibility/fattib.h"
+#include "feasibility/stile.h"
+#include "platform/controlli.h"
+#include "platform/messaggi.h"
 #include "shell/ModKorvel.h"
+#include "shell/numeri.h"
 
-risultati::risultati() : FinestraLavoro(5) {}
+const QColor risultati::coloreNormale{0, 255, 255};
+const QColor risultati::coloreEvidenziato{255, 255, 0};
+
+namespace {
+
+// Design layout (twips).
+constexpr int sinistraBlocco[] = {0, 60, 3225, 6390};
+constexpr int larghezzaBlocco = 3120;
+constexpr int topBlocchi = 1920;
+constexpr int altezzaBlocco = 1545;
+// Columns inside a block: number, surface, share, energy; then the scroll bar.
+constexpr int sinistraColonna[] = {105, 660, 1365, 1995};
+constexpr int larghezzaColonna[] = {525, 675, 600, 765};
+constexpr int sinistraBarra = 2805;
+constexpr int topRighe = 270;
+constexpr int passoRighe = 240;
+constexpr int altezzaRiga = 225;
+
+const QString testiTipo[] = {
+    QString(),
+    QStringLiteral("vengono visualizzati i risultati con pannelli solari ad un vetro e con piastra non selettiva"),
+    QStringLiteral("vengono visualizzati i risultati con pannelli solari ad un vetro e con piastra selettiva"),
+    QStringLiteral("vengono visualizzati i risultati con pannelli solari a due vetri e con piastra non selettiva"),
+};
+
+const QString captionBlocchi[] = {
+    QString(),
+    QStringLiteral("Risultati con collettori ad un vetro e con piastra non selettiva"),
+    QStringLiteral("Risultati con collettori ad un vetro e con piastra selettiva"),
+    QStringLiteral("Risultati con collettori a due vetri e con piastra non selettiva"),
+};
+
+Etichetta* etichetta(QWidget* genitore, const QString& nome, const QString& caption, int left, int top, int width,
+                     int height, const QString& suggerimento = QString())
+{
+    auto* e = new Etichetta(genitore, nome, caption);
+    Finestra::posa(e, left, top, width, height);
+    e->setFont(stileFattib::carattere());
+    if (!suggerimento.isEmpty())
+        e->setToolTip(suggerimento);
+    return e;
+}
+
+// A column heading over block 1 with its unit under it.
+void intestazione(QWidget* area, Etichetta*& titolo, const char* nomeTitolo, const QString& testo,
+                  Etichetta*& unita, const char* nomeUnita, const QString& testoUnita, int colonna,
+                  const QString& suggerimento)
+{
+    const int left = sinistraBlocco[1] + sinistraColonna[colonna];
+    const int width = larghezzaColonna[colonna];
+    titolo = etichetta(area, QString::fromLatin1(nomeTitolo), testo, left, 1170, width, 510, suggerimento);
+    titolo->setFont(stileFattib::carattereStretto(7));
+    titolo->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    unita = etichetta(area, QString::fromLatin1(nomeUnita), testoUnita, left, 1680, width, 210, suggerimento);
+    unita->setFont(stileFattib::carattereStretto(7, true));
+    unita->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+}
+
+} // namespace
+
+risultati::risultati() : FinestraLavoro(5) { costruisci(); }
+
+risultati::~risultati() = default;
+
+void risultati::costruisci()
+{
+    QWidget* a = area();
+
+    loc = etichetta(a, QStringLiteral("loc"), QString(), 120, 525, 4455, 375,
+                    QStringLiteral("località di riferimento per i dati climatici"));
+    loc->setFont(stileFattib::carattere(12, true));
+    loc->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    Label1 = etichetta(a, QStringLiteral("Label1"), QStringLiteral("fabbisogno annuo in kwh"), 4800, 525, 2295, 255,
+                       QStringLiteral("fabbisogno annuo richiesto dall'edificio"));
+    fabb = etichetta(a, QStringLiteral("fabb"), QString(), 7200, 525, 1455, 255);
+    Label6 = etichetta(a, QStringLiteral("Label6"), QStringLiteral("area ottimale in mq."), 4800, 825, 2295, 255,
+                       QStringLiteral("superficie dei pannelli valutata economicamente accettabile"));
+    ottim = etichetta(a, QStringLiteral("ottim"), QString(), 7200, 825, 1455, 255);
+    for (Etichetta* e : {fabb, ottim}) {
+        e->setFont(stileFattib::carattere(stileFattib::puntiNormali, true));
+        e->setBackColor(coloreNormale);
+        e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+
+    intestazione(a, Label24, "Label24", QStringLiteral("imp."), Label3, "Label3", QStringLiteral("n."), 0,
+                 QStringLiteral("numero d'ordine dell'impianto calcolato"));
+    intestazione(a, Label4, "Label4", QStringLiteral("superficie di captazione"), Label7, "Label7",
+                 QStringLiteral("mq"), 1, QStringLiteral("superficie totale di captazione dei pannelli"));
+    intestazione(a, Label5, "Label5", QStringLiteral("percentuale energia solare"), Label8, "Label8",
+                 QStringLiteral("%"), 2,
+                 QStringLiteral("percentuale del fabbisogno energetico fornita dai pannelli solari"));
+    intestazione(a, Label10, "Label10", QStringLiteral("energia solare utile annua"), Label11, "Label11",
+                 QStringLiteral("kwh"), 3, QStringLiteral("totale dell'energia solare captata dai pannelli"));
+
+    const char* const nomi[4][4] = {
+        {},
+        {"num", "areac", "fraz", "util"},
+        {"num2", "areac2", "fraz2", "util2"},
+        {"num3", "areac3", "fraz3", "util3"},
+    };
+    Cornice** cornici[] = {nullptr, &Frame1, &Frame2, &Frame3};
+    for (int k = 1; k <= 3; ++k) {
+        auto* f = new Cornice(a, QStringLiteral("Frame%1").arg(k), captionBlocchi[k]);
+        posa(f, sinistraBlocco[k], topBlocchi, larghezzaBlocco, altezzaBlocco);
+        // The kind's long name must fit above its narrow block.
+        f->setFont(stileFattib::carattereStretto(7, true));
+        *cornici[k] = f;
+
+        Blocco b = blocco(k);
+        std::array<Etichetta*, 6>* colonne[] = {b.num, b.areac, b.fraz, b.util};
+        for (int i = 1; i <= 5; ++i) {
+            for (int c = 0; c < 4; ++c) {
+                auto* e = etichetta(f, QStringLiteral("%1(%2)").arg(QString::fromLatin1(nomi[k][c])).arg(i), QString(),
+                                    sinistraColonna[c], topRighe + passoRighe * (i - 1), larghezzaColonna[c],
+                                    altezzaRiga);
+                e->setAlignment((c == 0 ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignVCenter);
+                (*colonne[c])[i] = e;
+            }
+            Etichetta* numero = (*b.num)[i];
+            numero->setToolTip(testiTipo[k]);
+            connect(numero, &Etichetta::MouseMove, this, [this, k, i] {
+                if (k == 1)
+                    num_MouseMove(i);
+                else if (k == 2)
+                    num2_MouseMove(i);
+                else
+                    num3_MouseMove(i);
+            });
+        }
+        auto* barra = new BarraScorrimento(Qt::Vertical, f, QStringLiteral("VScroll%1").arg(k));
+        posa(barra, sinistraBarra, topRighe, 240, passoRighe * 4 + altezzaRiga);
+        barra->setMin(1);
+        barra->setMax(996);
+        barra->setSmallChange(1);
+        barra->setLargeChange(10);
+        barra->setValue(1);
+        if (k == 1)
+            VScroll1 = barra;
+        else if (k == 2)
+            VScroll2 = barra;
+        else
+            VScroll3 = barra;
+        ripristinaColori(k);
+    }
+
+    const QString suggerimentoAcqua = QStringLiteral(
+        "cliccare sulla barra di scorrimento per modificare i valori del consumo di acqua calda");
+    Frame4 = new Cornice(a, QStringLiteral("Frame4"), QStringLiteral("Consumo d'acqua/giorno"));
+    posa(Frame4, 120, 3645, 2895, 1290);
+    Frame4->setFont(stileFattib::carattere());
+    Frame4->setToolTip(suggerimentoAcqua);
+    VScroll4 = new BarraScorrimento(Qt::Vertical, Frame4, QStringLiteral("VScroll4"));
+    posa(VScroll4, 120, 255, 255, 915);
+    VScroll4->setMin(10);
+    VScroll4->setMax(32000);
+    VScroll4->setSmallChange(5);
+    VScroll4->setLargeChange(50);
+    VScroll4->setValue(10);
+    VScroll4->setToolTip(suggerimentoAcqua);
+    acq = etichetta(Frame4, QStringLiteral("acq"), QString(), 480, 555, 2295, 255, suggerimentoAcqua);
+
+    const QString suggerimentoTemperatura = QStringLiteral(
+        "cliccare sulla barra di scorrimento per modificare i valori della temparatura di consumo dell'acqua");
+    Frame5 = new Cornice(a, QStringLiteral("Frame5"), QStringLiteral("Temperatura di consumo"));
+    posa(Frame5, 3135, 3645, 2895, 1290);
+    Frame5->setFont(stileFattib::carattere());
+    Frame5->setToolTip(suggerimentoTemperatura);
+    VScroll5 = new BarraScorrimento(Qt::Vertical, Frame5, QStringLiteral("VScroll5"));
+    posa(VScroll5, 120, 255, 255, 915);
+    VScroll5->setMin(20);
+    VScroll5->setMax(100);
+    VScroll5->setSmallChange(1);
+    VScroll5->setLargeChange(5);
+    VScroll5->setValue(20);
+    VScroll5->setToolTip(suggerimentoTemperatura);
+    temper = etichetta(Frame5, QStringLiteral("temper"), QString(), 480, 555, 2295, 255, suggerimentoTemperatura);
+
+    calc = new Pulsante(a, QStringLiteral("calc"), QStringLiteral("&Dati"));
+    posa(calc, 6390, 3975, 1335, 435);
+    calc->setToolTip(QStringLiteral("cliccare per visualizzare la finestra Dati"));
+    frontes = new Pulsante(a, QStringLiteral("frontes"), QStringLiteral("Fr&ontespizio"));
+    posa(frontes, 7920, 3975, 1590, 435);
+    frontes->setToolTip(QStringLiteral("cliccare per visualizzare il Frontespizio"));
+    for (Pulsante* p : {calc, frontes})
+        p->setFont(stileFattib::carattere());
+
+    passo->setFont(stileFattib::carattere());
+
+    connect(VScroll1, &BarraScorrimento::Change, this, &risultati::VScroll1_Change);
+    connect(VScroll2, &BarraScorrimento::Change, this, &risultati::VScroll2_Change);
+    connect(VScroll3, &BarraScorrimento::Change, this, &risultati::VScroll3_Change);
+    connect(VScroll4, &BarraScorrimento::Change, this, &risultati::VScroll4_Change);
+    connect(VScroll5, &BarraScorrimento::Change, this, &risultati::VScroll5_Change);
+    connect(calc, &Pulsante::Click, this, &risultati::calc_Click);
+    connect(frontes, &Pulsante::Click, this, &risultati::frontes_Click);
+}
 
 void risultati::Form_Load()
 {
-    ModKorvel::inizializzaDati();
     preparaFinestra();
-    setWindowTitle(QStringLiteral("Risultati"));
+    setWindowTitle(QStringLiteral("Korvel: risultati del calcolo di fattibilità di un impianto a pannelli solari"));
+    ModKorvel::inizializzaDati();
+    impostaPasso();
 }
+
+void risultati::impostaPasso()
+{
+    passo->setCaption(QStringLiteral(
+        "Visualizzare i risultati con le barre di scorrimento; modificare i dati dell'acqua con le relative barre."));
+}
+
+risultati::Blocco risultati::blocco(int k)
+{
+    switch (k) {
+    case 1: return {&num, &areac, &fraz, &util, VScroll1};
+    case 2: return {&num2, &areac2, &fraz2, &util2, VScroll2};
+    default: return {&num3, &areac3, &fraz3, &util3, VScroll3};
+    }
+}
+
+// ---- the three blocks -------------------------------------------------------------
+
+void risultati::VScroll1_Change() { mostraBlocco(1); }
+void risultati::VScroll2_Change() { mostraBlocco(2); }
+void risultati::VScroll3_Change() { mostraBlocco(3); }
+
+void risultati::mostraBlocco(int k)
+{
+    ripristinaColori(k);
+    const Blocco b = blocco(k);
+    const int v = b.barra->Value();
+    for (int i = 1; i <= 5; ++i) {
+        const int r = v + i - 1;
+        (*b.num)[i]->setCaption(numeri::testoNumero(r));
+        (*b.num)[i]->setToolTip(testiTipo[k]);
+        // Every calculated area is at least 1 m²: a 0 is a row never calculated.
+        const bool calcolata = r >= 1 && r <= 1000 && ModKorvel::superfici[r][k] != 0;
+        (*b.areac)[i]->setCaption(calcolata ? numeri::testoNumero(ModKorvel::superfici[r][k]) : QString());
+        (*b.fraz)[i]->setCaption(calcolata ? numeri::testoNumero(ModKorvel::percentuali[r][k]) : QString());
+        (*b.util)[i]->setCaption(calcolata ? numeri::testoNumero(ModKorvel::energiaSolare[r][k]) : QString());
+    }
+}
+
+void risultati::coloraRiga(int k, int i, const QColor& colore)
+{
+    const Blocco b = blocco(k);
+    for (auto* colonna : {b.num, b.areac, b.fraz, b.util})
+        (*colonna)[i]->setBackColor(colore);
+}
+
+void risultati::ripristinaColori(int k)
+{
+    for (int i = 1; i <= 5; ++i)
+        coloraRiga(k, i, coloreNormale);
+}
+
+void risultati::ripristinaColori1() { ripristinaColori(1); }
+void risultati::ripristinaColori2() { ripristinaColori(2); }
+void risultati::ripristinaColori3() { ripristinaColori(3); }
+
+void risultati::evidenzia(int k, int Index)
+{
+    if (Index >= 1 && Index <= 5)
+        coloraRiga(k, Index, coloreEvidenziato);
+}
+
+void risultati::num_MouseMove(int Index)
+{
+    ripristinaColori1();
+    evidenzia(1, Index);
+}
+
+void risultati::num2_MouseMove(int Index)
+{
+    ripristinaColori2();
+    evidenzia(2, Index);
+}
+
+void risultati::num3_MouseMove(int Index)
+{
+    ripristinaColori3();
+    evidenzia(3, Index);
+}
+
+// ---- water: re-runs through the feasibility window ----------------------------------
+
+void risultati::VScroll4_Change()
+{
+    acq->setCaption(numeri::testoConSegno(VScroll4->Value()) + QStringLiteral(" litri"));
+    ModKorvel::consumoAcqua = numeri::val(acq->Caption());
+    // The feasibility window's bar moves first: the calculation reads that window.
+    fattib& f = finestra<fattib>();
+    if (f.VScroll1->Value() != VScroll4->Value())
+        f.VScroll1->setValue(VScroll4->Value());
+    f.cmdavanti_Click();
+}
+
+void risultati::VScroll5_Change()
+{
+    temper->setCaption(numeri::testoConSegno(VScroll5->Value()) + QStringLiteral(" gradi"));
+    ModKorvel::temperaturaAcqua = numeri::val(temper->Caption());
+    fattib& f = finestra<fattib>();
+    if (f.VScroll2->Value() != VScroll5->Value())
+        f.VScroll2->setValue(VScroll5->Value());
+    f.cmdavanti_Click();
+}
+
+void risultati::controlla_Click()
+{
+    // A flag left at 1 by a failed silent check elsewhere makes this one silent too.
+    const bool silenzioso = ModKorvel::controlloSilenzioso == 1;
+    fattib& f = finestra<fattib>();
+    if (!ModKorvel::verificaSilenziosa([&f] { f.controlla_Click(); }))
+        return;
+    if (!f.calcolo())
+        return;
+    if (silenzioso)
+        return;
+    piattaforma::msgBox(QStringLiteral("I dati sono stati immessi correttamente."), piattaforma::vbInformation,
+                        ModKorvel::titoloControllo);
+}
+
+// ---- file commands: the feasibility window's -----------------------------------------
+
+void risultati::apri_Click() { finestra<fattib>().apri_Click(); }
+
+void risultati::salva_Click() { finestra<fattib>().salva_Click(); }
+
+void risultati::salvanome_Click()
+{
+    ModKorvel::nomeFile.clear();
+    finestra<fattib>().scrivoArchivio();
+}
+
+void risultati::calc_Click() { mostra<fattib>(); }
+
+void risultati::frontes_Click() { mostra<frontespizio>(); }

@@ -3,6 +3,9 @@ list(APPEND KORVEL_CORE_SOURCES
   feasibility/calcoloFattib.cpp
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
+  feasibility/archivioFattib.cpp
   feasibility/fattib.cpp
+  feasibility/fattibStampa.cpp
   feasibility/risultati.cpp
+  feasibility/risultatiStampa.cpp
 )
