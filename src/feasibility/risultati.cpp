@@ -17,15 +17,15 @@ namespace {
 // Design layout (twips).
 constexpr int sinistraBlocco[] = {0, 60, 3225, 6390};
 constexpr int larghezzaBlocco = 3120;
-constexpr int topBlocchi = 1920;
-constexpr int altezzaBlocco = 1545;
+constexpr int topBlocchi = 1965;
+constexpr int altezzaBlocco = 1875;
 // Columns inside a block: number, surface, share, energy; then the scroll bar.
-constexpr int sinistraColonna[] = {105, 660, 1365, 1995};
-constexpr int larghezzaColonna[] = {525, 675, 600, 765};
+constexpr int sinistraColonna[] = {105, 585, 1290, 2040};
+constexpr int larghezzaColonna[] = {435, 660, 705, 720};
 constexpr int sinistraBarra = 2805;
-constexpr int topRighe = 270;
-constexpr int passoRighe = 240;
-constexpr int altezzaRiga = 225;
+constexpr int topRighe = 285;
+constexpr int passoRighe = 300;
+constexpr int altezzaRiga = 270;
 
 const QString testiTipo[] = {
     QString(),
@@ -57,13 +57,14 @@ void intestazione(QWidget* area, Etichetta*& titolo, const char* nomeTitolo, con
                   Etichetta*& unita, const char* nomeUnita, const QString& testoUnita, int colonna,
                   const QString& suggerimento)
 {
-    const int left = sinistraBlocco[1] + sinistraColonna[colonna];
-    const int width = larghezzaColonna[colonna];
-    titolo = etichetta(area, QString::fromLatin1(nomeTitolo), testo, left, 1170, width, 510, suggerimento);
-    titolo->setFont(stileFattib::carattereStretto(7));
+    // A little wider than the column, into the gaps, so that no word is cut.
+    const int left = sinistraBlocco[1] + sinistraColonna[colonna] - 45;
+    const int width = larghezzaColonna[colonna] + 90;
+    titolo = etichetta(area, QString::fromLatin1(nomeTitolo), testo, left, 1140, width, 555, suggerimento);
+    titolo->setFont(stileFattib::carattereStretto(7.5));
     titolo->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    unita = etichetta(area, QString::fromLatin1(nomeUnita), testoUnita, left, 1680, width, 210, suggerimento);
-    unita->setFont(stileFattib::carattereStretto(7, true));
+    unita = etichetta(area, QString::fromLatin1(nomeUnita), testoUnita, left, 1695, width, 240, suggerimento);
+    unita->setFont(stileFattib::carattereStretto(7.5, true));
     unita->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
 }
 
@@ -115,7 +116,7 @@ void risultati::costruisci()
         auto* f = new Cornice(a, QStringLiteral("Frame%1").arg(k), captionBlocchi[k]);
         posa(f, sinistraBlocco[k], topBlocchi, larghezzaBlocco, altezzaBlocco);
         // The kind's long name must fit above its narrow block.
-        f->setFont(stileFattib::carattereStretto(7, true));
+        f->setFont(stileFattib::carattereStretto(7));
         *cornici[k] = f;
 
         Blocco b = blocco(k);
@@ -158,40 +159,40 @@ void risultati::costruisci()
     const QString suggerimentoAcqua = QStringLiteral(
         "cliccare sulla barra di scorrimento per modificare i valori del consumo di acqua calda");
     Frame4 = new Cornice(a, QStringLiteral("Frame4"), QStringLiteral("Consumo d'acqua/giorno"));
-    posa(Frame4, 120, 3645, 2895, 1290);
+    posa(Frame4, 120, 4020, 2895, 1395);
     Frame4->setFont(stileFattib::carattere());
     Frame4->setToolTip(suggerimentoAcqua);
     VScroll4 = new BarraScorrimento(Qt::Vertical, Frame4, QStringLiteral("VScroll4"));
-    posa(VScroll4, 120, 255, 255, 915);
+    posa(VScroll4, 120, 270, 255, 1005);
     VScroll4->setMin(10);
     VScroll4->setMax(32000);
     VScroll4->setSmallChange(5);
     VScroll4->setLargeChange(50);
     VScroll4->setValue(10);
     VScroll4->setToolTip(suggerimentoAcqua);
-    acq = etichetta(Frame4, QStringLiteral("acq"), QString(), 480, 555, 2295, 255, suggerimentoAcqua);
+    acq = etichetta(Frame4, QStringLiteral("acq"), QString(), 480, 630, 2295, 255, suggerimentoAcqua);
 
     const QString suggerimentoTemperatura = QStringLiteral(
         "cliccare sulla barra di scorrimento per modificare i valori della temparatura di consumo dell'acqua");
     Frame5 = new Cornice(a, QStringLiteral("Frame5"), QStringLiteral("Temperatura di consumo"));
-    posa(Frame5, 3135, 3645, 2895, 1290);
+    posa(Frame5, 3135, 4020, 2895, 1395);
     Frame5->setFont(stileFattib::carattere());
     Frame5->setToolTip(suggerimentoTemperatura);
     VScroll5 = new BarraScorrimento(Qt::Vertical, Frame5, QStringLiteral("VScroll5"));
-    posa(VScroll5, 120, 255, 255, 915);
+    posa(VScroll5, 120, 270, 255, 1005);
     VScroll5->setMin(20);
     VScroll5->setMax(100);
     VScroll5->setSmallChange(1);
     VScroll5->setLargeChange(5);
     VScroll5->setValue(20);
     VScroll5->setToolTip(suggerimentoTemperatura);
-    temper = etichetta(Frame5, QStringLiteral("temper"), QString(), 480, 555, 2295, 255, suggerimentoTemperatura);
+    temper = etichetta(Frame5, QStringLiteral("temper"), QString(), 480, 630, 2295, 255, suggerimentoTemperatura);
 
     calc = new Pulsante(a, QStringLiteral("calc"), QStringLiteral("&Dati"));
-    posa(calc, 6390, 3975, 1335, 435);
+    posa(calc, 6390, 4500, 1335, 435);
     calc->setToolTip(QStringLiteral("cliccare per visualizzare la finestra Dati"));
     frontes = new Pulsante(a, QStringLiteral("frontes"), QStringLiteral("Fr&ontespizio"));
-    posa(frontes, 7920, 3975, 1590, 435);
+    posa(frontes, 7920, 4500, 1590, 435);
     frontes->setToolTip(QStringLiteral("cliccare per visualizzare il Frontespizio"));
     for (Pulsante* p : {calc, frontes})
         p->setFont(stileFattib::carattere());
