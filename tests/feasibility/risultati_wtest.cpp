@@ -1,0 +1,186 @@
+// The results window: paging and highlighting its three blocks, and every re-run of
+// the calculation it starts, which must use the feasibility window's checked inputs.
+#include "ambienteFattib.h"
+
+#include "detailed/datiDettagliato.h"
+#include "shell/numeri.h"
+
+#include <QFile>
+
+using namespace ModKorvel;
+
+namespace {
+
+class Risultati : public AmbienteFattib {
+protected:
+    static QStringList riga(const std::array<Etichetta*, 6>& a, const std::array<Etichetta*, 6>& b,
+                            const std::array<Etichetta*, 6>& c, const std::array<Etichetta*, 6>& d, int i)
+    {
+        return {a[i]->Caption(), b[i]->Caption(), c[i]->Caption(), d[i]->Caption()};
+    }
+    static QStringList attesa(int s, int k)
+    {
+        return {QString::number(s), numeri::testoNumero(superfici[s][k]), numeri::testoNumero(percentuali[s][k]),
+                numeri::testoNumero(energiaSolare[s][k])};
+    }
+    // Background of the four labels of row i of block k: true where yellow.
+    static QList<bool> gialli(int k)
+    {
+        risultati& w = r();
+        const auto& numeri = k == 1 ? w.num : k == 2 ? w.num2 : w.num3;
+        const auto& util = k == 1 ? w.util : k == 2 ? w.util2 : w.util3;
+        QList<bool> esito;
+        for (int i = 1; i <= 5; ++i) {
+            const QColor n = numeri[i]->palette().color(QPalette::Window);
+            const QColor u = util[i]->palette().color(QPalette::Window);
+            EXPECT_EQ(n, u) << "a row is coloured whole";
+            EXPECT_TRUE(n == risultati::coloreNormale || n == risultati::coloreEvidenziato);
+            esito << (n == risultati::coloreEvidenziato);
+        }
+        return esito;
+    }
+};
+
+} // namespace
+
+TEST_F(Risultati, BlocksPageOverTheThousandAreasAndHighlightTheRowUnderThePointer)
+{
+    risultati& w = r();
+    w.VScroll1_Change();
+    EXPECT_EQ(riga(w.num, w.areac, w.fraz, w.util, 1), (QStringList{QStringLiteral("1"), {}, {}, {}}))
+        << "nothing calculated yet: empty values";
+
+    compila(true);
+    f().cmdavanti_Click();
+    EXPECT_EQ(w.windowTitle(),
+              QStringLiteral("Korvel: risultati del calcolo di fattibilità di un impianto a pannelli solari"));
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(riga(w.num2, w.areac2, w.fraz2, w.util2, i), attesa(i, 2));
+    EXPECT_EQ(w.areac3[5]->Caption(), QStringLiteral("1.4"));
+
+    w.VScroll2->setValue(w.VScroll2->Max());
+    EXPECT_EQ(w.VScroll2->Max(), 996);
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(riga(w.num2, w.areac2, w.fraz2, w.util2, i), attesa(995 + i, 2));
+    EXPECT_EQ(w.areac2[5]->Caption(), QStringLiteral("100.9"));
+    EXPECT_EQ(w.num2[1]->toolTip(),
+              QStringLiteral("vengono visualizzati i risultati con pannelli solari ad un vetro e con piastra selettiva"));
+    EXPECT_EQ(w.num[1]->Caption(), QStringLiteral("1")) << "the other blocks keep their place";
+
+    w.num_MouseMove(5);
+    emit w.num2[3]->MouseMove();
+    EXPECT_EQ(gialli(2), (QList<bool>{false, false, true, false, false}));
+    EXPECT_EQ(gialli(1), (QList<bool>{false, false, false, false, true})) << "block 1 keeps its own highlight";
+    EXPECT_EQ(gialli(3), QList<bool>(5, false));
+    emit w.num2[1]->MouseMove();
+    EXPECT_EQ(gialli(2), (QList<bool>{true, false, false, false, false}));
+
+    w.VScroll2->setValue(1);
+    EXPECT_EQ(gialli(2), QList<bool>(5, false)) << "scrolling removes the highlight";
+    EXPECT_EQ(riga(w.num2, w.areac2, w.fraz2, w.util2, 1), attesa(1, 2));
+}
+
+TEST_F(Risultati, WaterChangesRecalculateThroughTheFeasibilityWindow)
+{
+    compila(true);
+    f().cmdavanti_Click();
+    risultati& w = r();
+    EXPECT_EQ(w.VScroll4->Value(), 300);
+
+    w.VScroll4->setValue(15);
+    EXPECT_EQ(w.acq->Caption(), QStringLiteral(" 15 litri"));
+    EXPECT_EQ(f().VScroll1->Value(), 15);
+    EXPECT_EQ(f().acq->Caption(), QStringLiteral(" 15 litri"));
+    EXPECT_TRUE(comeAtteso(*atteso(2, 15, 45, 0)));
+    EXPECT_EQ(w.fabb->Caption(), numeri::testoNumero(fabbisognoAnnuo));
+
+    w.VScroll5->setValue(60);
+    EXPECT_EQ(w.temper->Caption(), QStringLiteral(" 60 gradi"));
+    EXPECT_EQ(f().temper->Caption(), QStringLiteral(" 60 gradi"));
+    EXPECT_TRUE(comeAtteso(*atteso(2, 15, 60, 0)));
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+}
+
+TEST_F(Risultati, NoReRunOnInputsTheCheckRefuses)
+{
+    compila(true);
+    f().cmdavanti_Click();
+    const double fabbisogno = fabbisognoAnnuo;
+    const double prima = percentuali[200][1];
+    f().cancella_click();
+    tipoElaborazione = 0;
+
+    r().controlla_Click();
+    r().VScroll4->setValue(40);
+    r().VScroll5->setValue(30);
+    EXPECT_EQ(messaggi.testi(), QStringList(3, fattib::messaggioControllo(2)));
+    EXPECT_EQ(fabbisognoAnnuo, fabbisogno) << "nothing recalculated";
+    EXPECT_EQ(percentuali[200][1], prima);
+    EXPECT_EQ(tipoElaborazione, 0);
+}
+
+TEST_F(Risultati, CheckEntryRecalculatesAndConfirmsUnlessAFailedSilentCheckIsPending)
+{
+    compila(false);
+    f().cmdavanti_Click();
+    f().trasm->setText(QStringLiteral("500")); // changed after the calculation
+    r().controlla_Click();
+    EXPECT_EQ(messaggi.testi(), QStringList{QStringLiteral("I dati sono stati immessi correttamente.")});
+    EXPECT_EQ(messaggi.mostrati[0].pulsanti, piattaforma::vbInformation);
+    EXPECT_TRUE(comeAtteso(*atteso(1, 0, 0, 500)));
+
+    messaggi.azzera();
+    controlloSilenzioso = 1;
+    r().controlla_Click();
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+    EXPECT_EQ(controlloSilenzioso, 0);
+}
+
+// The detailed window shares the water, the fuel cost (in cents there) and the use,
+// and choosing its use sets this window's use to 0.
+TEST_F(Risultati, ReRunsUseTheFeasibilityInputsAfterTheDetailedWindowWasUsed)
+{
+    compila(true);
+    f().cmdavanti_Click();
+    usoImpianto = 0;
+    usoImpiantoDett = 3;
+    consumoAcqua = 900;
+    costoCombustibile = 85;
+    unitaCombustibile = QStringLiteral("l. di gasolio");
+    calcoli::memorizzaFattib(calcoli::RisultatiFattib{});
+
+    r().controlla_Click();
+    EXPECT_TRUE(comeAtteso(*atteso(2, 300, 45, 0)));
+
+    usoImpianto = 0;
+    consumoAcqua = 900;
+    r().VScroll5->setValue(50);
+    EXPECT_TRUE(comeAtteso(*atteso(2, 300, 50, 0)));
+    EXPECT_EQ(messaggi.testi(), QStringList{QStringLiteral("I dati sono stati immessi correttamente.")});
+}
+
+TEST_F(Risultati, FileCommandsAreTheFeasibilityWindowsOwn)
+{
+    QTemporaryDir cartella;
+    const QString nome = cartella.filePath(QStringLiteral("Korvel-fattib-uno"));
+    compila(true);
+    finestra<frontespizio>().progetto->setText(QStringLiteral("Scuola"));
+    nomeFile = QStringLiteral("/altrove/Korvel-dett-x");
+
+    dialoghi.scegliFile(nome);
+    r().salvanome_Click();
+    ASSERT_EQ(dialoghi.mostrati.size(), 1) << "save as always asks";
+    EXPECT_EQ(dialoghi.mostrati[0].tipo, doppi::Dialogo::Salva);
+    EXPECT_EQ(dialoghi.mostrati[0].richiesta.filtro, QStringLiteral("File Korvel-fattib- | Korvel-fattib-*"));
+    EXPECT_EQ(nomeFile, nome);
+    ASSERT_TRUE(QFile::exists(nome));
+
+    r().salva_Click();
+    EXPECT_EQ(dialoghi.mostrati.size(), 1) << "a plain save writes to the file just chosen";
+
+    f().cancella_click();
+    dialoghi.scegliFile(nome);
+    r().apri_Click();
+    EXPECT_EQ(f().VScroll1->Value(), 300);
+    EXPECT_EQ(f().passo->Caption(), fattib::testoPasso(0));
+}
