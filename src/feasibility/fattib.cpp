@@ -608,10 +608,8 @@ void fattib::cmdavanti_Click()
 {
     if (!ModKorvel::verificaSilenziosa([this] { controlla_Click(); }))
         return;
-    if (!calcolo())
+    if (!calcolo()) // names the town in the results window too
         return;
-    risultati& r = finestra<risultati>();
-    r.loc->setCaption(loc->Text());
-    r.Show();
+    finestra<risultati>().Show();
     ModKorvel::tipoElaborazione = 1;
 }
