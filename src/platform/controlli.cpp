@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <limits>
 
 namespace controlli {
 
@@ -65,6 +66,9 @@ CasellaTesto::CasellaTesto(QWidget* parent, const QString& nome) : QLineEdit(par
 {
     nomina(this, nome);
     setMouseTracking(true);
+    // The toolkit cuts a line box at 32767 characters; a text box here holds whatever
+    // it is given, so a long field read from a file is saved back whole.
+    setMaxLength(std::numeric_limits<int>::max());
     // textChanged covers typing, pasting and setText; it is not raised for an equal text.
     connect(this, &QLineEdit::textChanged, this, [this] { emit Change(); });
 }

@@ -84,6 +84,18 @@ TEST(CasellaTesto, SettingTheTextRunsChangeOnlyWhenItDiffers)
     EXPECT_EQ(change, 3);
 }
 
+TEST(CasellaTesto, ALongTextIsKeptWhole)
+{
+    QWidget finestra;
+    CasellaTesto casella(&finestra, QStringLiteral("allegati"));
+    const QString lungo(100000, QLatin1Char('x'));
+    casella.setText(lungo);
+    EXPECT_EQ(casella.Text().size(), lungo.size());
+    casella.end(false);
+    QTest::keyClicks(&casella, QStringLiteral("yz"));
+    EXPECT_EQ(casella.Text(), lungo + QStringLiteral("yz")) << "and the user can still type at its end";
+}
+
 TEST(CasellaTesto, AChangeHandlerThatRewritesItsOwnTextSettles)
 {
     // The numeric filter writes its result back from inside the change handler.
