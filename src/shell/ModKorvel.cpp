@@ -24,8 +24,16 @@ void caricaStudio()
 {
     const QString cartella = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     QSettings impostazioni(cartella + QStringLiteral("/Korvel/korvel.ini"), QSettings::IniFormat);
-    nomeStudio = impostazioni.value(QStringLiteral("studio/nome")).toString();
-    indirizzoStudio = impostazioni.value(QStringLiteral("studio/indirizzo")).toString();
+    // An unquoted comma makes the settings file read a list ("Via Roma 1, Milano"),
+    // which as a plain value would give the empty text.
+    const auto testo = [&impostazioni](const QString& chiave) {
+        const QVariant valore = impostazioni.value(chiave);
+        if (valore.typeId() == QMetaType::QStringList)
+            return valore.toStringList().join(QStringLiteral(", "));
+        return valore.toString();
+    };
+    nomeStudio = testo(QStringLiteral("studio/nome"));
+    indirizzoStudio = testo(QStringLiteral("studio/indirizzo"));
 }
 
 void controllaNumero()

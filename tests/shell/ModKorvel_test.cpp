@@ -73,6 +73,24 @@ TEST(CaricaStudio, ReadsNameAndAddressFromTheSettingsFile)
     qputenv("XDG_CONFIG_HOME", prima);
 }
 
+TEST(CaricaStudio, AnAddressWithUnquotedCommasIsKeptWhole)
+{
+    QTemporaryDir cartella;
+    ASSERT_TRUE(cartella.isValid());
+    const QByteArray prima = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(cartella.path()));
+    QDir(cartella.path()).mkpath(QStringLiteral("Korvel"));
+    QFile file(cartella.filePath(QStringLiteral("Korvel/korvel.ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    // As a user writes it by hand, without quotes.
+    file.write("[studio]\nnome=Studio Tecnico Rossi, Bianchi e Associati\nindirizzo=Via Roma 1, 20121 Milano\n");
+    file.close();
+    caricaStudio();
+    EXPECT_EQ(nomeStudio, QStringLiteral("Studio Tecnico Rossi, Bianchi e Associati"));
+    EXPECT_EQ(indirizzoStudio, QStringLiteral("Via Roma 1, 20121 Milano"));
+    qputenv("XDG_CONFIG_HOME", prima);
+}
+
 // A check in the shape every window's check has: the first failure is reported,
 // a pass ends with the confirmation (or silence when asked for the verdict).
 struct Controllo {
