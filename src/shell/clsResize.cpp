@@ -98,9 +98,8 @@ void clsResize::GetInitialPositions()
     nonRegistrato_ = false;
 }
 
-bool clsResize::nuoviControlli() const
+bool clsResize::nuoviControlli(const QList<QWidget*>& presenti) const
 {
-    const QList<QWidget*> presenti = controlliDi(sourceForm_);
     if (presenti.size() != controlli_.size())
         return true;
     for (qsizetype i = 0; i < presenti.size(); ++i)
@@ -129,14 +128,15 @@ void clsResize::ResizeControls()
 {
     if (!sourceForm_)
         return;
+    const QList<QWidget*> presenti = controlliDi(sourceForm_);
+    if (presenti.isEmpty())
+        return;
     if (sourceForm_->isMinimized())
         return;
     if (nonRegistrato_) {
         GetInitialPositions();
         return;
     }
-    if (controlli_.isEmpty())
-        return;
     // A layout recorded while the window had no size cannot be scaled from:
     // record the present one instead.
     if (scalaLarghezza_ <= 0 || scalaAltezza_ <= 0) {
@@ -150,7 +150,7 @@ void clsResize::ResizeControls()
     const int altezza = arrotonda(inTwips(scala.height()));
     // Controls added after the recording (a window may build some in its load) join
     // the records the next time the window stands at its recorded size.
-    if (larghezza == scalaLarghezza_ && altezza == scalaAltezza_ && nuoviControlli()) {
+    if (larghezza == scalaLarghezza_ && altezza == scalaAltezza_ && nuoviControlli(presenti)) {
         GetInitialPositions();
         return;
     }

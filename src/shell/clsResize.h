@@ -3,6 +3,7 @@
 // centred, and rescales every control in proportion from the layout recorded at
 // design size. A control's Tag may restrict the rescaled measures ("@L,T" moves
 // without resizing, "@" freezes it).
+#include <QList>
 #include <QPointer>
 #include <QSize>
 #include <QVector>
@@ -32,7 +33,7 @@ private:
         int left = 0, top = 0, width = 0, height = 0;
     };
     void GetInitialPositions();
-    bool nuoviControlli() const;
+    bool nuoviControlli(const QList<QWidget*>& presenti) const;
 
     QPointer<Finestra> sourceForm_;
     int scalaLarghezza_ = 0;

@@ -166,6 +166,25 @@ TEST_F(Prova, ControlsGoneOrAddedSinceTheRecordingAreHandled)
     EXPECT_EQ(inTwipsRect(nuovo), QRect(1800, 2400, 1200, 600));
 }
 
+TEST(clsResize, ControlsBuiltAfterARecordingOfNoneStillJoinTheRecord)
+{
+    clsResize::impostaSchermo(QSize(15360, 11520));
+    Finestra finestra;
+    finestra.impostaDimensioniTwips(9600, 6000);
+    clsResize helper;
+    helper.setSourceForm(&finestra);
+    helper.SizeFormToScreen(75); // the design size recorded while the window is still empty
+
+    auto* tardivo = new Etichetta(finestra.area(), QStringLiteral("tardivo"));
+    Finestra::posa(tardivo, 600, 900, 1500, 300);
+    finestra.impostaDimensioniTwips(9600, 6000);
+    helper.ResizeControls(); // back at the recorded size: the control joins
+    finestra.impostaDimensioniTwips(19200, 12000);
+    helper.ResizeControls();
+    EXPECT_EQ(inTwipsRect(tardivo), QRect(1200, 1800, 3000, 600));
+    clsResize::impostaSchermo(QSize());
+}
+
 TEST(clsResize, AWindowWithoutSizeOrWithoutControlsIsNoTrouble)
 {
     Finestra vuota;
