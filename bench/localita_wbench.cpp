@@ -8,16 +8,22 @@
 #include "shell/canaleWord.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
+// The list of top-level widgets also holds each document window's menus, which go
+// with their window: collect the windows first, then delete those still there.
 void chiudiFinestreDocumento()
 {
+    QList<QPointer<FinestraDocumento>> finestre;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<FinestraDocumento*>(w))
-            delete w;
+        if (auto* f = qobject_cast<FinestraDocumento*>(w))
+            finestre.append(f);
+    for (const QPointer<FinestraDocumento>& f : finestre)
+        delete f.data();
 }
 
 void verificaStampa(benchmark::State& stato)
