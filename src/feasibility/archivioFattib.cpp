@@ -113,8 +113,12 @@ void fattib::apri_Click()
 
         return [this, d] {
             cancella_click();
+            // Clearing locked the frames on the first town: the town read is chosen
+            // anew even when it is that one.
             if (loc->ListIndex() != d.indice)
                 loc->setListIndex(d.indice);
+            else
+                loc_Click();
             if (d.uso == 2) {
                 // Clearing left the bars on their minimum with empty labels: a value
                 // already there must still show.

@@ -176,3 +176,27 @@ TEST_F(ArchivioFattib, SavesThatMustNotWrite)
     EXPECT_EQ(nomeFile, QString());
     EXPECT_TRUE(QDir(cartella.path()).isEmpty());
 }
+
+// The first town is the one clearing leaves in the list: reading it must still count
+// as choosing it, or the use of the plant stays locked.
+TEST_F(ArchivioFattib, AFileOfTheFirstTownUnlocksTheUseOfThePlant)
+{
+    const QString nome = percorso("Korvel-fattib-bolzano");
+    QFile file(nome);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\"Bolzano\",0,1\r\n\"250\"\r\n\"20\",\"300\",\"5\",2,\"0.8\",350,200\r\n" + frontespizioRidotto);
+    file.close();
+
+    compila(true);
+    fattib& w = f();
+    w.cancella_click();
+    dialoghi.scegliFile(nome);
+    w.apri_Click();
+
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+    EXPECT_EQ(w.loc->Text(), QStringLiteral("Bolzano"));
+    EXPECT_EQ(numLocalita, 1);
+    EXPECT_TRUE(w.Frame9->isEnabled()) << "the use can be changed";
+    EXPECT_TRUE(w.Option1[1]->Value());
+    EXPECT_EQ(w.passo->Caption(), fattib::testoPasso(0));
+}
