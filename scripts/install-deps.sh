@@ -3,14 +3,26 @@
 set -euo pipefail
 PACKAGES=(build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
-  libzip-dev libfluidsynth-dev timgm6mb-soundfont fonts-urw-base35
+  libzip-dev libfluidsynth-dev timgm6mb-soundfont
+  fonts-dejavu-core fonts-urw-base35 qt6-translations-l10n xdg-utils
   libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+# fonts-dejavu-core: the windows' default sans serif and the title screen's faces;
+# fonts-urw-base35: the reports' faces; qt6-translations-l10n: the Italian texts of
+# the file and colour dialogs; xdg-utils: web and mail links open in the desktop's programs.
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  as_root=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null; then
+      as_root=(sudo)
+    else
+      echo "Missing packages (install them as root): ${missing[*]}" >&2
+      exit 1
+    fi
+  fi
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
