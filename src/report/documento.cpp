@@ -312,6 +312,10 @@ void rendi(const Documento& documento, QTextDocument& doc, double dpi)
         formatoTabella.setBorderCollapse(true);
         formatoTabella.setMargin(0);
         formatoTabella.setAlignment(Qt::AlignLeft);
+        // The saved file repeats a formatted table's header row on every page it
+        // spans; the pages counted and printed here do the same.
+        if (g.formattata && g.righe > 1)
+            formatoTabella.setHeaderRowCount(1);
         const std::vector<double> larghezze = documento.larghezzeColonne(++numeroTabella);
         QList<QTextLength> vincoli;
         double totale = 0;

@@ -349,3 +349,26 @@ TEST(Documento, WindowFactoryIsCalledOnceWhenMadeVisible)
     EXPECT_EQ(finestre, 2);
     impostaFabbricaFinestre({});
 }
+
+TEST(Documento, FormattedTableRepeatsItsHeaderRowOnEveryPageAsTheSavedFileDoes)
+{
+    // A header row of forty lines: repeated on every page it leaves room for few
+    // data rows, so the count grows well beyond that of the same table unformatted.
+    auto conta = [](bool formattata) {
+        auto d = nuovo();
+        auto t = d->aggiungiTabella(121, 2);
+        QString testata = QStringLiteral("riga");
+        for (int i = 1; i < 40; ++i)
+            testata += CR + QStringLiteral("riga");
+        t->scriviCella(1, 1, testata);
+        for (int r = 2; r <= 121; ++r)
+            t->scriviCella(r, 2, QString::number(r));
+        if (formattata)
+            t->formattaAutomatico();
+        return d->contaPagine().value_or(0);
+    };
+    const int semplice = conta(false);
+    const int formattata = conta(true);
+    EXPECT_LE(semplice, 4);
+    EXPECT_GE(formattata, 10);
+}
