@@ -173,14 +173,16 @@ bool FinestraDocumento::salvaConNome()
         return false;
     QString nome = *scelta;
     const QString estensione = QFileInfo(nome).suffix().toLower();
-    documento::Esito esito;
-    if (estensione == QLatin1String("pdf")) {
-        esito = doc->salvaPdf(nome);
-    } else {
-        if (estensione != QLatin1String("docx"))
-            nome += QStringLiteral(".docx");
-        esito = doc->salvaDocx(nome);
-    }
+    const bool pdf = estensione == QLatin1String("pdf");
+    if (!pdf && estensione != QLatin1String("docx"))
+        nome += QStringLiteral(".docx");
+    // The file dialog replaces without asking; a file of the user's is not lost unasked.
+    if (QFileInfo::exists(nome)
+        && piattaforma::msgBox(QStringLiteral("Il file \"%1\" esiste già.").arg(nome) + QChar(13) + QStringLiteral("Sostituirlo?"),
+                               piattaforma::vbYesNo + piattaforma::vbQuestion + piattaforma::vbDefaultButton2, titoloMessaggi())
+            != piattaforma::vbYes)
+        return false;
+    const documento::Esito esito = pdf ? doc->salvaPdf(nome) : doc->salvaDocx(nome);
     if (!esito) {
         errore(QStringLiteral("Il documento non è stato salvato.") + QChar(13) + esito.errore);
         return false;

@@ -154,6 +154,40 @@ TEST_F(FinestraDocumentoTest, SaveAsDocxPdfOrCancel)
     EXPECT_TRUE(messaggi.mostrati[0].testo.startsWith(QStringLiteral("Il documento non è stato salvato.")));
 }
 
+TEST_F(FinestraDocumentoTest, SavingOverAnExistingFileAsksFirst)
+{
+    report(QStringLiteral("Tabella dei dati climatici"));
+    FinestraDocumento* f = finestreDocumento().value(0);
+    ASSERT_TRUE(f);
+    const QString nome = cartella.filePath(QStringLiteral("lettera.docx"));
+    {
+        QFile vecchio(nome);
+        ASSERT_TRUE(vecchio.open(QIODevice::WriteOnly));
+        vecchio.write("lettera dell'utente");
+    }
+    // No (also the default answer): the file stays as it was.
+    dialoghi.scegliFile(cartella.filePath(QStringLiteral("lettera")));
+    EXPECT_FALSE(f->salvaConNome());
+    ASSERT_EQ(messaggi.mostrati.size(), 1);
+    EXPECT_EQ(messaggi.mostrati[0].pulsanti, piattaforma::vbYesNo + piattaforma::vbQuestion + piattaforma::vbDefaultButton2);
+    EXPECT_TRUE(messaggi.mostrati[0].testo.contains(nome));
+    QFile letto(nome);
+    ASSERT_TRUE(letto.open(QIODevice::ReadOnly));
+    EXPECT_EQ(letto.readAll(), QByteArray("lettera dell'utente"));
+    letto.close();
+
+    messaggi.rispondi(piattaforma::vbYes);
+    dialoghi.scegliFile(nome);
+    EXPECT_TRUE(f->salvaConNome());
+    EXPECT_EQ(lettore::decomprimiFile(nome).size(), 6);
+
+    // A new name is saved without a question.
+    messaggi.azzera();
+    dialoghi.scegliFile(cartella.filePath(QStringLiteral("nuovo.pdf")));
+    EXPECT_TRUE(f->salvaConNome());
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+}
+
 TEST_F(FinestraDocumentoTest, OpensACopyInTheWordProcessor)
 {
     report(QStringLiteral("FRONTESPIZIO"));
