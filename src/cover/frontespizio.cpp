@@ -87,6 +87,9 @@ void frontespizio::costruisci()
         campo(*r.etichetta);
         posa(*r.etichetta, sinistraEtichette, topRighe[i], larghezzaEtichette, altezzaEtichette);
         *r.casella = new CasellaTesto(a, QString::fromUtf8(r.nomeCasella));
+        // A line box stops at 32767 characters of its own accord: let it hold every
+        // text a data file stores, so that nothing read is cut on the way in.
+        (*r.casella)->setMaxLength(int(archivio::campoMassimo));
         posa(*r.casella, sinistraCaselle, topRighe[i], larghezzaCaselle, altezzaCaselle);
         if (precedente)
             setTabOrder(precedente, *r.casella);

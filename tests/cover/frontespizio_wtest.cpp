@@ -326,6 +326,28 @@ TEST_F(Frontespizio, OpenOfAFileThatIsNotACoverPageChangesNothing)
     EXPECT_EQ(w().allegati->Text(), QStringLiteral("7"));
 }
 
+TEST_F(Frontespizio, LongTextsComeBackWhole)
+{
+    // Far beyond what a line box takes by default, still within what a file holds.
+    compila();
+    const QString lungo(40000, QLatin1Char('x'));
+    w().allegati->setText(lungo);
+    EXPECT_EQ(w().allegati->Text().size(), lungo.size());
+    const QString nome = percorso("Korvel-front-lungo");
+    dialoghi.scegliFile(nome);
+    w().salva_Click();
+    EXPECT_TRUE(contenuto(nome).endsWith("\"" + QByteArray(40000, 'x') + "\"\r\n"));
+
+    const QString limite = percorso("Korvel-front-limite");
+    const QByteArray massimo(archivio::campoMassimo, 'y');
+    scrivi(limite, "\"" + massimo + "\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\"\r\n");
+    dialoghi.scegliFile(limite);
+    w().apri_Click();
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+    EXPECT_EQ(w().progetto->Text().size(), massimo.size());
+    EXPECT_EQ(w().allegati->Text(), QStringLiteral("g"));
+}
+
 TEST_F(Frontespizio, WhatTheOtherDataFilesUse)
 {
     compila();
