@@ -304,6 +304,18 @@ QString Lettore::testo()
     return c ? c->testo : QString();
 }
 
+QString Lettore::testoTraVirgolette()
+{
+    const Campo* c = prendi();
+    if (!c)
+        return QString();
+    if (!c->virgolette) {
+        fallisci();
+        return QString();
+    }
+    return c->testo;
+}
+
 long long Lettore::intero(long long minimo, long long massimo)
 {
     const Campo* c = prendi();

@@ -101,6 +101,9 @@ public:
     // Any field as text: a quoted field's text, a bare field as it stands, "" for a
     // value never set.
     QString testo();
+    // A text as a text box stores it: only a field between double quotes; a bare
+    // number or a value never set there means a file of another kind.
+    QString testoTraVirgolette();
     // A whole number in [minimo, massimo]. Empty fields, texts that are not whole
     // numbers and values outside the range fail. A quoted number is accepted, as
     // loosely typed values may have been stored as texts.

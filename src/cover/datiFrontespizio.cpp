@@ -19,25 +19,25 @@ void rigaFrontespizioRidotta(archivio::Scrittore& s, const datiFrontespizio& d)
 datiFrontespizio leggiRigaFrontespizio(archivio::Lettore& l)
 {
     datiFrontespizio d;
-    d.progetto = l.testo();
-    d.localita = l.testo();
-    d.tipostudio = l.testo();
-    d.committente = l.testo();
-    d.luogo = l.testo();
-    d.data = l.testo();
-    d.allegati = l.testo();
+    d.progetto = l.testoTraVirgolette();
+    d.localita = l.testoTraVirgolette();
+    d.tipostudio = l.testoTraVirgolette();
+    d.committente = l.testoTraVirgolette();
+    d.luogo = l.testoTraVirgolette();
+    d.data = l.testoTraVirgolette();
+    d.allegati = l.testoTraVirgolette();
     return d;
 }
 
 datiFrontespizio leggiRigaFrontespizioRidotta(archivio::Lettore& l)
 {
     datiFrontespizio d;
-    d.progetto = l.testo();
-    d.localita = l.testo();
-    d.committente = l.testo();
-    d.luogo = l.testo();
-    d.data = l.testo();
-    d.allegati = l.testo();
+    d.progetto = l.testoTraVirgolette();
+    d.localita = l.testoTraVirgolette();
+    d.committente = l.testoTraVirgolette();
+    d.luogo = l.testoTraVirgolette();
+    d.data = l.testoTraVirgolette();
+    d.allegati = l.testoTraVirgolette();
     return d;
 }
 

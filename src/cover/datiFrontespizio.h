@@ -30,7 +30,9 @@ void rigaFrontespizio(archivio::Scrittore& scrittore, const datiFrontespizio& da
 void rigaFrontespizioRidotta(archivio::Scrittore& scrittore, const datiFrontespizio& dati);
 
 // Take the fields of the two lines from a reader; tipostudio stays empty in the
-// reduced one (whoever applies it keeps the cover page's own).
+// reduced one (whoever applies it keeps the cover page's own). Every field must be a
+// quoted text, as the boxes are always stored: anything else fails the reader, so
+// that a file of another kind is not taken for a project record.
 datiFrontespizio leggiRigaFrontespizio(archivio::Lettore& lettore);
 datiFrontespizio leggiRigaFrontespizioRidotta(archivio::Lettore& lettore);
 

@@ -238,6 +238,10 @@ TEST(Lettore, EveryFailureIsStickyAndNeverCrashes)
         {"number with trailing text", byte("12abc\r\n"), [](Lettore& l) { l.decimale(); }},
         {"not a finite number", byte("nan,inf\r\n"), [](Lettore& l) { l.decimale(); }},
         {"huge whole number", byte("99999999999999999999999\r\n"), [](Lettore& l) { l.intero(0, 10); }},
+        {"cover-page text stored bare", byte("\"a\",\"b\",\"c\",12,\"e\",\"f\",\"g\"\r\n"), sette},
+        {"cover-page text never set", byte("\"a\",\"b\",\"c\",\"d\",\"e\",,\"g\"\r\n"), sette},
+        {"reduced cover-page line with a bare text", byte("\"a\",1,\"c\",\"d\",\"e\",\"f\"\r\n"),
+         [](Lettore& l) { ModKorvel::leggiRigaFrontespizioRidotta(l); }},
     };
     for (const Caso& caso : casi) {
         Lettore l(caso.contenuto);

@@ -303,7 +303,11 @@ TEST_F(Frontespizio, OpenOfAFileThatIsNotACoverPageChangesNothing)
     scrivi(corto, "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\"\r\n");
     const QString binario = percorso("immagine.png");
     scrivi(binario, QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16));
-    for (const QString& nome : {corto, binario, percorso("manca")}) {
+    // A feasibility file has more than seven fields, but numbers among them.
+    const QString fattibilita = percorso("Korvel-fattib-milano");
+    scrivi(fattibilita, "\"Milano\",16,2\r\n10,60\r\n\"20\",\"300\",\"5\",2,\"0.8\",10,250\r\n"
+                        "\"P\",\"L\",\"C\",\"Lu\",\"D\",\"A\"\r\n");
+    for (const QString& nome : {corto, binario, fattibilita, percorso("manca")}) {
         messaggi.azzera();
         dialoghi.scegliFile(nome);
         w().apri_Click();
