@@ -288,8 +288,14 @@ QString nomeSicuro(const QString& testo)
             nome += testo[++i];
             continue;
         }
+        // Line and paragraph separators break a name across lines; the bidirectional
+        // embeddings, overrides and isolates make a name read otherwise than it is.
+        const QChar::Direction verso = ch.direction();
         const bool controllo = ch.unicode() < 0x20 || ch.unicode() == 0x7F || ch.category() == QChar::Other_Control
-            || ch.isSurrogate() || ch.unicode() >= 0xFFFE;
+            || ch.category() == QChar::Separator_Line || ch.category() == QChar::Separator_Paragraph
+            || verso == QChar::DirLRE || verso == QChar::DirLRO || verso == QChar::DirRLE || verso == QChar::DirRLO
+            || verso == QChar::DirPDF || verso == QChar::DirLRI || verso == QChar::DirRLI || verso == QChar::DirFSI
+            || verso == QChar::DirPDI || ch.isSurrogate() || ch.unicode() >= 0xFFFE;
         nome += (controllo || vietati.contains(ch)) ? QChar(u'_') : ch;
     }
     // ".." would climb out of the folder.

@@ -289,6 +289,11 @@ TEST_F(CanaleWord, SafeNamesForFiles)
     EXPECT_EQ(nomeSicuro(QStringLiteral("a\\b/c")), QStringLiteral("a_b_c"));
     EXPECT_EQ(nomeSicuro(QStringLiteral("a:b*c?d\"e<f>g|h")), QStringLiteral("a_b_c_d_e_f_g_h"));
     EXPECT_EQ(nomeSicuro(QStringLiteral("riga\r\nnuova\tx") + QChar(0x7F) + QChar(0x85)), QStringLiteral("riga__nuova_x__"));
+    // A right-to-left override would show "Rossi" + "xcod.exe" as "Rossi" + "exe.docx".
+    EXPECT_EQ(nomeSicuro(QStringLiteral("Rossi") + QChar(0x202E) + QStringLiteral("xcod.exe")), QStringLiteral("Rossi_xcod.exe"));
+    EXPECT_EQ(nomeSicuro(QStringLiteral("a") + QChar(0x2066) + QStringLiteral("b") + QChar(0x2069) + QChar(0x2028) + QStringLiteral("c")
+                         + QChar(0x2029)),
+              QStringLiteral("a_b__c_"));
     EXPECT_EQ(nomeSicuro(QString()), QString());
     EXPECT_EQ(nomeSicuro(QStringLiteral("   ")), QString());
     EXPECT_EQ(nomeSicuro(QStringLiteral("Società Ænergia ") + QString::fromUcs4(U"\U0001F600")),
