@@ -9,6 +9,8 @@
 #include "shell/ModKorvel.h"
 #include "shell/numeri.h"
 
+#include <QSignalBlocker>
+
 const QColor risultati::coloreNormale{0, 255, 255};
 const QColor risultati::coloreEvidenziato{255, 255, 0};
 
@@ -214,6 +216,26 @@ void risultati::Form_Load()
     setWindowTitle(QStringLiteral("Korvel: risultati del calcolo di fattibilità di un impianto a pannelli solari"));
     ModKorvel::inizializzaDati();
     impostaPasso();
+    riprendiAcqua();
+}
+
+// The feasibility window sets the water controls here as its inputs change; a results
+// window closed and opened again starts from what that window shows, so that its bars
+// neither jump from their design values nor serve a heating plant.
+void risultati::riprendiAcqua()
+{
+    const fattib* f = Unica<fattib>::seCaricata();
+    if (!f)
+        return;
+    Frame4->setEnabled(f->Frame1->isEnabled());
+    Frame5->setEnabled(f->Frame2->isEnabled());
+    acq->setCaption(f->acq->Caption());
+    temper->setCaption(f->temper->Caption());
+    // Placing the bars is no change of the user's: nothing is recalculated.
+    const QSignalBlocker blocco4(VScroll4);
+    const QSignalBlocker blocco5(VScroll5);
+    VScroll4->setValue(f->VScroll1->Value());
+    VScroll5->setValue(f->VScroll2->Value());
 }
 
 void risultati::impostaPasso()

@@ -113,4 +113,5 @@ private:
     void ripristinaColori(int k);
     void coloraRiga(int k, int i, const QColor& colore);
     void impostaPasso();
+    void riprendiAcqua();
 };

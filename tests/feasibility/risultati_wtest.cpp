@@ -184,3 +184,27 @@ TEST_F(Risultati, FileCommandsAreTheFeasibilityWindowsOwn)
     EXPECT_EQ(f().VScroll1->Value(), 300);
     EXPECT_EQ(f().passo->Caption(), fattib::testoPasso(0));
 }
+
+// Closing the results window unloads it; opened again, its water controls must stand
+// where the feasibility window is, not on their design values.
+TEST_F(Risultati, AResultsWindowOpenedAgainTakesUpTheWaterOfTheFeasibilityWindow)
+{
+    compila(true);
+    f().cmdavanti_Click();
+    Unica<risultati>::scarica();
+    modelloFinestre::eliminaScaricate();
+    EXPECT_TRUE(r().Frame4->isEnabled());
+    EXPECT_TRUE(r().Frame5->isEnabled());
+    EXPECT_EQ(r().VScroll4->Value(), 300);
+    EXPECT_EQ(r().acq->Caption(), QStringLiteral(" 300 litri"));
+    EXPECT_EQ(r().VScroll5->Value(), 45);
+    EXPECT_EQ(r().temper->Caption(), QStringLiteral(" 45 gradi"));
+    EXPECT_FALSE(r().isVisible()) << "nothing recalculated or shown";
+
+    f().Option1[1]->setValue(true);
+    Unica<risultati>::scarica();
+    modelloFinestre::eliminaScaricate();
+    EXPECT_FALSE(r().Frame4->isEnabled()) << "a heating plant has no water to change";
+    EXPECT_FALSE(r().Frame5->isEnabled());
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+}
