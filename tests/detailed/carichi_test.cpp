@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace calcoli;
@@ -216,4 +217,52 @@ TEST(Carichi, FrazioneAriaOltreIlMassimoDellaCorrelazione)
     for (double a = 0; a <= 60; a += 0.001)
         cima = std::max(cima, grezza(a * x, a * y));
     EXPECT_NEAR(massimo, cima, 1e-6);
+}
+
+TEST(Carichi, RapportoTauAlfaConIModificatoriNeiLoroLimiti)
+{
+    // (τα) over (τα)n is the mean of the three modifiers weighted by the beam,
+    // sky-diffuse and ground-reflected shares of R. A modifier never goes below 0:
+    // at a low tilt the ground is seen at a grazing angle, where 1 - b0 (1/cos - 1)
+    // would be strongly negative.
+    auto modificatore = [](double b0, double gradi) {
+        const double coseno = std::cos(gradi * gradiRadianti);
+        return std::clamp(1 - b0 * (1 / coseno - 1), 0.0, 1.0);
+    };
+    for (int tipo : {1, 2}) {
+        const double b0 = tipo == 1 ? 0.17 : 0.19;
+        for (double inclinazione : {0.0, 5.0, 12.0, 30.0, 60.0, 90.0}) {
+            IngressiDett in = impianto(40, 2, 2);
+            in.tipoCollettore = tipo;
+            in.inclinazione = inclinazione;
+            const RisultatiDett ris = calcola(in);
+            const double phi = in.latitudine * gradiRadianti;
+            const double beta = inclinazione * gradiRadianti;
+            const double riflessa = modificatore(b0, 89.8 - 0.5788 * inclinazione
+                                                         + 0.002693 * inclinazione * inclinazione);
+            const double diffusa = modificatore(b0, 60);
+            if (inclinazione <= 12) {
+                EXPECT_EQ(riflessa, 0) << inclinazione;
+            }
+            for (int m = 1; m <= 12; ++m) {
+                const double delta = declinazione[m];
+                // Beam incidence at 37.5° from noon on a south plane of the same tilt.
+                const double coseno = std::cos(phi - beta) * std::cos(delta) * std::cos(37.5 * gradiRadianti)
+                    + std::sin(phi - beta) * std::sin(delta);
+                EXPECT_NEAR(ris.carichi.angoloIncidenzaRad[m], std::acos(coseno), 1e-12);
+                const double diretta = std::clamp(1 - b0 * (1 / coseno - 1), 0.0, 1.0);
+                const double d = ris.geometria.frazioneDiffusa[m];
+                const double pesoDiretta = (1 - d) * ris.geometria.fattoreDiretta[m];
+                const double pesoDiffusa = d * (1 + std::cos(beta)) / 2;
+                const double pesoRiflessa = 0.2 * (1 - std::cos(beta)) / 2;
+                const double atteso = (pesoDiretta * diretta + pesoDiffusa * diffusa + pesoRiflessa * riflessa)
+                    / (pesoDiretta + pesoDiffusa + pesoRiflessa);
+                ASSERT_NEAR(ris.carichi.rapportoTauAlfa[m], atteso, 1e-12)
+                    << "tipo " << tipo << " inclinazione " << inclinazione << " mese " << m;
+                EXPECT_GE(ris.carichi.rapportoTauAlfa[m], 0);
+                EXPECT_LE(ris.carichi.rapportoTauAlfa[m], 1);
+                EXPECT_NEAR(ris.prodottoTauAlfa[m], atteso, 0.0005 + 1e-12);
+            }
+        }
+    }
 }
