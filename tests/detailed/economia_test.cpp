@@ -79,6 +79,28 @@ TEST(Economia, RecuperoSenzaTassoNetto)
     EXPECT_EQ(eco.tempoRecupero, QStringLiteral(" 8 anni."));
 }
 
+TEST(Economia, RecuperoComeValoreAttualeDeiRisparmi)
+{
+    // The payback is the number of years whose savings, discounted at the rate net
+    // of the energy-price increase, pay for the plant. Gas oil at 100 cents, 200
+    // litres a year replaced: 20000 cents a year. A plant costing the present worth
+    // of exactly 8 such years pays back in 8 years; at 8.6 years' worth, in 9.
+    const float netto = (0.07F - 0.02F) / 1.02F;
+    const double valoreAnno = 20000;
+    auto valoreAttuale = [&](double anni) {
+        return valoreAnno * (1 - std::pow(double(1 + netto), -anni)) / double(netto);
+    };
+    EconomiaDett eco;
+    calcolaEconomia(economia(valoreAttuale(8) / 100, 20, 1, 100, 7.0F, 1.0F, 2.0F), 200 * 23883.0, eco);
+    EXPECT_EQ(eco.tempoRecupero, QStringLiteral(" 8 anni."));
+    calcolaEconomia(economia(valoreAttuale(8.6) / 100, 20, 1, 100, 7.0F, 1.0F, 2.0F), 200 * 23883.0, eco);
+    EXPECT_EQ(eco.tempoRecupero, QStringLiteral(" 9 anni."));
+    // A plant worth more than every future year's savings together never pays back.
+    calcolaEconomia(economia(valoreAnno / double(netto) / 100 * 1.01, 20, 1, 100, 7.0F, 1.0F, 2.0F),
+                    200 * 23883.0, eco);
+    EXPECT_EQ(eco.tempoRecupero, QStringLiteral("Investimento non conveniente."));
+}
+
 TEST(Economia, TabellaAnnuale)
 {
     EconomiaDett eco;
