@@ -122,6 +122,26 @@ TEST(CalcoloFattib, AreaOttimaleETassoNettoNullo)
     EXPECT_EQ(calcola(in)->areaOttimale, atteso);
 }
 
+TEST(CalcoloFattib, AreaOttimaleDelRiscaldamentoConLaSuaPendenza)
+{
+    // Heating: the optimum carries the slope of the heating fit (c8), not that of
+    // the hot-water fit (c4). Cheap methane keeps it below full coverage.
+    IngressiFattib in = riscaldamento(20, 300);
+    in.combustibile = 2;
+    in.costoCombustibile = 0.2;
+    const float i = (0.05F - 0.03F) / (1 + 0.03F);
+    const double valoreAttuale = (1 - std::pow(double(1 + i), -20.0)) / double(i);
+    const double fabbisogno = 24 * in.trasmittanza * in.coefficienti[9] / 3.6;
+    auto ottimo = [&](double pendenza) {
+        return std::floor(10 * fabbisogno * pendenza * (0.2 / 7.90697975) * valoreAttuale
+                              / (300 + valoreAttuale * 5)
+                          + 0.5)
+            / 10;
+    };
+    ASSERT_NE(ottimo(in.coefficienti[8]), ottimo(in.coefficienti[4]));
+    EXPECT_EQ(calcola(in)->areaOttimale, ottimo(in.coefficienti[8]));
+}
+
 TEST(CalcoloFattib, ElettricitaAPrezzoDiretto)
 {
     // Electricity is paid per kWh: the same energy price as gas oil at 6.6279069
