@@ -429,8 +429,9 @@ void FinestraLavoro::costruisciPulsanti()
     for (Pulsante* p : {esco, aiuto, guidainlinea, men})
         if (p)
             p->setFont(stretto);
-    posa(aiuto, 120, topPulsanti, larghezzaPulsante - 60, altezzaPulsante);
-    posa(guidainlinea, 1140, topPulsanti, larghezzaPulsante + 120, altezzaPulsante);
+    // A gap of three pixels between the two buttons and before the hint line.
+    posa(aiuto, 120, topPulsanti, larghezzaPulsante - 105, altezzaPulsante);
+    posa(guidainlinea, 1155, topPulsanti, larghezzaPulsante + 105, altezzaPulsante);
     posa(esco, 8280, topPulsanti, larghezzaPulsante, altezzaPulsante);
     if (men)
         posa(men, 7200, topPulsanti, larghezzaPulsante - 60, altezzaPulsante);
@@ -439,8 +440,8 @@ void FinestraLavoro::costruisciPulsanti()
         // Pictures and captions together need more room.
         for (Pulsante* p : {esco, aiuto, guidainlinea})
             p->setIconSize(QSize(12, 12));
-        posa(aiuto, 120, topPulsanti, 900, altezzaPulsante);
-        posa(guidainlinea, 1080, topPulsanti, 1290, altezzaPulsante);
+        posa(aiuto, 120, topPulsanti, 870, altezzaPulsante);
+        posa(guidainlinea, 1035, topPulsanti, 1320, altezzaPulsante);
         esco->setIcon(immagini::iconaPulsante(immagini::Uscita));
         aiuto->setIcon(immagini::iconaPulsante(immagini::Aiuto));
         guidainlinea->setIcon(immagini::iconaPulsante(immagini::Guida));

@@ -575,4 +575,26 @@ TEST_F(Cornice, HintLabelAndDesignLayout)
     clsResize::impostaSchermo(QSize());
 }
 
+TEST_F(Cornice, FrameControlsNeitherOverlapNorCutTheirCaptions)
+{
+    for (int k = 2; k <= 8; ++k) {
+        SCOPED_TRACE(k);
+        FinestraLavoro& f = lavoro(k);
+        QList<QWidget*> controlli{f.passo, f.esco, f.aiuto, f.guidainlinea};
+        if (f.men)
+            controlli << f.men;
+        for (int i = 0; i < controlli.size(); ++i)
+            for (int j = i + 1; j < controlli.size(); ++j)
+                EXPECT_FALSE(controlli[i]->geometry().intersects(controlli[j]->geometry()))
+                    << controlli[i]->objectName().toStdString() << " / " << controlli[j]->objectName().toStdString();
+        for (Pulsante* p : {f.esco, f.aiuto, f.guidainlinea, f.men}) {
+            if (!p)
+                continue;
+            const int testo = p->fontMetrics().horizontalAdvance(QString(p->text()).remove(QLatin1Char('&')));
+            const int figura = p->icon().isNull() ? 0 : p->iconSize().width() + 4;
+            EXPECT_LE(testo + figura + 4, p->width()) << p->objectName().toStdString();
+        }
+    }
+}
+
 } // namespace
