@@ -34,6 +34,8 @@ public:
 
     // Renders the document again now.
     void aggiorna();
+    // Renderings made so far (for tests).
+    int aggiornamenti() const { return aggiornamenti_; }
 
 private:
     void collegaDocumento();
@@ -45,6 +47,8 @@ private:
     quint64 versioneMostrata_ = ~quint64(0);
     bool aggiornamentoProgrammato_ = false;
     QElapsedTimer ultimoAggiornamento_;
+    qint64 durataAggiornamento_ = 0; // ms taken by the last rendering
+    int aggiornamenti_ = 0;
 };
 
 namespace finestraDocumento {

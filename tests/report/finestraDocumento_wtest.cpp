@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTextEdit>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -106,6 +107,26 @@ TEST_F(FinestraDocumentoTest, FollowsTheDocumentWhileItGrows)
     ModKorvel::scriviTesto(QStringLiteral("seconda riga") + CR);
     QCoreApplication::processEvents();
     EXPECT_TRUE(f->vista()->toPlainText().contains(QStringLiteral("seconda riga")));
+}
+
+TEST_F(FinestraDocumentoTest, ALongReportIsNotSlowedDownByRenderingAfterEveryCell)
+{
+    // A large table makes each rendering slow; once the report has run for a while,
+    // the window renders again now and then, not after every further cell.
+    ModKorvel::avviaWord();
+    FinestraDocumento* f = finestreDocumento().value(0);
+    ASSERT_TRUE(f);
+    ModKorvel::aggiungiTabella(600, 8, 8);
+    for (int r = 1; r <= 600; ++r)
+        for (int c = 1; c <= 8; ++c)
+            ModKorvel::scriviCella(r, c, QString::number(r * 1.37 + c, 'f', 2));
+    QThread::msleep(300);
+    const int prima = f->aggiornamenti();
+    for (int c = 1; c <= 8; ++c)
+        ModKorvel::scriviCella(1, c, QStringLiteral("colonna %1").arg(c));
+    EXPECT_LE(f->aggiornamenti() - prima, 2);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(f->vista()->toPlainText().contains(QStringLiteral("colonna 8")));
 }
 
 TEST_F(FinestraDocumentoTest, ClosingTheWindowKeepsTheLastReportReachable)
