@@ -14,9 +14,11 @@
 
 namespace {
 
-QFont carattere(const QString& famiglia, qreal punti, bool grassetto)
+// The design font first; where it is missing, a font of similar look.
+QFont carattere(const QString& progetto, const QString& sostituto, qreal punti, bool grassetto)
 {
-    QFont f(famiglia);
+    QFont f;
+    f.setFamilies({progetto, sostituto});
     f.setPointSizeF(punti);
     f.setBold(grassetto);
     return f;
@@ -53,29 +55,28 @@ frmSplash::frmSplash()
     Image1->setPixmap(immagini::immagineTitolo(Image1->size()));
     Image1->installEventFilter(this);
 
-    const QString sansSerif = QStringLiteral("DejaVu Sans");
     for (int i : {0, 1, 2, 3, 4, 5, 8, 9, 10, 11}) {
         label[size_t(i)] = new Etichetta(area(), QStringLiteral("label(%1)").arg(i));
         connect(label[size_t(i)], &Etichetta::Click, this, [this, i] { label_click(i); });
     }
     label[1]->setCaption(QStringLiteral("software BRENTHAL"));
-    label[1]->setFont(carattere(QStringLiteral("DejaVu Serif"), 21.75, true));
+    label[1]->setFont(carattere(QStringLiteral("Simpson"), QStringLiteral("DejaVu Serif"), 21.75, true));
     label[1]->setForeColor(QColor(160, 60, 0));
     posa(label[1], 360, 240, 6480, 540);
 
     label[2]->setCaption(QStringLiteral("                        presenta"));
-    label[2]->setFont(carattere(sansSerif, 12, false));
+    label[2]->setFont(carattere(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), 12, false));
     posa(label[2], 360, 780, 6480, 360);
 
-    label[3]->setFont(carattere(sansSerif, 27.75, true));
+    label[3]->setFont(carattere(QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans"), 27.75, true));
     label[3]->setForeColor(QColor(0, 60, 150));
     posa(label[3], 3000, 1320, 3840, 780);
 
-    label[4]->setFont(carattere(sansSerif, 12, false));
+    label[4]->setFont(carattere(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), 12, false));
     label[4]->setWordWrap(true);
     posa(label[4], 3000, 2160, 3840, 720);
 
-    label[5]->setFont(carattere(QStringLiteral("Liberation Sans"), 8.25, false));
+    label[5]->setFont(carattere(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), 8.25, false));
     posa(label[5], 3000, 3000, 3840, 300);
 
     label[8]->setCaption(QStringLiteral("(cliccare sulla finestra per iniziare; premere un tasto per uscire)"));

@@ -63,6 +63,23 @@ TEST_F(Uscita, TitleScreenPlaysTheTuneAndShowsTheProgram)
     EXPECT_EQ(s.label[0]->Caption(), "");
     EXPECT_EQ(s.label[6], nullptr);
     EXPECT_FALSE(s.Image1->pixmap().isNull());
+
+    // The design fonts come first; a missing one gives way to a font of similar look.
+    struct Carattere {
+        int indice;
+        const char* famiglia;
+        qreal punti;
+        bool grassetto;
+    };
+    for (const Carattere& c : {Carattere{1, "Simpson", 21.75, true}, Carattere{2, "MS Sans Serif", 12, false},
+                               Carattere{3, "Arial Black", 27.75, true}, Carattere{4, "MS Sans Serif", 12, false},
+                               Carattere{5, "Arial", 8.25, false}}) {
+        const QFont f = s.label[size_t(c.indice)]->font();
+        EXPECT_EQ(f.families().value(0), c.famiglia) << c.indice;
+        EXPECT_GE(f.families().size(), 2) << c.indice;
+        EXPECT_EQ(f.pointSizeF(), c.punti) << c.indice;
+        EXPECT_EQ(f.bold(), c.grassetto) << c.indice;
+    }
 }
 
 TEST_F(Uscita, EveryClickOnTheTitleScreenPausesAndBringsTheMenu)
