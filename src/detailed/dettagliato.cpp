@@ -20,7 +20,7 @@ void dettagliato::Form_Load()
 {
     ModKorvel::inizializzaDati();
     preparaFinestra();
-    setWindowTitle(QStringLiteral("Calcolo dettagliato"));
+    setWindowTitle(QStringLiteral("Korvel: calcolo dettagliato di un impianto a pannelli solari"));
     ModKorvel::caricaLocalita();
     for (int i = 1; i <= ModKorvel::totaleLocalita; ++i)
         loc->AddItem(ModKorvel::localita[i]);

@@ -8,5 +8,5 @@ void risdettagliato::Form_Load()
 {
     ModKorvel::inizializzaDati();
     preparaFinestra();
-    setWindowTitle(QStringLiteral("Risultati dettagliati"));
+    setWindowTitle(QStringLiteral("Korvel: risultati del calcolo dettagliato di un impianto a pannelli solari"));
 }

@@ -8,5 +8,5 @@ void trasmitt::Form_Load()
 {
     ModKorvel::inizializzaDati();
     preparaFinestra();
-    setWindowTitle(QStringLiteral("Trasmittanza"));
+    setWindowTitle(QStringLiteral("Korvel: calcolo della trasmittanza complessiva dell'edificio"));
 }

@@ -104,6 +104,22 @@ struct Cornice : ::testing::Test {
     doppi::Dialoghi dialoghi;
 };
 
+TEST_F(Cornice, EveryWorkingWindowHasItsOwnCaption)
+{
+    const char* didascalie[] = {
+        "", "",
+        "Korvel: tabella dei dati climatici",
+        "Korvel: calcolo della trasmittanza complessiva dell'edificio",
+        "Korvel: calcolo di fattibilità di un impianto a pannelli solari",
+        "Korvel: risultati del calcolo di fattibilità di un impianto a pannelli solari",
+        "Korvel: calcolo dettagliato di un impianto a pannelli solari",
+        "Korvel: risultati del calcolo dettagliato di un impianto a pannelli solari",
+        "Korvel: frontespizio per la relazione",
+    };
+    for (int k = 2; k <= 8; ++k)
+        EXPECT_EQ(lavoro(k).windowTitle(), QString::fromUtf8(didascalie[k])) << "window " << k;
+}
+
 TEST_F(Cornice, MenuBarOfEveryWindowWithItsOwnNames)
 {
     const QStringList fileComune{"apri", "-", "salva", "salvanome", "-", "eliminare", "-", "stampa", "-", "usci"};
