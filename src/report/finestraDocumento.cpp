@@ -267,6 +267,9 @@ void installa()
     documento::impostaFabbricaFinestre([](const std::shared_ptr<documento::Applicazione>& applicazione) {
         auto* finestra = new FinestraDocumento(applicazione);
         finestra->show();
+        // Let the window appear now: the report that follows runs without returning to
+        // the event loop, and the user watches the document grow. Input waits.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
 }
 
