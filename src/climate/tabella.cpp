@@ -3,6 +3,7 @@
 #include "climate/datiClimatici.h"
 #include "detailed/dettagliato.h"
 #include "feasibility/fattib.h"
+#include "platform/caratteri.h"
 #include "platform/controlli.h"
 #include "shell/ModKorvel.h"
 
@@ -21,27 +22,12 @@ const QColor rosso{255, 0, 0};
 constexpr int passoRighe = 240;
 constexpr int primaRiga = 2160;
 
-// The window's default size.
-constexpr double puntiNormali = 8.25;
-
-QFont carattere(double punti, bool grassetto = false)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    // Where the design font is missing, a sans serif of similar width keeps the texts
-    // inside their boxes.
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"),
-                   QStringLiteral("Arial")});
-    f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    return f;
-}
-
 Etichetta* etichetta(QWidget* area, const QString& nome, const QString& caption, int left, int top, int width,
                      int height, const QString& suggerimento = QString())
 {
     auto* e = new Etichetta(area, nome, caption);
     Finestra::posa(e, left, top, width, height);
-    e->setFont(carattere(puntiNormali));
+    e->setFont(caratteri::progetto());
     e->setBackColor(giallo);
     if (!suggerimento.isEmpty())
         e->setToolTip(suggerimento);
@@ -65,7 +51,7 @@ tabella::tabella() : FinestraLavoro(2)
                         QStringLiteral("tabella dei dati, prelevati dall'ENEA (radiazioni) e dall'Aeronautica Militare "
                                        "(temperature medie mensili), già compresi nel software (chiedere a SOFTWARE "
                                        "BRENTHAL per aggiornarli)"));
-    Label28->setFont(carattere(18, true));
+    Label28->setFont(caratteri::progetto(18, true));
     Label28->setAlignment(Qt::AlignCenter);
 
     Label4 = etichetta(a, QStringLiteral("Label4"), QStringLiteral("mese"), 480, 1560, 1575, 240,
@@ -83,7 +69,7 @@ tabella::tabella() : FinestraLavoro(2)
         const int top = primaRiga + passoRighe * (m - 1);
         num[m] = new Etichetta(a, QStringLiteral("num(%1)").arg(m), QString::number(m));
         Finestra::posa(num[m], 480, top, 495, passoRighe);
-        num[m]->setFont(carattere(puntiNormali));
+        num[m]->setFont(caratteri::progetto());
         num[m]->setAlignment(Qt::AlignCenter);
         connect(num[m], &Etichetta::MouseMove, this, [this, m] { num_MouseMove(m); });
 
@@ -96,7 +82,7 @@ tabella::tabella() : FinestraLavoro(2)
         Finestra::posa(tem[m], 3600, top, 1575, passoRighe);
         for (CasellaTesto* c : {mes[m], inc[m], tem[m]}) {
             c->setReadOnly(true);
-            c->setFont(carattere(puntiNormali));
+            c->setFont(caratteri::progetto());
             c->setFrame(false);
         }
     }
@@ -104,11 +90,11 @@ tabella::tabella() : FinestraLavoro(2)
 
     Label6 = etichetta(a, QStringLiteral("Label6"), QString(), 5280, 1560, 495, 495,
                        QStringLiteral("numero d'ordine della località"));
-    Label6->setFont(carattere(13.5));
+    Label6->setFont(caratteri::progetto(13.5));
     Label6->setAlignment(Qt::AlignCenter);
     Label1 = etichetta(a, QStringLiteral("Label1"), QStringLiteral("località di riferimento"), 5880, 1560, 3135, 495,
                        QStringLiteral("in ordine di latitudine (da nord a sud)"));
-    Label1->setFont(carattere(13.5));
+    Label1->setFont(caratteri::progetto(13.5));
 
     VScroll1 = new BarraScorrimento(Qt::Vertical, a, QStringLiteral("VScroll1"));
     Finestra::posa(VScroll1, 5280, 2160, 495, 2895);
@@ -126,16 +112,16 @@ tabella::tabella() : FinestraLavoro(2)
                                       "temperature medie mensili storiche."),
                        5880, 2760, 3135, 1095, QStringLiteral("nota sulla corretta procedura"));
     Label2 = etichetta(a, QStringLiteral("Label2"), QStringLiteral("latitudine"), 5880, 3960, 3135, 495);
-    Label2->setFont(carattere(13.5));
+    Label2->setFont(caratteri::progetto(13.5));
     La = etichetta(a, QStringLiteral("La"), QString(), 5880, 4560, 3135, 495,
                    QStringLiteral("latitudine della località di riferimento in gradi decimalizzati"));
     for (Etichetta* e : {loc, La}) {
-        e->setFont(carattere(13.5, true));
+        e->setFont(caratteri::progetto(13.5, true));
         e->setBackColor(rosso);
         e->setForeColor(giallo);
     }
 
-    passo->setFont(carattere(puntiNormali));
+    passo->setFont(caratteri::progetto());
 
     connect(VScroll1, &BarraScorrimento::Change, this, &tabella::VScroll1_Change);
 }

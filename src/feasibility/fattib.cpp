@@ -6,7 +6,7 @@
 #include "feasibility/calcoloFattib.h"
 #include "feasibility/datiFattib.h"
 #include "feasibility/risultati.h"
-#include "feasibility/stile.h"
+#include "platform/caratteri.h"
 #include "platform/controlli.h"
 #include "platform/messaggi.h"
 #include "shell/ModKorvel.h"
@@ -95,7 +95,7 @@ Cornice* riquadro(QWidget* area, const char* nome, const QString& caption, int c
     auto* f = new Cornice(area, QString::fromLatin1(nome), caption);
     Finestra::posa(f, colonna[col], riga[r], larghezza[col], altezzaRiquadro);
     f->setToolTip(suggerimento);
-    f->setFont(stileFattib::carattere());
+    f->setFont(caratteri::progetto());
     return f;
 }
 
@@ -151,17 +151,17 @@ void fattib::costruisci()
 
     Label1 = new Etichetta(a, QStringLiteral("Label1"), QStringLiteral("Dati per il calcolo"));
     posa(Label1, colonna[0], 495, larghezza[0], 375);
-    Label1->setFont(stileFattib::carattere(12, true));
+    Label1->setFont(caratteri::progetto(12, true));
 
     Label2 = new Etichetta(a, QStringLiteral("Label2"), QStringLiteral("località di riferimento"));
     posa(Label2, colonna[1], 555, larghezza[1] - 120, 255);
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label2->setFont(stileFattib::carattere());
+    Label2->setFont(caratteri::progetto());
     Label2->setToolTip(QStringLiteral("la località di riferimento (sceglierla tra quelle preimpostate)"));
 
     loc = new Elenco(a, QStringLiteral("loc"));
     posa(loc, colonna[2], 525, larghezza[2], 315);
-    loc->setFont(stileFattib::carattere());
+    loc->setFont(caratteri::progetto());
     loc->setEditable(true);
     loc->setInsertPolicy(QComboBox::NoInsert);
     loc->setMaxVisibleItems(16);
@@ -248,10 +248,10 @@ void fattib::costruisci()
 
     cmdavanti = new Pulsante(a, QStringLiteral("cmdavanti"), QStringLiteral("&Risultati"));
     posa(cmdavanti, 7800, 4740, 1575, 495);
-    cmdavanti->setFont(stileFattib::carattere(10, true));
+    cmdavanti->setFont(caratteri::progetto(10, true));
     cmdavanti->setToolTip(QStringLiteral("cliccare per visualizzare la finestra Risultati"));
 
-    passo->setFont(stileFattib::carattere());
+    passo->setFont(caratteri::progetto());
 
     connect(VScroll1, &BarraScorrimento::Change, this, &fattib::VScroll1_Change);
     connect(VScroll2, &BarraScorrimento::Change, this, &fattib::VScroll2_Change);

@@ -3,7 +3,7 @@
 #include "cover/frontespizio.h"
 #include "feasibility/datiFattib.h"
 #include "feasibility/fattib.h"
-#include "feasibility/stile.h"
+#include "platform/caratteri.h"
 #include "platform/controlli.h"
 #include "platform/messaggi.h"
 #include "shell/ModKorvel.h"
@@ -48,7 +48,7 @@ Etichetta* etichetta(QWidget* genitore, const QString& nome, const QString& capt
 {
     auto* e = new Etichetta(genitore, nome, caption);
     Finestra::posa(e, left, top, width, height);
-    e->setFont(stileFattib::carattere());
+    e->setFont(caratteri::progetto());
     if (!suggerimento.isEmpty())
         e->setToolTip(suggerimento);
     return e;
@@ -63,10 +63,10 @@ void intestazione(QWidget* area, Etichetta*& titolo, const char* nomeTitolo, con
     const int left = sinistraBlocco[1] + sinistraColonna[colonna] - 45;
     const int width = larghezzaColonna[colonna] + 90;
     titolo = etichetta(area, QString::fromLatin1(nomeTitolo), testo, left, 1140, width, 555, suggerimento);
-    titolo->setFont(stileFattib::carattereStretto(7.5));
+    titolo->setFont(caratteri::stretto(7.5));
     titolo->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     unita = etichetta(area, QString::fromLatin1(nomeUnita), testoUnita, left, 1695, width, 240, suggerimento);
-    unita->setFont(stileFattib::carattereStretto(7.5, true));
+    unita->setFont(caratteri::stretto(7.5, true));
     unita->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
 }
 
@@ -82,7 +82,7 @@ void risultati::costruisci()
 
     loc = etichetta(a, QStringLiteral("loc"), QString(), 120, 525, 4455, 375,
                     QStringLiteral("località di riferimento per i dati climatici"));
-    loc->setFont(stileFattib::carattere(12, true));
+    loc->setFont(caratteri::progetto(12, true));
     loc->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     Label1 = etichetta(a, QStringLiteral("Label1"), QStringLiteral("fabbisogno annuo in kwh"), 4800, 525, 2295, 255,
@@ -92,7 +92,7 @@ void risultati::costruisci()
                        QStringLiteral("superficie dei pannelli valutata economicamente accettabile"));
     ottim = etichetta(a, QStringLiteral("ottim"), QString(), 7200, 825, 1455, 255);
     for (Etichetta* e : {fabb, ottim}) {
-        e->setFont(stileFattib::carattere(stileFattib::puntiNormali, true));
+        e->setFont(caratteri::progetto(caratteri::puntiNormali, true));
         e->setBackColor(coloreNormale);
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -118,7 +118,7 @@ void risultati::costruisci()
         auto* f = new Cornice(a, QStringLiteral("Frame%1").arg(k), captionBlocchi[k]);
         posa(f, sinistraBlocco[k], topBlocchi, larghezzaBlocco, altezzaBlocco);
         // The kind's long name must fit above its narrow block.
-        f->setFont(stileFattib::carattereStretto(7));
+        f->setFont(caratteri::stretto(7));
         *cornici[k] = f;
 
         Blocco b = blocco(k);
@@ -162,7 +162,7 @@ void risultati::costruisci()
         "cliccare sulla barra di scorrimento per modificare i valori del consumo di acqua calda");
     Frame4 = new Cornice(a, QStringLiteral("Frame4"), QStringLiteral("Consumo d'acqua/giorno"));
     posa(Frame4, 120, 4020, 2895, 1395);
-    Frame4->setFont(stileFattib::carattere());
+    Frame4->setFont(caratteri::progetto());
     Frame4->setToolTip(suggerimentoAcqua);
     VScroll4 = new BarraScorrimento(Qt::Vertical, Frame4, QStringLiteral("VScroll4"));
     posa(VScroll4, 120, 270, 255, 1005);
@@ -178,7 +178,7 @@ void risultati::costruisci()
         "cliccare sulla barra di scorrimento per modificare i valori della temparatura di consumo dell'acqua");
     Frame5 = new Cornice(a, QStringLiteral("Frame5"), QStringLiteral("Temperatura di consumo"));
     posa(Frame5, 3135, 4020, 2895, 1395);
-    Frame5->setFont(stileFattib::carattere());
+    Frame5->setFont(caratteri::progetto());
     Frame5->setToolTip(suggerimentoTemperatura);
     VScroll5 = new BarraScorrimento(Qt::Vertical, Frame5, QStringLiteral("VScroll5"));
     posa(VScroll5, 120, 270, 255, 1005);
@@ -197,9 +197,9 @@ void risultati::costruisci()
     posa(frontes, 7920, 4500, 1590, 435);
     frontes->setToolTip(QStringLiteral("cliccare per visualizzare il Frontespizio"));
     for (Pulsante* p : {calc, frontes})
-        p->setFont(stileFattib::carattere());
+        p->setFont(caratteri::progetto());
 
-    passo->setFont(stileFattib::carattere());
+    passo->setFont(caratteri::progetto());
 
     connect(VScroll1, &BarraScorrimento::Change, this, &risultati::VScroll1_Change);
     connect(VScroll2, &BarraScorrimento::Change, this, &risultati::VScroll2_Change);

@@ -1,14 +1,14 @@
 #pragma once
-// The look shared by the feasibility windows: the design font where it exists, else
-// a sans serif of similar width, so that captions fit their design boxes.
+// The windows' design font where it exists, else a sans serif of similar width, so
+// that captions fit their design boxes.
 #include <QFont>
 #include <QStringList>
 
-namespace stileFattib {
+namespace caratteri {
 
 inline constexpr double puntiNormali = 8.25;
 
-inline QFont carattere(double punti = puntiNormali, bool grassetto = false)
+inline QFont progetto(double punti = puntiNormali, bool grassetto = false)
 {
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"),
@@ -19,7 +19,7 @@ inline QFont carattere(double punti = puntiNormali, bool grassetto = false)
 }
 
 // For the long captions of narrow boxes (the result blocks and their headings).
-inline QFont carattereStretto(double punti, bool grassetto = false)
+inline QFont stretto(double punti, bool grassetto = false)
 {
     QFont f(QStringLiteral("Arial Narrow"));
     f.setFamilies({QStringLiteral("Arial Narrow"), QStringLiteral("Nimbus Sans Narrow"),
@@ -29,4 +29,4 @@ inline QFont carattereStretto(double punti, bool grassetto = false)
     return f;
 }
 
-} // namespace stileFattib
+} // namespace caratteri
