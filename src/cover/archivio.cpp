@@ -226,8 +226,11 @@ std::optional<QList<Campo>> campi(const QByteArray& contenuto)
             ++pos;
         if (pos == n) {
             // "1," at the very end still closes an empty last field.
-            if (dopoVirgola)
+            if (dopoVirgola) {
+                if (risultato.size() >= campiMassimi)
+                    return std::nullopt;
                 risultato.append(Campo{});
+            }
             break;
         }
         Campo campo;
@@ -249,7 +252,7 @@ std::optional<QList<Campo>> campi(const QByteArray& contenuto)
                 --fine;
             campo.testo = testo.mid(inizio, fine - inizio);
         }
-        if (campo.testo.size() > campoMassimo)
+        if (campo.testo.size() > campoMassimo || risultato.size() >= campiMassimi)
             return std::nullopt;
         risultato.append(campo);
         if (pos == n)

@@ -26,6 +26,9 @@ namespace archivio {
 constexpr qsizetype campoMassimo = 64 * 1024;
 // Largest file a reader loads: far above any data file the program writes.
 constexpr qsizetype fileMassimo = 16 * 1024 * 1024;
+// Most fields a reader splits a file into, also far above any data file: every field
+// costs memory of its own, so a large file of bare separators must stop early.
+constexpr qsizetype campiMassimi = 256 * 1024;
 
 // Windows-1252. A character the set cannot hold is written as "?"; so are control
 // characters other than the tab, which would make the file unreadable.
@@ -82,7 +85,7 @@ struct Campo {
 // with a double quote runs to the next double quote (the rest up to the next comma
 // or line end is skipped); any other field runs to the next comma or line end, its
 // trailing blanks dropped. Nothing when the content is not a data file (binary
-// bytes, a field longer than campoMassimo).
+// bytes, a field longer than campoMassimo, more than campiMassimi fields).
 std::optional<QList<Campo>> campi(const QByteArray& contenuto);
 
 // Reads the fields of a whole file in order, with typed, validated access. Each
