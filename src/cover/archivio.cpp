@@ -214,7 +214,9 @@ bool salvaFile(const QString& nome, const QByteArray& contenuto)
 
 std::optional<QList<Campo>> campi(const QByteArray& contenuto)
 {
-    if (!bytesValidi(contenuto))
+    // A byte-order mark means an editor saved the file again as UTF-8: its accented
+    // letters would be read as pairs of wrong ones.
+    if (!bytesValidi(contenuto) || contenuto.startsWith("\xEF\xBB\xBF"))
         return std::nullopt;
     const QString testo = decodifica(contenuto);
     const qsizetype n = testo.size();

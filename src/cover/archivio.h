@@ -85,7 +85,8 @@ struct Campo {
 // with a double quote runs to the next double quote (the rest up to the next comma
 // or line end is skipped); any other field runs to the next comma or line end, its
 // trailing blanks dropped. Nothing when the content is not a data file (binary
-// bytes, a field longer than campoMassimo, more than campiMassimi fields).
+// bytes, a UTF-8 byte-order mark, a field longer than campoMassimo, more than
+// campiMassimi fields).
 std::optional<QList<Campo>> campi(const QByteArray& contenuto);
 
 // Reads the fields of a whole file in order, with typed, validated access. Each

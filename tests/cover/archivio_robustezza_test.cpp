@@ -177,6 +177,9 @@ TEST(ArchivioRobustezza, TheUsualAccidents)
         percorri(caso.contenuto, g);
         verificaRecord(caso.contenuto);
     }
+    // Whatever reads the first field, a file saved again as UTF-8 is not taken.
+    EXPECT_FALSE(archivio::campi("\xEF\xBB\xBF" + fattibilita));
+    EXPECT_TRUE(archivio::campi("\xEF\xBB" + fattibilita)) << "two letters of the set";
 }
 
 TEST(ArchivioRobustezza, ManyEmptyFieldsInALargeFile)
