@@ -1,5 +1,6 @@
 #include "cover/frontespizio.h"
 
+#include "platform/caratteri.h"
 #include "platform/controlli.h"
 #include "platform/messaggi.h"
 #include "shell/ModKorvel.h"
@@ -30,9 +31,7 @@ constexpr int altezzaComandi = 375;
 void campo(Etichetta* etichetta)
 {
     etichetta->setWordWrap(false);
-    QFont piccolo = etichetta->font();
-    piccolo.setPointSizeF(8.0);
-    etichetta->setFont(piccolo);
+    etichetta->setFont(caratteri::progetto(8.0));
 }
 
 } // namespace

@@ -102,6 +102,17 @@ TEST_F(Frontespizio, FirstLoad)
     }
 }
 
+TEST_F(Frontespizio, FieldCaptionsAreNotCutAtDesignSize)
+{
+    // The captions end in a colon: a narrower box shows the dots and loses it.
+    for (Etichetta* e : {w().Label2, w().Label3, w().Label4, w().Label6, w().Label10, w().Label7, w().Label9,
+                         w().Label8, w().Label11}) {
+        const int testo = e->fontMetrics().horizontalAdvance(e->Caption());
+        EXPECT_LE(testo, e->contentsRect().width()) << e->Caption().toStdString();
+        EXPECT_LE(e->geometry().right(), w().progetto->geometry().left()) << e->Caption().toStdString();
+    }
+}
+
 TEST_F(Frontespizio, DateInItalianWhateverTheLocale)
 {
     EXPECT_EQ(frontespizio::testoData(QDate(2026, 12, 6)), QStringLiteral("domenica, 6 dic 2026"));
