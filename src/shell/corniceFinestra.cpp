@@ -480,7 +480,13 @@ piattaforma::ColoreRGB FinestraLavoro::BackColor() const
 void FinestraLavoro::setBackColor(piattaforma::ColoreRGB colore)
 {
     QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(piattaforma::rossoDi(colore), piattaforma::verdeDi(colore), piattaforma::bluDi(colore)));
+    const QColor sfondo(piattaforma::rossoDi(colore), piattaforma::verdeDi(colore), piattaforma::bluDi(colore));
+    p.setColor(QPalette::Window, sfondo);
+    // The toolkit's disabled grey vanishes on the light grey of the windows: a disabled
+    // caption takes a grey well apart from whatever background the user chose.
+    const int chiaro = sfondo.lightness();
+    const int grigio = chiaro > 140 ? chiaro - 80 : chiaro + 80;
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(grigio, grigio, grigio));
     setPalette(p);
     setAutoFillBackground(true);
     // The menu bar keeps the system's colour.

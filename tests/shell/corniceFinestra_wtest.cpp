@@ -504,6 +504,24 @@ TEST_F(Cornice, AClosedWindowComesBackWithItsDesignColour)
     EXPECT_EQ(finestra<tabella>().BackColor(), RGB(128, 128, 128));
 }
 
+TEST_F(Cornice, DisabledCaptionsStayReadableOnEveryBackground)
+{
+    // The grey for all is the colour most used, and a disabled frame's caption drawn
+    // in the toolkit's own disabled grey vanished into it.
+    fattib& f = finestra<fattib>();
+    auto* riquadro = f.Frame1;
+    ASSERT_FALSE(riquadro->isEnabled());
+    for (const piattaforma::ColoreRGB colore :
+         {RGB(128, 128, 128), RGB(192, 192, 192), RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 0)}) {
+        f.setBackColor(colore);
+        const QColor sfondo = riquadro->palette().color(QPalette::Disabled, QPalette::Window);
+        const QColor testo = riquadro->palette().color(QPalette::Disabled, QPalette::WindowText);
+        EXPECT_EQ(sfondo, QColor(piattaforma::rossoDi(colore), piattaforma::verdeDi(colore), piattaforma::bluDi(colore)));
+        EXPECT_GE(std::abs(testo.lightness() - sfondo.lightness()), 60) << std::hex << colore;
+        EXPECT_NE(testo, riquadro->palette().color(QPalette::Active, QPalette::WindowText)) << std::hex << colore;
+    }
+}
+
 // ---- deletion ----
 
 TEST_F(Cornice, DeletionThroughTheWindowsOwnDialogAndFilter)
