@@ -94,7 +94,7 @@ TEST_F(FattibRobustezza, DamagedFeasibilityFiles)
 
     std::mt19937 g(31);
     int accettati = 0;
-    for (int i = 0; i < 250; ++i) {
+    for (int i = 0; i < 160; ++i) {
         if (!apri(guasto(g, i % 2 ? riscaldamento : acqua), [] { f().apri_Click(); }))
             continue;
         ++accettati;
