@@ -45,6 +45,27 @@ QString domandaSostituzione(const QString& nomeCompleto)
 
 namespace {
 
+QString& cartellaUltimaScelta()
+{
+    static QString cartella;
+    return cartella;
+}
+
+} // namespace
+
+QString cartellaDiPartenza()
+{
+    const QString& ultima = cartellaUltimaScelta();
+    return !ultima.isEmpty() && QDir(ultima).exists() ? ultima : QDir::currentPath();
+}
+
+void ricordaCartella(const QString& fileScelto)
+{
+    cartellaUltimaScelta() = QFileInfo(fileScelto).absolutePath();
+}
+
+namespace {
+
 // A save dialog that asks, in Italian and through the message service, before it
 // returns the name of a file that exists.
 class DialogoFile final : public QFileDialog {
@@ -70,7 +91,7 @@ public:
 
 std::optional<QString> mostraDialogoFile(const RichiestaFile& richiesta, bool salvataggio)
 {
-    const AvvioDialogoFile avvio = preparaDialogoFile(richiesta, QDir::currentPath());
+    const AvvioDialogoFile avvio = preparaDialogoFile(richiesta, cartellaDiPartenza());
     QString titolo = richiesta.titolo;
     if (titolo.isEmpty())
         titolo = salvataggio ? QStringLiteral("Salva con nome") : QStringLiteral("Apri");
@@ -91,7 +112,9 @@ std::optional<QString> mostraDialogoFile(const RichiestaFile& richiesta, bool sa
     const QStringList scelti = dialogo.selectedFiles();
     if (scelti.isEmpty() || scelti.first().isEmpty())
         return std::nullopt;
-    return QDir::cleanPath(scelti.first());
+    const QString scelto = QDir::cleanPath(scelti.first());
+    ricordaCartella(scelto);
+    return scelto;
 }
 
 } // namespace

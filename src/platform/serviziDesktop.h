@@ -54,6 +54,12 @@ struct AvvioDialogoFile {
 // folder with its name filled; an existing folder starts there with no name.
 AvvioDialogoFile preparaDialogoFile(const RichiestaFile& richiesta, const QString& cartellaCorrente);
 
+// Where a dialog with an empty or bare name starts: the folder of the last file chosen
+// in any file dialog while it exists (an open dialog empties its name first, and would
+// otherwise go back to the current folder every time), else the current folder.
+QString cartellaDiPartenza();
+void ricordaCartella(const QString& fileScelto);
+
 // The text of the question asked before a save replaces an existing file.
 QString domandaSostituzione(const QString& nomeCompleto);
 

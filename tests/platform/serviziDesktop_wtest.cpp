@@ -265,6 +265,42 @@ TEST_F(DialoghiVeri, OpenGivesTheFullNameOfTheChosenFile)
     EXPECT_EQ(dialoghi.apri(richiesta(QString(), filtroFattib, 2)), std::optional<QString>(file));
 }
 
+TEST_F(DialoghiVeri, ADialogWithoutAFolderStartsWhereTheLastFileWasChosen)
+{
+    QDir(cartella.path()).mkdir(QStringLiteral("progetti"));
+    const QString progetti = QDir(cartella.filePath(QStringLiteral("progetti"))).absolutePath();
+    const QString file = progetti + QStringLiteral("/Korvel-fattib-casa");
+    QFile(file).open(QIODevice::WriteOnly);
+
+    QString cartellaVista;
+    quandoAppare<QFileDialog>([&](QFileDialog* d) {
+        cartellaVista = d->directory().absolutePath();
+        d->selectFile(file);
+        static_cast<QDialog*>(d)->accept();
+    });
+    EXPECT_EQ(dialoghi.apri(richiesta(QString(), filtroFattib, 2)), std::optional<QString>(file));
+    EXPECT_EQ(cartellaVista, QDir(cartella.path()).absolutePath()) << "nothing chosen yet: the current folder";
+
+    // The reader empties the name before every open; a save keeps its bare prefix.
+    for (const QString& nome : {QString(), QStringLiteral("Korvel-front-")}) {
+        quandoAppare<QFileDialog>([&](QFileDialog* d) {
+            cartellaVista = d->directory().absolutePath();
+            d->reject();
+        });
+        EXPECT_FALSE(dialoghi.apri(richiesta(nome)));
+        EXPECT_EQ(cartellaVista, progetti) << nome.toStdString();
+    }
+
+    // A cancelled dialog forgets nothing; a folder that is gone gives the current one.
+    QDir(progetti).removeRecursively();
+    quandoAppare<QFileDialog>([&](QFileDialog* d) {
+        cartellaVista = d->directory().absolutePath();
+        d->reject();
+    });
+    EXPECT_FALSE(dialoghi.salva(richiesta(QStringLiteral("Korvel-front-"))));
+    EXPECT_EQ(cartellaVista, QDir(cartella.path()).absolutePath());
+}
+
 TEST_F(DialoghiVeri, SaveAsksBeforeReplacingAnExistingFile)
 {
     doppi::Messaggi messaggi;
