@@ -40,27 +40,20 @@ void controllaNumero()
 {
     using namespace piattaforma;
     // The loop runs over the text as it was on entry; each offending character is
-    // reported in its own box, in order. A whole page pasted into a box would ask
-    // for a click per character: past the first few boxes the rest is dropped
-    // without a word.
+    // reported in its own box, in order.
     const QString testo = datoImmesso;
     QString risultato;
     risultato.reserve(testo.size());
-    int avvisi = 0;
-    const auto avvisa = [&avvisi](const QString& messaggio) {
-        if (avvisi++ < avvisiFiltroMassimi)
-            msgBox(messaggio, vbCritical, titoloControllo);
-    };
     for (QChar c : testo) {
         if (c == QLatin1Char(',')) {
             c = QLatin1Char('.');
             if (virgolaSilenziosa != 1)
-                avvisa(QStringLiteral("Attenzione: usare il punto per i decimali."));
+                msgBox(QStringLiteral("Attenzione: usare il punto per i decimali."), vbCritical, titoloControllo);
         }
         if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.')) {
             risultato += c;
         } else {
-            avvisa(QStringLiteral("Attenzione: digitare solo dati numerici."));
+            msgBox(QStringLiteral("Attenzione: digitare solo dati numerici."), vbCritical, titoloControllo);
         }
     }
     datoControllato = risultato;

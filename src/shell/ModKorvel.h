@@ -54,10 +54,8 @@ void inizializzaDati();
 void caricaStudio();
 
 // The numeric input filter: keeps digits and points, turns a comma into a point and
-// drops everything else, with one warning per changed or dropped character, up to
-// avvisiFiltroMassimi warnings in one call.
+// drops everything else, with one warning per changed or dropped character.
 void controllaNumero();
-inline constexpr int avvisiFiltroMassimi = 10;
 
 // Runs a check silently: sets the flag, runs it, and tells whether it passed.
 template <class Controllo>
