@@ -22,15 +22,12 @@ const QColor rosso{255, 0, 0};
 constexpr int passoRighe = 240;
 constexpr int primaRiga = 2160;
 
+// The labels of this window stand on yellow.
 Etichetta* etichetta(QWidget* area, const QString& nome, const QString& caption, int left, int top, int width,
                      int height, const QString& suggerimento = QString())
 {
-    auto* e = new Etichetta(area, nome, caption);
-    Finestra::posa(e, left, top, width, height);
-    e->setFont(caratteri::progetto());
+    auto* e = controlli::etichetta(area, nome, caption, left, top, width, height, suggerimento);
     e->setBackColor(giallo);
-    if (!suggerimento.isEmpty())
-        e->setToolTip(suggerimento);
     return e;
 }
 
@@ -98,11 +95,7 @@ tabella::tabella() : FinestraLavoro(2)
 
     VScroll1 = new BarraScorrimento(Qt::Vertical, a, QStringLiteral("VScroll1"));
     Finestra::posa(VScroll1, 5280, 2160, 495, 2895);
-    VScroll1->setMin(1);
-    VScroll1->setMax(100);
-    VScroll1->setLargeChange(5);
-    VScroll1->setSmallChange(1);
-    VScroll1->setValue(1);
+    VScroll1->impostaIntervallo(1, 100, 1, 5);
 
     loc = etichetta(a, QStringLiteral("loc"), QString(), 5880, 2160, 3135, 495,
                     QStringLiteral("località di riferimento per i dati climatici"));

@@ -4,24 +4,24 @@
 
 namespace ModKorvel {
 
-void rigaFrontespizio(archivio::Scrittore& s, const datiFrontespizio& d)
+namespace {
+
+// The reduced line is the full one without tipostudio.
+void scriviRiga(archivio::Scrittore& s, const datiFrontespizio& d, bool conTipoStudio)
 {
-    s.testo(d.progetto).testo(d.localita).testo(d.tipostudio).testo(d.committente);
-    s.testo(d.luogo).testo(d.data).testo(d.allegati).fineRecord();
+    s.testo(d.progetto).testo(d.localita);
+    if (conTipoStudio)
+        s.testo(d.tipostudio);
+    s.testo(d.committente).testo(d.luogo).testo(d.data).testo(d.allegati).fineRecord();
 }
 
-void rigaFrontespizioRidotta(archivio::Scrittore& s, const datiFrontespizio& d)
-{
-    s.testo(d.progetto).testo(d.localita).testo(d.committente);
-    s.testo(d.luogo).testo(d.data).testo(d.allegati).fineRecord();
-}
-
-datiFrontespizio leggiRigaFrontespizio(archivio::Lettore& l)
+datiFrontespizio leggiRiga(archivio::Lettore& l, bool conTipoStudio)
 {
     datiFrontespizio d;
     d.progetto = l.testoTraVirgolette();
     d.localita = l.testoTraVirgolette();
-    d.tipostudio = l.testoTraVirgolette();
+    if (conTipoStudio)
+        d.tipostudio = l.testoTraVirgolette();
     d.committente = l.testoTraVirgolette();
     d.luogo = l.testoTraVirgolette();
     d.data = l.testoTraVirgolette();
@@ -29,16 +29,11 @@ datiFrontespizio leggiRigaFrontespizio(archivio::Lettore& l)
     return d;
 }
 
-datiFrontespizio leggiRigaFrontespizioRidotta(archivio::Lettore& l)
-{
-    datiFrontespizio d;
-    d.progetto = l.testoTraVirgolette();
-    d.localita = l.testoTraVirgolette();
-    d.committente = l.testoTraVirgolette();
-    d.luogo = l.testoTraVirgolette();
-    d.data = l.testoTraVirgolette();
-    d.allegati = l.testoTraVirgolette();
-    return d;
-}
+} // namespace
+
+void rigaFrontespizio(archivio::Scrittore& s, const datiFrontespizio& d) { scriviRiga(s, d, true); }
+void rigaFrontespizioRidotta(archivio::Scrittore& s, const datiFrontespizio& d) { scriviRiga(s, d, false); }
+datiFrontespizio leggiRigaFrontespizio(archivio::Lettore& l) { return leggiRiga(l, true); }
+datiFrontespizio leggiRigaFrontespizioRidotta(archivio::Lettore& l) { return leggiRiga(l, false); }
 
 } // namespace ModKorvel

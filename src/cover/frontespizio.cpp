@@ -267,10 +267,7 @@ void frontespizio::solodati_Click()
         {QStringLiteral("studio tecnico"), Labelstudio->Caption()},
         {QStringLiteral("indirizzo"), labelindirizzo->Caption()},
     };
-    for (int riga = 1; riga <= 10; ++riga) {
-        scriviCella(riga, 1, righe[riga - 1].first);
-        scriviCella(riga, 2, righe[riga - 1].second);
-    }
+    scriviRighe(righe);
     formattaTabella();
     chiudiStato(*this, QStringLiteral("ho visualizzato i dati su WORD"));
 }

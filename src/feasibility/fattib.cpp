@@ -104,11 +104,7 @@ BarraScorrimento* barra(Cornice* f, const char* nome, int min, int max, int picc
 {
     auto* b = new BarraScorrimento(Qt::Vertical, f, QString::fromLatin1(nome));
     Finestra::posa(b, sinistraInterna, topBarra, larghezzaBarra, altezzaBarra);
-    b->setMin(min);
-    b->setMax(max);
-    b->setSmallChange(piccolo);
-    b->setLargeChange(grande);
-    b->setValue(min);
+    b->impostaIntervallo(min, max, piccolo, grande);
     b->setToolTip(f->toolTip());
     return b;
 }

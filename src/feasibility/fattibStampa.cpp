@@ -34,10 +34,7 @@ void fattib::stampa_Click()
         {QStringLiteral("tasso percentuale di sconto"), tass->Caption()},
         {QStringLiteral("tasso di aumento del costo dell'energia"), tasen->Caption()},
     };
-    for (int riga = 1; riga <= 13; ++riga) {
-        scriviCella(riga, 1, righe[riga - 1].first);
-        scriviCella(riga, 2, righe[riga - 1].second);
-    }
+    scriviRighe(righe);
     formattaTabella();
     chiudiStato(*this, QStringLiteral("ho visualizzato i dati su WORD"));
 }

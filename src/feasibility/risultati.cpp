@@ -43,16 +43,7 @@ const QString captionBlocchi[] = {
     QStringLiteral("Risultati con collettori a due vetri e con piastra non selettiva"),
 };
 
-Etichetta* etichetta(QWidget* genitore, const QString& nome, const QString& caption, int left, int top, int width,
-                     int height, const QString& suggerimento = QString())
-{
-    auto* e = new Etichetta(genitore, nome, caption);
-    Finestra::posa(e, left, top, width, height);
-    e->setFont(caratteri::progetto());
-    if (!suggerimento.isEmpty())
-        e->setToolTip(suggerimento);
-    return e;
-}
+using controlli::etichetta;
 
 // A column heading over block 1 with its unit under it.
 void intestazione(QWidget* area, Etichetta*& titolo, const char* nomeTitolo, const QString& testo,
@@ -144,11 +135,7 @@ void risultati::costruisci()
         }
         auto* barra = new BarraScorrimento(Qt::Vertical, f, QStringLiteral("VScroll%1").arg(k));
         posa(barra, sinistraBarra, topRighe, 240, passoRighe * 4 + altezzaRiga);
-        barra->setMin(1);
-        barra->setMax(996);
-        barra->setSmallChange(1);
-        barra->setLargeChange(10);
-        barra->setValue(1);
+        barra->impostaIntervallo(1, 996, 1, 10);
         if (k == 1)
             VScroll1 = barra;
         else if (k == 2)
@@ -166,11 +153,7 @@ void risultati::costruisci()
     Frame4->setToolTip(suggerimentoAcqua);
     VScroll4 = new BarraScorrimento(Qt::Vertical, Frame4, QStringLiteral("VScroll4"));
     posa(VScroll4, 120, 270, 255, 1005);
-    VScroll4->setMin(10);
-    VScroll4->setMax(32000);
-    VScroll4->setSmallChange(5);
-    VScroll4->setLargeChange(50);
-    VScroll4->setValue(10);
+    VScroll4->impostaIntervallo(10, 32000, 5, 50);
     VScroll4->setToolTip(suggerimentoAcqua);
     acq = etichetta(Frame4, QStringLiteral("acq"), QString(), 480, 630, 2295, 255, suggerimentoAcqua);
 
@@ -182,11 +165,7 @@ void risultati::costruisci()
     Frame5->setToolTip(suggerimentoTemperatura);
     VScroll5 = new BarraScorrimento(Qt::Vertical, Frame5, QStringLiteral("VScroll5"));
     posa(VScroll5, 120, 270, 255, 1005);
-    VScroll5->setMin(20);
-    VScroll5->setMax(100);
-    VScroll5->setSmallChange(1);
-    VScroll5->setLargeChange(5);
-    VScroll5->setValue(20);
+    VScroll5->impostaIntervallo(20, 100, 1, 5);
     VScroll5->setToolTip(suggerimentoTemperatura);
     temper = etichetta(Frame5, QStringLiteral("temper"), QString(), 480, 630, 2295, 255, suggerimentoTemperatura);
 

@@ -62,21 +62,24 @@ void risultati::stampa_Click()
     const QString fine(1, QChar(13));
     aggiungiParagrafo(10, fine + QStringLiteral("Legenda:") + fine);
     aggiungiTabella(9, 2, 8);
-    const std::pair<const char*, const char*> legenda[] = {
-        {"colonna", "significato"},
-        {"impianto", "numero d'ordine dell'impianto calcolato"},
-        {"superf.", "superficie dei collettori"},
-        {"perc.1", "percentuale del fabbisogno energetico fornita dai pannelli ad un vetro e piastra non selettiva"},
-        {"solare1", "energia solare fornita dai pannelli ad un vetro e piastra non selettiva"},
-        {"perc.2", "percentuale del fabbisogno energetico fornita dai pannelli ad un vetro e piastra selettiva"},
-        {"solare2", "energia solare fornita dai pannelli ad un vetro e piastra selettiva"},
-        {"perc.3", "percentuale del fabbisogno energetico fornita dai pannelli a due vetri e piastra non selettiva"},
-        {"solare3", "energia solare fornita dai pannelli a due vetri e piastra non selettiva"},
+    const std::pair<QString, QString> legenda[] = {
+        {QStringLiteral("colonna"), QStringLiteral("significato")},
+        {QStringLiteral("impianto"), QStringLiteral("numero d'ordine dell'impianto calcolato")},
+        {QStringLiteral("superf."), QStringLiteral("superficie dei collettori")},
+        {QStringLiteral("perc.1"),
+         QStringLiteral("percentuale del fabbisogno energetico fornita dai pannelli ad un vetro e piastra non selettiva")},
+        {QStringLiteral("solare1"),
+         QStringLiteral("energia solare fornita dai pannelli ad un vetro e piastra non selettiva")},
+        {QStringLiteral("perc.2"),
+         QStringLiteral("percentuale del fabbisogno energetico fornita dai pannelli ad un vetro e piastra selettiva")},
+        {QStringLiteral("solare2"),
+         QStringLiteral("energia solare fornita dai pannelli ad un vetro e piastra selettiva")},
+        {QStringLiteral("perc.3"),
+         QStringLiteral("percentuale del fabbisogno energetico fornita dai pannelli a due vetri e piastra non selettiva")},
+        {QStringLiteral("solare3"),
+         QStringLiteral("energia solare fornita dai pannelli a due vetri e piastra non selettiva")},
     };
-    for (int riga = 1; riga <= 9; ++riga) {
-        scriviCella(riga, 1, QString::fromUtf8(legenda[riga - 1].first));
-        scriviCella(riga, 2, QString::fromUtf8(legenda[riga - 1].second));
-    }
+    scriviRighe(legenda);
     formattaTabella();
     testoParagrafo(fine);
 

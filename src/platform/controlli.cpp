@@ -1,5 +1,8 @@
 #include "platform/controlli.h"
 
+#include "platform/caratteri.h"
+#include "platform/finestra.h"
+
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -9,6 +12,17 @@ namespace controlli {
 
 QString tag(const QWidget* controllo) { return controllo->property("Tag").toString(); }
 void impostaTag(QWidget* controllo, const QString& tag) { controllo->setProperty("Tag", tag); }
+
+Etichetta* etichetta(QWidget* genitore, const QString& nome, const QString& caption, int left, int top, int width,
+                     int height, const QString& suggerimento)
+{
+    auto* e = new Etichetta(genitore, nome, caption);
+    Finestra::posa(e, left, top, width, height);
+    e->setFont(caratteri::progetto());
+    if (!suggerimento.isEmpty())
+        e->setToolTip(suggerimento);
+    return e;
+}
 
 } // namespace controlli
 
@@ -177,6 +191,15 @@ void BarraScorrimento::setMax(int valore)
     applicaIntervallo(prima);
     if (Value() != prima)
         emit Change();
+}
+
+void BarraScorrimento::impostaIntervallo(int min, int max, int piccolo, int grande)
+{
+    setMin(min);
+    setMax(max);
+    setSmallChange(piccolo);
+    setLargeChange(grande);
+    setValue(min);
 }
 
 void BarraScorrimento::setValue(int valore)

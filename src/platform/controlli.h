@@ -44,6 +44,12 @@ protected:
     void mouseMoveEvent(QMouseEvent* evento) override;
 };
 
+namespace controlli {
+// A label at its design place (twips) in the design font, with its tooltip if any.
+Etichetta* etichetta(QWidget* genitore, const QString& nome, const QString& caption, int left, int top,
+                     int width, int height, const QString& suggerimento = QString());
+} // namespace controlli
+
 class CasellaTesto : public QLineEdit {
     Q_OBJECT
 public:
@@ -96,6 +102,8 @@ public:
     void setMax(int valore);
     void setSmallChange(int passo) { setSingleStep(passo); }
     void setLargeChange(int passo) { setPageStep(passo); }
+    // The design settings of a bar: range and steps, the value at Min.
+    void impostaIntervallo(int min, int max, int piccolo, int grande);
 signals:
     void Change();
 private:

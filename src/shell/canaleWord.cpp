@@ -184,6 +184,17 @@ bool scriviCella(int riga, int colonna, const QString& testo)
     return esito(wordTab.scriviCella(riga, colonna, testo));
 }
 
+bool scriviRighe(std::span<const std::pair<QString, QString>> righe)
+{
+    int riga = 0;
+    for (const auto& [prima, seconda] : righe) {
+        ++riga;
+        if (!scriviCella(riga, 1, prima) || !scriviCella(riga, 2, seconda))
+            return false;
+    }
+    return true;
+}
+
 bool formattaTabella()
 {
     if (!pronto())

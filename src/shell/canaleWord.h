@@ -22,6 +22,8 @@
 #include <concepts>
 #include <functional>
 #include <memory>
+#include <span>
+#include <utility>
 
 namespace ModKorvel {
 
@@ -104,6 +106,8 @@ bool aggiungiTabella(int righe, int colonne);
 bool aggiungiTabella(int righe, int colonne, double dimensione);
 // Replaces the text of a cell of wordTab; rows and columns from 1. Blanks are kept.
 bool scriviCella(int riga, int colonna, const QString& testo);
+// Fills the first two columns of wordTab from row 1, one pair a row.
+bool scriviRighe(std::span<const std::pair<QString, QString>> righe);
 // The automatic table format (number 9) on wordTab.
 bool formattaTabella();
 
