@@ -1,5 +1,6 @@
 // The town choice: the climate table's scroll bar and the two calculation windows'
 // lists follow each other and load the record of the chosen town.
+#include "finestreClima.h"
 #include "climate/datiClimatici.h"
 #include "climate/tabella.h"
 #include "detailed/dettagliato.h"
@@ -16,18 +17,8 @@ using namespace ModKorvel;
 
 namespace {
 
-class SceltaLocalita : public ::testing::Test {
+class SceltaLocalita : public FinestreClima {
 protected:
-    void TearDown() override
-    {
-        Unica<tabella>::scarica();
-        Unica<fattib>::scarica();
-        Unica<dettagliato>::scarica();
-        modelloFinestre::eliminaScaricate();
-        numLocalita = 0;
-        numeri::impostaLocale(QLocale::c());
-    }
-
     // Every chooser and every label of the climate table stands on town n.
     static void tuttoSu(int n, const QString& nome)
     {

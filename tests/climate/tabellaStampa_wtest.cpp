@@ -1,4 +1,5 @@
 // The climate table written into a report document: the shown town or every town.
+#include "finestreClima.h"
 #include "climate/datiClimatici.h"
 #include "climate/tabella.h"
 #include "detailed/dettagliato.h"
@@ -49,18 +50,8 @@ QString rigaLocalita(int n, const QString& nome, const QString& latitudine)
     return QStringLiteral("Località di riferimento n.%1 : %2  -  Latitudine %3").arg(n).arg(nome, latitudine);
 }
 
-class StampaTabella : public ::testing::Test {
+class StampaTabella : public FinestreClima {
 protected:
-    void TearDown() override
-    {
-        Unica<tabella>::scarica();
-        Unica<fattib>::scarica();
-        Unica<dettagliato>::scarica();
-        modelloFinestre::eliminaScaricate();
-        numLocalita = 0;
-        numeri::impostaLocale(QLocale::c());
-    }
-
     doppi::Messaggi messaggi;
 };
 

@@ -1,4 +1,5 @@
 // The climate-table window: its layout, colours, row highlight and scroll bar.
+#include "finestreClima.h"
 #include "climate/datiClimatici.h"
 #include "climate/tabella.h"
 #include "detailed/dettagliato.h"
@@ -12,17 +13,8 @@
 
 namespace {
 
-class FinestraTabella : public ::testing::Test {
+class FinestraTabella : public FinestreClima {
 protected:
-    void TearDown() override
-    {
-        Unica<tabella>::scarica();
-        Unica<fattib>::scarica();
-        Unica<dettagliato>::scarica();
-        modelloFinestre::eliminaScaricate();
-        ModKorvel::numLocalita = 0;
-    }
-
     static QColor sfondo(const QWidget* w, QPalette::ColorRole ruolo = QPalette::Window)
     {
         return w->palette().color(ruolo);
