@@ -1,7 +1,7 @@
 // Speed of the report documents: a short report laid out for its page count and
 // saved as DOCX, and a large table added, laid out and saved.
-#include "shell/ModKorvel.h"
-#include "shell/canaleWord.h"
+#include "base/ModKorvel.h"
+#include "report/canaleWord.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

@@ -5,7 +5,7 @@
 #include "detailed/dettagliato.h"
 #include "feasibility/fattib.h"
 #include "report/finestraDocumento.h"
-#include "shell/canaleWord.h"
+#include "report/canaleWord.h"
 
 #include <QApplication>
 #include <QPointer>

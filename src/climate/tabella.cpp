@@ -5,7 +5,7 @@
 #include "feasibility/fattib.h"
 #include "platform/caratteri.h"
 #include "platform/controlli.h"
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 
 #include <QSignalBlocker>
 

@@ -1,8 +1,8 @@
 #include "climate/tabella.h"
 
 #include "platform/controlli.h"
-#include "shell/canaleWord.h"
-#include "shell/numeri.h"
+#include "report/canaleWord.h"
+#include "base/numeri.h"
 
 namespace {
 

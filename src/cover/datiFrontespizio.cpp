@@ -1,6 +1,6 @@
 #include "cover/datiFrontespizio.h"
 
-#include "cover/archivio.h"
+#include "base/archivio.h"
 
 namespace ModKorvel {
 

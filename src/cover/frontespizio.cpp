@@ -3,8 +3,8 @@
 #include "platform/caratteri.h"
 #include "platform/controlli.h"
 #include "platform/messaggi.h"
-#include "shell/ModKorvel.h"
-#include "shell/canaleWord.h"
+#include "base/ModKorvel.h"
+#include "report/canaleWord.h"
 
 #include <QDate>
 #include <QLocale>

@@ -1,6 +1,5 @@
 # Files of this folder (paths relative to src/).
 list(APPEND KORVEL_CORE_SOURCES
-  cover/archivio.cpp
   cover/datiFrontespizio.cpp
 )
 list(APPEND KORVEL_WINDOWS_SOURCES

@@ -2,7 +2,7 @@
 
 #include "climate/datiClimatici.h"
 #include "detailed/datiDettagliato.h"
-#include "shell/numeri.h"
+#include "base/numeri.h"
 
 #include <algorithm>
 #include <cmath>

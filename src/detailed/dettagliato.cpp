@@ -3,7 +3,7 @@
 #include "climate/datiClimatici.h"
 #include "climate/tabella.h"
 #include "platform/controlli.h"
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 
 dettagliato::dettagliato() : FinestraLavoro(6)
 {

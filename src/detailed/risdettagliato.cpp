@@ -1,6 +1,6 @@
 #include "detailed/risdettagliato.h"
 
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 
 risdettagliato::risdettagliato() : FinestraLavoro(7) {}
 

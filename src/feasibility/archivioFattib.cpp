@@ -9,11 +9,11 @@
 #include "feasibility/fattib.h"
 
 #include "climate/datiClimatici.h"
-#include "cover/archivio.h"
+#include "base/archivio.h"
 #include "cover/datiFrontespizio.h"
 #include "cover/frontespizio.h"
 #include "platform/controlli.h"
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 
 namespace {
 

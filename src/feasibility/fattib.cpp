@@ -9,8 +9,8 @@
 #include "platform/caratteri.h"
 #include "platform/controlli.h"
 #include "platform/messaggi.h"
-#include "shell/ModKorvel.h"
-#include "shell/numeri.h"
+#include "base/ModKorvel.h"
+#include "base/numeri.h"
 #include "transmittance/datiTrasmittanza.h"
 #include "transmittance/trasmitt.h"
 

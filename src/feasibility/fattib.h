@@ -3,7 +3,7 @@
 // handler copies the value just entered into its module variable and updates the
 // hint line; the check, the calculation, the data file and the report read the
 // controls.
-#include "cover/archivio.h"
+#include "base/archivio.h"
 #include "shell/corniceFinestra.h"
 
 #include <array>

@@ -2,8 +2,8 @@
 #include "feasibility/fattib.h"
 
 #include "platform/controlli.h"
-#include "shell/ModKorvel.h"
-#include "shell/canaleWord.h"
+#include "base/ModKorvel.h"
+#include "report/canaleWord.h"
 
 void fattib::stampa_Click()
 {

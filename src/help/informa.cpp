@@ -1,6 +1,6 @@
 #include "help/informa.h"
 
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 
 informa::informa()
 {

@@ -1,6 +1,6 @@
 #include "help/sommario.h"
 
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 
 sommario::sommario() { impostaDimensioniTwips(3975, altezzaGuida); }
 

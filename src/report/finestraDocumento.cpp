@@ -3,8 +3,8 @@
 #include "platform/desktop.h"
 #include "platform/dialoghi.h"
 #include "platform/messaggi.h"
-#include "shell/ModKorvel.h"
-#include "shell/canaleWord.h"
+#include "base/ModKorvel.h"
+#include "report/canaleWord.h"
 
 #include <QAction>
 #include <QDir>

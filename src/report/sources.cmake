@@ -1,7 +1,10 @@
 # Files of this folder (paths relative to src/).
 list(APPEND KORVEL_CORE_SOURCES
   report/documento.cpp
+  report/impaginazione.cpp
+  report/applicazione.cpp
   report/docx.cpp
+  report/canaleWord.cpp
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
   report/finestraDocumento.cpp

@@ -3,7 +3,7 @@
 #include "platform/finestra.h"
 #include "platform/serviziDesktop.h"
 #include "report/finestraDocumento.h"
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 #include "shell/frmSplash.h"
 
 void avviaProgramma()

@@ -19,7 +19,7 @@
 #include "help/supportoclienti.h"
 #include "platform/controlli.h"
 #include "platform/messaggi.h"
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 #include "shell/immagini.h"
 #include "shell/menu.h"
 #include "shell/uscita.h"

@@ -2,7 +2,7 @@
 
 #include "help/prodotti.h"
 #include "platform/controlli.h"
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 #include "shell/immagini.h"
 #include "shell/uscita.h"
 

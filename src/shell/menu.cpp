@@ -6,7 +6,7 @@
 #include "help/sommario.h"
 #include "platform/controlli.h"
 #include "platform/messaggi.h"
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 #include "shell/uscita.h"
 #include "transmittance/trasmitt.h"
 

@@ -1,9 +1,5 @@
 # Files of this folder (paths relative to src/).
 list(APPEND KORVEL_CORE_SOURCES
-  shell/ModKorvel.cpp
-  shell/numeri.cpp
-  shell/valore.cpp
-  shell/canaleWord.cpp
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
   shell/clsResize.cpp

@@ -26,7 +26,7 @@
 #include "help/supportoclienti.h"
 #include "platform/controlli.h"
 #include "platform/messaggi.h"
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 #include "shell/frmSplash.h"
 #include "shell/menu.h"
 #include "transmittance/trasmitt.h"

@@ -1,6 +1,6 @@
 #include "transmittance/trasmitt.h"
 
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 
 trasmitt::trasmitt() : FinestraLavoro(3) {}
 

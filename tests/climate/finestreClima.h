@@ -5,7 +5,7 @@
 #include "climate/tabella.h"
 #include "detailed/dettagliato.h"
 #include "feasibility/fattib.h"
-#include "shell/numeri.h"
+#include "base/numeri.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include "detailed/dettagliato.h"
 #include "feasibility/fattib.h"
 #include "platform/controlli.h"
-#include "shell/ModKorvel.h"
-#include "shell/numeri.h"
+#include "base/ModKorvel.h"
+#include "base/numeri.h"
 #include "support/doppi.h"
 
 #include <QSignalBlocker>

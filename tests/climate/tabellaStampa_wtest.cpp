@@ -5,9 +5,9 @@
 #include "detailed/dettagliato.h"
 #include "feasibility/fattib.h"
 #include "platform/controlli.h"
-#include "shell/ModKorvel.h"
-#include "shell/canaleWord.h"
-#include "shell/numeri.h"
+#include "base/ModKorvel.h"
+#include "report/canaleWord.h"
+#include "base/numeri.h"
 #include "support/doppi.h"
 
 #include <QAction>

@@ -5,7 +5,7 @@
 #include "detailed/dettagliato.h"
 #include "feasibility/fattib.h"
 #include "platform/controlli.h"
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -5,8 +5,8 @@
 #include "feasibility/fattib.h"
 #include "detailed/dettagliato.h"
 #include "platform/controlli.h"
-#include "shell/ModKorvel.h"
-#include "shell/canaleWord.h"
+#include "base/ModKorvel.h"
+#include "report/canaleWord.h"
 #include "shell/menu.h"
 #include "support/doppi.h"
 

@@ -3,7 +3,7 @@
 #include "ambienteFattib.h"
 
 #include "detailed/datiDettagliato.h"
-#include "shell/numeri.h"
+#include "base/numeri.h"
 
 #include <QFile>
 

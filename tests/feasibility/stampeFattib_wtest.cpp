@@ -2,7 +2,7 @@
 // plants in every case of the stored shares.
 #include "ambienteFattib.h"
 
-#include "shell/numeri.h"
+#include "base/numeri.h"
 
 #include <cmath>
 

@@ -10,7 +10,7 @@
 #include "help/prodotti.h"
 #include "help/sommario.h"
 #include "help/supportoclienti.h"
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 #include "shell/clsResize.h"
 
 #include <QApplication>

@@ -5,8 +5,8 @@
 
 #include "platform/controlli.h"
 #include "report/lettoreDocx.h"
-#include "shell/ModKorvel.h"
-#include "shell/canaleWord.h"
+#include "base/ModKorvel.h"
+#include "report/canaleWord.h"
 #include "shell/corniceFinestra.h"
 #include "support/doppi.h"
 

@@ -18,7 +18,7 @@
 #include "help/sommario.h"
 #include "help/supportoclienti.h"
 #include "platform/controlli.h"
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 #include "shell/corniceFinestra.h"
 #include "shell/menu.h"
 #include "support/doppi.h"

@@ -11,7 +11,7 @@
 #include "help/prodotti.h"
 #include "help/sommario.h"
 #include "platform/controlli.h"
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 #include "shell/frmSplash.h"
 #include "shell/menu.h"
 #include "shell/uscita.h"

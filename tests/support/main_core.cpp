@@ -1,6 +1,6 @@
 // Test main of the core: a GUI application object (offscreen) so that fonts and text
 // layout work; the numbers use the C locale unless a test pins another one.
-#include "shell/numeri.h"
+#include "base/numeri.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>

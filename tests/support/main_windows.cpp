@@ -1,5 +1,5 @@
 // Test main of the windows: a widgets application, offscreen.
-#include "shell/numeri.h"
+#include "base/numeri.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

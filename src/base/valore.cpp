@@ -1,6 +1,6 @@
-#include "shell/valore.h"
+#include "base/valore.h"
 
-#include "shell/numeri.h"
+#include "base/numeri.h"
 
 double Valore::comeNumero() const
 {

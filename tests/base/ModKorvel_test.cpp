@@ -1,5 +1,5 @@
 // Shared module: program strings, the silent-check flag and the numeric filter.
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 
 #include "platform/messaggi.h"
 #include "support/doppi.h"

@@ -1,11 +1,11 @@
 // The report channel: the order of a report, the kept paragraph, tables, alignment,
 // the help print, failures (one message, hint line restored, no file left) and the
 // names of saved documents.
-#include "shell/canaleWord.h"
+#include "report/canaleWord.h"
 
 #include "report/lettoreDocx.h"
-#include "shell/ModKorvel.h"
-#include "shell/numeri.h"
+#include "base/ModKorvel.h"
+#include "base/numeri.h"
 #include "support/doppi.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // Numbers to texts and back, in the Italian and the C locale.
-#include "shell/numeri.h"
-#include "shell/valore.h"
+#include "base/numeri.h"
+#include "base/valore.h"
 
 #include <gtest/gtest.h>
 #include <limits>

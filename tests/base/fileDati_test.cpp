@@ -1,7 +1,7 @@
 // Open and save of a window's data file: which file a plain save writes to, what the
 // dialogs are asked, and that a file that cannot be read or written changes nothing.
-#include "cover/archivio.h"
-#include "shell/ModKorvel.h"
+#include "base/archivio.h"
+#include "base/ModKorvel.h"
 #include "support/doppi.h"
 
 #include <QFile>

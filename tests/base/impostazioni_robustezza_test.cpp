@@ -1,6 +1,6 @@
 // The settings file the studio's name and address come from, damaged or edited by
 // hand: the program starts with whatever texts can be made of it, never crashes.
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "shell/canaleWord.h"
+#include "report/canaleWord.h"
 
 #include "platform/messaggi.h"
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,4 +1,4 @@
-#include "shell/numeri.h"
+#include "base/numeri.h"
 
 #include <charconv>
 #include <cmath>

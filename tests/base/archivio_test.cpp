@@ -1,8 +1,8 @@
 // The data-file format shared by every window: exact bytes written, what the reader
 // tolerates, and where it gives up.
-#include "cover/archivio.h"
+#include "base/archivio.h"
 #include "cover/datiFrontespizio.h"
-#include "shell/valore.h"
+#include "base/valore.h"
 
 #include <QFile>
 #include <QTemporaryDir>

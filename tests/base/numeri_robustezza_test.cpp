@@ -1,7 +1,7 @@
 // Whatever is typed or pasted into a number box: the numeric filter and the leading-
 // number conversion with every kind of character, huge texts and numbers out of range.
-#include "shell/ModKorvel.h"
-#include "shell/numeri.h"
+#include "base/ModKorvel.h"
+#include "base/numeri.h"
 #include "support/doppi.h"
 
 #include <gtest/gtest.h>

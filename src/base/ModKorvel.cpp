@@ -1,4 +1,4 @@
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 
 #include "platform/messaggi.h"
 

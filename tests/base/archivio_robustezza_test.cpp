@@ -3,9 +3,9 @@
 // usual accidents (cut files, flipped bytes, stray quotes, binary bytes, a directory).
 // Nothing may crash; a refused file changes nothing and says so once; an accepted
 // project record writes and reads back unchanged.
-#include "cover/archivio.h"
+#include "base/archivio.h"
 #include "cover/datiFrontespizio.h"
-#include "shell/ModKorvel.h"
+#include "base/ModKorvel.h"
 #include "support/doppi.h"
 
 #include <QDir>

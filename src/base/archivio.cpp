@@ -1,8 +1,8 @@
-#include "cover/archivio.h"
+#include "base/archivio.h"
 
 #include "platform/messaggi.h"
-#include "shell/ModKorvel.h"
-#include "shell/valore.h"
+#include "base/ModKorvel.h"
+#include "base/valore.h"
 
 #include <QDir>
 #include <QFile>

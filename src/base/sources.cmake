@@ -1,0 +1,8 @@
+# Files of this folder (paths relative to src/): the pieces every subsystem uses
+# (shared module state, numbers, the loosely typed value, the data-file codec).
+list(APPEND KORVEL_CORE_SOURCES
+  base/ModKorvel.cpp
+  base/numeri.cpp
+  base/valore.cpp
+  base/archivio.cpp
+)
