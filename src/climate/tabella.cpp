@@ -119,11 +119,8 @@ tabella::tabella() : FinestraLavoro(2)
     connect(VScroll1, &BarraScorrimento::Change, this, &tabella::VScroll1_Change);
 }
 
-void tabella::Form_Load()
+void tabella::caricaFinestra()
 {
-    preparaFinestra();
-    setWindowTitle(QStringLiteral("Korvel: tabella dei dati climatici"));
-    ModKorvel::inizializzaDati();
     static const char* const nomiMesi[] = {"gennaio", "febbraio", "marzo",     "aprile",  "maggio",   "giugno",
                                            "luglio",  "agosto",   "settembre", "ottobre", "novembre", "dicembre"};
     for (int m = 1; m <= 12; ++m)

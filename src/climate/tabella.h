@@ -55,7 +55,7 @@ public:
     void num_MouseMove(int Index);
 
 protected:
-    void Form_Load() override;
+    void caricaFinestra() override;
 
 private:
     void ripristinaColoriMesi();

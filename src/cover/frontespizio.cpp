@@ -121,10 +121,8 @@ void frontespizio::costruisci()
     connect(stampa, &Pulsante::Click, this, [this] { stampa_Click(); });
 }
 
-void frontespizio::Form_Load()
+void frontespizio::caricaFinestra()
 {
-    preparaFinestra();
-    setWindowTitle(ModKorvel::nomeProgramma + QStringLiteral(": frontespizio per la relazione"));
     if (esco)
         esco->setToolTip(QStringLiteral("cliccare per uscire da ") + ModKorvel::nomeProgramma);
     data->setText(testoData(QDate::currentDate()));

@@ -73,7 +73,7 @@ public:
     void solodati_Click() override;
 
 protected:
-    void Form_Load() override;
+    void caricaFinestra() override;
 
 private:
     void costruisci();

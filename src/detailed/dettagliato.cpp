@@ -16,11 +16,8 @@ dettagliato::dettagliato() : FinestraLavoro(6)
     Frame1->setToolTip(QStringLiteral("scegliere la tipologia di impianto da realizzare"));
 }
 
-void dettagliato::Form_Load()
+void dettagliato::caricaFinestra()
 {
-    ModKorvel::inizializzaDati();
-    preparaFinestra();
-    setWindowTitle(QStringLiteral("Korvel: calcolo dettagliato di un impianto a pannelli solari"));
     ModKorvel::caricaLocalita();
     for (int i = 1; i <= ModKorvel::totaleLocalita; ++i)
         loc->AddItem(ModKorvel::localita[i]);

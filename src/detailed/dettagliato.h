@@ -15,7 +15,7 @@ public:
     Cornice* Frame1 = nullptr;
 
 protected:
-    void Form_Load() override;
+    void caricaFinestra() override;
 
 private:
     void loc_Click();

@@ -5,7 +5,4 @@ class risdettagliato : public FinestraLavoro {
     Q_OBJECT
 public:
     risdettagliato();
-
-protected:
-    void Form_Load() override;
 };

@@ -266,11 +266,8 @@ void fattib::costruisci()
     connect(cmdavanti, &Pulsante::Click, this, &fattib::cmdavanti_Click);
 }
 
-void fattib::Form_Load()
+void fattib::caricaFinestra()
 {
-    preparaFinestra();
-    setWindowTitle(QStringLiteral("Korvel: calcolo di fattibilità di un impianto a pannelli solari"));
-    ModKorvel::inizializzaDati();
     ModKorvel::caricaLocalita();
     aggiornaPasso();
     for (int i = 1; i <= ModKorvel::totaleLocalita; ++i)

@@ -88,7 +88,7 @@ public:
     int combustibileScelto() const;
 
 protected:
-    void Form_Load() override;
+    void caricaFinestra() override;
 
 private:
     void costruisci();

@@ -189,11 +189,8 @@ void risultati::costruisci()
     connect(frontes, &Pulsante::Click, this, &risultati::frontes_Click);
 }
 
-void risultati::Form_Load()
+void risultati::caricaFinestra()
 {
-    preparaFinestra();
-    setWindowTitle(QStringLiteral("Korvel: risultati del calcolo di fattibilità di un impianto a pannelli solari"));
-    ModKorvel::inizializzaDati();
     impostaPasso();
     riprendiAcqua();
 }

@@ -93,7 +93,7 @@ public:
     Pulsante* frontes = nullptr;
 
 protected:
-    void Form_Load() override;
+    void caricaFinestra() override;
 
 private:
     struct Blocco {

@@ -1,29 +1,9 @@
 #include "shell/corniceFinestra.h"
 
-#include "climate/tabella.h"
-#include "cover/frontespizio.h"
-#include "detailed/dettagliato.h"
-#include "detailed/risdettagliato.h"
-#include "feasibility/fattib.h"
-#include "feasibility/risultati.h"
-#include "help/frmTip.h"
-#include "help/guidadettagliato.h"
-#include "help/guidafattib.h"
-#include "help/guidafrontespizio.h"
-#include "help/guidarisdettagliato.h"
-#include "help/guidarisultati.h"
-#include "help/guidatabella.h"
-#include "help/guidatrasmitt.h"
-#include "help/informa.h"
-#include "help/sommario.h"
-#include "help/supportoclienti.h"
+#include "base/ModKorvel.h"
 #include "platform/controlli.h"
 #include "platform/messaggi.h"
-#include "base/ModKorvel.h"
 #include "shell/immagini.h"
-#include "shell/menu.h"
-#include "shell/uscita.h"
-#include "transmittance/trasmitt.h"
 
 #include <QApplication>
 #include <QFile>
@@ -46,161 +26,13 @@ constexpr int topPulsanti = 5760;
 constexpr int larghezzaPulsante = 1095;
 constexpr int altezzaPulsante = 375;
 
-const QString& titoli(int k)
-{
-    static const QString nomi[] = {
-        QString(),
-        QStringLiteral("Menu"),
-        QStringLiteral("Dati climatici"),
-        QStringLiteral("Trasmittanza"),
-        QStringLiteral("Calcolo di fattibilità"),
-        QStringLiteral("Risultati"),
-        QStringLiteral("Calcolo dettagliato"),
-        QStringLiteral("Risultati dettagliati"),
-        QStringLiteral("Frontespizio"),
-    };
-    return nomi[(k >= 1 && k <= 8) ? k : 0];
-}
+const QString& titoli(int k) { return profiliFinestre::profilo(k).titolo; }
 
 bool eFrontespizio(int k) { return k == 8; }
 
 } // namespace
 
-FinestraLavoro& finestraLavoro(int k)
-{
-    switch (k) {
-    case 2: return finestra<tabella>();
-    case 3: return finestra<trasmitt>();
-    case 4: return finestra<fattib>();
-    case 5: return finestra<risultati>();
-    case 6: return finestra<dettagliato>();
-    case 7: return finestra<risdettagliato>();
-    default: return finestra<frontespizio>();
-    }
-}
-
-void mostraFinestraNumero(int k)
-{
-    if (k == 1)
-        mostra<menu>();
-    else if (k >= 2 && k <= 8)
-        finestraLavoro(k).Show();
-}
-
-// ---- tables by window number ----
-
-QString FinestraLavoro::titoloFinestra(int k) { return titoli(k); }
-
-QString FinestraLavoro::filtroElimina(int k)
-{
-    const QString tutti = QStringLiteral("Tutti i file (*.*)|*.*|");
-    switch (k) {
-    case 3: return tutti + QStringLiteral("File Korvel-trasm- | Korvel-trasm-*");
-    case 4: return tutti + QStringLiteral("File Korvel-fattib- | Korvel-fattib-*");
-    case 6: return tutti + QStringLiteral("File Korvel-dett- | Korvel-dett-*");
-    case 8: return tutti + QStringLiteral("File Korvel-front- | Korvel-front-*");
-    default: return QString();
-    }
-}
-
-QStringList FinestraLavoro::righeAiuto(int k)
-{
-    auto calcolo = [](const QString& prima) {
-        return QStringList{
-            prima,
-            QStringLiteral("- o inserire i dati seguendo le indicazioni nella casella gialla in basso;"),
-            QStringLiteral("- cliccare nelle caselle di opzione ove esistenti;"),
-            QStringLiteral("- scegliere i valori con le barre di scorrimento verticali, ove esistenti;"),
-            QStringLiteral("- altrimenti digitare direttamente i dati nelle caselle bianche;"),
-            QStringLiteral("- effettuare il controllo dei dati immessi cliccando sul tasto ABC;"),
-            QStringLiteral("- visualizzare i risultati cliccando sul tasto Risultati."),
-        };
-    };
-    switch (k) {
-    case 2:
-        return {
-            QStringLiteral("- Visualizzare le località successive con la barra di scorrimento verticale;"),
-            QStringLiteral("- evidenziare i dati spostando il mouse sul numero del mese;"),
-            QStringLiteral("- stampare la tabella o passare alla finestra di calcolo."),
-        };
-    case 3:
-        return {
-            QStringLiteral("- Aprire un file archiviato per prelevare i dati;"),
-            QStringLiteral("- o digitarli seguendo le indicazioni della casella gialla posta in basso;"),
-            QStringLiteral("- visualizzare gli elementi successivi con la barra di scorrimento verticale;"),
-            QStringLiteral("- effettuare i controlli dei dati cliccando sul tasto ABC."),
-        };
-    case 4:
-        return calcolo(QStringLiteral("- Aprire un file archiviato per prelevare i dati (Korvel-fattib-...);"));
-    case 5:
-        return {
-            QStringLiteral("- La finestra è principalmente di sola lettura;"),
-            QStringLiteral("- visualizzare le superfici successive dei pannelli con le relative barre di scorrimento verticali;"),
-            QStringLiteral("- evidenziare i risultati spostando il mouse sul numero della superficie corrispondente;"),
-            QStringLiteral("- modificare con l'apposita barra di scorrimento verticale il consumo d'acqua;"),
-            QStringLiteral("- modificare con l'apposita barra di scorrimento verticale la temperatura dell'acqua;"),
-            QStringLiteral("- modificare gli altri dati cliccando sul tasto Dati;"),
-            QStringLiteral("- procedere con la stampa cliccando sull'icona della stampante nella barra degli strumenti."),
-        };
-    case 6:
-        return calcolo(QStringLiteral("- Aprire un file archiviato per prelevare i dati (Korvel-dett-...);"));
-    case 7:
-        return {
-            QStringLiteral("- La finestra è principalmente di sola lettura;"),
-            QStringLiteral("- evidenziare le righe di dati passando con il puntatore del mouse sul numero d'ordine;"),
-            QStringLiteral("- visualizzare gli anni successivi con la barra di scorrimento verticale;"),
-            QStringLiteral("- modificare i dati cliccando sul tasto Dati;"),
-            QStringLiteral("- procedere con la stampa cliccando sull'icona della stampante nella barra degli strumenti."),
-        };
-    case 8:
-        return {
-            QStringLiteral("- Digitare o correggere i dati spostandosi con il tasto TAB, o con il mouse, nei campi;"),
-            QStringLiteral("- la data viene impostata in automatico, ma è modificabile;"),
-            QStringLiteral("- aprire un file archiviato per prelevare, eventualmente, i dati registrati (Korvel-front-...);"),
-            QStringLiteral("- non digitare dati più lunghi di 60 spazi;"),
-            QStringLiteral("- effettuare il controllo dei dati immessi cliccando sul tasto ABC."),
-        };
-    default:
-        return {};
-    }
-}
-
-QList<int> FinestraLavoro::ordineGrigio(int k)
-{
-    switch (k) {
-    case 2: return {2, 4, 3, 5, 6, 7, 8};
-    case 3: return {2, 3, 4, 5, 6, 7, 8};
-    case 4: return {4, 5, 2, 3, 6, 7, 8};
-    case 5: return {5, 4, 2, 3, 6, 7, 8};
-    case 7: return {6, 7, 5, 4, 2, 3, 8};
-    case 8: return {2, 4, 3, 5, 6, 7, 8};
-    default: return {}; // dettagliato offers no grey
-    }
-}
-
-QStringList FinestraLavoro::vociDisabilitate(int k)
-{
-    switch (k) {
-    case 2:
-        return {QStringLiteral("apri"), QStringLiteral("salva"), QStringLiteral("salvanome"),
-                QStringLiteral("controlla"), QStringLiteral("cancella")};
-    case 5:
-    case 7:
-        return {QStringLiteral("cancella")};
-    default:
-        return {};
-    }
-}
-
-QList<int> FinestraLavoro::pulsantiDisabilitati(int k)
-{
-    switch (k) {
-    case 2: return {1, 2, 3, 19, 20};
-    case 5:
-    case 7: return {20};
-    default: return {};
-    }
-}
+const ProfiloFinestra& FinestraLavoro::profilo() const { return profiliFinestre::profilo(numero_); }
 
 // ---- construction ----
 
@@ -209,13 +41,7 @@ FinestraLavoro::FinestraLavoro(int numero) : numero_(numero)
     impostaDimensioniTwips(9600, 6825);
     setBackColor(coloreDiProgetto);
 
-    switch (numero_) {
-    case 3: CommonDialog1.FileName = QStringLiteral("Korvel-trasm-"); break;
-    case 4: CommonDialog1.FileName = QStringLiteral("Korvel-fattib-"); break;
-    case 6: CommonDialog1.FileName = QStringLiteral("Korvel-dett-"); break;
-    case 8: CommonDialog1.FileName = QStringLiteral("Korvel-front-"); break;
-    default: break;
-    }
+    CommonDialog1.FileName = profilo().prefissoFile;
 
     costruisciMenu();
     costruisciBarra();
@@ -225,8 +51,7 @@ FinestraLavoro::FinestraLavoro(int numero) : numero_(numero)
     passo->setWordWrap(true);
     passo->setBackColor(QColor(255, 255, 0));
     passo->setForeColor(QColor(0, 0, 0));
-    const bool diSolaLettura = numero_ == 2 || numero_ == 5 || numero_ == 7;
-    passo->setToolTip(diSolaLettura ? QStringLiteral("indicazioni sulle funzioni della finestra")
+    passo->setToolTip(profilo().diSolaLettura ? QStringLiteral("indicazioni sulle funzioni della finestra")
                                     : QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
 
     costruisciPulsanti();
@@ -282,7 +107,7 @@ void FinestraLavoro::costruisciMenu()
     }
     file->addSeparator();
     aggiungiVoce(file, front ? QStringLiteral("esci") : QStringLiteral("usci"), QStringLiteral("Es&ci"),
-                 [] { esciProgramma(); });
+                 [] { profiliFinestre::destinazioni().esci(); });
 
     // Modifica
     QMenu* modif = barraMenu_->addMenu(QStringLiteral("&Modifica"));
@@ -319,13 +144,13 @@ void FinestraLavoro::costruisciMenu()
     // ?
     QMenu* inter = barraMenu_->addMenu(QStringLiteral("&?"));
     inter->setObjectName(front ? QStringLiteral("help") : QStringLiteral("inter"));
-    aggiungiVoce(inter, QStringLiteral("guida"), QStringLiteral("&Guida in linea"), [] { mostra<sommario>(); });
+    aggiungiVoce(inter, QStringLiteral("guida"), QStringLiteral("&Guida in linea"), [] { profiliFinestre::destinazioni().sommario(); });
     aggiungiVoce(inter, front ? QStringLiteral("sugger") : QStringLiteral("suggerimenti"),
-                 QStringLiteral("&Suggerimenti..."), [] { mostra<frmTip>(); });
+                 QStringLiteral("&Suggerimenti..."), [] { profiliFinestre::destinazioni().suggerimenti(); });
     inter->addSeparator();
-    aggiungiVoce(inter, QStringLiteral("supporto"), QStringLiteral("Supporto &prodotto"), [] { mostra<supportoclienti>(); });
+    aggiungiVoce(inter, QStringLiteral("supporto"), QStringLiteral("Supporto &prodotto"), [] { profiliFinestre::destinazioni().supporto(); });
     inter->addSeparator();
-    aggiungiVoce(inter, QStringLiteral("informazioni"), QStringLiteral("&Informazioni su Korvel"), [] { mostra<informa>(); });
+    aggiungiVoce(inter, QStringLiteral("informazioni"), QStringLiteral("&Informazioni su Korvel"), [] { profiliFinestre::destinazioni().informazioni(); });
 
     // The right-hand entry: a plain entry, pushed to the right end of the bar.
     const QString testoFinestra = QStringLiteral("Fi&nestra n.%1 di 8").arg(k);
@@ -341,7 +166,7 @@ void FinestraLavoro::costruisciMenu()
     connect(destra, &QToolButton::clicked, finestraVoce, &QAction::trigger);
     barraMenu_->setCornerWidget(destra, Qt::TopRightCorner);
 
-    for (const QString& nome : vociDisabilitate(k))
+    for (const QString& nome : profilo().vociDisabilitate)
         if (QAction* voce = voci_.value(nome))
             voce->setEnabled(false);
 
@@ -390,7 +215,7 @@ void FinestraLavoro::costruisciBarra()
     posa(Toolbar1, 0, 0, 9600, altezzaBarra);
     controlli::impostaTag(Toolbar1, QStringLiteral("@W"));
 
-    const QList<int> disabilitati = pulsantiDisabilitati(numero_);
+    const QList<int>& disabilitati = profilo().pulsantiDisabilitati;
     for (int i = 1; i <= 21; ++i) {
         QAction* pulsante = nullptr;
         if (i == 18) {
@@ -419,7 +244,7 @@ void FinestraLavoro::costruisciPulsanti()
                         front ? QStringLiteral("US&CITA") : QStringLiteral("&USCITA"));
     aiuto = new Pulsante(area(), QStringLiteral("aiuto"), QStringLiteral("&AIUTO"));
     guidainlinea = new Pulsante(area(), QStringLiteral("guidainlinea"), QStringLiteral("&Guida in linea"));
-    if (numero_ == 2 || numero_ == 3)
+    if (profilo().pulsanteMenu)
         men = new Pulsante(area(), QStringLiteral("men"), QStringLiteral("M&enu"));
 
     // Narrow enough for two buttons left of the hint line.
@@ -455,11 +280,11 @@ void FinestraLavoro::costruisciPulsanti()
     if (men)
         men->setToolTip(QStringLiteral("cliccare per visualizzare la finestra Menu"));
 
-    connect(esco, &Pulsante::Click, this, [] { esciProgramma(); });
+    connect(esco, &Pulsante::Click, this, [] { profiliFinestre::destinazioni().esci(); });
     connect(aiuto, &Pulsante::Click, this, [this] { mostraAiuto(); });
-    connect(guidainlinea, &Pulsante::Click, this, [] { mostra<sommario>(); });
+    connect(guidainlinea, &Pulsante::Click, this, [] { profiliFinestre::destinazioni().sommario(); });
     if (men)
-        connect(men, &Pulsante::Click, this, [] { mostra<menu>(); });
+        connect(men, &Pulsante::Click, this, [] { mostraFinestraNumero(1); });
 }
 
 QAction* FinestraLavoro::pulsanteBarra(int indice) const
@@ -499,12 +324,13 @@ void FinestraLavoro::setBackColor(piattaforma::ColoreRGB colore)
 
 void FinestraLavoro::coloraSfondo()
 {
-    if (numero_ != 6 && BackColor() != grigioRiposante) {
+    // A window without a grey order (dettagliato) goes to the colour dialog at once.
+    if (!profilo().ordineGrigio.isEmpty() && BackColor() != grigioRiposante) {
         const int risposta = piattaforma::msgBox(QStringLiteral("Colori uguali e riposanti (grigio) per tutte le finestre?"),
                                                  piattaforma::vbYesNo, ModKorvel::titoloColore);
         if (risposta != piattaforma::vbNo) {
             // Windows not loaded are loaded here and stay hidden.
-            for (int k : ordineGrigio(numero_))
+            for (int k : profilo().ordineGrigio)
                 finestraLavoro(k).setBackColor(grigioRiposante);
             return;
         }
@@ -540,19 +366,11 @@ void FinestraLavoro::chiediGuidaFinestra()
 
 void FinestraLavoro::mostraGuidaFinestra()
 {
-    switch (numero_) {
-    case 2: mostra<guidatabella>(); break;
-    case 3: mostra<guidatrasmitt>(); break;
-    case 4: mostra<guidafattib>(); break;
-    case 5: mostra<guidarisultati>(); break;
-    case 6: mostra<guidadettagliato>(); break;
-    case 7: mostra<guidarisdettagliato>(); break;
-    case 8: mostra<guidafrontespizio>(); break;
-    default: break;
-    }
+    if (profilo().mostraGuida)
+        profilo().mostraGuida();
 }
 
-QStringList FinestraLavoro::righeAiuto() const { return righeAiuto(numero_); }
+QStringList FinestraLavoro::righeAiuto() const { return profilo().righeAiuto; }
 
 void FinestraLavoro::mostraAiuto()
 {
@@ -563,17 +381,15 @@ void FinestraLavoro::mostraAiuto()
 
 void FinestraLavoro::eliminare_click()
 {
-    switch (numero_) {
-    case 2:
-    case 5: finestra<fattib>().eliminare_click(); break;
-    case 7: finestra<dettagliato>().eliminare_click(); break;
-    default: eliminaFile(); break;
-    }
+    if (profilo().eliminaCon != 0)
+        finestraLavoro(profilo().eliminaCon).eliminare_click();
+    else
+        eliminaFile();
 }
 
 void FinestraLavoro::eliminaFile()
 {
-    CommonDialog1.Filter = filtroElimina(numero_);
+    CommonDialog1.Filter = profilo().filtroElimina;
     CommonDialog1.FilterIndex = 2;
     CommonDialog1.DialogTitle = ModKorvel::titoloElimina;
     if (!CommonDialog1.ShowOpen())
@@ -597,27 +413,30 @@ void FinestraLavoro::Toolbar1_ButtonClick(int indice)
     case 4: stampa_Click(); break;
     case 5: case 6: case 7: case 8: case 9: case 10: case 11: case 12: fin_Click(indice - 4); break;
     case 13: coloraSfondo(); break;
-    case 14: mostra<sommario>(); break;
-    case 15: mostra<frmTip>(); break;
-    case 16: mostra<supportoclienti>(); break;
-    case 17: mostra<informa>(); break;
+    case 14: profiliFinestre::destinazioni().sommario(); break;
+    case 15: profiliFinestre::destinazioni().suggerimenti(); break;
+    case 16: profiliFinestre::destinazioni().supporto(); break;
+    case 17: profiliFinestre::destinazioni().informazioni(); break;
     case 19: controlla_Click(); break;
     case 20: cancella_click(); break;
-    case 21: esciProgramma(); break;
+    case 21: profiliFinestre::destinazioni().esci(); break;
     default: break;
     }
 }
 
 // ---- load, resize, unload ----
 
-void FinestraLavoro::preparaFinestra()
+void FinestraLavoro::Form_Load()
 {
+    ModKorvel::inizializzaDati();
     resize_ = std::make_unique<clsResize>();
     resize_->setSourceForm(this);
     resize_->SizeFormToScreen(75);
     impostaDimensioniTwips(9600, 6825);
     // A hidden window gets its resize event only when shown: lay out now.
     resize_->ResizeControls();
+    setWindowTitle(profilo().caption);
+    caricaFinestra();
 }
 
 void FinestraLavoro::Form_Resize()

@@ -5,7 +5,8 @@
 // (2..8) and overrides the operations it serves; an operation it does not override
 // does nothing. Everything that differs from window to window (entry names and
 // captions, disabled entries and buttons, filters, quick help, grey order) comes
-// from one table keyed by K, so a window gets its frame just by deriving.
+// from the window table (shell/profiliFinestre.h), so a window gets its frame just
+// by deriving.
 //
 // The frame is built by the constructor, before the window's own controls, so the
 // frame's controls (Toolbar1, passo, esco, aiuto, guidainlinea, men) exist when the
@@ -13,6 +14,7 @@
 #include "platform/dialoghi.h"
 #include "platform/finestra.h"
 #include "shell/clsResize.h"
+#include "shell/profiliFinestre.h"
 
 #include <QHash>
 #include <QStringList>
@@ -35,8 +37,8 @@ public:
 
     int numeroFinestra() const { return numero_; }
 
-    // Title of window K (1..8) as entries, tooltips and questions name it.
-    static QString titoloFinestra(int k);
+    // The window's row of the window table: titles, filters, quick help, hooks.
+    const ProfiloFinestra& profilo() const;
 
     // Background colour (red in the lowest byte). Design value RGB(128, 128, 128).
     piattaforma::ColoreRGB BackColor() const;
@@ -71,8 +73,9 @@ public:
     virtual void apri_Click() {}
     virtual void salva_Click() {}
     virtual void salvanome_Click() {}
-    // By default: tabella and risultati pass it on to fattib, risdettagliato to
-    // dettagliato; the others delete a file through their own dialog (eliminaFile).
+    // By default: the window named by the table's eliminaCon (tabella and risultati:
+    // fattib, risdettagliato: dettagliato) deletes; the others delete a file through
+    // their own dialog (eliminaFile).
     virtual void eliminare_click();
     virtual void stampa_Click() {}
     virtual void controlla_Click() {}
@@ -96,20 +99,13 @@ public:
     void mostraAiuto();                // button aiuto
     void Toolbar1_ButtonClick(int indice);
 
-    // The delete filter of window K ("" for the windows that pass deletion on).
-    static QString filtroElimina(int k);
-    // Quick-help lines of window K.
-    static QStringList righeAiuto(int k);
-    // The grey-for-all order of window K (numbers of the seven windows; empty: no grey).
-    static QList<int> ordineGrigio(int k);
-    // Names of the menu entries and numbers of the toolbar buttons disabled in window K.
-    static QStringList vociDisabilitate(int k);
-    static QList<int> pulsantiDisabilitati(int k);
-
 protected:
-    // The load preamble: resize helper, 75 % of the screen, then the design size
-    // 9600 x 6825 twips.
-    void preparaFinestra();
+    // The start every working window shares, run once at load: the program strings
+    // (inizializzaDati), the resize helper with 75 % of the screen and then the design
+    // size 9600 x 6825 twips, and the window's caption; then the window's own load.
+    void Form_Load() final;
+    // The window's own part of the load, after the shared start.
+    virtual void caricaFinestra() {}
     void Form_Resize() override;
     void Form_Unload() override;
 
@@ -127,8 +123,3 @@ private:
     QHash<QString, QAction*> voci_;
     std::array<QAction*, 22> pulsanti_{};
 };
-
-// The working window K (2..8; other numbers give frontespizio), loaded if needed, not shown.
-FinestraLavoro& finestraLavoro(int k);
-// Shows window K (1..8) modeless, loading it first when needed.
-void mostraFinestraNumero(int k);

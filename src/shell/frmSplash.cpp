@@ -4,7 +4,7 @@
 #include "platform/controlli.h"
 #include "base/ModKorvel.h"
 #include "shell/immagini.h"
-#include "shell/uscita.h"
+#include "shell/navigazione.h"
 
 #include <QEvent>
 #include <QFrame>

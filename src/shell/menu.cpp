@@ -1,21 +1,17 @@
 #include "shell/menu.h"
 
-#include "climate/tabella.h"
-#include "detailed/dettagliato.h"
-#include "feasibility/fattib.h"
-#include "help/sommario.h"
 #include "platform/controlli.h"
 #include "platform/messaggi.h"
 #include "base/ModKorvel.h"
-#include "shell/uscita.h"
-#include "transmittance/trasmitt.h"
+#include "shell/navigazione.h"
+#include "shell/profiliFinestre.h"
 
 #include <QMouseEvent>
 #include <QStatusBar>
 
 menu::menu()
 {
-    setWindowTitle(QStringLiteral("Korvel: menu delle tipologie di elaborazione"));
+    setWindowTitle(profiliFinestre::profilo(1).caption);
     impostaDimensioniTwips(9600, 6825);
 
     QFont titolo = font();
@@ -99,13 +95,11 @@ void menu::Form_Load()
 
 void menu::Option1_Click(int indice)
 {
-    switch (indice) {
-    case 1: mostra<tabella>(); break;
-    case 2: mostra<trasmitt>(); break;
-    case 3: mostra<fattib>(); break;
-    case 4: mostra<dettagliato>(); break;
-    default: break;
-    }
+    // Options 1..4: the climate table, the transmittance, the feasibility and the
+    // detailed calculation.
+    static constexpr int finestre[] = {0, 2, 3, 4, 6};
+    if (indice >= 1 && indice <= 4)
+        mostraFinestraNumero(finestre[indice]);
     // The window just shown may have unloaded the menu (its load can run the exit).
     if (Unica<menu>::seCaricata() == this && indice >= 1 && indice <= 4)
         Option1[size_t(indice)]->setValue(false);
@@ -137,7 +131,7 @@ void menu::aiuto_Click()
                         piattaforma::vbInformation, ModKorvel::titoloAiuto);
 }
 
-void menu::guida_Click() { mostra<sommario>(); }
+void menu::guida_Click() { profiliFinestre::destinazioni().sommario(); }
 
 void menu::cmdesci_Click() { esciProgramma(); }
 

@@ -8,5 +8,6 @@ list(APPEND KORVEL_WINDOWS_SOURCES
   shell/menu.cpp
   shell/avvio.cpp
   shell/immagini.cpp
-  shell/uscita.cpp
+  shell/navigazione.cpp
+  shell/profiliFinestre.cpp
 )

@@ -5,7 +5,4 @@ class trasmitt : public FinestraLavoro {
     Q_OBJECT
 public:
     trasmitt();
-
-protected:
-    void Form_Load() override;
 };

@@ -34,8 +34,6 @@ QList<FinestraDocumento*> finestreDocumento()
 class FinestraProva : public FinestraLavoro {
 public:
     FinestraProva() : FinestraLavoro(2) {}
-protected:
-    void Form_Load() override { preparaFinestra(); }
 };
 
 class FinestraDocumentoTest : public ::testing::Test {

@@ -271,7 +271,7 @@ TEST_F(Cornice, OwnEntryAndButtonAskTheGuideQuestionForEveryWindow)
         messaggi.rispondi(piattaforma::vbNo);
         f.voce(QStringLiteral("fin%1").arg(k))->trigger();
         ASSERT_EQ(messaggi.mostrati.size(), 1);
-        EXPECT_EQ(messaggi.mostrati[0].testo, QStringLiteral("E' questa la finestra '") + FinestraLavoro::titoloFinestra(k)
+        EXPECT_EQ(messaggi.mostrati[0].testo, QStringLiteral("E' questa la finestra '") + profiliFinestre::profilo(k).titolo
                                                   + QStringLiteral("': si vuole la guida della finestra?"));
         EXPECT_EQ(messaggi.mostrati[0].pulsanti, 36);
         EXPECT_EQ(messaggi.mostrati[0].titolo, "Korvel: aiuto in linea");
@@ -399,8 +399,8 @@ TEST_F(Cornice, QuickHelpOfEachWindow)
         EXPECT_FALSE(testo.endsWith(QChar(13)));
         EXPECT_FALSE(testo.contains(QChar(10)));
     }
-    EXPECT_TRUE(FinestraLavoro::righeAiuto(6)[0].contains("(Korvel-dett-...)"));
-    EXPECT_EQ(FinestraLavoro::righeAiuto(6).mid(1), FinestraLavoro::righeAiuto(4).mid(1));
+    EXPECT_TRUE(profiliFinestre::profilo(6).righeAiuto[0].contains("(Korvel-dett-...)"));
+    EXPECT_EQ(profiliFinestre::profilo(6).righeAiuto.mid(1), profiliFinestre::profilo(4).righeAiuto.mid(1));
 }
 
 // ---- background colour ----
@@ -557,8 +557,8 @@ TEST_F(Cornice, DeletionThroughTheWindowsOwnDialogAndFilter)
     dialoghi.scegliFile(nome);
     f.eliminare_click();
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
-    EXPECT_EQ(FinestraLavoro::filtroElimina(3), "Tutti i file (*.*)|*.*|File Korvel-trasm- | Korvel-trasm-*");
-    EXPECT_EQ(FinestraLavoro::filtroElimina(6), "Tutti i file (*.*)|*.*|File Korvel-dett- | Korvel-dett-*");
+    EXPECT_EQ(profiliFinestre::profilo(3).filtroElimina, "Tutti i file (*.*)|*.*|File Korvel-trasm- | Korvel-trasm-*");
+    EXPECT_EQ(profiliFinestre::profilo(6).filtroElimina, "Tutti i file (*.*)|*.*|File Korvel-dett- | Korvel-dett-*");
 }
 
 TEST_F(Cornice, TabellaAndRisultatiDeleteThroughFattibRisdettagliatoThroughDettagliato)

@@ -14,7 +14,7 @@
 #include "base/ModKorvel.h"
 #include "shell/frmSplash.h"
 #include "shell/menu.h"
-#include "shell/uscita.h"
+#include "shell/navigazione.h"
 #include "support/doppi.h"
 #include "transmittance/trasmitt.h"
 

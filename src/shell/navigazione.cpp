@@ -1,4 +1,4 @@
-#include "shell/uscita.h"
+#include "shell/navigazione.h"
 
 #include "climate/tabella.h"
 #include "cover/frontespizio.h"
@@ -29,7 +29,60 @@
 #include "base/ModKorvel.h"
 #include "shell/frmSplash.h"
 #include "shell/menu.h"
+#include "shell/profiliFinestre.h"
 #include "transmittance/trasmitt.h"
+
+namespace {
+
+template <class W>
+FinestraLavoro& lavoro()
+{
+    return finestra<W>();
+}
+
+template <class W>
+void mostraW()
+{
+    mostra<W>();
+}
+
+template <class W, class G>
+void collega(int k)
+{
+    ProfiloFinestra& p = profiliFinestre::profiloDaCollegare(k);
+    p.finestra = &lavoro<W>;
+    p.mostra = &mostraW<W>;
+    p.mostraGuida = &mostraW<G>;
+}
+
+} // namespace
+
+namespace navigazione {
+
+void installa()
+{
+    static bool fatto = false;
+    if (fatto)
+        return;
+    fatto = true;
+    profiliFinestre::profiloDaCollegare(1).mostra = &mostraW<menu>;
+    collega<tabella, guidatabella>(2);
+    collega<trasmitt, guidatrasmitt>(3);
+    collega<fattib, guidafattib>(4);
+    collega<risultati, guidarisultati>(5);
+    collega<dettagliato, guidadettagliato>(6);
+    collega<risdettagliato, guidarisdettagliato>(7);
+    collega<frontespizio, guidafrontespizio>(8);
+
+    profiliFinestre::Destinazioni& d = profiliFinestre::destinazioniDaCollegare();
+    d.sommario = &mostraW<sommario>;
+    d.suggerimenti = &mostraW<frmTip>;
+    d.supporto = &mostraW<supportoclienti>;
+    d.informazioni = &mostraW<informa>;
+    d.esci = &esciProgramma;
+}
+
+} // namespace navigazione
 
 void mostraMenu() { mostra<menu>(); }
 
