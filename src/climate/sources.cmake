@@ -4,6 +4,7 @@ list(APPEND KORVEL_CORE_SOURCES
   climate/tabellaLocalita.cpp
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
+  climate/elencoLocalita.cpp
   climate/sceltaLocalita.cpp
   climate/tabella.cpp
   climate/tabellaStampa.cpp

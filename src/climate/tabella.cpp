@@ -5,6 +5,7 @@
 #include "feasibility/fattib.h"
 #include "platform/caratteri.h"
 #include "platform/controlli.h"
+#include "platform/righePaginate.h"
 #include "base/ModKorvel.h"
 
 #include <QSignalBlocker>
@@ -31,13 +32,6 @@ Etichetta* etichetta(QWidget* area, const QString& nome, const QString& caption,
     return e;
 }
 
-void sfondoCasella(CasellaTesto* casella, const QColor& colore)
-{
-    QPalette p = casella->palette();
-    p.setColor(QPalette::Base, colore);
-    casella->setPalette(p);
-}
-
 } // namespace
 
 tabella::tabella() : FinestraLavoro(2)
@@ -62,14 +56,16 @@ tabella::tabella() : FinestraLavoro(2)
     Label8 = etichetta(a, QStringLiteral("Label8"), QStringLiteral("kj/mq/giorno"), 2040, 1800, 1575, 240);
     Label11 = etichetta(a, QStringLiteral("Label11"), QStringLiteral("°C"), 3600, 1800, 1575, 240);
 
+    righe_ = new RighePaginate(a, 12, primaRiga, passoRighe, passoRighe);
+    righe_->impostaColoreEvidenziato(coloreEvidenza);
+    const auto numeri = righe_->colonna(QStringLiteral("num"), 480, 495, Qt::AlignHCenter, coloreNumero);
+    std::copy(numeri.begin(), numeri.end(), num.begin());
+    std::vector<QWidget*> caselle[3];
+    for (auto& colonna : caselle)
+        colonna.assign(13, nullptr);
     for (int m = 1; m <= 12; ++m) {
         const int top = primaRiga + passoRighe * (m - 1);
-        num[m] = new Etichetta(a, QStringLiteral("num(%1)").arg(m), QString::number(m));
-        Finestra::posa(num[m], 480, top, 495, passoRighe);
-        num[m]->setFont(caratteri::progetto());
-        num[m]->setAlignment(Qt::AlignCenter);
-        connect(num[m], &Etichetta::MouseMove, this, [this, m] { num_MouseMove(m); });
-
+        num[m]->setCaption(QString::number(m));
         // The month boxes only show the stored record: what is printed is what was loaded.
         mes[m] = new CasellaTesto(a, QStringLiteral("mes(%1)").arg(m));
         Finestra::posa(mes[m], 960, top, 1095, passoRighe);
@@ -82,8 +78,14 @@ tabella::tabella() : FinestraLavoro(2)
             c->setFont(caratteri::progetto());
             c->setFrame(false);
         }
+        caselle[0][std::size_t(m)] = mes[m];
+        caselle[1][std::size_t(m)] = inc[m];
+        caselle[2][std::size_t(m)] = tem[m];
     }
-    ripristinaColoriMesi();
+    for (const auto& colonna : caselle)
+        righe_->aggiungiColonna(colonna, coloreCasella);
+    righe_->evidenziaDa(numeri);
+    connect(righe_, &RighePaginate::sopraRiga, this, &tabella::num_MouseMove);
 
     Label6 = etichetta(a, QStringLiteral("Label6"), QString(), 5280, 1560, 495, 495,
                        QStringLiteral("numero d'ordine della località"));
@@ -144,26 +146,7 @@ void tabella::impostaPasso()
                                      "verticale, stampare la tabella o passare al calcolo."));
 }
 
-void tabella::num_MouseMove(int Index)
-{
-    ripristinaColoriMesi();
-    if (Index >= 1 && Index <= 12)
-        coloraRiga(Index, coloreEvidenza, coloreEvidenza);
-}
-
-void tabella::ripristinaColoriMesi()
-{
-    for (int m = 1; m <= 12; ++m)
-        coloraRiga(m, coloreNumero, coloreCasella);
-}
-
-void tabella::coloraRiga(int m, const QColor& numero, const QColor& caselle)
-{
-    num[m]->setBackColor(numero);
-    sfondoCasella(mes[m], caselle);
-    sfondoCasella(inc[m], caselle);
-    sfondoCasella(tem[m], caselle);
-}
+void tabella::num_MouseMove(int Index) { righe_->evidenzia(Index); }
 
 void tabella::VScroll1_Change()
 {

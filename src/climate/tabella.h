@@ -8,6 +8,7 @@
 class BarraScorrimento;
 class CasellaTesto;
 class Etichetta;
+class RighePaginate;
 
 class tabella : public FinestraLavoro {
     Q_OBJECT
@@ -58,8 +59,8 @@ protected:
     void caricaFinestra() override;
 
 private:
-    void ripristinaColoriMesi();
     void impostaPasso();
-    void coloraRiga(int m, const QColor& numero, const QColor& caselle);
     void scriviTabellaLocalita();
+
+    RighePaginate* righe_ = nullptr;
 };

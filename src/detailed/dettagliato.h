@@ -3,6 +3,7 @@
 
 class Cornice;
 class Elenco;
+class ElencoLocalita;
 
 class dettagliato : public FinestraLavoro {
     Q_OBJECT
@@ -18,5 +19,5 @@ protected:
     void caricaFinestra() override;
 
 private:
-    void loc_Click();
+    ElencoLocalita* sceltaLocalita_ = nullptr;
 };

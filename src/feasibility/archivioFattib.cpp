@@ -9,10 +9,12 @@
 #include "feasibility/fattib.h"
 
 #include "climate/datiClimatici.h"
+#include "climate/elencoLocalita.h"
 #include "base/archivio.h"
 #include "cover/datiFrontespizio.h"
 #include "cover/frontespizio.h"
 #include "platform/controlli.h"
+#include "platform/modulo.h"
 #include "base/ModKorvel.h"
 
 namespace {
@@ -115,21 +117,18 @@ void fattib::apri_Click()
             cancella_click();
             // Clearing locked the frames on the first town: the town read is chosen
             // anew even when it is that one.
-            if (loc->ListIndex() != d.indice)
-                loc->setListIndex(d.indice);
-            else
-                loc_Click();
+            sceltaLocalita_->scegli(d.indice);
             if (d.uso == 2) {
                 // Clearing left the bars on their minimum with empty labels: a value
                 // already there must still show.
-                impostaBarra(VScroll1, d.litri, &fattib::VScroll1_Change);
-                impostaBarra(VScroll2, d.gradi, &fattib::VScroll2_Change);
+                modulo::impostaBarra(VScroll1, d.litri, [this] { VScroll1_Change(); });
+                modulo::impostaBarra(VScroll2, d.gradi, [this] { VScroll2_Change(); });
             } else {
                 trasm->setText(d.trasmittanza);
             }
             Option1[d.uso]->setValue(true);
-            impostaBarra(VScroll4, d.sconto, &fattib::VScroll4_Change);
-            impostaBarra(VScroll5, d.aumento, &fattib::VScroll5_Change);
+            modulo::impostaBarra(VScroll4, d.sconto, [this] { VScroll4_Change(); });
+            modulo::impostaBarra(VScroll5, d.aumento, [this] { VScroll5_Change(); });
             Option3[d.combustibile]->setValue(true);
             ann->setText(d.anni);
             cost->setText(d.costo);

@@ -1,6 +1,7 @@
 #include "feasibility/fattib.h"
 
 #include "climate/datiClimatici.h"
+#include "climate/elencoLocalita.h"
 #include "climate/tabella.h"
 #include "detailed/datiDettagliato.h"
 #include "feasibility/calcoloFattib.h"
@@ -9,13 +10,13 @@
 #include "platform/caratteri.h"
 #include "platform/controlli.h"
 #include "platform/messaggi.h"
+#include "platform/modulo.h"
 #include "base/ModKorvel.h"
 #include "base/numeri.h"
+#include "shell/filtroNumerico.h"
 #include "transmittance/datiTrasmittanza.h"
 #include "transmittance/trasmitt.h"
 
-#include <QCompleter>
-#include <QLineEdit>
 #include <QSignalBlocker>
 
 #include <memory>
@@ -84,45 +85,27 @@ const QString messaggiControllo[] = {
 // A typed number counts as missing when it is empty or reads as 0.
 bool vuotoOZero(const QString& testo) { return testo.isEmpty() || numeri::val(testo) == 0; }
 
-// Characters the numeric filter keeps (a comma becomes a point).
-bool tenutoDalFiltro(QChar c)
-{
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.') || c == QLatin1Char(',');
-}
-
+// A frame of the grid: column col, row r.
 Cornice* riquadro(QWidget* area, const char* nome, const QString& caption, int col, int r, const QString& suggerimento)
 {
-    auto* f = new Cornice(area, QString::fromLatin1(nome), caption);
-    Finestra::posa(f, colonna[col], riga[r], larghezza[col], altezzaRiquadro);
-    f->setToolTip(suggerimento);
-    f->setFont(caratteri::progetto());
-    return f;
+    return modulo::riquadro(area, QString::fromLatin1(nome), caption,
+                            {colonna[col], riga[r], larghezza[col], altezzaRiquadro}, suggerimento);
 }
 
-// A vertical scroll bar and its value label inside a frame.
-BarraScorrimento* barra(Cornice* f, const char* nome, int min, int max, int piccolo, int grande)
+// A vertical scroll bar and its value label inside a frame of column col.
+void barra(Cornice* f, const char* nome, const char* nomeValore, int col, modulo::Intervallo intervallo,
+           BarraScorrimento*& b, Etichetta*& valore)
 {
-    auto* b = new BarraScorrimento(Qt::Vertical, f, QString::fromLatin1(nome));
-    Finestra::posa(b, sinistraInterna, topBarra, larghezzaBarra, altezzaBarra);
-    b->impostaIntervallo(min, max, piccolo, grande);
-    b->setToolTip(f->toolTip());
-    return b;
-}
-
-Etichetta* valore(Cornice* f, const char* nome, int col)
-{
-    auto* e = new Etichetta(f, QString::fromLatin1(nome));
-    Finestra::posa(e, 480, 465, larghezza[col] - 600, 255);
-    e->setToolTip(f->toolTip());
-    return e;
+    const auto pezzo = modulo::barraConValore(f, Qt::Vertical, QString::fromLatin1(nome),
+                                              {sinistraInterna, topBarra, larghezzaBarra, altezzaBarra}, intervallo,
+                                              QString::fromLatin1(nomeValore), {480, 465, larghezza[col] - 600, 255});
+    b = pezzo.barra;
+    valore = pezzo.valore;
 }
 
 CasellaTesto* casella(Cornice* f, const char* nome, int larghezzaCasella)
 {
-    auto* c = new CasellaTesto(f, QString::fromLatin1(nome));
-    Finestra::posa(c, sinistraInterna, topCasella, larghezzaCasella, altezzaCasella);
-    c->setToolTip(f->toolTip());
-    return c;
+    return modulo::casella(f, QString::fromLatin1(nome), {sinistraInterna, topCasella, larghezzaCasella, altezzaCasella});
 }
 
 } // namespace
@@ -157,16 +140,6 @@ void fattib::costruisci()
 
     loc = new Elenco(a, QStringLiteral("loc"));
     posa(loc, colonna[2], 525, larghezza[2], 315);
-    loc->setFont(caratteri::progetto());
-    loc->setEditable(true);
-    loc->setInsertPolicy(QComboBox::NoInsert);
-    loc->setMaxVisibleItems(16);
-    if (QCompleter* completamento = loc->completer())
-        completamento->setCaseSensitivity(Qt::CaseInsensitive);
-    connect(loc, &Elenco::Click, this, &fattib::loc_Click);
-    connect(loc, &QComboBox::activated, this, &fattib::loc_Activated);
-    connect(loc->lineEdit(), &QLineEdit::textEdited, this, [this] { loc_Change(); });
-    connect(loc->lineEdit(), &QLineEdit::editingFinished, this, &fattib::loc_Conferma);
 
     // Use of the plant.
     Frame9 = riquadro(a, "Frame9", QStringLiteral("Uso dell'impianto"), 0, 0,
@@ -184,13 +157,11 @@ void fattib::costruisci()
     Frame1 = riquadro(a, "Frame1", QStringLiteral("Consumo giornaliero d'acqua"), 1, 0,
                       QStringLiteral("la quantità media di litri d'acqua calda consumata giornalmente (sceglierla con "
                                      "la barra di scorrimento)"));
-    VScroll1 = barra(Frame1, "VScroll1", 10, 32000, 5, 50);
-    acq = valore(Frame1, "acq", 1);
+    barra(Frame1, "VScroll1", "acq", 1, {10, 32000, 5, 50}, VScroll1, acq);
     Frame2 = riquadro(a, "Frame2", QStringLiteral("Temperatura di consumo dell'acqua"), 2, 0,
                       QStringLiteral("la temperatura media alla quale viene utilizzata l'acqua calda (sceglierla con "
                                      "la barra di scorrimento)"));
-    VScroll2 = barra(Frame2, "VScroll2", 20, 100, 1, 5);
-    temper = valore(Frame2, "temper", 2);
+    barra(Frame2, "VScroll2", "temper", 2, {20, 100, 1, 5}, VScroll2, temper);
 
     // Space heating.
     Frame3 = riquadro(a, "Frame3", QStringLiteral("Trasmittanza dell'edificio (W/°K)."), 0, 1,
@@ -234,13 +205,11 @@ void fattib::costruisci()
     Frame10 = riquadro(a, "Frame10", QStringLiteral("Tasso percentuale di sconto"), 0, 3,
                        QStringLiteral("il tasso di sconto di riferimento per la verifica economica (sceglierlo con la "
                                       "barra di scorrimento)"));
-    VScroll4 = barra(Frame10, "VScroll4", 10, 10000, 1, 10);
-    tass = valore(Frame10, "tass", 0);
+    barra(Frame10, "VScroll4", "tass", 0, {10, 10000, 1, 10}, VScroll4, tass);
     Frame11 = riquadro(a, "Frame11", QStringLiteral("Tasso di aumento costo energia"), 1, 3,
                        QStringLiteral("il tasso di aumento annuo del costo dell'energia usata in alternativa (sceglierlo "
                                       "con la barra di scorrimento)"));
-    VScroll5 = barra(Frame11, "VScroll5", 10, 10000, 1, 10);
-    tasen = valore(Frame11, "tasen", 1);
+    barra(Frame11, "VScroll5", "tasen", 1, {10, 10000, 1, 10}, VScroll5, tasen);
 
     cmdavanti = new Pulsante(a, QStringLiteral("cmdavanti"), QStringLiteral("&Risultati"));
     posa(cmdavanti, 7800, 4740, 1575, 495);
@@ -248,6 +217,9 @@ void fattib::costruisci()
     cmdavanti->setToolTip(QStringLiteral("cliccare per visualizzare la finestra Risultati"));
 
     passo->setFont(caratteri::progetto());
+
+    // Created after the frames: the town choice unlocks Frame9.
+    sceltaLocalita_ = new ElencoLocalita(loc, [this] { aggiornaPasso(); }, [this] { return !Frame9->isEnabled(); });
 
     connect(VScroll1, &BarraScorrimento::Change, this, &fattib::VScroll1_Change);
     connect(VScroll2, &BarraScorrimento::Change, this, &fattib::VScroll2_Change);
@@ -270,8 +242,7 @@ void fattib::caricaFinestra()
 {
     ModKorvel::caricaLocalita();
     aggiornaPasso();
-    for (int i = 1; i <= ModKorvel::totaleLocalita; ++i)
-        loc->AddItem(ModKorvel::localita[i]);
+    sceltaLocalita_->riempi();
     disabilitaRiquadri();
 }
 
@@ -301,72 +272,6 @@ int fattib::combustibileScelto() const
 }
 
 // ---- town ----------------------------------------------------------------------
-
-void fattib::loc_Click()
-{
-    if (loc->ListIndex() == -1)
-        loc->setListIndex(0);
-    ModKorvel::numLocalita = loc->ListIndex() + 1;
-    finestra<tabella>().VScroll1->setValue(ModKorvel::numLocalita);
-    ModKorvel::scegliLocalita();
-    aggiornaPasso();
-}
-
-void fattib::scegliPrimaLocalita()
-{
-    if (loc->ListCount() == 0)
-        return;
-    if (loc->ListIndex() != 0)
-        loc->setListIndex(0); // the move runs the town choice
-    else
-        loc_Click();
-}
-
-// Typing: a town's full name chooses it; a text that can still become one waits;
-// any other text matches no town and the first town is chosen at once.
-void fattib::loc_Change()
-{
-    const QString testo = loc->currentText();
-    const int esatta = loc->findText(testo, Qt::MatchFixedString);
-    if (esatta >= 0) {
-        if (esatta != loc->ListIndex())
-            loc->setListIndex(esatta);
-        return;
-    }
-    if (testo.isEmpty())
-        return;
-    for (int i = 0; i < loc->ListCount(); ++i)
-        if (loc->List(i).startsWith(testo, Qt::CaseInsensitive))
-            return;
-    scegliPrimaLocalita();
-}
-
-// The end of typing (Enter, or the focus leaving the list): what is left is either a
-// town's name or no town at all.
-void fattib::loc_Conferma()
-{
-    const QString testo = loc->currentText();
-    const int posizione = loc->ListIndex();
-    if (posizione >= 0 && testo == loc->List(posizione))
-        return;
-    const int esatta = loc->findText(testo, Qt::MatchFixedString);
-    if (esatta < 0) {
-        scegliPrimaLocalita();
-    } else if (esatta != posizione) {
-        loc->setListIndex(esatta);
-    } else {
-        const QSignalBlocker blocco(loc);
-        loc->setEditText(loc->List(esatta));
-    }
-}
-
-void fattib::loc_Activated(int indice)
-{
-    // Picking the town already shown is a choice too: after clearing, it unlocks the
-    // frames again without going through another town.
-    if (indice == loc->ListIndex() && !Frame9->isEnabled())
-        loc_Click();
-}
 
 // ---- use, fuel, scroll bars, typed numbers -------------------------------------------
 
@@ -456,17 +361,7 @@ void fattib::VScroll5_Change()
 
 void fattib::casellaNumerica_Change(CasellaTesto* c, double& variabile, double fattore)
 {
-    ModKorvel::datoImmesso = c->Text();
-    ModKorvel::controllaNumero();
-    if (ModKorvel::datoControllato != c->Text()) {
-        // The cursor stays behind the characters that were kept before it.
-        int cursore = 0;
-        for (QChar ch : c->Text().left(c->cursorPosition()))
-            if (tenutoDalFiltro(ch))
-                ++cursore;
-        c->setText(ModKorvel::datoControllato); // runs this handler once more
-        c->setCursorPosition(cursore);
-    }
+    filtroNumerico::filtra(c);
     variabile = numeri::val(c->Text()) * fattore;
     aggiornaPasso();
 }
@@ -477,19 +372,11 @@ void fattib::ver_Click()
     mostra<trasmitt>();
 }
 
-void fattib::impostaBarra(BarraScorrimento* b, int valore, void (fattib::*gestore)())
-{
-    if (b->Value() == valore)
-        (this->*gestore)();
-    else
-        b->setValue(valore);
-}
-
 // ---- clearing ------------------------------------------------------------------
 
 void fattib::cancella_click()
 {
-    scegliPrimaLocalita();
+    sceltaLocalita_->scegliPrima();
     for (PulsanteOpzione* o : {Option1[1], Option1[2], Option3[1], Option3[2], Option3[3]})
         o->setValue(false);
     for (CasellaTesto* c : {trasm, ann, cost, elettr, costalt})

@@ -12,6 +12,7 @@ class BarraScorrimento;
 class CasellaTesto;
 class Cornice;
 class Elenco;
+class ElencoLocalita;
 class Etichetta;
 class Pulsante;
 class PulsanteOpzione;
@@ -97,11 +98,6 @@ private:
     // The first check that fails (1..12), 0 when all pass.
     int primoPassoMancante() const;
 
-    void loc_Change();
-    void loc_Click();
-    void loc_Conferma();
-    void loc_Activated(int indice);
-    void scegliPrimaLocalita();
     void Option1_Click(int Index);
     void Option3_Click(int Index);
     void VScroll1_Change();
@@ -113,9 +109,7 @@ private:
     void casellaNumerica_Change(CasellaTesto* casella, double& variabile, double fattore);
     void ver_Click();
 
-    // Sets a scroll bar's value and runs its change handler even when the value
-    // was already there.
-    void impostaBarra(BarraScorrimento* barra, int valore, void (fattib::*gestore)());
 
     archivio::FileDati file_;
+    ElencoLocalita* sceltaLocalita_ = nullptr;
 };

@@ -6,10 +6,13 @@
 #include "platform/caratteri.h"
 #include "platform/controlli.h"
 #include "platform/messaggi.h"
+#include "platform/righePaginate.h"
 #include "base/ModKorvel.h"
 #include "base/numeri.h"
 
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 const QColor risultati::coloreNormale{0, 255, 255};
 const QColor risultati::coloreEvidenziato{255, 255, 0};
@@ -105,6 +108,7 @@ void risultati::costruisci()
         {"num3", "areac3", "fraz3", "util3"},
     };
     Cornice** cornici[] = {nullptr, &Frame1, &Frame2, &Frame3};
+    BarraScorrimento** barre[] = {nullptr, &VScroll1, &VScroll2, &VScroll3};
     for (int k = 1; k <= 3; ++k) {
         auto* f = new Cornice(a, QStringLiteral("Frame%1").arg(k), captionBlocchi[k]);
         posa(f, sinistraBlocco[k], topBlocchi, larghezzaBlocco, altezzaBlocco);
@@ -112,37 +116,28 @@ void risultati::costruisci()
         f->setFont(caratteri::stretto(7));
         *cornici[k] = f;
 
+        auto* righe = new RighePaginate(f, 5, topRighe, passoRighe, altezzaRiga);
+        righe->impostaColoreEvidenziato(coloreEvidenziato);
+        blocchi_[std::size_t(k)] = righe;
         Blocco b = blocco(k);
         std::array<Etichetta*, 6>* colonne[] = {b.num, b.areac, b.fraz, b.util};
-        for (int i = 1; i <= 5; ++i) {
-            for (int c = 0; c < 4; ++c) {
-                auto* e = etichetta(f, QStringLiteral("%1(%2)").arg(QString::fromLatin1(nomi[k][c])).arg(i), QString(),
-                                    sinistraColonna[c], topRighe + passoRighe * (i - 1), larghezzaColonna[c],
-                                    altezzaRiga);
-                e->setAlignment((c == 0 ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignVCenter);
-                (*colonne[c])[i] = e;
-            }
-            Etichetta* numero = (*b.num)[i];
-            numero->setToolTip(testiTipo[k]);
-            connect(numero, &Etichetta::MouseMove, this, [this, k, i] {
-                if (k == 1)
-                    num_MouseMove(i);
-                else if (k == 2)
-                    num2_MouseMove(i);
-                else
-                    num3_MouseMove(i);
-            });
+        for (int c = 0; c < 4; ++c) {
+            const auto celle = righe->colonna(QString::fromLatin1(nomi[k][c]), sinistraColonna[c], larghezzaColonna[c],
+                                              c == 0 ? Qt::AlignHCenter : Qt::AlignRight, coloreNormale);
+            std::copy(celle.begin(), celle.end(), colonne[c]->begin());
         }
-        auto* barra = new BarraScorrimento(Qt::Vertical, f, QStringLiteral("VScroll%1").arg(k));
-        posa(barra, sinistraBarra, topRighe, 240, passoRighe * 4 + altezzaRiga);
-        barra->impostaIntervallo(1, 996, 1, 10);
-        if (k == 1)
-            VScroll1 = barra;
-        else if (k == 2)
-            VScroll2 = barra;
-        else
-            VScroll3 = barra;
-        ripristinaColori(k);
+        for (int i = 1; i <= 5; ++i)
+            (*b.num)[i]->setToolTip(testiTipo[k]);
+        righe->evidenziaDa({std::begin(*b.num), std::end(*b.num)});
+        connect(righe, &RighePaginate::sopraRiga, this, [this, k](int i) {
+            if (k == 1)
+                num_MouseMove(i);
+            else if (k == 2)
+                num2_MouseMove(i);
+            else
+                num3_MouseMove(i);
+        });
+        *barre[k] = righe->aggiungiBarra(QStringLiteral("VScroll%1").arg(k), sinistraBarra, 240, {1, 996, 1, 10});
     }
 
     const QString suggerimentoAcqua = QStringLiteral(
@@ -180,9 +175,9 @@ void risultati::costruisci()
 
     passo->setFont(caratteri::progetto());
 
-    connect(VScroll1, &BarraScorrimento::Change, this, &risultati::VScroll1_Change);
-    connect(VScroll2, &BarraScorrimento::Change, this, &risultati::VScroll2_Change);
-    connect(VScroll3, &BarraScorrimento::Change, this, &risultati::VScroll3_Change);
+    connect(blocchi_[1], &RighePaginate::pagina, this, &risultati::VScroll1_Change);
+    connect(blocchi_[2], &RighePaginate::pagina, this, &risultati::VScroll2_Change);
+    connect(blocchi_[3], &RighePaginate::pagina, this, &risultati::VScroll3_Change);
     connect(VScroll4, &BarraScorrimento::Change, this, &risultati::VScroll4_Change);
     connect(VScroll5, &BarraScorrimento::Change, this, &risultati::VScroll5_Change);
     connect(calc, &Pulsante::Click, this, &risultati::calc_Click);
@@ -229,6 +224,8 @@ risultati::Blocco risultati::blocco(int k)
     }
 }
 
+RighePaginate* risultati::righe(int k) const { return blocchi_[std::size_t(std::clamp(k, 1, 3))]; }
+
 // ---- the three blocks -------------------------------------------------------------
 
 void risultati::VScroll1_Change() { mostraBlocco(1); }
@@ -252,46 +249,15 @@ void risultati::mostraBlocco(int k)
     }
 }
 
-void risultati::coloraRiga(int k, int i, const QColor& colore)
-{
-    const Blocco b = blocco(k);
-    for (auto* colonna : {b.num, b.areac, b.fraz, b.util})
-        (*colonna)[i]->setBackColor(colore);
-}
-
-void risultati::ripristinaColori(int k)
-{
-    for (int i = 1; i <= 5; ++i)
-        coloraRiga(k, i, coloreNormale);
-}
+void risultati::ripristinaColori(int k) { righe(k)->ripristinaColori(); }
 
 void risultati::ripristinaColori1() { ripristinaColori(1); }
 void risultati::ripristinaColori2() { ripristinaColori(2); }
 void risultati::ripristinaColori3() { ripristinaColori(3); }
 
-void risultati::evidenzia(int k, int Index)
-{
-    if (Index >= 1 && Index <= 5)
-        coloraRiga(k, Index, coloreEvidenziato);
-}
-
-void risultati::num_MouseMove(int Index)
-{
-    ripristinaColori1();
-    evidenzia(1, Index);
-}
-
-void risultati::num2_MouseMove(int Index)
-{
-    ripristinaColori2();
-    evidenzia(2, Index);
-}
-
-void risultati::num3_MouseMove(int Index)
-{
-    ripristinaColori3();
-    evidenzia(3, Index);
-}
+void risultati::num_MouseMove(int Index) { righe(1)->evidenzia(Index); }
+void risultati::num2_MouseMove(int Index) { righe(2)->evidenzia(Index); }
+void risultati::num3_MouseMove(int Index) { righe(3)->evidenzia(Index); }
 
 // ---- water: re-runs through the feasibility window ----------------------------------
 

@@ -12,6 +12,7 @@ class BarraScorrimento;
 class Cornice;
 class Etichetta;
 class Pulsante;
+class RighePaginate;
 
 class risultati : public FinestraLavoro {
     Q_OBJECT
@@ -106,12 +107,14 @@ private:
     Blocco blocco(int k);
     void costruisci();
     void mostraBlocco(int k);
-    void evidenzia(int k, int Index);
+    RighePaginate* righe(int k) const;
     void ripristinaColori1();
     void ripristinaColori2();
     void ripristinaColori3();
     void ripristinaColori(int k);
-    void coloraRiga(int k, int i, const QColor& colore);
     void impostaPasso();
     void riprendiAcqua();
+
+    // The three blocks' rows, [1..3].
+    std::array<RighePaginate*, 4> blocchi_{};
 };

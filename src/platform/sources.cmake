@@ -5,6 +5,8 @@ list(APPEND KORVEL_CORE_SOURCES
 list(APPEND KORVEL_WINDOWS_SOURCES
   platform/finestra.cpp
   platform/controlli.cpp
+  platform/modulo.cpp
+  platform/righePaginate.cpp
   platform/ridisegno.h
   platform/serviziDesktop.cpp
   platform/messaggiDesktop.cpp

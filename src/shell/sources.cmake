@@ -4,6 +4,7 @@ list(APPEND KORVEL_CORE_SOURCES
 list(APPEND KORVEL_WINDOWS_SOURCES
   shell/clsResize.cpp
   shell/corniceFinestra.cpp
+  shell/filtroNumerico.cpp
   shell/frmSplash.cpp
   shell/menu.cpp
   shell/avvio.cpp
