@@ -2,6 +2,7 @@
 
 #include "platform/controlli.h"
 #include "report/canaleWord.h"
+#include "report/relazione.h"
 #include "base/numeri.h"
 
 namespace {
@@ -56,18 +57,23 @@ void tabella::scriviTabellaLocalita()
     aggiungiParagrafo(12);
     testoParagrafo(QChar(13) + QStringLiteral("Località di riferimento n.") + Label6->Caption() + QStringLiteral(" : ") +
                    loc->Caption() + QStringLiteral("  -  Latitudine ") + La->Caption());
-    aggiungiTabella(14, 4);
-    scriviCella(1, 1, QStringLiteral("numero"));
-    scriviCella(1, 2, QStringLiteral("mese"));
-    scriviCella(1, 3, QStringLiteral("radiazione incidente"));
-    scriviCella(1, 4, QStringLiteral("temperatura media"));
-    scriviCella(2, 3, QStringLiteral("kj/mq/giorno"));
-    scriviCella(2, 4, QStringLiteral("°C"));
-    for (int m = 1; m <= 12; ++m) {
-        scriviCella(m + 2, 1, QLatin1Char(' ') + numeri::testoNumero(m));
-        scriviCella(m + 2, 2, mes[m]->Text());
-        scriviCella(m + 2, 3, inc[m]->Text());
-        scriviCella(m + 2, 4, numeri::formatta(numeroMostrato(tem[m]->Text()), u"##0.0"));
-    }
-    formattaTabella();
+    // Under the headings a row of units, then the twelve months.
+    static constexpr char16_t unDecimale[] = u"##0.0";
+    const relazione::Colonna colonne[] = {
+        {QStringLiteral("numero"), {}},
+        {QStringLiteral("mese"), {}},
+        {QStringLiteral("radiazione incidente"), {}},
+        {QStringLiteral("temperatura media"), unDecimale},
+    };
+    relazione::tabellaDati(colonne, 13, std::nullopt, [this](int riga, int colonna) -> Valore {
+        if (riga == 1)
+            return colonna == 3 ? QStringLiteral("kj/mq/giorno") : colonna == 4 ? QStringLiteral("°C") : Valore{};
+        const int m = riga - 1;
+        switch (colonna) {
+        case 1: return QLatin1Char(' ') + numeri::testoNumero(m);
+        case 2: return mes[m]->Text();
+        case 3: return inc[m]->Text();
+        default: return numeroMostrato(tem[m]->Text());
+        }
+    });
 }

@@ -5,6 +5,7 @@
 #include "platform/messaggi.h"
 #include "base/ModKorvel.h"
 #include "report/canaleWord.h"
+#include "report/relazione.h"
 
 #include <QDate>
 #include <QLocale>
@@ -252,8 +253,7 @@ void frontespizio::solodati_Click()
     if (!avviaWord(*this))
         return;
     scriviIntestazione(18, 12, 12, 2, QStringLiteral("FRONTESPIZIO"), 1);
-    aggiungiTabella(10, 2, 10);
-    const std::pair<QString, QString> righe[] = {
+    const relazione::Riga righe[] = {
         {QStringLiteral("tipologia"), QStringLiteral("dati")},
         {QStringLiteral("progetto"), progetto->Text()},
         {QStringLiteral("località"), localita->Text()},
@@ -265,7 +265,6 @@ void frontespizio::solodati_Click()
         {QStringLiteral("studio tecnico"), Labelstudio->Caption()},
         {QStringLiteral("indirizzo"), labelindirizzo->Caption()},
     };
-    scriviRighe(righe);
-    formattaTabella();
+    relazione::tabellaDueColonne(righe, 10);
     chiudiStato(*this, QStringLiteral("ho visualizzato i dati su WORD"));
 }

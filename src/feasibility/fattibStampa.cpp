@@ -4,6 +4,7 @@
 #include "platform/controlli.h"
 #include "base/ModKorvel.h"
 #include "report/canaleWord.h"
+#include "report/relazione.h"
 
 void fattib::stampa_Click()
 {
@@ -17,8 +18,7 @@ void fattib::stampa_Click()
     if (!avviaWord(*this))
         return;
     scriviIntestazione(18, 12, 12, 2, QStringLiteral("DATI PER IL CALCOLO DI FATTIBILITA'"), 1);
-    aggiungiTabella(13, 2, 10);
-    const std::pair<QString, QString> righe[] = {
+    const relazione::Riga righe[] = {
         {QStringLiteral("tipologia"), QStringLiteral("dati")},
         {QStringLiteral("località di riferimento"), loc->Text()},
         {QStringLiteral("uso dell'impianto"), uso != 0 ? Option1[uso]->Caption() : QString()},
@@ -34,7 +34,6 @@ void fattib::stampa_Click()
         {QStringLiteral("tasso percentuale di sconto"), tass->Caption()},
         {QStringLiteral("tasso di aumento del costo dell'energia"), tasen->Caption()},
     };
-    scriviRighe(righe);
-    formattaTabella();
+    relazione::tabellaDueColonne(righe, 10);
     chiudiStato(*this, QStringLiteral("ho visualizzato i dati su WORD"));
 }

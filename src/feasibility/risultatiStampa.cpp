@@ -7,6 +7,7 @@
 #include "platform/controlli.h"
 #include "base/ModKorvel.h"
 #include "report/canaleWord.h"
+#include "report/relazione.h"
 #include "base/numeri.h"
 
 namespace {
@@ -50,19 +51,14 @@ void risultati::stampa_Click()
         return;
     scriviIntestazione(20, 16, 12, 2, QStringLiteral("RISULTATI DEL CALCOLO DI FATTIBILITA'"), 2);
 
-    aggiungiTabella(3, 2, 10);
-    scriviCella(1, 1, QStringLiteral("tipologia"));
-    scriviCella(1, 2, QStringLiteral("valore"));
-    scriviCella(2, 1, QStringLiteral("fabbisogno annuo"));
-    scriviCella(2, 2, numeri::testoConSegno(fabbisognoAnnuo) + QStringLiteral("  kwh"));
-    scriviCella(3, 1, QStringLiteral("area ottimale"));
-    scriviCella(3, 2, numeri::testoConSegno(areaOttimale) + QStringLiteral("  mq"));
-    formattaTabella();
+    const relazione::Riga sintesi[] = {
+        {QStringLiteral("tipologia"), QStringLiteral("valore")},
+        {QStringLiteral("fabbisogno annuo"), numeri::testoConSegno(fabbisognoAnnuo) + QStringLiteral("  kwh")},
+        {QStringLiteral("area ottimale"), numeri::testoConSegno(areaOttimale) + QStringLiteral("  mq")},
+    };
+    relazione::tabellaDueColonne(sintesi, 10);
 
-    const QString fine(1, QChar(13));
-    aggiungiParagrafo(10, fine + QStringLiteral("Legenda:") + fine);
-    aggiungiTabella(9, 2, 8);
-    const std::pair<QString, QString> legenda[] = {
+    const relazione::Riga legenda[] = {
         {QStringLiteral("colonna"), QStringLiteral("significato")},
         {QStringLiteral("impianto"), QStringLiteral("numero d'ordine dell'impianto calcolato")},
         {QStringLiteral("superf."), QStringLiteral("superficie dei collettori")},
@@ -79,30 +75,31 @@ void risultati::stampa_Click()
         {QStringLiteral("solare3"),
          QStringLiteral("energia solare fornita dai pannelli a due vetri e piastra non selettiva")},
     };
-    scriviRighe(legenda);
-    formattaTabella();
-    testoParagrafo(fine);
+    aggiungiParagrafo(10);
+    relazione::legenda(legenda, 8);
 
     // With no area covering anything the table holds its headings only.
     const Intervallo righe = intervalloStampa();
-    aggiungiTabella(righe.righe() + 1, 8, 8);
-    const char* const titoli[] = {"impianto (num.)", "superf. (mq.)", "perc.1 (%)", "solare1 (kwh)",
-                                  "perc.2 (%)",      "solare2 (kwh)", "perc.3 (%)", "solare3 (kwh)"};
-    for (int colonna = 1; colonna <= 8; ++colonna)
-        scriviCella(1, colonna, QString::fromLatin1(titoli[colonna - 1]));
-    for (int s = righe.primo; s <= righe.ultimo && reportRiuscito(); ++s) {
-        const int riga = s - righe.primo + 2;
-        scriviCella(riga, 1, numeri::testoNumero(s));
-        scriviCella(riga, 2, numeri::formatta(superfici[s][1], u"##0.00"));
-        for (int k = 1; k <= 3; ++k) {
-            // A kind that covered everything already at the previous area shows nothing more.
-            if (percentuali[s - 1][k] == 100 && percentuali[s][k] == 100)
-                continue;
-            scriviCella(riga, 2 * k + 1, numeri::formatta(percentuali[s][k], u"##0.00"));
-            scriviCella(riga, 2 * k + 2, numeri::testoNumero(energiaSolare[s][k]));
-        }
-    }
-    formattaTabella();
-    allineaColonne(3, 3, 1, 8);
+    static constexpr char16_t dueDecimali[] = u"##0.00";
+    const relazione::Colonna colonne[] = {
+        {QStringLiteral("impianto (num.)"), {}}, {QStringLiteral("superf. (mq.)"), dueDecimali},
+        {QStringLiteral("perc.1 (%)"), dueDecimali}, {QStringLiteral("solare1 (kwh)"), {}},
+        {QStringLiteral("perc.2 (%)"), dueDecimali}, {QStringLiteral("solare2 (kwh)"), {}},
+        {QStringLiteral("perc.3 (%)"), dueDecimali}, {QStringLiteral("solare3 (kwh)"), {}},
+    };
+    const int tabella = relazione::tabellaDati(colonne, righe.righe(), 8, [&righe](int riga, int colonna) -> Valore {
+        const int s = righe.primo + riga - 1;
+        if (colonna == 1)
+            return s;
+        if (colonna == 2)
+            return superfici[s][1];
+        // A kind that covered everything already at the previous area shows nothing more.
+        const int k = (colonna - 1) / 2;
+        if (percentuali[s - 1][k] == 100 && percentuali[s][k] == 100)
+            return {};
+        return colonna % 2 == 1 ? percentuali[s][k] : energiaSolare[s][k];
+    });
+    if (tabella != 0)
+        allineaColonne(tabella, tabella, 1, 8);
     chiudiStato(*this, QStringLiteral("ho visualizzato i risultati su WORD"));
 }

@@ -5,6 +5,7 @@ list(APPEND KORVEL_CORE_SOURCES
   report/applicazione.cpp
   report/docx.cpp
   report/canaleWord.cpp
+  report/relazione.cpp
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
   report/finestraDocumento.cpp
