@@ -70,4 +70,27 @@ bool verificaSilenziosa(Controllo&& controllo)
 // otherwise the confirmation message (information icon, title titoloControllo).
 void confermaControllo(const QString& conferma);
 
+// Every value of this group back to its start-up state.
+inline void ripristinaModulo()
+{
+    nomeProgramma = {};
+    sottotitolo = {};
+    versione = {};
+    dataInizio = {};
+    dataRilascio = {};
+    titoloControllo = {};
+    titoloAiuto = {};
+    titoloColore = {};
+    titoloElimina = {};
+    controlloSilenzioso = {};
+    nomeFile = {};
+    tipoElaborazione = {};
+    coloreSfondo = {};
+    nomeStudio = {};
+    indirizzoStudio = {};
+    datoImmesso = {};
+    datoControllato = {};
+    virgolaSilenziosa = {};
+}
+
 } // namespace ModKorvel

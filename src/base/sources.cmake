@@ -5,4 +5,5 @@ list(APPEND KORVEL_CORE_SOURCES
   base/numeri.cpp
   base/valore.cpp
   base/archivio.cpp
+  base/statoIniziale.cpp
 )

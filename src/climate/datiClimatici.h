@@ -32,4 +32,18 @@ inline int caricamentiClimatici = 0;
 // the climate table and the calculation windows, which are loaded if needed.
 void scegliLocalita();
 
+// Every value of this group back to its start-up state.
+inline void ripristinaDatiClimatici()
+{
+    totaleLocalita = {};
+    localita = {};
+    numLocalita = {};
+    latitudine = {};
+    radiazione = {};
+    temperatura = {};
+    coefficienti = {};
+    gradiGiorno = {};
+    caricamentiClimatici = {};
+}
+
 } // namespace ModKorvel

@@ -55,4 +55,47 @@ inline std::array<double, 101> costoAttuale{}; // fuel price in the year, euro c
 inline std::array<double, 101> costoSolare{};  // cost of the solar energy, euro cents per unit replaced, whole
 inline std::array<double, 101> bilancio{};     // cumulative balance at the end of the year, euro, two decimals
 
+// Every value of this group back to its start-up state.
+inline void ripristinaDatiDettagliato()
+{
+    usoImpiantoDett = {};
+    temperaturaRete = {};
+    temperaturaConsumo = {};
+    inclinazione = {};
+    azimut = {};
+    trasmittanzaDett = {};
+    superficieCaptante = {};
+    tipoCollettore = {};
+    tipoFluido = {};
+    costoImpianto = {};
+    combustibileDett = {};
+    durataImpiantoDett = {};
+    tassoScontoDett = {};
+    tassoInflazione = {};
+    tassoAumentoDett = {};
+    nomeMese = {};
+    radOrizzontale = {};
+    radCollettori = {};
+    rapportoRadiazioni = {};
+    radOrizzontaleKwh = {};
+    radCollettoriKwh = {};
+    radExtraterrestre = {};
+    indiceNuvolosita = {};
+    angoloTramonto = {};
+    angoloTramontoCollettore = {};
+    rapportoDiffusa = {};
+    prodottoTauAlfa = {};
+    angoloIncidenza = {};
+    fabbisognoMensile = {};
+    frazioneMensile = {};
+    energiaUtileMensile = {};
+    fabbisognoAnnuoDett = {};
+    frazioneAnnua = {};
+    energiaUtileAnnua = {};
+    tempoRecupero = {};
+    costoAttuale = {};
+    costoSolare = {};
+    bilancio = {};
+}
+
 } // namespace ModKorvel

@@ -27,4 +27,26 @@ inline std::array<std::array<double, 4>, 1001> energiaSolare{}; // kWh per year,
 inline double fabbisognoAnnuo = 0.0; // kWh per year, whole
 inline double areaOttimale = 0.0;    // m², one decimal
 
+// Every value of this group back to its start-up state.
+inline void ripristinaDatiFattib()
+{
+    usoImpianto = {};
+    consumoAcqua = {};
+    temperaturaAcqua = {};
+    trasmittanza = {};
+    durataImpianto = {};
+    costoCollettori = {};
+    costoElettricita = {};
+    combustibile = {};
+    unitaCombustibile = {};
+    costoCombustibile = {};
+    tassoSconto = {};
+    tassoAumento = {};
+    superfici = {};
+    percentuali = {};
+    energiaSolare = {};
+    fabbisognoAnnuo = {};
+    areaOttimale = {};
+}
+
 } // namespace ModKorvel

@@ -276,6 +276,17 @@ bool intitolaDocumento(const QString& titolo)
     return true;
 }
 
+void dimenticaReport()
+{
+    stato = StatoReport{};
+    wordApp.reset();
+    wordDoc.reset();
+    wordTab = documento::Tabella{};
+    titoloGuida.clear();
+    testoGuida.clear();
+    documento::ripristinaNumerazione();
+}
+
 // --- Where documents go ---------------------------------------------------------
 
 QString cartellaDocumenti()

@@ -138,6 +138,10 @@ bool reportRiuscito();
 // Names the document's window (reports whose title page is typed by hand).
 bool intitolaDocumento(const QString& titolo);
 
+// Forgets the last report (its objects, its failure, its kept paragraph, the help
+// hand-over) and numbers new documents from 1 again, as at start-up.
+void dimenticaReport();
+
 // Where documents are saved: the user's documents folder, created if missing.
 QString cartellaDocumenti();
 // The client's text made safe as part of a file name: path separators, "..",

@@ -85,6 +85,8 @@ bool Capoverso::vuoto() const
     return !nuovaPagina && std::all_of(sequenze.begin(), sequenze.end(), [](const Sequenza& s) { return s.testo.isEmpty(); });
 }
 
+void ripristinaNumerazione() { contatoreDocumenti = 0; }
+
 // --- Paragrafo --------------------------------------------------------------------
 
 Esito Paragrafo::impostaDimensione(double punti)

@@ -262,6 +262,9 @@ private:
     } selezione_;
 };
 
+// New documents are titled "Documento 1", "Documento 2", ... from here on.
+void ripristinaNumerazione();
+
 // The font the document names, as the screen and the page count use it: "Century
 // Gothic" is drawn with its metric-alike URW Gothic. Installed once, idempotent.
 void installaSostituzioniCaratteri();

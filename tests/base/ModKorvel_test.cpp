@@ -2,6 +2,7 @@
 #include "base/ModKorvel.h"
 
 #include "platform/messaggi.h"
+#include "support/ambiente.h"
 #include "support/doppi.h"
 
 #include <QDir>
@@ -109,8 +110,8 @@ class ControlloSilenzioso : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        ambiente::ripristinaStato();
         inizializzaDati();
-        controlloSilenzioso = 0; // as at program start, when tests share a process
     }
     doppi::Messaggi messaggi;
 };
@@ -164,8 +165,8 @@ class FiltroNumerico : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        ambiente::ripristinaStato();
         inizializzaDati();
-        virgolaSilenziosa = 0;
     }
     // The filtered text; the boxes shown go to `messaggi`.
     QString filtra(const QString& testo)

@@ -1,5 +1,5 @@
 #pragma once
-// The windows that choose a town; each test ends with none of them loaded, no town
+// The windows that choose a town; each test ends with no window loaded, no town
 // chosen and numbers back in the C locale.
 #include "climate/datiClimatici.h"
 #include "climate/tabella.h"
@@ -7,17 +7,11 @@
 #include "feasibility/fattib.h"
 #include "base/numeri.h"
 
+#include "support/ambiente.h"
+
 #include <gtest/gtest.h>
 
 class FinestreClima : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        Unica<tabella>::scarica();
-        Unica<fattib>::scarica();
-        Unica<dettagliato>::scarica();
-        modelloFinestre::eliminaScaricate();
-        ModKorvel::numLocalita = 0;
-        numeri::impostaLocale(QLocale::c());
-    }
+    void TearDown() override { ambiente::ripristinaFinestre(); }
 };

@@ -8,6 +8,7 @@
 #include "base/ModKorvel.h"
 #include "report/canaleWord.h"
 #include "shell/menu.h"
+#include "support/ambiente.h"
 #include "support/doppi.h"
 
 #include <QAction>
@@ -45,11 +46,7 @@ protected:
         ModKorvel::nomeStudio = QStringLiteral("Studio Tecnico Rossi");
         ModKorvel::indirizzoStudio = QStringLiteral("Via Roma 1, Milano");
     }
-    void TearDown() override
-    {
-        Unica<frontespizio>::scarica();
-        modelloFinestre::eliminaScaricate();
-    }
+    void TearDown() override { ambiente::ripristinaFinestre(); }
 
     frontespizio& w() { return finestra<frontespizio>(); }
 

@@ -13,6 +13,7 @@
 #include "base/ModKorvel.h"
 #include "report/canaleWord.h"
 #include "base/numeri.h"
+#include "support/ambiente.h"
 #include "support/doppi.h"
 #include "transmittance/datiTrasmittanza.h"
 #include "transmittance/trasmitt.h"
@@ -26,21 +27,7 @@ class AmbienteFattib : public ::testing::Test {
 protected:
     void SetUp() override { ModKorvel::inizializzaDati(); }
 
-    void TearDown() override
-    {
-        Unica<risultati>::scarica();
-        Unica<fattib>::scarica();
-        Unica<tabella>::scarica();
-        Unica<dettagliato>::scarica();
-        Unica<frontespizio>::scarica();
-        Unica<trasmitt>::scarica();
-        modelloFinestre::eliminaScaricate();
-        ModKorvel::numLocalita = 0;
-        ModKorvel::controlloSilenzioso = 0;
-        ModKorvel::tipoElaborazione = 0;
-        ModKorvel::nomeFile.clear();
-        calcoli::memorizzaFattib(calcoli::RisultatiFattib{});
-    }
+    void TearDown() override { ambiente::ripristinaFinestre(); }
 
     static fattib& f() { return finestra<fattib>(); }
     static risultati& r() { return finestra<risultati>(); }

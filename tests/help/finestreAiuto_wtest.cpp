@@ -13,6 +13,8 @@
 #include "base/ModKorvel.h"
 #include "shell/clsResize.h"
 
+#include "support/ambiente.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -31,10 +33,7 @@ struct Aiuto : ::testing::Test {
     }
     ~Aiuto() override
     {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* f = qobject_cast<Finestra*>(w))
-                f->Unload();
-        modelloFinestre::eliminaScaricate();
+        ambiente::ripristinaFinestre();
         clsResize::impostaSchermo(QSize());
     }
 };

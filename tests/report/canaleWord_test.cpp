@@ -6,6 +6,7 @@
 #include "report/lettoreDocx.h"
 #include "base/ModKorvel.h"
 #include "base/numeri.h"
+#include "support/ambiente.h"
 #include "support/doppi.h"
 
 #include <QDir>
@@ -54,6 +55,7 @@ class CanaleWord : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        ambiente::ripristinaStato();
         inizializzaDati();
     }
     doppi::Messaggi messaggi;

@@ -21,6 +21,7 @@
 #include "base/ModKorvel.h"
 #include "shell/corniceFinestra.h"
 #include "shell/menu.h"
+#include "support/ambiente.h"
 #include "support/doppi.h"
 #include "transmittance/trasmitt.h"
 
@@ -93,13 +94,7 @@ public:
 
 struct Cornice : ::testing::Test {
     Cornice() { ModKorvel::inizializzaDati(); }
-    ~Cornice() override
-    {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* f = qobject_cast<Finestra*>(w))
-                f->Unload();
-        modelloFinestre::eliminaScaricate();
-    }
+    ~Cornice() override { ambiente::ripristinaFinestre(); }
     doppi::Messaggi messaggi;
     doppi::Dialoghi dialoghi;
 };

@@ -15,6 +15,7 @@
 #include "shell/frmSplash.h"
 #include "shell/menu.h"
 #include "shell/navigazione.h"
+#include "support/ambiente.h"
 #include "support/doppi.h"
 #include "transmittance/trasmitt.h"
 
@@ -37,13 +38,7 @@ struct Scomparse : QObject {
 };
 
 struct Uscita : ::testing::Test {
-    ~Uscita() override
-    {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* f = qobject_cast<Finestra*>(w))
-                f->Unload();
-        modelloFinestre::eliminaScaricate();
-    }
+    ~Uscita() override { ambiente::ripristinaFinestre(); }
     doppi::Messaggi messaggi;
     doppi::Musica musica;
     doppi::Dialoghi dialoghi;

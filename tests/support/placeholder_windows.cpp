@@ -1,1 +1,0 @@
-// Windows-side test helpers live beside this file.
