@@ -4,11 +4,13 @@ set -euo pipefail
 PACKAGES=(build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
   libzip-dev libfluidsynth-dev timgm6mb-soundfont
-  fonts-dejavu-core fonts-urw-base35 qt6-translations-l10n xdg-utils
+  fonts-dejavu-core fonts-liberation2 fonts-urw-base35 qt6-translations-l10n xdg-utils
   libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3)
 # fonts-dejavu-core: the windows' default sans serif and the title screen's faces;
-# fonts-urw-base35: the reports' faces; qt6-translations-l10n: the Italian texts of
-# the file and colour dialogs; xdg-utils: web and mail links open in the desktop's programs;
+# fonts-dejavu-core and fonts-liberation2: the faces reports are drawn and their pages
+# counted with, those the word processor of a Debian desktop shows them in;
+# fonts-urw-base35: the windows' design font; qt6-translations-l10n: the Italian texts
+# of the file and colour dialogs; xdg-utils: web and mail links open in the desktop's programs;
 # python3: the test that the town table agrees with its data file.
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -170,7 +170,8 @@ public:
     void allineaTutto(Allineamento allineamento);
     Esito allineaColonna(int tabella, int colonna, Allineamento allineamento);
 
-    // The document laid out on A4 with the file's margins, and its page count.
+    // The pages of the document on A4 with the file's margins, as the word processor
+    // breaks the saved file (counted line by line and row by row, without a layout).
     std::optional<int> contaPagine(Esito* esito = nullptr);
     // The laid-out document (rendered again after each change); owned by the document.
     QTextDocument* impaginato();
@@ -265,8 +266,10 @@ private:
 // New documents are titled "Documento 1", "Documento 2", ... from here on.
 void ripristinaNumerazione();
 
-// The font the document names, as the screen and the page count use it: "Century
-// Gothic" is drawn with its metric-alike URW Gothic. Installed once, idempotent.
+// The faces the document's font names are drawn and counted with where they are not
+// installed, those the word processor of a Debian desktop uses for the saved file:
+// "Century Gothic" as DejaVu Sans, "Times New Roman" as Liberation Serif. Installed
+// once, idempotent.
 void installaSostituzioniCaratteri();
 
 } // namespace documento

@@ -143,6 +143,13 @@ void capoverso(Scrittore& s, const Capoverso& p)
     s->writeEndElement();
 }
 
+Capoverso separatoreTabelle(const Griglia& prima)
+{
+    Capoverso vuoto;
+    vuoto.marca = prima.carattere;
+    return vuoto;
+}
+
 void bordi(Scrittore& s)
 {
     s->writeStartElement(W, QStringLiteral("tblBorders"));
@@ -359,11 +366,20 @@ QByteArray corpo(const documento::Documento& doc)
     s->writeStartElement(W, QStringLiteral("document"));
     s->writeStartElement(W, QStringLiteral("body"));
     int numeroTabella = 0;
+    const Griglia* precedente = nullptr;
     for (const documento::Blocco& blocco : doc.blocchi()) {
-        if (const auto* p = std::get_if<Capoverso>(&blocco))
+        if (const auto* p = std::get_if<Capoverso>(&blocco)) {
             capoverso(s, *p);
-        else
-            tabella(s, std::get<Griglia>(blocco), doc.larghezzeColonne(++numeroTabella));
+            precedente = nullptr;
+            continue;
+        }
+        const Griglia& g = std::get<Griglia>(blocco);
+        // Two tables side by side in the file would be read as one table: an empty
+        // line in the first one's font keeps them apart, as they are on the screen.
+        if (precedente)
+            capoverso(s, separatoreTabelle(*precedente));
+        tabella(s, g, doc.larghezzeColonne(++numeroTabella));
+        precedente = &g;
     }
     s->writeStartElement(W, QStringLiteral("sectPr"));
     s->writeEmptyElement(W, QStringLiteral("pgSz"));
