@@ -338,6 +338,27 @@ TEST_F(DialoghiVeri, SavingANewNameAsksNothing)
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
 }
 
+TEST_F(DialoghiVeri, TypingANameGoesBehindThePresetPrefix)
+{
+    // The prefix is there so that the user types behind it: a name typed at once must
+    // not replace it, or the open and delete dialogs, filtered on it, never show the file.
+    QString selezionato = QStringLiteral("?");
+    int cursore = -1;
+    quandoAppare<QFileDialog>([&](QFileDialog* d) {
+        auto* campo = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_TRUE(campo);
+        QTRY_VERIFY(campo->hasFocus());
+        selezionato = campo->selectedText();
+        cursore = campo->cursorPosition();
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("rossi"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(dialoghi.salva(richiesta(QStringLiteral("Korvel-fattib-"))),
+              std::optional<QString>(QDir(cartella.path()).absoluteFilePath(QStringLiteral("Korvel-fattib-rossi"))));
+    EXPECT_EQ(selezionato.toStdString(), "");
+    EXPECT_EQ(cursore, QStringLiteral("Korvel-fattib-").size());
+}
+
 // --- Colour dialog -----------------------------------------------------------
 
 TEST(DialoghiDesktopColore, OpensOnTheGivenColourAndReturnsTheChoice)
