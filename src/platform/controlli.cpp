@@ -10,9 +10,21 @@
 #include <QStyleFactory>
 #include <QStyleOptionSlider>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace controlli {
+
+double contrasto(const QColor& a, const QColor& b)
+{
+    const auto luminanza = [](const QColor& c) {
+        const auto lineare = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lineare(c.redF()) + 0.7152 * lineare(c.greenF()) + 0.0722 * lineare(c.blueF());
+    };
+    const double la = luminanza(a);
+    const double lb = luminanza(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 QString tag(const QWidget* controllo) { return controllo->property("Tag").toString(); }
 void impostaTag(QWidget* controllo, const QString& tag) { controllo->setProperty("Tag", tag); }

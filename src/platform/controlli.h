@@ -24,6 +24,10 @@
 
 namespace controlli {
 
+// Contrast ratio of two colours as readability guidelines measure it: 1 (same
+// luminance) to 21 (black on white); text reads from 3 upwards when large, 4.5 small.
+double contrasto(const QColor& a, const QColor& b);
+
 // Anchor text of a control for the resize helper ("" when none).
 QString tag(const QWidget* controllo);
 void impostaTag(QWidget* controllo, const QString& tag);

@@ -208,6 +208,15 @@ TEST(BarraScorrimento, ARangeThatExcludesTheValueMovesItWithOneChange)
     EXPECT_EQ(change, 0);
 }
 
+TEST(Contrasto, KnownPairs)
+{
+    EXPECT_NEAR(controlli::contrasto(Qt::black, Qt::white), 21.0, 0.01);
+    EXPECT_NEAR(controlli::contrasto(Qt::white, Qt::black), 21.0, 0.01);
+    EXPECT_NEAR(controlli::contrasto(QColor(128, 128, 128), Qt::white), 3.95, 0.01);
+    EXPECT_NEAR(controlli::contrasto(QColor(208, 208, 208), QColor(128, 128, 128)), 2.56, 0.01);
+    EXPECT_DOUBLE_EQ(controlli::contrasto(QColor(10, 200, 30), QColor(10, 200, 30)), 1.0);
+}
+
 TEST(BarraScorrimento, EveryLengthKeepsATroughBesideASmallThumb)
 {
     // The shortest bars of the windows: 17 x 49 and 16 x 98 pixels.
