@@ -6,8 +6,8 @@ namespace ModKorvel {
 
 namespace {
 
-// The reduced line is the full one without tipostudio.
-// The fields are named as the cover page labels them.
+// The reduced line is the full one without tipostudio. Each field is named as the
+// cover page labels it, for the message of characters a file cannot hold.
 void scriviRiga(archivio::Scrittore& s, const datiFrontespizio& d, bool conTipoStudio)
 {
     s.testo(d.progetto, QStringLiteral("progetto")).testo(d.localita, QStringLiteral("località"));

@@ -298,21 +298,6 @@ TEST_F(BarraVera, TheThumbCanBeDraggedToEitherEnd)
     EXPECT_EQ(barra.Value(), 10);
 }
 
-TEST(BarraScorrimento, AHorizontalBarPagesToTheRight)
-{
-    QWidget finestra;
-    BarraScorrimento barra(Qt::Horizontal, &finestra);
-    barra.setGeometry(0, 0, 60, 16);
-    barra.impostaIntervallo(0, 100, 1, 10);
-    finestra.show();
-    const QRect cursore = barra.parte(QStyle::SC_ScrollBarSlider);
-    EXPECT_EQ(cursore.height(), 16);
-    EXPECT_LT(cursore.width(), 16);
-    ASSERT_TRUE(cliccaSottoIlCursore(barra));
-    EXPECT_EQ(barra.Value(), 10);
-    EXPECT_GT(barra.parte(QStyle::SC_ScrollBarSlider).left(), cursore.left());
-}
-
 TEST(PulsanteOpzione, AUserClickRunsClick)
 {
     QWidget finestra;
