@@ -210,6 +210,30 @@ bool salvaFile(const QString& nome, const QByteArray& contenuto)
     return file.commit();
 }
 
+// ---- Characters a file cannot hold -------------------------------------------------
+
+QString caratteriNonRegistrabili(QStringView testo)
+{
+    QString persi;
+    const QString composto = testo.toString().normalized(QString::NormalizationForm_C);
+    for (const char32_t u : composto.toUcs4()) {
+        const bool controllo = u < 0x20 || (u >= 0x7F && u < 0xA0);
+        if (controllo || u == U'?' || byteDi(u) != '?')
+            continue;
+        const QString carattere = QString::fromUcs4(&u, 1);
+        if (!persi.contains(carattere))
+            persi += carattere;
+    }
+    return persi;
+}
+
+Scrittore& Scrittore::testo(const QString& valore, const QString& nomeCampo)
+{
+    if (const QString persi = caratteriNonRegistrabili(valore); !persi.isEmpty())
+        perdite_.append(Perdita{nomeCampo, persi});
+    return testo(valore);
+}
+
 // ---- Lettura ----------------------------------------------------------------------
 
 std::optional<QList<Campo>> campi(const QByteArray& contenuto)
@@ -439,6 +463,9 @@ bool FileDati::salva(const std::function<void(Scrittore&)>& scrivi)
     }
     bersaglio_ = nome;
     *ricordato_ = nome;
+    if (!scrittore.perdite().isEmpty())
+        piattaforma::msgBox(messaggioNonRegistrabili(nome, scrittore.perdite()), piattaforma::vbExclamation,
+                            ModKorvel::titoloControllo);
     return true;
 }
 
@@ -446,6 +473,20 @@ QString messaggioNonValido(const QString& nome)
 {
     return QStringLiteral("Il file \"") + QDir::toNativeSeparators(nome)
         + QStringLiteral("\" non è un file di dati valido per questa finestra: nessun dato è stato modificato.");
+}
+
+QString messaggioNonRegistrabili(const QString& nome, const QList<Scrittore::Perdita>& perdite)
+{
+    QString testo = QStringLiteral("Il file \"") + QDir::toNativeSeparators(nome)
+        + QStringLiteral("\" è stato salvato, ma questi caratteri non si possono registrare in un file di dati e "
+                         "sono stati scritti come \"?\":");
+    for (const Scrittore::Perdita& p : perdite) {
+        QStringList caratteri;
+        for (const char32_t u : p.caratteri.toUcs4())
+            caratteri << QString::fromUcs4(&u, 1);
+        testo += QChar(13) + QStringLiteral("- ") + p.campo + QStringLiteral(": ") + caratteri.join(QLatin1Char(' '));
+    }
+    return testo;
 }
 
 QString messaggioNonScritto(const QString& nome)

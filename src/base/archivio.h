@@ -39,12 +39,26 @@ QString decodifica(const QByteArray& byte);
 // than tab, CR and LF, DEL, or the five bytes Windows-1252 leaves undefined.
 bool bytesValidi(const QByteArray& byte);
 
+// The characters of a text that Windows-1252 cannot hold (composed forms first, as
+// codifica() takes them), each once, in order of appearance; control characters are
+// not counted.
+QString caratteriNonRegistrabili(QStringView testo);
+
 // Builds the content of a data file in memory, record by record.
 class Scrittore {
 public:
+    // A field whose text lost characters on writing, and the characters lost.
+    struct Perdita {
+        QString campo;
+        QString caratteri;
+    };
+
     // A text between double quotes. A double quote inside it is written as the
     // closing typographic quote, so that no field is cut or shifted on reading.
     Scrittore& testo(const QString& valore);
+    // The same, for a text the user typed: nomeCampo names its field as the window
+    // shows it, for the message of characters the file cannot hold (see perdite()).
+    Scrittore& testo(const QString& valore, const QString& nomeCampo);
     // A whole number, bare.
     Scrittore& intero(long long valore);
     // A floating value, bare, plain decimal notation with a point, no exponent;
@@ -61,12 +75,16 @@ public:
     // False when a value could not be stored so as to read back (a text longer than
     // campoMassimo, a number that is not finite): such content must not be saved.
     bool ok() const { return ok_; }
+    // The named fields whose characters were written as "?"; the file is still
+    // written, and the save tells the user.
+    const QList<Perdita>& perdite() const { return perdite_; }
 
 private:
     void separa();
     QByteArray dati_;
     bool inizioRecord_ = true;
     bool ok_ = true;
+    QList<Perdita> perdite_;
 };
 
 // Writes the file whole, replacing an existing one atomically: on any failure the
@@ -171,8 +189,9 @@ public:
 
     // Save: asks for a name when a plain save may not write without asking (see
     // above); `scrivi` builds the content. A file that cannot be written leaves the
-    // previous one intact and is reported with a critical message naming it. True
-    // when the file was written. The caller runs its checks first.
+    // previous one intact and is reported with a critical message naming it. A file
+    // written with characters it cannot hold gets one message naming their fields.
+    // True when the file was written. The caller runs its checks first.
     bool salva(const std::function<void(Scrittore&)>& scrivi);
 
 private:
@@ -187,5 +206,7 @@ private:
 QString messaggioNonValido(const QString& nome);
 // The message of a file that cannot be written.
 QString messaggioNonScritto(const QString& nome);
+// The message of a file written with characters it cannot hold.
+QString messaggioNonRegistrabili(const QString& nome, const QList<Scrittore::Perdita>& perdite);
 
 } // namespace archivio

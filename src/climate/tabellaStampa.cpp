@@ -30,6 +30,9 @@ void tabella::stampa_Click()
     if (!avviaWord(*this))
         return;
     scriviIntestazione(20, 16, 12, 2, QStringLiteral("Tabella dei dati climatici"), 2);
+    // The window and the name proposed on saving tell one town from all of them.
+    intitolaDocumento(QStringLiteral("Tabella dei dati climatici - ")
+                      + (tutte.isEmpty() ? loc->Caption() : QStringLiteral("tutte le località")));
     int tabelleScritte = 0;
     if (!tutte.isEmpty()) {
         for (int i = 1; i <= VScroll1->Max() && reportRiuscito(); ++i) {

@@ -6,13 +6,18 @@ namespace ModKorvel {
 
 namespace {
 
-// The reduced line is the full one without tipostudio.
+// The reduced line is the full one without tipostudio. Each field is named as the
+// cover page labels it, for the message of characters a file cannot hold.
 void scriviRiga(archivio::Scrittore& s, const datiFrontespizio& d, bool conTipoStudio)
 {
-    s.testo(d.progetto).testo(d.localita);
+    s.testo(d.progetto, QStringLiteral("progetto")).testo(d.localita, QStringLiteral("località"));
     if (conTipoStudio)
-        s.testo(d.tipostudio);
-    s.testo(d.committente).testo(d.luogo).testo(d.data).testo(d.allegati).fineRecord();
+        s.testo(d.tipostudio, QStringLiteral("tipologia di studio"));
+    s.testo(d.committente, QStringLiteral("committente"))
+        .testo(d.luogo, QStringLiteral("luogo elaborazione"))
+        .testo(d.data, QStringLiteral("data elaborazione"))
+        .testo(d.allegati, QStringLiteral("allegati alla relazione"))
+        .fineRecord();
 }
 
 datiFrontespizio leggiRiga(archivio::Lettore& l, bool conTipoStudio)

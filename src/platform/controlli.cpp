@@ -4,11 +4,27 @@
 #include "platform/finestra.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QSignalBlocker>
+#include <QStyleFactory>
+#include <QStyleOptionSlider>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace controlli {
+
+double contrasto(const QColor& a, const QColor& b)
+{
+    const auto luminanza = [](const QColor& c) {
+        const auto lineare = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lineare(c.redF()) + 0.7152 * lineare(c.greenF()) + 0.0722 * lineare(c.blueF());
+    };
+    const double la = luminanza(a);
+    const double lb = luminanza(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 QString tag(const QWidget* controllo) { return controllo->property("Tag").toString(); }
 void impostaTag(QWidget* controllo, const QString& tag) { controllo->setProperty("Tag", tag); }
@@ -155,10 +171,107 @@ void Elenco::mouseMoveEvent(QMouseEvent* evento)
 
 // --- BarraScorrimento --------------------------------------------------------
 
+namespace controlli {
+
+DisposizioneBarra disposizioneBarra(int lunghezza, int spessore)
+{
+    DisposizioneBarra d;
+    if (lunghezza <= 0 || spessore <= 0)
+        return d;
+    // A small thumb, square at most, and arrows that give way before the trough does:
+    // there is always room beside the thumb for a page step, and room to drag it.
+    d.cursore = std::min(lunghezza / 6, spessore);
+    d.cursore = std::max(d.cursore, std::min(4, lunghezza / 3));
+    d.freccia = std::min(spessore, std::max(0, (lunghezza - 3 * d.cursore) / 2));
+    return d;
+}
+
+} // namespace controlli
+
+namespace {
+
+// The toolkit sizes a thumb by the share of the range a page covers, never below a
+// minimum length; on the short bars of the windows that minimum filled the whole
+// trough. Every bar here draws on one style with the fixed layout above, and pages
+// on a click beside the thumb instead of jumping to the click.
+class StileBarra final : public QProxyStyle {
+public:
+    StileBarra() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    int styleHint(StyleHint hint, const QStyleOption* opzione, const QWidget* widget,
+                  QStyleHintReturn* ritorno) const override
+    {
+        if (hint == SH_ScrollBar_LeftClickAbsolutePosition || hint == SH_ScrollBar_Transient)
+            return 0;
+        return QProxyStyle::styleHint(hint, opzione, widget, ritorno);
+    }
+
+    QRect subControlRect(ComplexControl controllo, const QStyleOptionComplex* opzione, SubControl parte,
+                         const QWidget* widget) const override
+    {
+        const auto* barra = qstyleoption_cast<const QStyleOptionSlider*>(opzione);
+        if (controllo != CC_ScrollBar || !barra)
+            return QProxyStyle::subControlRect(controllo, opzione, parte, widget);
+        const bool orizzontale = barra->orientation == Qt::Horizontal;
+        const QRect r = barra->rect;
+        const int lunghezza = orizzontale ? r.width() : r.height();
+        const int spessore = orizzontale ? r.height() : r.width();
+        const controlli::DisposizioneBarra d = controlli::disposizioneBarra(lunghezza, spessore);
+        const int solco = std::max(0, lunghezza - 2 * d.freccia);
+        const int corsa = std::max(0, solco - d.cursore);
+        const int cursore = d.freccia
+            + sliderPositionFromValue(barra->minimum, barra->maximum, barra->sliderPosition, corsa, barra->upsideDown);
+        int inizio = 0;
+        int tratto = 0;
+        switch (parte) {
+        case SC_ScrollBarSubLine: tratto = d.freccia; break;
+        case SC_ScrollBarAddLine: inizio = lunghezza - d.freccia; tratto = d.freccia; break;
+        case SC_ScrollBarSubPage: inizio = d.freccia; tratto = cursore - d.freccia; break;
+        case SC_ScrollBarAddPage: inizio = cursore + d.cursore; tratto = lunghezza - d.freccia - inizio; break;
+        case SC_ScrollBarSlider: inizio = cursore; tratto = std::min(d.cursore, solco); break;
+        case SC_ScrollBarGroove: inizio = d.freccia; tratto = solco; break;
+        default: return QRect();
+        }
+        tratto = std::max(0, tratto);
+        const QRect parteRect = orizzontale ? QRect(r.left() + inizio, r.top(), tratto, spessore)
+                                            : QRect(r.left(), r.top() + inizio, spessore, tratto);
+        return visualRect(barra->direction, r, parteRect);
+    }
+
+    void drawComplexControl(ComplexControl controllo, const QStyleOptionComplex* opzione, QPainter* pittore,
+                            const QWidget* widget) const override
+    {
+        QProxyStyle::drawComplexControl(controllo, opzione, pittore, widget);
+        // The bar that has the keys shows it on its thumb.
+        if (controllo != CC_ScrollBar || !(opzione->state & State_HasFocus))
+            return;
+        const QRect cursore = subControlRect(controllo, opzione, SC_ScrollBarSlider, widget).adjusted(1, 1, -2, -2);
+        if (cursore.width() < 2 || cursore.height() < 2)
+            return;
+        pittore->save();
+        pittore->setPen(QPen(opzione->palette.color(QPalette::Highlight), 1));
+        pittore->setBrush(Qt::NoBrush);
+        pittore->drawRect(cursore);
+        pittore->restore();
+    }
+};
+
+QStyle* stileBarra()
+{
+    // Lives as long as the program: bars may be destroyed late.
+    static QStyle* const stile = new StileBarra;
+    return stile;
+}
+
+} // namespace
+
 BarraScorrimento::BarraScorrimento(Qt::Orientation orientamento, QWidget* parent, const QString& nome)
     : QScrollBar(orientamento, parent)
 {
     nomina(this, nome);
+    setStyle(stileBarra());
+    // A click gives the bar the keys: arrows and Page Up/Down then move it.
+    setFocusPolicy(Qt::ClickFocus);
     applicaIntervallo(min_);
     connect(this, &QAbstractSlider::valueChanged, this, [this] { emit Change(); });
 }
@@ -200,6 +313,13 @@ void BarraScorrimento::impostaIntervallo(int min, int max, int piccolo, int gran
     setSmallChange(piccolo);
     setLargeChange(grande);
     setValue(min);
+}
+
+QRect BarraScorrimento::parte(QStyle::SubControl parte) const
+{
+    QStyleOptionSlider opzione;
+    initStyleOption(&opzione);
+    return style()->subControlRect(QStyle::CC_ScrollBar, &opzione, parte, this);
 }
 
 void BarraScorrimento::setValue(int valore)

@@ -5,7 +5,8 @@
 // - CasellaTesto (text box): setting the text runs Change only when the text differs.
 // - BarraScorrimento (scroll bar): setting the value runs Change only when it changes;
 //   Min may exceed Max: Min stays at the top (left) end and the arrows still move
-//   towards the end they point at.
+//   towards the end they point at. A click beside the thumb pages by LargeChange,
+//   and a click gives the bar the keys.
 // - PulsanteOpzione (option button): setting true runs Click; setting false runs
 //   nothing and is allowed even when it is the selected one of its group.
 // Every control can report the mouse moving over it (MouseMove) and carries a Tag
@@ -18,9 +19,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextEdit>
 
 namespace controlli {
+
+// Contrast ratio of two colours as readability guidelines measure it: 1 (same
+// luminance) to 21 (black on white); text reads from 3 upwards when large, 4.5 small.
+double contrasto(const QColor& a, const QColor& b);
 
 // Anchor text of a control for the resize helper ("" when none).
 QString tag(const QWidget* controllo);
@@ -88,6 +94,17 @@ private:
     int ultimo_ = -1;
 };
 
+namespace controlli {
+// Where a scroll bar's parts lie along its length, in pixels: each arrow and the
+// thumb. The thumb keeps a small fixed length, so a short bar still has a trough to
+// click for a page step.
+struct DisposizioneBarra {
+    int freccia = 0;
+    int cursore = 0;
+};
+DisposizioneBarra disposizioneBarra(int lunghezza, int spessore);
+} // namespace controlli
+
 class BarraScorrimento : public QScrollBar {
     Q_OBJECT
 public:
@@ -104,6 +121,8 @@ public:
     void setLargeChange(int passo) { setPageStep(passo); }
     // The design settings of a bar: range and steps, the value at Min.
     void impostaIntervallo(int min, int max, int piccolo, int grande);
+    // Where a part of the bar (thumb, trough beside it, arrows) lies, in the bar's pixels.
+    QRect parte(QStyle::SubControl parte) const;
 signals:
     void Change();
 private:

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 
 namespace piattaforma {
 
@@ -67,10 +68,23 @@ void ricordaCartella(const QString& fileScelto)
 namespace {
 
 // A save dialog that asks, in Italian and through the message service, before it
-// returns the name of a file that exists.
+// returns the name of a file that exists, and opens with the caret behind its preset
+// name (the prefix of the file's kind) instead of selecting it, so that a name typed
+// at once goes behind the prefix.
 class DialogoFile final : public QFileDialog {
 public:
     using QFileDialog::QFileDialog;
+
+    void setVisible(bool visibile) override
+    {
+        QFileDialog::setVisible(visibile);
+        if (!visibile || acceptMode() != QFileDialog::AcceptSave)
+            return;
+        if (auto* nome = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            nome->deselect();
+            nome->end(false);
+        }
+    }
 
     void accept() override
     {

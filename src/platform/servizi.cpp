@@ -39,6 +39,11 @@ public:
 class DesktopAssente final : public Desktop {
 public:
     bool apriIndirizzo(const QString&) override { return false; }
+    void apriFile(const QString&, std::function<void(bool)> esito) override
+    {
+        if (esito)
+            esito(false);
+    }
 };
 
 MessaggiPredefiniti messaggiPredefiniti;

@@ -72,9 +72,18 @@ public:
 
 // --- Addresses ---------------------------------------------------------------
 
+// Files open through xdg-open, watched for a while: where the desktop has no program
+// for the file, or none starts, the opener ends with a failure code. Where it keeps
+// running, it is running the program (a desktop without its own opener runs it in
+// the foreground), and that counts as opened.
 class DesktopQt final : public Desktop {
 public:
+    explicit DesktopQt(int attesaMs = 10000) : attesaMs_(attesaMs) {}
     bool apriIndirizzo(const QString& indirizzo) override;
+    void apriFile(const QString& percorso, std::function<void(bool)> esito) override;
+
+private:
+    int attesaMs_;
 };
 
 } // namespace piattaforma

@@ -193,6 +193,8 @@ public:
 
     // Grows with every change; the window compares it to know when to refresh.
     quint64 versione() const { return versione_; }
+    // Saved (DOCX or PDF) since its last change.
+    bool salvato() const { return versioneSalvata_ == versione_; }
 
 signals:
     void cambiato();
@@ -212,6 +214,7 @@ private:
     std::vector<std::size_t> tabelle_; // positions in blocchi_ of the tables, in order
     Carattere corrente_;
     quint64 versione_ = 0;
+    mutable quint64 versioneSalvata_ = ~quint64(0);
     std::unique_ptr<QTextDocument> impaginato_;
     mutable std::map<int, std::vector<double>> larghezze_;
     mutable quint64 versioneLarghezze_ = ~quint64(0);

@@ -7,6 +7,7 @@
 #include "report/canaleWord.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -21,7 +22,6 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -36,12 +36,30 @@ double dpiSchermo(const QWidget* w)
     return schermo ? schermo->logicalDotsPerInch() : 96.0;
 }
 
+// The page's margin and width on the screen: the view shows the page as it is saved.
+double margineSchermo(double dpi) { return documento::marginePaginaMm / 25.4 * dpi; }
+int larghezzaPagina(double dpi) { return qRound(documento::Documento::larghezzaTesto(dpi) + 2 * margineSchermo(dpi)); }
+
 QString titoloMessaggi()
 {
     return ModKorvel::nomeProgramma.isEmpty() ? QStringLiteral("Korvel") : ModKorvel::nomeProgramma;
 }
 
 void errore(const QString& testo) { piattaforma::msgBox(testo, piattaforma::vbCritical, titoloMessaggi()); }
+
+// Nothing written yet: one empty paragraph.
+bool vuoto(const documento::Documento& doc)
+{
+    const auto& blocchi = doc.blocchi();
+    const auto* primo = blocchi.size() == 1 ? std::get_if<documento::Capoverso>(&blocchi.front()) : nullptr;
+    return primo && primo->vuoto();
+}
+
+// Where a document is saved or printed to a file unless the user chooses otherwise.
+QString nomeProposto(const documento::Documento& doc, const QString& estensione)
+{
+    return QDir(ModKorvel::cartellaDocumenti()).filePath(ModKorvel::nomeSicuro(doc.titolo()) + estensione);
+}
 
 } // namespace
 
@@ -55,7 +73,7 @@ FinestraDocumento::FinestraDocumento(std::shared_ptr<documento::Applicazione> ap
     vista_->setObjectName(QStringLiteral("vista"));
     vista_->setReadOnly(true);
     vista_->setLineWrapMode(QTextEdit::FixedPixelWidth);
-    vista_->setLineWrapColumnOrWidth(qRound(documento::Documento::larghezzaTesto(dpiSchermo(this))));
+    vista_->setLineWrapColumnOrWidth(larghezzaPagina(dpiSchermo(this)));
     setCentralWidget(vista_);
 
     auto* salva = new QAction(QStringLiteral("&Salva con nome..."), this);
@@ -93,7 +111,7 @@ FinestraDocumento::FinestraDocumento(std::shared_ptr<documento::Applicazione> ap
     const double dpi = dpiSchermo(this);
     const QScreen* schermo = screen();
     const int altezza = schermo ? schermo->availableGeometry().height() * 4 / 5 : 700;
-    resize(qRound(documento::Documento::larghezzaTesto(dpi)) + 80, altezza);
+    resize(larghezzaPagina(dpi) + 40, altezza);
 
     connect(applicazione_.get(), &documento::Applicazione::documentoAggiunto, this, [this] {
         collegaDocumento();
@@ -104,6 +122,22 @@ FinestraDocumento::FinestraDocumento(std::shared_ptr<documento::Applicazione> ap
 }
 
 FinestraDocumento::~FinestraDocumento() = default;
+
+void FinestraDocumento::closeEvent(QCloseEvent* evento)
+{
+    // As in a word processor, a report never saved is not lost unasked.
+    const auto doc = documento();
+    if (doc && !doc->salvato() && !vuoto(*doc)
+        && piattaforma::msgBox(QStringLiteral("Il documento \"%1\" non è stato salvato.").arg(doc->titolo()) + QChar(13)
+                                   + QStringLiteral("Chiudere la finestra senza salvarlo?"),
+                               piattaforma::vbYesNo + piattaforma::vbExclamation + piattaforma::vbDefaultButton2,
+                               titoloMessaggi())
+            != piattaforma::vbYes) {
+        evento->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(evento);
+}
 
 std::shared_ptr<documento::Documento> FinestraDocumento::documento() const
 {
@@ -164,6 +198,7 @@ void FinestraDocumento::aggiorna()
     QScrollBar* barra = vista_->verticalScrollBar();
     const bool inFondo = barra->value() >= barra->maximum();
     auto nuovo = doc->rendiPerSchermo(dpiSchermo(this));
+    nuovo->setDocumentMargin(margineSchermo(dpiSchermo(this)));
     // The view owns the rendering and drops the previous one itself.
     nuovo->setParent(vista_);
     vista_->setDocument(nuovo.release());
@@ -178,7 +213,7 @@ bool FinestraDocumento::salvaConNome()
         return false;
     piattaforma::RichiestaFile richiesta;
     richiesta.titolo = QStringLiteral("Salva il documento");
-    richiesta.nomeFile = QDir(ModKorvel::cartellaDocumenti()).filePath(ModKorvel::nomeSicuro(doc->titolo()) + QStringLiteral(".docx"));
+    richiesta.nomeFile = nomeProposto(*doc, QStringLiteral(".docx"));
     richiesta.filtro = QStringLiteral("Documento Word (*.docx)|*.docx|Documento PDF (*.pdf)|*.pdf");
     richiesta.indiceFiltro = 1;
     const auto scelta = piattaforma::dialoghi().salva(richiesta);
@@ -225,6 +260,10 @@ bool FinestraDocumento::stampa()
     stampante.setPageSize(QPageSize(QPageSize::A4));
     stampante.setFullPage(true);
     stampante.setDocName(doc->titolo());
+    // Printing to a PDF file proposes the documents folder, as saving does; the
+    // printer chosen by default stays the system's own.
+    stampante.setOutputFileName(nomeProposto(*doc, QStringLiteral(".pdf")));
+    stampante.setOutputFormat(QPrinter::NativeFormat);
     QPrintDialog dialogo(&stampante, this);
     dialogo.setWindowTitle(QStringLiteral("Stampa il documento"));
     if (dialogo.exec() != QDialog::Accepted)
@@ -252,11 +291,16 @@ bool FinestraDocumento::apriConElaboratore()
         errore(QStringLiteral("Non è stato possibile preparare una copia del documento.") + QChar(13) + esito.errore);
         return false;
     }
-    if (!piattaforma::desktop().apriIndirizzo(QUrl::fromLocalFile(nome).toString())) {
-        errore(QStringLiteral("Non è stato possibile aprire il documento con l'elaboratore di testi.") + QChar(13)
-               + QStringLiteral("Una copia è stata salvata in \"%1\".").arg(nome));
-        return false;
-    }
+    // The opener answers later: the window may be closed by then, the copy and the
+    // message do not depend on it.
+    piattaforma::desktop().apriFile(nome, [nome](bool aperto) {
+        if (aperto)
+            return;
+        QFile::remove(nome);
+        errore(QStringLiteral("Non è stato possibile aprire il documento con l'elaboratore di testi: il sistema "
+                              "non ha un programma per i documenti DOCX, o il programma non si è avviato.")
+               + QChar(13) + QStringLiteral("Il documento si può salvare con \"Salva con nome...\"."));
+    });
     return true;
 }
 

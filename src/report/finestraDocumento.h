@@ -28,6 +28,8 @@ public:
     // The commands of the window; false when cancelled or failed (the user has been told).
     bool salvaConNome();
     bool stampa();
+    // Hands a copy to the desktop's word processor; when that fails, later, the user
+    // is told and the copy removed.
     bool apriConElaboratore();
     // Prints on a printer already set up (the print dialog's choice).
     bool stampaSu(QPrinter& stampante);
@@ -36,6 +38,10 @@ public:
     void aggiorna();
     // Renderings made so far (for tests).
     int aggiornamenti() const { return aggiornamenti_; }
+
+protected:
+    // Asks before a document never saved is closed.
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
     void collegaDocumento();

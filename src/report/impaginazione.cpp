@@ -665,7 +665,10 @@ Esito Documento::salvaDocx(const QString& nomeFile) const
     QByteArray dati;
     if (Esito e = docx::componi(*this, dati); !e)
         return e;
-    return scriviFile(nomeFile, dati);
+    Esito esito = scriviFile(nomeFile, dati);
+    if (esito)
+        versioneSalvata_ = versione_;
+    return esito;
 }
 
 Esito Documento::salvaPdf(const QString& nomeFile)
@@ -683,7 +686,10 @@ Esito Documento::salvaPdf(const QString& nomeFile)
         if (Esito e = stampa(&pdf); !e)
             return e;
     }
-    return scriviFile(nomeFile, dati);
+    Esito esito = scriviFile(nomeFile, dati);
+    if (esito)
+        versioneSalvata_ = versione_;
+    return esito;
 }
 
 } // namespace documento

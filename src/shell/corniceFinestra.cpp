@@ -12,6 +12,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <cstdlib>
+
 using piattaforma::ColoreRGB;
 using piattaforma::RGB;
 
@@ -307,10 +309,31 @@ void FinestraLavoro::setBackColor(piattaforma::ColoreRGB colore)
     QPalette p = palette();
     const QColor sfondo(piattaforma::rossoDi(colore), piattaforma::verdeDi(colore), piattaforma::bluDi(colore));
     p.setColor(QPalette::Window, sfondo);
-    // The toolkit's disabled grey vanishes on the light grey of the windows: a disabled
-    // caption takes a grey well apart from whatever background the user chose.
-    const int chiaro = sfondo.lightness();
-    const int grigio = chiaro > 140 ? chiaro - 80 : chiaro + 80;
+    // The toolkit's disabled grey vanishes on the grey of the windows. A disabled caption
+    // takes the grey nearest the background that still reads on it (contrast 3:1 and
+    // some margin), on the side away from the enabled text, so it stays readable and
+    // still looks disabled on whatever background the user chose.
+    using controlli::contrasto;
+    const int chiarezza = sfondo.lightness();
+    const auto leggibile = [&](int g) {
+        return contrasto(QColor(g, g, g), sfondo) >= 3.2 && std::abs(g - chiarezza) >= 60;
+    };
+    int chiaro = chiarezza;
+    while (chiaro <= 255 && !leggibile(chiaro))
+        ++chiaro;
+    int scuro = chiarezza;
+    while (scuro >= 0 && !leggibile(scuro))
+        --scuro;
+    const QColor attivo = p.color(QPalette::Active, QPalette::WindowText);
+    int grigio = chiarezza > 140 ? chiarezza - 80 : chiarezza + 80;
+    if (chiaro <= 255 && scuro >= 0)
+        grigio = contrasto(QColor(chiaro, chiaro, chiaro), attivo) >= contrasto(QColor(scuro, scuro, scuro), attivo)
+            ? chiaro
+            : scuro;
+    else if (chiaro <= 255)
+        grigio = chiaro;
+    else if (scuro >= 0)
+        grigio = scuro;
     p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(grigio, grigio, grigio));
     setPalette(p);
     setAutoFillBackground(true);

@@ -53,6 +53,43 @@ TEST(Codifica, WhatTheSetCannotHoldBecomesAQuestionMark)
     EXPECT_EQ(archivio::codifica(QStringLiteral("a\nb\rc\td\u0001\u007F\u0081")), byte("a?b?c\td???"));
 }
 
+TEST(Codifica, CharactersTheSetCannotHoldAreNamedOnceEach)
+{
+    EXPECT_EQ(archivio::caratteriNonRegistrabili(u"Ödön Kovács, € “1” Š"), QString()) << "all in the set";
+    EXPECT_EQ(archivio::caratteriNonRegistrabili(u"Erdős Pál, Łódź, Győr"), QStringLiteral("őŁź"));
+    EXPECT_EQ(archivio::caratteriNonRegistrabili(QStringLiteral("Erdo\u030Bs citta\u0300")), QStringLiteral("ő"))
+        << "composed as they are written";
+    EXPECT_EQ(archivio::caratteriNonRegistrabili(QString::fromUtf8("sole \xF0\x9F\x8C\x9E \xF0\x9F\x8C\x9E")),
+              QString::fromUtf8("\xF0\x9F\x8C\x9E"));
+    EXPECT_EQ(archivio::caratteriNonRegistrabili(QStringLiteral("a\nb\rc\td\u0001\u007F\u0081?")), QString())
+        << "control characters and a typed question mark are not counted";
+}
+
+TEST(Scrittore, NamedTextsThatLoseCharactersAreNotedAndStillWritten)
+{
+    Scrittore s;
+    s.testo(QStringLiteral("Erdős"), QStringLiteral("committente"))
+        .testo(QStringLiteral("Łódź"))
+        .testo(QStringLiteral("città"), QStringLiteral("luogo elaborazione"))
+        .testo(QStringLiteral("Győr, Łódź"), QStringLiteral("allegati alla relazione"))
+        .fineRecord();
+    EXPECT_TRUE(s.ok());
+    EXPECT_EQ(s.contenuto(), byte("\"Erd?s\",\"?\xF3" "d?\",\"citt\xE0\",\"Gy?r, ?\xF3" "d?\"\r\n"));
+    ASSERT_EQ(s.perdite().size(), 2);
+    EXPECT_EQ(s.perdite()[0].campo, QStringLiteral("committente"));
+    EXPECT_EQ(s.perdite()[0].caratteri, QStringLiteral("ő"));
+    EXPECT_EQ(s.perdite()[1].campo, QStringLiteral("allegati alla relazione"));
+    EXPECT_EQ(s.perdite()[1].caratteri, QStringLiteral("őŁź"));
+    EXPECT_EQ(archivio::messaggioNonRegistrabili(QStringLiteral("/tmp/Korvel-front-a"), s.perdite()),
+              QStringLiteral("Il file \"/tmp/Korvel-front-a\" è stato salvato, ma questi caratteri non si possono "
+                             "registrare in un file di dati e sono stati scritti come \"?\":\r"
+                             "- committente: ő\r- allegati alla relazione: ő Ł ź"));
+
+    Scrittore cover;
+    ModKorvel::rigaFrontespizio(cover, esempio());
+    EXPECT_TRUE(cover.perdite().isEmpty()) << "accents, the euro and commas are all in the set";
+}
+
 TEST(Codifica, BytesThatNoDataFileHolds)
 {
     EXPECT_TRUE(archivio::bytesValidi(byte("\"a\",\t1\r\n\x80\xFF")));

@@ -236,6 +236,34 @@ TEST_F(FileDatiTest, SharedRememberedNameNeverMakesAWindowWriteAnotherWindowsFil
     EXPECT_EQ(dialoghi.mostrati.size(), 3);
 }
 
+TEST_F(FileDatiTest, ASaveThatLosesCharactersSaysWhichOnceAndStillWrites)
+{
+    Finestra f;
+    const QString nome = percorso("Korvel-prova-x");
+    dialoghi.scegliFile(nome);
+    ASSERT_TRUE(f.file.salva([](Scrittore& s) {
+        s.testo(QStringLiteral("Erdős Győr"), QStringLiteral("committente"))
+            .testo(QStringLiteral("Łódź"), QStringLiteral("luogo"))
+            .fineRecord();
+    }));
+    EXPECT_EQ(contenuto(nome), QByteArray("\"Erd?s Gy?r\",\"?\xF3" "d?\"\r\n"));
+    ASSERT_EQ(messaggi.mostrati.size(), 1);
+    EXPECT_EQ(messaggi.mostrati[0].pulsanti, piattaforma::vbExclamation);
+    EXPECT_EQ(messaggi.mostrati[0].titolo, ModKorvel::titoloControllo);
+    EXPECT_TRUE(messaggi.mostrati[0].testo.contains(QStringLiteral("- committente: ő\r- luogo: Ł ź")));
+    EXPECT_EQ(f.file.bersaglio(), nome) << "saved as any other file";
+
+    // Nothing lost, nothing said; a failed write says only that it failed.
+    messaggi.azzera();
+    ASSERT_TRUE(f.file.salva([](Scrittore& s) { s.testo(QStringLiteral("città"), QStringLiteral("luogo")).fineRecord(); }));
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+    dialoghi.scegliFile(percorso("manca/Korvel-prova-y"));
+    f.file.impostaRicordato(QString());
+    EXPECT_FALSE(f.file.salva([](Scrittore& s) { s.testo(QStringLiteral("Győr"), QStringLiteral("luogo")).fineRecord(); }));
+    ASSERT_EQ(messaggi.mostrati.size(), 1);
+    EXPECT_EQ(messaggi.mostrati[0].pulsanti, piattaforma::vbCritical);
+}
+
 TEST_F(FileDatiTest, FailedWriteKeepsThePreviousFileAndSaysWhich)
 {
     Finestra f;

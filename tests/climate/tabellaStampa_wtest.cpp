@@ -93,6 +93,8 @@ TEST_F(StampaTabella, ShownTownGivesOneLineAndOneTable)
             titolo = titolo || c->testo() == QStringLiteral("Tabella dei dati climatici");
     EXPECT_TRUE(titolo);
     EXPECT_EQ(numLocalita, 17) << "printing the shown town chooses nothing";
+    EXPECT_EQ(wordDoc->titolo(), QStringLiteral("Tabella dei dati climatici - Milano"))
+        << "the name proposed on saving tells the town";
 }
 
 TEST_F(StampaTabella, TemperaturesGetOneDecimalInTheUsersFormat)
@@ -152,6 +154,8 @@ TEST_F(StampaTabella, AfterPrintingAllTownsThePrintEntryPrintsTheShownOneOnly)
     ASSERT_EQ(tabelle.size(), 1);
     EXPECT_EQ(tabelle[0].riga, rigaLocalita(64, QStringLiteral("Catania"), QStringLiteral("37.5")));
     EXPECT_EQ(primo->numeroTabelle(), 64) << "the earlier document is left alone";
+    EXPECT_EQ(primo->titolo(), QStringLiteral("Tabella dei dati climatici - tutte le località"));
+    EXPECT_EQ(wordDoc->titolo(), QStringLiteral("Tabella dei dati climatici - Catania"));
 }
 
 TEST_F(StampaTabella, MenuEntriesAndToolbarButton)

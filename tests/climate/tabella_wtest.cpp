@@ -6,6 +6,7 @@
 #include "feasibility/fattib.h"
 #include "platform/controlli.h"
 #include "base/ModKorvel.h"
+#include "support/barre.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -137,4 +138,14 @@ TEST_F(FinestraTabella, ScrollBarStopsAtBothEndsAndPagesByFive)
     EXPECT_EQ(t.loc->Caption(), QStringLiteral("Pordenone"));
     t.VScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(t.Label6->Caption(), QStringLiteral("7"));
+}
+
+TEST_F(FinestraTabella, AtDesignSizeAClickBelowTheThumbPagesByFive)
+{
+    tabella& t = finestra<tabella>();
+    EXPECT_EQ(t.VScroll1->size(), QSize(33, 193));
+    t.VScroll1->setValue(1);
+    ASSERT_TRUE(cliccaSottoIlCursore(*t.VScroll1));
+    EXPECT_EQ(t.VScroll1->Value(), 6);
+    EXPECT_EQ(t.loc->Caption(), QStringLiteral("Pordenone"));
 }

@@ -233,6 +233,23 @@ TEST_F(Frontespizio, SaveWritesTheSevenTextsAndReadsThemBack)
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
 }
 
+TEST_F(Frontespizio, SaveTellsWhichFieldsHoldCharactersTheFileCannotStore)
+{
+    compila();
+    w().committente->setText(QStringLiteral("Studio Erdős"));
+    w().allegati->setText(QStringLiteral("planimetria ≈ 1:100"));
+    const QString nome = percorso("Korvel-front-erdos");
+    dialoghi.scegliFile(nome);
+    w().salva_Click();
+    ASSERT_EQ(messaggi.mostrati.size(), 1);
+    const QString testo = messaggi.mostrati[0].testo;
+    EXPECT_TRUE(testo.contains(QStringLiteral("- committente: ő"))) << testo.toStdString();
+    EXPECT_TRUE(testo.contains(QStringLiteral("- allegati alla relazione: ≈"))) << testo.toStdString();
+    EXPECT_FALSE(testo.contains(QStringLiteral("progetto")));
+    EXPECT_TRUE(contenuto(nome).contains("\"Studio Erd?s\"")) << "saved as before";
+    EXPECT_EQ(w().nomeFileFrontespizio(), nome);
+}
+
 TEST_F(Frontespizio, SaveRefusedByTheCheck)
 {
     w().progetto->setText(QStringLiteral("solo il progetto"));

@@ -2,6 +2,7 @@
 // choices unlock, clearing, the town typed into the list, the numeric boxes and the
 // "Risultati" button.
 #include "ambienteFattib.h"
+#include "support/barre.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -287,4 +288,23 @@ TEST_F(Fattib, ACaseTheSizingRefusesIsExplainedAndStoresNothing)
     EXPECT_EQ(fabbisognoAnnuo, prima);
     EXPECT_EQ(tipoElaborazione, 2);
     EXPECT_FALSE(r().isVisible());
+}
+
+TEST_F(Fattib, AtDesignSizeAClickBelowEachThumbPagesByLargeChange)
+{
+    compila(true);
+    fattib& w = f();
+    const std::pair<BarraScorrimento*, int> barre[] = {
+        {w.VScroll1, 50}, {w.VScroll2, 5}, {w.VScroll4, 10}, {w.VScroll5, 10}};
+    for (const auto& [barra, pagina] : barre) {
+        SCOPED_TRACE(barra->objectName().toStdString());
+        EXPECT_EQ(barra->size(), QSize(17, 49));
+        const int prima = barra->Value();
+        ASSERT_TRUE(cliccaSottoIlCursore(*barra));
+        EXPECT_EQ(barra->Value(), prima + pagina);
+    }
+    EXPECT_EQ(w.acq->Caption(), QStringLiteral(" 350 litri"));
+    EXPECT_EQ(w.temper->Caption(), QStringLiteral(" 50 gradi"));
+    EXPECT_EQ(w.tass->Caption(), QStringLiteral(" 3.6 %"));
+    EXPECT_EQ(w.tasen->Caption(), QStringLiteral(" 2.1 %"));
 }

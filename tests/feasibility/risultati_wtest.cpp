@@ -1,6 +1,7 @@
 // The results window: paging and highlighting its three blocks, and every re-run of
 // the calculation it starts, which must use the feasibility window's checked inputs.
 #include "ambienteFattib.h"
+#include "support/barre.h"
 
 #include "detailed/datiDettagliato.h"
 #include "base/numeri.h"
@@ -207,4 +208,23 @@ TEST_F(Risultati, AResultsWindowOpenedAgainTakesUpTheWaterOfTheFeasibilityWindow
     EXPECT_FALSE(r().Frame4->isEnabled()) << "a heating plant has no water to change";
     EXPECT_FALSE(r().Frame5->isEnabled());
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
+}
+
+TEST_F(Risultati, AtDesignSizeAClickBelowEachThumbPagesByLargeChange)
+{
+    compila(true);
+    f().cmdavanti_Click();
+    risultati& w = r();
+    const std::tuple<BarraScorrimento*, int, QSize> barre[] = {
+        {w.VScroll1, 10, QSize(16, 98)}, {w.VScroll2, 10, QSize(16, 98)}, {w.VScroll3, 10, QSize(16, 98)},
+        {w.VScroll4, 50, QSize(17, 67)}, {w.VScroll5, 5, QSize(17, 67)}};
+    for (const auto& [barra, pagina, misura] : barre) {
+        SCOPED_TRACE(barra->objectName().toStdString());
+        EXPECT_EQ(barra->size(), misura);
+        const int prima = barra->Value();
+        ASSERT_TRUE(cliccaSottoIlCursore(*barra));
+        EXPECT_EQ(barra->Value(), prima + pagina);
+    }
+    EXPECT_EQ(w.num2[1]->Caption(), QStringLiteral("11"));
+    EXPECT_EQ(f().VScroll1->Value(), 350) << "the water follows into the feasibility window";
 }

@@ -1,7 +1,9 @@
 // Event rules of the controls: which settings run a handler and which do not.
 #include "platform/controlli.h"
+#include "support/barre.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QWheelEvent>
 #include <QTest>
@@ -204,6 +206,96 @@ TEST(BarraScorrimento, ARangeThatExcludesTheValueMovesItWithOneChange)
     barra.setMax(-10);
     EXPECT_EQ(barra.Value(), 5);
     EXPECT_EQ(change, 0);
+}
+
+TEST(Contrasto, KnownPairs)
+{
+    EXPECT_NEAR(controlli::contrasto(Qt::black, Qt::white), 21.0, 0.01);
+    EXPECT_NEAR(controlli::contrasto(Qt::white, Qt::black), 21.0, 0.01);
+    EXPECT_NEAR(controlli::contrasto(QColor(128, 128, 128), Qt::white), 3.95, 0.01);
+    EXPECT_NEAR(controlli::contrasto(QColor(208, 208, 208), QColor(128, 128, 128)), 2.56, 0.01);
+    EXPECT_DOUBLE_EQ(controlli::contrasto(QColor(10, 200, 30), QColor(10, 200, 30)), 1.0);
+}
+
+TEST(BarraScorrimento, EveryLengthKeepsATroughBesideASmallThumb)
+{
+    // The shortest bars of the windows: 17 x 49 and 16 x 98 pixels.
+    const auto corta = controlli::disposizioneBarra(49, 17);
+    EXPECT_GE(49 - 2 * corta.freccia - corta.cursore, 2 * corta.cursore) << "room for a page step either side";
+    EXPECT_GE(corta.freccia, 8) << "arrows still big enough to hit";
+    EXPECT_EQ(controlli::disposizioneBarra(193, 33).cursore, 32) << "square at most";
+    for (int lunghezza = 0; lunghezza <= 600; ++lunghezza) {
+        for (int spessore : {1, 8, 16, 17, 33, 60}) {
+            const auto d = controlli::disposizioneBarra(lunghezza, spessore);
+            const int solco = lunghezza - 2 * d.freccia;
+            ASSERT_GE(d.freccia, 0);
+            ASSERT_LE(d.freccia, spessore);
+            ASSERT_LE(d.cursore, std::max(spessore, lunghezza / 3)) << lunghezza << " " << spessore;
+            ASSERT_GE(solco, d.cursore) << lunghezza << " " << spessore;
+            if (lunghezza >= 12) {
+                ASSERT_GE(solco - d.cursore, d.cursore) << lunghezza << " " << spessore;
+            }
+        }
+    }
+}
+
+// A bar in a shown window, at the size of the feasibility window's bars.
+class BarraVera : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        finestra.resize(200, 200);
+        barra.setGeometry(10, 10, 17, 49);
+        barra.impostaIntervallo(10, 32000, 5, 50);
+        altro.setGeometry(50, 10, 100, 20);
+        finestra.show();
+        finestra.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&finestra));
+        altro.setFocus();
+    }
+    QWidget finestra;
+    BarraScorrimento barra{Qt::Vertical, &finestra, QStringLiteral("VScroll1")};
+    QLineEdit altro{&finestra};
+};
+
+TEST_F(BarraVera, AClickBesideTheThumbPagesAndGivesTheBarTheKeys)
+{
+    const QRect cursore = barra.parte(QStyle::SC_ScrollBarSlider);
+    EXPECT_LT(cursore.height(), 12) << "a small thumb";
+    ASSERT_TRUE(cliccaSottoIlCursore(barra));
+    EXPECT_EQ(barra.Value(), 60);
+    EXPECT_TRUE(barra.hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    EXPECT_EQ(barra.Value(), 110);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(barra.Value(), 115);
+    // Above the thumb pages back; the arrows still step by SmallChange.
+    barra.setValue(16000);
+    const QRect sopra = barra.parte(QStyle::SC_ScrollBarSubPage);
+    ASSERT_GE(sopra.height(), 4);
+    QTest::mouseClick(&barra, Qt::LeftButton, {}, sopra.center());
+    EXPECT_EQ(barra.Value(), 15950);
+    QTest::mouseClick(&barra, Qt::LeftButton, {}, barra.parte(QStyle::SC_ScrollBarAddLine).center());
+    EXPECT_EQ(barra.Value(), 15955);
+}
+
+TEST_F(BarraVera, TheThumbCanBeDraggedToEitherEnd)
+{
+    int change = 0;
+    QObject::connect(&barra, &BarraScorrimento::Change, [&] { ++change; });
+    const QPoint presa = barra.parte(QStyle::SC_ScrollBarSlider).center();
+    const QRect solco = barra.parte(QStyle::SC_ScrollBarGroove);
+    QTest::mousePress(&barra, Qt::LeftButton, {}, presa);
+    QTest::mouseMove(&barra, QPoint(presa.x(), presa.y() + solco.height() / 2));
+    QTest::mouseMove(&barra, QPoint(presa.x(), solco.bottom() + 20));
+    QTest::mouseRelease(&barra, Qt::LeftButton, {}, QPoint(presa.x(), solco.bottom() + 20));
+    EXPECT_EQ(barra.Value(), 32000);
+    EXPECT_GE(change, 1);
+    const QPoint giu = barra.parte(QStyle::SC_ScrollBarSlider).center();
+    QTest::mousePress(&barra, Qt::LeftButton, {}, giu);
+    QTest::mouseMove(&barra, QPoint(giu.x(), -20));
+    QTest::mouseRelease(&barra, Qt::LeftButton, {}, QPoint(giu.x(), -20));
+    EXPECT_EQ(barra.Value(), 10);
 }
 
 TEST(PulsanteOpzione, AUserClickRunsClick)

@@ -338,6 +338,27 @@ TEST_F(DialoghiVeri, SavingANewNameAsksNothing)
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
 }
 
+TEST_F(DialoghiVeri, TypingANameGoesBehindThePresetPrefix)
+{
+    // The prefix is there so that the user types behind it: a name typed at once must
+    // not replace it, or the open and delete dialogs, filtered on it, never show the file.
+    QString selezionato = QStringLiteral("?");
+    int cursore = -1;
+    quandoAppare<QFileDialog>([&](QFileDialog* d) {
+        auto* campo = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_TRUE(campo);
+        QTRY_VERIFY(campo->hasFocus());
+        selezionato = campo->selectedText();
+        cursore = campo->cursorPosition();
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("rossi"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(dialoghi.salva(richiesta(QStringLiteral("Korvel-fattib-"))),
+              std::optional<QString>(QDir(cartella.path()).absoluteFilePath(QStringLiteral("Korvel-fattib-rossi"))));
+    EXPECT_EQ(selezionato.toStdString(), "");
+    EXPECT_EQ(cursore, QStringLiteral("Korvel-fattib-").size());
+}
+
 // --- Colour dialog -----------------------------------------------------------
 
 TEST(DialoghiDesktopColore, OpensOnTheGivenColourAndReturnsTheChoice)
@@ -359,6 +380,63 @@ TEST(DialoghiDesktopColore, OpensOnTheGivenColourAndReturnsTheChoice)
 TEST(DesktopQt, AnEmptyAddressOpensNothing)
 {
     EXPECT_FALSE(DesktopQt().apriIndirizzo(QStringLiteral("  ")));
+}
+
+// The opener of files, with a stand-in for xdg-open that behaves as told.
+class ApriFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(cartella.isValid());
+        percorso = qgetenv("PATH");
+        qputenv("PATH", cartella.path().toUtf8() + ':' + percorso);
+    }
+    void TearDown() override { qputenv("PATH", percorso); }
+    void opener(const QByteArray& corpo)
+    {
+        QFile script(cartella.filePath(QStringLiteral("xdg-open")));
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\n" + corpo + "\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    // The answer of the opener, waited for on the event loop.
+    std::optional<bool> apri(DesktopQt& desktop)
+    {
+        std::optional<bool> esito;
+        int risposte = 0;
+        desktop.apriFile(cartella.filePath(QStringLiteral("documento.docx")), [&](bool aperto) {
+            esito = aperto;
+            ++risposte;
+        });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return esito.has_value(); }, 5000));
+        QTest::qWait(50);
+        EXPECT_LE(risposte, 1) << "one answer only";
+        return esito;
+    }
+    QTemporaryDir cartella;
+    QByteArray percorso;
+};
+
+TEST_F(ApriFile, AnOpenerThatFailsOrIsMissingAnswersNo)
+{
+    DesktopQt desktop;
+    opener("exit 3"); // xdg-open: no program for the file
+    EXPECT_EQ(apri(desktop), std::optional<bool>(false));
+    opener("exit 0");
+    EXPECT_EQ(apri(desktop), std::optional<bool>(true));
+    QFile::remove(cartella.filePath(QStringLiteral("xdg-open")));
+    qputenv("PATH", cartella.path().toUtf8());
+    EXPECT_EQ(apri(desktop), std::optional<bool>(false));
+}
+
+TEST_F(ApriFile, AnOpenerStillRunningTheProgramAnswersYes)
+{
+    // Without a desktop of its own, xdg-open runs the word processor in its foreground.
+    DesktopQt desktop(200);
+    opener("sleep 1");
+    EXPECT_EQ(apri(desktop), std::optional<bool>(true));
+    QTest::qWait(1100); // the opener ends on its own; its later end changes nothing
 }
 
 } // namespace

@@ -321,6 +321,23 @@ TEST(Documento, SavesAreAtomic)
     EXPECT_EQ(QDir(cartella.filePath(QStringLiteral("chiusa"))).entryList(QDir::Files).size(), 1);
 }
 
+TEST(Documento, SavedUntilTheNextChange)
+{
+    // The window asks before closing a document that is not saved.
+    QTemporaryDir cartella;
+    auto d = nuovo();
+    d->scrivi(QStringLiteral("contenuto"));
+    EXPECT_FALSE(d->salvato());
+    EXPECT_FALSE(d->salvaDocx(cartella.filePath(QStringLiteral("manca/prova.docx"))));
+    EXPECT_FALSE(d->salvato()) << "a failed save saves nothing";
+    ASSERT_TRUE(d->salvaDocx(cartella.filePath(QStringLiteral("prova.docx"))));
+    EXPECT_TRUE(d->salvato());
+    d->scrivi(QStringLiteral(" altro"));
+    EXPECT_FALSE(d->salvato());
+    ASSERT_TRUE(d->salvaPdf(cartella.filePath(QStringLiteral("prova.pdf"))));
+    EXPECT_TRUE(d->salvato()) << "a PDF keeps the content too";
+}
+
 TEST(Documento, TitleIsCleanedAndChangesAreCounted)
 {
     auto d = nuovo();

@@ -11,9 +11,16 @@
 #include "support/doppi.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QTimer>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QAbstractTextDocumentLayout>
+#include <QScreen>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -48,8 +55,10 @@ protected:
     }
     void TearDown() override
     {
-        for (FinestraDocumento* f : finestreDocumento())
+        for (FinestraDocumento* f : finestreDocumento()) {
+            messaggi.rispondi(piattaforma::vbYes); // close unsaved
             f->close();
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         documento::impostaFabbricaFinestre({});
     }
@@ -132,6 +141,7 @@ TEST_F(FinestraDocumentoTest, ClosingTheWindowKeepsTheLastReportReachable)
     report(QStringLiteral("Titolo"));
     QCoreApplication::processEvents();
     const auto doc = ModKorvel::wordDoc;
+    messaggi.rispondi(piattaforma::vbYes);
     finestreDocumento().value(0)->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(finestreDocumento().isEmpty());
@@ -213,19 +223,111 @@ TEST_F(FinestraDocumentoTest, OpensACopyInTheWordProcessor)
     FinestraDocumento* f = finestreDocumento().value(0);
     ASSERT_TRUE(f);
     ASSERT_TRUE(f->apriConElaboratore());
-    ASSERT_EQ(desktop.aperti.size(), 1);
-    const QUrl indirizzo(desktop.aperti[0]);
-    ASSERT_TRUE(indirizzo.isLocalFile());
-    const QString copia = indirizzo.toLocalFile();
+    ASSERT_EQ(desktop.file.size(), 1);
+    const QString copia = desktop.file[0];
+    EXPECT_TRUE(QFileInfo(copia).isAbsolute());
     EXPECT_TRUE(copia.endsWith(QStringLiteral(".docx")));
     EXPECT_EQ(lettore::decomprimiFile(copia).size(), 6);
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
     QFile::remove(copia);
+}
 
-    desktop.esito = false;
-    EXPECT_FALSE(f->apriConElaboratore());
+TEST_F(FinestraDocumentoTest, AnOpenerThatFailsIsToldOnceAndLeavesNoCopy)
+{
+    // The desktop may have no program for the document: the opener says so only
+    // after it has started, and by then the window may be gone.
+    report(QStringLiteral("FRONTESPIZIO"));
+    FinestraDocumento* f = finestreDocumento().value(0);
+    ASSERT_TRUE(f);
+    desktop.differito = true;
+    ASSERT_TRUE(f->apriConElaboratore());
+    ASSERT_EQ(desktop.file.size(), 1);
+    const QString copia = desktop.file[0];
+    EXPECT_TRUE(QFile::exists(copia));
+    messaggi.rispondi(piattaforma::vbYes); // the report is not saved: close anyway
+    f->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    messaggi.azzera();
+    desktop.rispondi(false);
+    EXPECT_FALSE(QFile::exists(copia));
     ASSERT_EQ(messaggi.mostrati.size(), 1);
+    EXPECT_EQ(messaggi.mostrati[0].pulsanti, piattaforma::vbCritical);
     EXPECT_TRUE(messaggi.mostrati[0].testo.contains(QStringLiteral("elaboratore di testi")));
-    QFile::remove(QUrl(desktop.aperti.value(1)).toLocalFile());
+}
+
+TEST_F(FinestraDocumentoTest, ClosingAReportNeverSavedAsksFirst)
+{
+    report(QStringLiteral("RISULTATI DEL CALCOLO DI FATTIBILITA'"));
+    FinestraDocumento* f = finestreDocumento().value(0);
+    ASSERT_TRUE(f);
+    // No, also the answer of Enter and Escape: the window and its report stay.
+    EXPECT_FALSE(f->close());
+    ASSERT_EQ(messaggi.mostrati.size(), 1);
+    EXPECT_EQ(messaggi.mostrati[0].pulsanti, piattaforma::vbYesNo + piattaforma::vbExclamation + piattaforma::vbDefaultButton2);
+    EXPECT_TRUE(messaggi.mostrati[0].testo.contains(QStringLiteral("non è stato salvato")));
+    EXPECT_TRUE(f->isVisible());
+
+    // Once saved it closes without a word.
+    messaggi.azzera();
+    dialoghi.scegliFile(cartella.filePath(QStringLiteral("risultati.docx")));
+    ASSERT_TRUE(f->salvaConNome());
+    EXPECT_TRUE(f->close());
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+
+    // Yes closes an unsaved one.
+    report(QStringLiteral("FRONTESPIZIO"));
+    FinestraDocumento* g = finestreDocumento().value(0);
+    ASSERT_TRUE(g);
+    messaggi.rispondi(piattaforma::vbYes);
+    EXPECT_TRUE(g->close());
+    EXPECT_EQ(messaggi.mostrati.size(), 1);
+
+    // A report saved by its own channel (the technical report) closes without asking.
+    report(QStringLiteral("RELAZIONE"));
+    ModKorvel::salvaDocumento(cartella.filePath(QStringLiteral("relazione.docx")));
+    messaggi.azzera();
+    EXPECT_TRUE(finestreDocumento().value(0)->close());
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+}
+
+TEST_F(FinestraDocumentoTest, PrintingToAFileProposesTheDocumentsFolder)
+{
+    report(QStringLiteral("Tabella dei dati climatici - Milano"));
+    FinestraDocumento* f = finestreDocumento().value(0);
+    ASSERT_TRUE(f);
+    QString proposto = QStringLiteral("?");
+    QTimer attesa;
+    attesa.setInterval(5);
+    QObject::connect(&attesa, &QTimer::timeout, [&] {
+        auto* dialogo = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (!dialogo || !dialogo->isVisible())
+            return;
+        attesa.stop();
+        if (auto* nome = dialogo->findChild<QLineEdit*>(QStringLiteral("filename")))
+            proposto = nome->text();
+        dialogo->reject();
+    });
+    attesa.start();
+    EXPECT_FALSE(f->stampa());
+    EXPECT_EQ(proposto, QDir(ModKorvel::cartellaDocumenti()).filePath(QStringLiteral("Tabella dei dati climatici - Milano.pdf")));
+    EXPECT_TRUE(QDir(ModKorvel::cartellaDocumenti()).absolutePath().startsWith(QDir(cartella.path()).absolutePath()));
+}
+
+TEST_F(FinestraDocumentoTest, ThePageIsShownWithItsMargins)
+{
+    report(QStringLiteral("FRONTESPIZIO"));
+    FinestraDocumento* f = finestreDocumento().value(0);
+    ASSERT_TRUE(f);
+    QCoreApplication::processEvents();
+    const double dpi = f->screen()->logicalDotsPerInch();
+    const double margine = documento::marginePaginaMm / 25.4 * dpi;
+    EXPECT_NEAR(f->vista()->document()->documentMargin(), margine, 0.5);
+    EXPECT_NEAR(f->vista()->lineWrapColumnOrWidth(), documento::larghezzaPaginaMm / 25.4 * dpi, 1.0);
+    // The first line starts a margin away from the page's left edge, not at it.
+    const QTextBlock primo = f->vista()->document()->begin();
+    const QRectF riga = f->vista()->document()->documentLayout()->blockBoundingRect(primo);
+    EXPECT_NEAR(riga.left(), margine, 1.0);
+    EXPECT_NEAR(riga.top(), margine, 1.0);
 }
 
 TEST_F(FinestraDocumentoTest, PrintsEveryPage)

@@ -517,6 +517,26 @@ TEST_F(Cornice, DisabledCaptionsStayReadableOnEveryBackground)
     }
 }
 
+TEST_F(Cornice, DisabledCaptionsReachThreeToOneAndStillLookDisabled)
+{
+    // Until a town and a use are chosen most of the feasibility window is disabled:
+    // its captions must be read on the design grey, and on any colour chosen.
+    using controlli::contrasto;
+    fattib& f = finestra<fattib>();
+    auto* riquadro = f.Frame3;
+    ASSERT_FALSE(riquadro->isEnabled());
+    for (const piattaforma::ColoreRGB colore : {RGB(128, 128, 128), RGB(192, 192, 192), RGB(255, 255, 255),
+                                                RGB(0, 0, 0), RGB(255, 255, 0), RGB(0, 0, 255), RGB(90, 60, 30)}) {
+        if (colore != RGB(128, 128, 128))
+            f.setBackColor(colore);
+        const QColor sfondo = riquadro->palette().color(QPalette::Disabled, QPalette::Window);
+        const QColor disabilitato = riquadro->palette().color(QPalette::Disabled, QPalette::WindowText);
+        const QColor abilitato = riquadro->palette().color(QPalette::Active, QPalette::WindowText);
+        EXPECT_GE(contrasto(disabilitato, sfondo), 3.0) << std::hex << colore;
+        EXPECT_GE(contrasto(disabilitato, abilitato), 2.0) << "visibly disabled: " << std::hex << colore;
+    }
+}
+
 // ---- deletion ----
 
 TEST_F(Cornice, DeletionThroughTheWindowsOwnDialogAndFilter)

@@ -85,8 +85,17 @@ public:
     Desktop();
     ~Desktop() override;
     bool apriIndirizzo(const QString& indirizzo) override;
+    // Answers at once with esitoFile, or, with differito set, when rispondi() is called.
+    void apriFile(const QString& percorso, std::function<void(bool)> esito) override;
+    void rispondi(bool aperto);
     QStringList aperti;
     bool esito = true;
+    QStringList file;
+    bool esitoFile = true;
+    bool differito = false;
+
+private:
+    std::deque<std::function<void(bool)>> inAttesa_;
 };
 
 } // namespace doppi

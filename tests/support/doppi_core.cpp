@@ -78,4 +78,23 @@ bool Desktop::apriIndirizzo(const QString& indirizzo)
     return esito;
 }
 
+void Desktop::apriFile(const QString& percorso, std::function<void(bool)> risposta)
+{
+    file << percorso;
+    if (differito)
+        inAttesa_.push_back(std::move(risposta));
+    else if (risposta)
+        risposta(esitoFile);
+}
+
+void Desktop::rispondi(bool aperto)
+{
+    if (inAttesa_.empty())
+        return;
+    auto risposta = std::move(inAttesa_.front());
+    inAttesa_.pop_front();
+    if (risposta)
+        risposta(aperto);
+}
+
 } // namespace doppi
