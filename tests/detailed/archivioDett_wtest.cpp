@@ -59,18 +59,25 @@ const QByteArray ArchivioDett::frontespizioRidotto(
 
 } // namespace
 
+// The hot-water plant stands where clearing leaves the bars, some with empty labels:
+// every label must still come back.
 TEST_F(ArchivioDett, AFileOfEachUseRoundTrips)
 {
     const QByteArray atteso[] = {
         {},
         "\"Milano\",16,1,30,-15\r\n\"250\"\r\n" + corpo + frontespizioRidotto,
-        "\"Milano\",16,2,30,-15\r\n12,45,300\r\n" + corpo + frontespizioRidotto,
+        "\"Milano\",16,2,0,-45\r\n0,20,10\r\n3,2,\"8\"\r\n\"20\",\"6000\",2,\"85\",10,10,10\r\n" + frontespizioRidotto,
         "\"Milano\",16,3,30,-15\r\n12,45,300\r\n" + corpo + frontespizioRidotto + "\"250\"\r\n",
     };
     for (int uso = 1; uso <= 3; ++uso) {
         SCOPED_TRACE(uso);
         d().cancella_click();
         compila(uso);
+        if (uso == 2) {
+            for (BarraScorrimento* b : {d().VScroll1, d().VScroll2, d().VScroll3, d().VScroll4, d().VScroll5,
+                                        d().HScroll1, d().HScroll2, d().HScroll3})
+                b->setValue(b->Min());
+        }
         const QString nome = percorso("Korvel-dett-impianto") + QString::number(uso);
         dialoghi.scegliFile(nome);
         d().salvanome_Click();
@@ -89,7 +96,7 @@ TEST_F(ArchivioDett, AFileOfEachUseRoundTrips)
         EXPECT_EQ(d().passo->Caption(), dettagliato::testoPasso(0));
         EXPECT_EQ(numLocalita, 17);
         EXPECT_EQ(usoImpiantoDett, uso);
-        EXPECT_DOUBLE_EQ(azimut, -15);
+        EXPECT_DOUBLE_EQ(azimut, uso == 2 ? 0 : -15);
         EXPECT_DOUBLE_EQ(trasmittanzaDett, uso == 2 ? 0 : 250);
         EXPECT_EQ(finestra<frontespizio>().tipostudio->Text(), QStringLiteral("verifica")) << "not in this file";
         EXPECT_EQ(finestra<frontespizio>().localita->Text(), QStringLiteral("Città di Castello"));
@@ -112,37 +119,6 @@ TEST_F(ArchivioDett, AFileOfBothUsesWithoutItsTransmittance)
     EXPECT_EQ(d().acq->Caption(), QStringLiteral(" 300 litri"));
     EXPECT_EQ(d().trasm->Text(), QString());
     EXPECT_EQ(d().primoControlloFallito(), dettagliato::controlloTrasmittanza);
-}
-
-// Clearing leaves the bars on these very values with some labels empty: every label
-// must still come back.
-TEST_F(ArchivioDett, ValuesWhereClearingLeavesTheBarsStillShow)
-{
-    compila(2);
-    dettagliato& w = d();
-    w.VScroll1->setValue(0);
-    w.VScroll2->setValue(-45);
-    w.VScroll3->setValue(0);
-    w.VScroll4->setValue(20);
-    w.VScroll5->setValue(10);
-    for (BarraScorrimento* b : {w.HScroll1, w.HScroll2, w.HScroll3})
-        b->setValue(10);
-    dialoghi.scegliFile(percorso("Korvel-dett-minimi"));
-    w.salva_Click();
-    EXPECT_EQ(contenuto(percorso("Korvel-dett-minimi")),
-              "\"Milano\",16,2,0,-45\r\n0,20,10\r\n3,2,\"8\"\r\n\"20\",\"6000\",2,\"85\",10,10,10\r\n"
-                  + frontespizioRidotto);
-
-    const QStringList salvato = stato();
-    w.cancella_click();
-    dialoghi.scegliFile(percorso("Korvel-dett-minimi"));
-    w.apri_Click();
-    EXPECT_EQ(stato(), salvato);
-    EXPECT_EQ(w.temper->Caption(), QStringLiteral(" 20 gradi"));
-    EXPECT_EQ(w.acq->Caption(), QStringLiteral(" 10 litri"));
-    EXPECT_EQ(w.ener->Caption(), QStringLiteral(" .1 %"));
-    EXPECT_DOUBLE_EQ(azimut, 0);
-    EXPECT_EQ(w.passo->Caption(), dettagliato::testoPasso(0));
 }
 
 TEST_F(ArchivioDett, AFileTheReaderRefusesChangesNothing)
@@ -224,15 +200,4 @@ TEST_F(ArchivioDett, SavesThatMustNotWrite)
     EXPECT_EQ(dialoghi.mostrati.size(), 1);
     EXPECT_EQ(nomeFile, QString());
     EXPECT_TRUE(QDir(cartella.path()).isEmpty());
-
-    // Deleting a file changes neither the window nor the current name.
-    const QString nome = percorso("Korvel-dett-via");
-    scrivi(nome, "x");
-    nomeFile = percorso("Korvel-dett-tenuto");
-    const QStringList prima = stato();
-    dialoghi.scegliFile(nome);
-    d().eliminare_click();
-    EXPECT_FALSE(QFile::exists(nome));
-    EXPECT_EQ(nomeFile, percorso("Korvel-dett-tenuto"));
-    EXPECT_EQ(stato(), prima);
 }
