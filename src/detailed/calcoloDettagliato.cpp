@@ -314,10 +314,12 @@ void calcolaEconomia(const IngressiDett& in, double energiaUtile, EconomiaDett& 
     eco.costoAnnuoSolare = crescita == 0 ? costoCentesimi / n
                                          : (r + r / crescita) * in.costoImpianto * 100;
     // Without solar energy there is nothing to price per unit.
-    const double costoSolareUnita = energiaUtile > 0
+    eco.costoSolareDefinito = energiaUtile > 0;
+    const double costoSolareUnita = eco.costoSolareDefinito
         ? intero((eco.costoAnnuoSolare / energiaUtile) * energiaUnita)
         : 0.0;
 
+    eco.durata = n;
     eco.anni = std::clamp(int(std::floor(n)), 0, 100);
     double bilancioCumulato = 0;
     for (int y = 1; y <= eco.anni; ++y) {
@@ -477,6 +479,8 @@ void memorizzaDett(const RisultatiDett& ris)
     ModKorvel::frazioneAnnua = ris.frazioneAnnua;
     ModKorvel::energiaUtileAnnua = ris.energiaUtileAnnua;
     ModKorvel::tempoRecupero = ris.economia.tempoRecupero;
+    ModKorvel::durataCalcolata = ris.economia.durata;
+    ModKorvel::costoSolareCalcolato = ris.economia.costoSolareDefinito;
     for (int y = 1; y <= ris.economia.anni; ++y) {
         ModKorvel::costoAttuale[y] = ris.economia.costoAttuale[y];
         ModKorvel::costoSolare[y] = ris.economia.costoSolare[y];

@@ -98,7 +98,11 @@ struct CarichiDett {
 
 struct EconomiaDett {
     double costoAnnuoSolare = 0.0; // euro cents per year
+    double durata = 0.0;           // plant life the tables were made for, years
     int anni = 0;                  // years written into the tables
+    // False when the collector delivers nothing: no energy to price the plant by,
+    // costoSolare then holds 0 and is no cost at all.
+    bool costoSolareDefinito = false;
     Anni costoAttuale{};
     Anni costoSolare{};
     Anni bilancio{};
@@ -150,7 +154,8 @@ QString calcolaDettagliato(const IngressiDett& in, RisultatiDett& ris);
 IngressiDett ingressiDettDaModulo();
 
 // Stores a result into ModKorvel's detailed results: months 1..12, the annual values,
-// the payback text and years 1..anni (later years keep their earlier contents).
+// the payback text, the plant life and years 1..anni (later years keep their earlier
+// contents).
 void memorizzaDett(const RisultatiDett& ris);
 
 // Reads the module, calculates and stores; "" on success, else the reason and nothing stored.

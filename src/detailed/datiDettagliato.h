@@ -54,6 +54,13 @@ inline QString tempoRecupero;                 // " 8 anni." or "Investimento non
 inline std::array<double, 101> costoAttuale{}; // fuel price in the year, euro cents per unit, whole
 inline std::array<double, 101> costoSolare{};  // cost of the solar energy, euro cents per unit replaced, whole
 inline std::array<double, 101> bilancio{};     // cumulative balance at the end of the year, euro, two decimals
+// The plant life the last calculation used, years (0: no calculation yet): the year
+// tables hold its whole years, whatever life has been typed since.
+inline double durataCalcolata = 0.0;
+// False when the last calculation had no useful energy: costoSolare is then no cost.
+inline bool costoSolareCalcolato = false;
+// The town line of the last calculation's results: the town and its latitude.
+inline QString localitaCalcolata;
 
 // Every value of this group back to its start-up state.
 inline void ripristinaDatiDettagliato()
@@ -96,6 +103,9 @@ inline void ripristinaDatiDettagliato()
     costoAttuale = {};
     costoSolare = {};
     bilancio = {};
+    durataCalcolata = {};
+    costoSolareCalcolato = {};
+    localitaCalcolata = {};
 }
 
 } // namespace ModKorvel

@@ -1,8 +1,12 @@
 # Files of this folder (paths relative to src/).
 list(APPEND KORVEL_CORE_SOURCES
   detailed/calcoloDettagliato.cpp
+  detailed/tabelleDettagliato.cpp
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
+  detailed/archivioDett.cpp
   detailed/dettagliato.cpp
+  detailed/dettagliatoStampa.cpp
   detailed/risdettagliato.cpp
+  detailed/risdettagliatoStampa.cpp
 )

@@ -16,17 +16,9 @@
 #include "platform/controlli.h"
 #include "platform/modulo.h"
 #include "base/ModKorvel.h"
+#include "shell/filtroNumerico.h"
 
 namespace {
-
-// A number as the window's boxes hold it: only what the numeric filter keeps.
-bool testoNumerico(const QString& testo)
-{
-    for (QChar c : testo)
-        if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.')))
-            return false;
-    return true;
-}
 
 struct DatiFile {
     int indice = 0;
@@ -108,7 +100,7 @@ void fattib::apri_Click()
         d.aumento = int(l.intero(VScroll5->Min(), VScroll5->Max()));
         d.frontespizio = ModKorvel::leggiRigaFrontespizioRidotta(l);
         for (const QString* t : {&d.trasmittanza, &d.anni, &d.costo, &d.elettricita, &d.costoAlternativo})
-            if (!testoNumerico(*t))
+            if (!filtroNumerico::testoFiltrato(*t))
                 return {};
         if (!l.ok())
             return {};

@@ -11,15 +11,17 @@ const QString fine(1, QChar(13));
 
 int tabellaCorrente() { return ModKorvel::wordTab.valida() ? ModKorvel::wordTab.indice() : 0; }
 
-int tabellaDueColonne(std::span<const Riga> righe, double dimensione)
+int tabellaDueColonne(std::span<const Riga> righe, std::optional<double> dimensione)
 {
     using namespace ModKorvel;
-    if (!aggiungiTabella(int(righe.size()), 2, dimensione) || !scriviRighe(righe) || !formattaTabella())
+    const int n = int(righe.size());
+    if (!(dimensione ? aggiungiTabella(n, 2, *dimensione) : aggiungiTabella(n, 2)) || !scriviRighe(righe)
+        || !formattaTabella())
         return 0;
     return tabellaCorrente();
 }
 
-int legenda(std::span<const Riga> righe, double dimensione)
+int legenda(std::span<const Riga> righe, std::optional<double> dimensione)
 {
     if (!ModKorvel::testoParagrafo(fine + QStringLiteral("Legenda:") + fine))
         return 0;

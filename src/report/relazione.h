@@ -24,12 +24,13 @@ namespace relazione {
 using Riga = std::pair<QString, QString>;
 
 // A formatted table of two columns, one pair a row (the first pair is the heading
-// row), its font at `dimensione` points.
-int tabellaDueColonne(std::span<const Riga> righe, double dimensione);
+// row), its font at `dimensione` points; without a size it takes the size in force
+// at the end of the document.
+int tabellaDueColonne(std::span<const Riga> righe, std::optional<double> dimensione);
 
 // Into the report's kept paragraph: a paragraph end, "Legenda:" and a paragraph end;
 // then the legend as a two-column table; then a paragraph end after it.
-int legenda(std::span<const Riga> righe, double dimensione);
+int legenda(std::span<const Riga> righe, std::optional<double> dimensione);
 
 // A column of a data table: its heading and the pattern of its numbers ("##0.00");
 // an empty pattern gives the plain conversion.

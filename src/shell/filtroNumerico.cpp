@@ -30,4 +30,12 @@ bool filtra(CasellaTesto* c, bool virgolaSilenziosa)
     return true;
 }
 
+bool testoFiltrato(const QString& testo)
+{
+    for (QChar c : testo)
+        if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.')))
+            return false;
+    return true;
+}
+
 } // namespace filtroNumerico

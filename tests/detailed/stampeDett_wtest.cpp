@@ -1,0 +1,187 @@
+// The two reports of the detailed windows: the inputs table for each use and for a
+// window with nothing chosen, the technical report's form of it, and the results
+// document with its five tables and the payback line.
+#include "ambienteDett.h"
+
+using namespace ModKorvel;
+using documento::Capoverso;
+using documento::Griglia;
+
+namespace {
+
+class StampeDett : public AmbienteDett {
+protected:
+    static QStringList colonna(const Griglia& g, int c)
+    {
+        QStringList esito;
+        for (int riga = 1; riga <= g.righe; ++riga)
+            esito << g.cella(riga, c);
+        return esito;
+    }
+    static QStringList datiStampati()
+    {
+        d().stampa_Click();
+        EXPECT_EQ(wordDoc->numeroTabelle(), 1);
+        return colonna(*wordDoc->griglia(1), 2);
+    }
+    // The document's paragraphs, a table as "<tabella>".
+    static QStringList blocchi()
+    {
+        QStringList testi;
+        for (const auto& b : wordDoc->blocchi())
+            testi << (std::holds_alternative<Griglia>(b) ? QStringLiteral("<tabella>") : std::get<Capoverso>(b).testo());
+        return testi;
+    }
+};
+
+const QStringList primaColonna = {
+    "tipologia",
+    "località di riferimento",
+    "inclinazione della superficie captante",
+    "angolo azimutale",
+    "uso dell'impianto",
+    "trasmittanza dell'edificio",
+    "temperatura d'acqua di rete",
+    "temperatura di consumo dell'acqua",
+    "consumo giornaliero d'acqua",
+    "tipo di collettore",
+    "tipo di fluido",
+    "area di captazione",
+    "durata dell'impianto",
+    "costo totale dell'impianto",
+    "combustibile alternativo",
+    "costo del combustibile alternativo",
+    "tasso percentuale di sconto",
+    "tasso di inflazione",
+    "tasso di aumento del costo dell'energia",
+};
+
+} // namespace
+
+TEST_F(StampeDett, InputsOfAPlantOfBothUses)
+{
+    compila(3);
+    d().stampa_Click();
+    ASSERT_TRUE(wordDoc);
+    EXPECT_EQ(wordDoc->titolo(), QStringLiteral("DATI PER IL CALCOLO DETTAGLIATO"));
+    const Griglia& g = *wordDoc->griglia(1);
+    ASSERT_EQ(g.righe, 19);
+    EXPECT_EQ(colonna(g, 1), primaColonna);
+    EXPECT_EQ(colonna(g, 2), (QStringList{
+                                 "dati", "Milano", " 30 gradi", "-15 gradi", "riscaldamento + acqua sanitaria",
+                                 "250  W/°C", " 12 gradi", " 45 gradi", " 300 litri",
+                                 "a un vetro con piastra selettiva", "a liquido", "8 mq.", "20  anni", "6000  euro",
+                                 "metano", "85  centesimi di euro/mc. di metano", " 3.5 %", " 2 %", " 3 %",
+                             }));
+    EXPECT_EQ(g.carattere.dimensione, 10);
+    EXPECT_TRUE(g.formattata);
+    EXPECT_EQ(d().passo->Caption(), QStringLiteral("ho visualizzato i dati su WORD"));
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+}
+
+TEST_F(StampeDett, InputsOfOneUseLeaveTheOtherUsesRowsEmpty)
+{
+    compila(1);
+    QStringList riscaldamento = datiStampati();
+    EXPECT_EQ(riscaldamento[4], QStringLiteral("riscaldamento degli ambienti"));
+    EXPECT_EQ(riscaldamento.mid(5, 4), (QStringList{"250  W/°C", {}, {}, {}}));
+
+    d().cancella_click();
+    compila(2);
+    const QStringList acqua = datiStampati();
+    EXPECT_EQ(acqua[4], QStringLiteral("produzione di acqua calda sanitaria"));
+    EXPECT_EQ(acqua.mid(5, 4), (QStringList{{}, " 12 gradi", " 45 gradi", " 300 litri"}));
+
+    // The feasibility window's fuel changes the shared unit and sets the use to 0:
+    // this table shows this window's own.
+    finestra<fattib>().Option1[1]->setValue(true);
+    finestra<fattib>().Option3[1]->setValue(true);
+    const double trasmittanzaFattib = trasmittanza;
+    const QStringList ancora = datiStampati();
+    EXPECT_EQ(ancora[4], QStringLiteral("produzione di acqua calda sanitaria"));
+    EXPECT_EQ(ancora[15], QStringLiteral("85  centesimi di euro/mc. di metano"));
+    EXPECT_EQ(unitaCombustibile, QStringLiteral("l. di gasolio")) << "a report changes no shared value";
+    EXPECT_EQ(trasmittanza, trasmittanzaFattib);
+    EXPECT_EQ(usoImpiantoDett, 0);
+
+    // Nothing chosen: the cells of the choices stay empty and the report completes.
+    d().cancella_click();
+    const QStringList vuota = datiStampati();
+    for (int riga : {4, 5, 9, 10, 14})
+        EXPECT_EQ(vuota[riga], QString()) << riga;
+    EXPECT_EQ(vuota[15], QStringLiteral("  centesimi di euro"));
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+}
+
+// The technical report's form: no rows of a use not chosen, "valore", the use's own
+// caption, and the size in force.
+TEST_F(StampeDett, InputsAsTheTechnicalReportWritesThem)
+{
+    ASSERT_TRUE(avviaWord());
+    ASSERT_TRUE(aggiungiParagrafo(12));
+    dettagliato::FormaTabellaDati relazione;
+    relazione.intestazione = QStringLiteral("valore");
+    relazione.dimensione.reset();
+    relazione.righeDiOgniUso = false;
+    relazione.entrambiGliUsi.clear();
+    const int righe[] = {0, 16, 18, 19};
+    for (int uso = 1; uso <= 3; ++uso) {
+        d().cancella_click();
+        compila(uso);
+        const int k = d().tabellaDati(relazione);
+        ASSERT_EQ(k, uso);
+        const Griglia& g = *wordDoc->griglia(k);
+        EXPECT_EQ(g.righe, righe[uso]) << uso;
+        EXPECT_EQ(g.cella(1, 2), QStringLiteral("valore"));
+        EXPECT_EQ(g.cella(5, 2), d().Option1[std::size_t(uso)]->Caption());
+        EXPECT_EQ(g.cella(6, 1), uso == 2 ? QStringLiteral("temperatura d'acqua di rete")
+                                          : QStringLiteral("trasmittanza dell'edificio"));
+        EXPECT_EQ(g.cella(g.righe, 1), primaColonna.last());
+        EXPECT_EQ(g.carattere.dimensione, 12) << "the size in force";
+    }
+}
+
+TEST_F(StampeDett, ResultsDocument)
+{
+    compila(3);
+    d().Option4[1]->setValue(true);
+    d().cmdavanti_Click();
+    risdettagliato& w = r();
+    w.stampa_Click();
+    ASSERT_TRUE(wordDoc);
+    EXPECT_EQ(wordDoc->titolo(), QStringLiteral("RISULTATI DEL CALCOLO DETTAGLIATO"));
+    ASSERT_EQ(wordDoc->numeroTabelle(), 5);
+    const int righe[] = {0, 4, 17, 13, 5, 21};
+    const int colonne[] = {0, 2, 2, 16, 2, 4};
+    const double dimensioni[] = {0, 10, 10, 8, 10, 10};
+    for (int k = 1; k <= 5; ++k) {
+        const Griglia& g = *wordDoc->griglia(k);
+        EXPECT_EQ(g.righe, righe[k]) << k;
+        EXPECT_EQ(g.colonne, colonne[k]) << k;
+        EXPECT_EQ(g.carattere.dimensione, dimensioni[k]) << k;
+        EXPECT_TRUE(g.formattata) << k;
+    }
+    const QStringList testi = blocchi();
+    const QStringList attesi = {
+        nomeProgramma, sottotitolo, QString(), QStringLiteral("RISULTATI DEL CALCOLO DETTAGLIATO"), QString(),
+        QStringLiteral("<tabella>"), QString(), QString(), QStringLiteral("Legenda:"), QStringLiteral("<tabella>"),
+        QString(), QStringLiteral("<tabella>"), QString(), QStringLiteral("Legenda:"), QStringLiteral("<tabella>"),
+        QString(), QStringLiteral("<tabella>"), QString(), QStringLiteral("Tempo di recupero = ") + tempoRecupero,
+        QString(),
+    };
+    EXPECT_EQ(testi, attesi);
+
+    const Griglia& legenda = *wordDoc->griglia(4);
+    EXPECT_EQ(legenda.cella(3, 2), QStringLiteral("costo attuale in centesimi di euro al l. di gasolio"));
+    EXPECT_EQ(legenda.cella(4, 2), QStringLiteral("costo solare corrispondente in centesimi di euro al l. di gasolio"));
+    EXPECT_EQ(legenda.cella(5, 2), QStringLiteral("bilancio progressivo (in euro) tra i costi dei due tipi di energia"));
+
+    // The month and year tables are right-aligned, the others are not.
+    for (int c = 1; c <= 16; ++c)
+        EXPECT_EQ(wordDoc->griglia(3)->allineamenti[std::size_t(c - 1)], documento::Allineamento::Destra) << c;
+    for (int c = 1; c <= 4; ++c)
+        EXPECT_EQ(wordDoc->griglia(5)->allineamenti[std::size_t(c - 1)], documento::Allineamento::Destra) << c;
+    EXPECT_NE(wordDoc->griglia(1)->allineamenti[1], documento::Allineamento::Destra);
+    EXPECT_EQ(w.passo->Caption(), QStringLiteral("ho visualizzato i risultati su WORD"));
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+}
