@@ -83,6 +83,12 @@ struct Griglia {
 
 using Blocco = std::variant<Capoverso, Griglia>;
 
+// How a table is laid out across the text width, in millimetres.
+struct ColonneTabella {
+    std::vector<double> larghezze; // one per column
+    double margine = 0;            // left and right margin inside every cell
+};
+
 // Result of an operation that can fail: empty text on success, else the reason (Italian).
 struct Esito {
     QString errore;
@@ -181,7 +187,9 @@ public:
     // Text width of a page, in pixels at the given resolution.
     static double larghezzaTesto(double dpi);
     // Column widths of a table in millimetres: equal shares of the text width, or
-    // for a formatted table widths fitted to the content (at most the text width).
+    // for a formatted table widths fitted to the content (at most the text width);
+    // and its left and right cell margins.
+    ColonneTabella colonne(int tabella) const;
     std::vector<double> larghezzeColonne(int tabella) const;
 
     // Writes the pages on a paged device (PDF writer, printer); the device's page
@@ -216,7 +224,7 @@ private:
     quint64 versione_ = 0;
     mutable quint64 versioneSalvata_ = ~quint64(0);
     std::unique_ptr<QTextDocument> impaginato_;
-    mutable std::map<int, std::vector<double>> larghezze_;
+    mutable std::map<int, ColonneTabella> larghezze_;
     mutable quint64 versioneLarghezze_ = ~quint64(0);
     quint64 versioneImpaginato_ = ~quint64(0);
 };

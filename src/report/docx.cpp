@@ -170,11 +170,11 @@ void larghezza(Scrittore& s, const QString& elemento, int valore, const QString&
     s->writeAttribute(W, QStringLiteral("type"), tipo);
 }
 
-void tabella(Scrittore& s, const Griglia& g, const std::vector<double>& larghezzeMm)
+void tabella(Scrittore& s, const Griglia& g, const documento::ColonneTabella& misure)
 {
     std::vector<int> colonne;
     int totale = 0;
-    for (double mm : larghezzeMm) {
+    for (double mm : misure.larghezze) {
         colonne.push_back(twips(mm));
         totale += colonne.back();
     }
@@ -185,8 +185,8 @@ void tabella(Scrittore& s, const Griglia& g, const std::vector<double>& larghezz
     s->writeEmptyElement(W, QStringLiteral("tblLayout"));
     s->writeAttribute(W, QStringLiteral("type"), QStringLiteral("fixed"));
     s->writeStartElement(W, QStringLiteral("tblCellMar"));
-    larghezza(s, QStringLiteral("left"), paddingCella, QStringLiteral("dxa"));
-    larghezza(s, QStringLiteral("right"), paddingCella, QStringLiteral("dxa"));
+    larghezza(s, QStringLiteral("left"), twips(misure.margine), QStringLiteral("dxa"));
+    larghezza(s, QStringLiteral("right"), twips(misure.margine), QStringLiteral("dxa"));
     s->writeEndElement();
     s->writeEndElement();
 
@@ -378,7 +378,7 @@ QByteArray corpo(const documento::Documento& doc)
         // line in the first one's font keeps them apart, as they are on the screen.
         if (precedente)
             capoverso(s, separatoreTabelle(*precedente));
-        tabella(s, g, doc.larghezzeColonne(++numeroTabella));
+        tabella(s, g, doc.colonne(++numeroTabella));
         precedente = &g;
     }
     s->writeStartElement(W, QStringLiteral("sectPr"));

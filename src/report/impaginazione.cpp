@@ -34,6 +34,8 @@ constexpr double mmPerPollice = 25.4;
 // Word's default left and right cell margins: 108 twips.
 constexpr double paddingCellaMm = 108.0 / 1440.0 * mmPerPollice;
 constexpr double bordoMm = 0.18;
+// The narrowest cell margin a table of many columns may take.
+constexpr double margineMinimoMm = 0.5;
 const QColor coloreBordo(0x80, 0x80, 0x80);
 const QColor sfondoIntestazione(0x1F, 0x38, 0x64);
 const QColor sfondoPrimaColonna(0xDE, 0xEA, 0xF6);
@@ -68,14 +70,6 @@ double scalaLunghezze()
         return x > 0 ? x / 1000.0 : 1.0;
     }();
     return scala;
-}
-
-QFont fontDi(const Carattere& c)
-{
-    QFont f(c.nome);
-    f.setPointSizeF(c.dimensione);
-    f.setBold(c.grassetto);
-    return f;
 }
 
 QTextCharFormat formatoCarattere(const Carattere& c)
@@ -130,20 +124,33 @@ QString testoQt(const QString& testo)
     return t;
 }
 
-// Widths of the columns in mm: natural widths of the content when they fit, else
-// shrunk towards the longest words, as a word processor fits a table to its content.
-std::vector<double> larghezzeAdattate(const Griglia& g)
+// A font measured in hundredths of a point: p points at 100 p pixels, so that no
+// size is rounded to whole pixels on the way.
+constexpr double unitaPerPunto = 100.0;
+
+QFont fontMisurato(const Carattere& c)
+{
+    installaSostituzioniCaratteri();
+    QFont f(c.nome);
+    f.setPixelSize(std::max(1, qRound(c.dimensione * unitaPerPunto)));
+    f.setBold(c.grassetto);
+    return f;
+}
+
+// Column widths and cell margins of a table, in mm: natural widths of the content
+// when they fit, else shrunk towards the longest words, as a word processor fits a
+// table to its content. A table whose longest words do not fit even so (many columns
+// of figures) narrows its cell margins first, so that its figures are not broken.
+ColonneTabella colonneAdattate(const Griglia& g)
 {
     const double disponibile = larghezzaPaginaMm - 2 * marginePaginaMm;
-    const double extra = 2 * paddingCellaMm + bordoMm;
     Carattere normale = g.carattere;
     normale.grassetto = false;
     Carattere grassetto = g.carattere;
     grassetto.grassetto = true;
-    installaSostituzioniCaratteri();
-    const QFontMetricsF metricaNormale(fontDi(normale), &dispositivoPagine());
-    const QFontMetricsF metricaGrassetto(fontDi(grassetto), &dispositivoPagine());
-    const double mmPerPixel = mmPerPollice / dpiPagine;
+    const QFontMetricsF metricaNormale(fontMisurato(normale));
+    const QFontMetricsF metricaGrassetto(fontMisurato(grassetto));
+    const double mmPerUnita = mmPerPollice / 72.0 / unitaPerPunto;
 
     // Natural widths first; the longest words only when the content does not fit.
     auto perRighe = [&](auto&& misura) {
@@ -163,50 +170,59 @@ std::vector<double> larghezzeAdattate(const Griglia& g)
         t.replace(QChar(0x0B), QLatin1Char('\n'));
         return t.split(QLatin1Char('\n'));
     };
-    std::vector<double> naturale(std::size_t(g.colonne), 0.0);
-    std::vector<double> minimo(std::size_t(g.colonne), 0.0);
+    const auto n = std::size_t(g.colonne);
+    std::vector<double> naturale(n, 0.0);
+    std::vector<double> minimo(n, 0.0);
     perRighe([&](const QFontMetricsF& m, const QString& testo, std::size_t c) {
         for (const QString& linea : linee(testo))
-            naturale[c] = std::max(naturale[c], m.horizontalAdvance(linea) * mmPerPixel);
+            naturale[c] = std::max(naturale[c], m.horizontalAdvance(linea) * mmPerUnita);
     });
+    // Some air: the file may be opened where the font is drawn a little wider.
+    constexpr double aria = 1.1;
+    ColonneTabella colonne;
+    colonne.margine = paddingCellaMm;
     double sommaProva = 0;
-    for (double n : naturale)
-        sommaProva += n * 1.15 + extra + 1.0;
+    for (double l : naturale)
+        sommaProva += l * aria + 2 * colonne.margine + bordoMm + 1.0;
     if (sommaProva > disponibile) {
         perRighe([&](const QFontMetricsF& m, const QString& testo, std::size_t c) {
             for (const QString& linea : linee(testo))
                 for (const QString& parola : linea.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-                    minimo[c] = std::max(minimo[c], m.horizontalAdvance(parola) * mmPerPixel);
+                    minimo[c] = std::max(minimo[c], m.horizontalAdvance(parola) * mmPerUnita);
         });
+        double parole = 0;
+        for (double l : minimo)
+            parole += l * aria + bordoMm;
+        if (parole + 2 * double(n) * colonne.margine > disponibile)
+            colonne.margine = std::clamp((disponibile - parole) / (2 * double(n)), margineMinimoMm, paddingCellaMm);
     }
+    const double extra = 2 * colonne.margine + bordoMm;
     double sommaNaturale = 0, sommaMinimo = 0;
-    for (int c = 0; c < g.colonne; ++c) {
-        // Some air: the word processor that opens the file may draw the font with a
-        // slightly wider substitute.
-        naturale[std::size_t(c)] = naturale[std::size_t(c)] * 1.15 + extra + 1.0;
-        minimo[std::size_t(c)] = minimo[std::size_t(c)] * 1.15 + extra;
-        sommaNaturale += naturale[std::size_t(c)];
-        sommaMinimo += minimo[std::size_t(c)];
+    for (std::size_t c = 0; c < n; ++c) {
+        naturale[c] = naturale[c] * aria + extra + 1.0;
+        minimo[c] = minimo[c] * aria + extra;
+        sommaNaturale += naturale[c];
+        sommaMinimo += minimo[c];
     }
-    std::vector<double> larghezze(std::size_t(g.colonne));
-    for (int c = 0; c < g.colonne; ++c) {
-        const auto i = std::size_t(c);
+    colonne.larghezze.resize(n);
+    for (std::size_t c = 0; c < n; ++c) {
         if (sommaNaturale <= disponibile)
-            larghezze[i] = naturale[i];
+            colonne.larghezze[c] = naturale[c];
         else if (sommaMinimo >= disponibile)
-            larghezze[i] = minimo[i] * disponibile / sommaMinimo;
+            colonne.larghezze[c] = minimo[c] * disponibile / sommaMinimo;
         else
-            larghezze[i] = minimo[i] + (naturale[i] - minimo[i]) * (disponibile - sommaMinimo) / (sommaNaturale - sommaMinimo);
+            colonne.larghezze[c]
+                = minimo[c] + (naturale[c] - minimo[c]) * (disponibile - sommaMinimo) / (sommaNaturale - sommaMinimo);
     }
-    return larghezze;
+    return colonne;
 }
 
-std::vector<double> larghezzeDi(const Griglia& g)
+ColonneTabella colonneDi(const Griglia& g)
 {
     if (g.formattata)
-        return larghezzeAdattate(g);
+        return colonneAdattate(g);
     const double disponibile = larghezzaPaginaMm - 2 * marginePaginaMm;
-    return std::vector<double>(std::size_t(g.colonne), disponibile / g.colonne);
+    return {std::vector<double>(std::size_t(g.colonne), disponibile / g.colonne), paddingCellaMm};
 }
 
 // Renders the model into a QTextDocument whose lengths are pixels at dpi.
@@ -253,7 +269,8 @@ void rendi(const Documento& documento, QTextDocument& doc, double dpi)
         // spans; the pages counted and printed here do the same.
         if (g.formattata && g.righe > 1)
             formatoTabella.setHeaderRowCount(1);
-        const std::vector<double> larghezze = documento.larghezzeColonne(++numeroTabella);
+        const ColonneTabella colonne = documento.colonne(++numeroTabella);
+        const std::vector<double>& larghezze = colonne.larghezze;
         QList<QTextLength> vincoli;
         double totale = 0;
         for (double l : larghezze) {
@@ -270,7 +287,7 @@ void rendi(const Documento& documento, QTextDocument& doc, double dpi)
         QTextCharFormat formatoIntestazione = formatoCarattere(intestazione);
         formatoIntestazione.setForeground(Qt::white);
         // The cell margins as the paragraphs' indents: one block format per column.
-        const double padding = daMm(paddingCellaMm, dpi);
+        const double padding = daMm(colonne.margine, dpi);
         std::vector<QTextBlockFormat> formatiColonna(std::size_t(g.colonne));
         for (int c = 0; c < g.colonne; ++c) {
             QTextBlockFormat& f = formatiColonna[std::size_t(c)];
@@ -333,10 +350,6 @@ void rendi(const Documento& documento, QTextDocument& doc, double dpi)
 constexpr double puntiPerMm = 72.0 / mmPerPollice;
 constexpr double bordoPunti = 0.5; // the saved file's borders: four eighths of a point
 
-// Lengths of the count in hundredths of a point: a font of p points is measured at
-// 100 p pixels, so that no size is rounded to whole pixels on the way.
-constexpr double unitaPerPunto = 100.0;
-
 // Metrics of the fonts of a document, kept while it is counted.
 class Metriche {
 public:
@@ -351,9 +364,7 @@ public:
             + (c.grassetto ? QStringLiteral("|b") : QString());
         auto trovata = voci_.find(chiave);
         if (trovata == voci_.end()) {
-            QFont f(c.nome);
-            f.setPixelSize(std::max(1, qRound(c.dimensione * unitaPerPunto)));
-            f.setBold(c.grassetto);
+            QFont f = fontMisurato(c);
             QFontMetricsF m(f);
             trovata = voci_.emplace(chiave, Voce{f, m, m.lineSpacing() / unitaPerPunto}).first;
         }
@@ -437,7 +448,7 @@ public:
                 // The saved file keeps two tables apart with an empty line.
                 if (precedente)
                     colloca(metriche_.di(precedente->carattere).altezzaRiga);
-                tabella(g, documento_.larghezzeColonne(++numeroTabella));
+                tabella(g, documento_.colonne(++numeroTabella));
                 precedente = &g;
             }
             primo = false;
@@ -471,7 +482,7 @@ private:
     }
 
     // Height of a row's content: its tallest cell.
-    double altezzaRiga(const Griglia& g, int r, const std::vector<double>& larghezzeMm, int& linee)
+    double altezzaRiga(const Griglia& g, int r, const ColonneTabella& colonne, int& linee)
     {
         Carattere c = g.carattere;
         if (g.formattata && r == 1)
@@ -480,7 +491,8 @@ private:
         linee = 1;
         for (int k = 1; k <= g.colonne; ++k) {
             const QString& testo = g.cella(r, k);
-            const double larghezza = std::max(0.01, (larghezzeMm[std::size_t(k - 1)] - 2 * paddingCellaMm) * puntiPerMm);
+            const double larghezza
+                = std::max(0.01, (colonne.larghezze[std::size_t(k - 1)] - 2 * colonne.margine) * puntiPerMm);
             double altezza = 0;
             int n = 0;
             for (const QString& paragrafo : testo.split(QLatin1Char('\n'))) {
@@ -499,13 +511,13 @@ private:
         return massima;
     }
 
-    void tabella(const Griglia& g, const std::vector<double>& larghezzeMm)
+    void tabella(const Griglia& g, const ColonneTabella& colonne)
     {
         int linee = 1;
-        const double testata = (g.formattata && g.righe > 1) ? altezzaRiga(g, 1, larghezzeMm, linee) + bordoPunti : 0;
+        const double testata = (g.formattata && g.righe > 1) ? altezzaRiga(g, 1, colonne, linee) + bordoPunti : 0;
         colloca(bordoPunti);
         for (int r = 1; r <= g.righe; ++r) {
-            const double altezza = altezzaRiga(g, r, larghezzeMm, linee) + bordoPunti;
+            const double altezza = altezzaRiga(g, r, colonne, linee) + bordoPunti;
             if (usato_ > 0 && usato_ + altezza > altezzaPagina_ + 1e-6) {
                 // A row of several lines leaves on this page the lines that fit.
                 const double riga = (altezza - bordoPunti) / linee;
@@ -556,7 +568,7 @@ void installaSostituzioniCaratteri()
 }
 
 
-std::vector<double> Documento::larghezzeColonne(int tabella) const
+ColonneTabella Documento::colonne(int tabella) const
 {
     const Griglia* g = griglia(tabella);
     if (!g)
@@ -566,10 +578,12 @@ std::vector<double> Documento::larghezzeColonne(int tabella) const
         versioneLarghezze_ = versione_;
     }
     auto& voce = larghezze_[tabella];
-    if (voce.empty())
-        voce = larghezzeDi(*g);
+    if (voce.larghezze.empty())
+        voce = colonneDi(*g);
     return voce;
 }
+
+std::vector<double> Documento::larghezzeColonne(int tabella) const { return colonne(tabella).larghezze; }
 
 double Documento::larghezzaTesto(double dpi) { return daMm(larghezzaPaginaMm - 2 * marginePaginaMm, dpi); }
 

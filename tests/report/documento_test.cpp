@@ -284,6 +284,49 @@ TEST(Documento, FittedColumnsFollowTheContentWithinThePage)
     EXPECT_LE(totale, 170.0 + 1e-6);
 }
 
+TEST(Documento, ATableOfManyFiguresNarrowsItsCellMarginsBeforeBreakingThem)
+{
+    // The month table of the detailed results: sixteen columns of figures at 8 points.
+    auto d = nuovo();
+    d->impostaNomeCarattere(QStringLiteral("Century Gothic"));
+    auto t = d->aggiungiTabella(13, 16);
+    ASSERT_TRUE(t->impostaDimensione(8));
+    for (int c = 1; c <= 16; ++c) {
+        t->scriviCella(1, c, QStringLiteral("r.s°k"));
+        for (int r = 2; r <= 13; ++r)
+            t->scriviCella(r, c, QStringLiteral("32684"));
+    }
+    t->formattaAutomatico();
+    const documento::ColonneTabella colonne = d->colonne(1);
+    EXPECT_LT(colonne.margine, 108.0 / 1440.0 * 25.4);
+    EXPECT_GE(colonne.margine, 0.5);
+    double totale = 0;
+    for (double l : colonne.larghezze)
+        totale += l;
+    EXPECT_LE(totale, 170.0 + 1e-6);
+    // Every figure keeps to one line: six such tables take the pages of six tables of
+    // one narrow column, whose rows cannot wrap.
+    auto pagine = [](int colonne, const QString& testo) {
+        auto doc = nuovo();
+        doc->impostaNomeCarattere(QStringLiteral("Century Gothic"));
+        for (int volta = 0; volta < 6; ++volta) {
+            doc->scrivi(QStringLiteral("tabella") + CR);
+            auto tab = doc->aggiungiTabella(13, colonne);
+            EXPECT_TRUE(tab->impostaDimensione(8));
+            for (int c = 1; c <= colonne; ++c)
+                for (int r = 1; r <= 13; ++r)
+                    tab->scriviCella(r, c, testo);
+            tab->formattaAutomatico();
+        }
+        return doc->contaPagine().value_or(0);
+    };
+    EXPECT_EQ(pagine(16, QStringLiteral("32684")), pagine(1, QStringLiteral("1")));
+    // Tables of few columns keep the usual margins.
+    auto poche = d->aggiungiTabella(2, 3);
+    poche->formattaAutomatico();
+    EXPECT_NEAR(d->colonne(2).margine, 108.0 / 1440.0 * 25.4, 1e-9);
+}
+
 TEST(Documento, SavesAreAtomic)
 {
     QTemporaryDir cartella;
