@@ -4,7 +4,7 @@
 #include "transmittance/calcoloTrasmittanza.h"
 #include "transmittance/datiTrasmittanza.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace archivioTrasm {
 
@@ -13,8 +13,9 @@ namespace {
 // What the area and unit boxes hold after the numeric filter.
 bool testoNumerico(const QString& testo)
 {
-    static const QRegularExpression numerico(QStringLiteral("^[0-9.]*$"));
-    return numerico.match(testo).hasMatch();
+    return std::all_of(testo.begin(), testo.end(), [](QChar c) {
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.');
+    });
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "transmittance/calcoloTrasmittanza.h"
 #include "transmittance/datiTrasmittanza.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -182,6 +183,8 @@ void trasmitt::costruisciGriglia(Griglia& g, int topRighe)
             tipo->addItem(t.nome);
         tipo->setCurrentIndex(-1);
         tipo->setEditText(QString());
+        // The list shows the types whole, also where the box is narrower.
+        tipo->view()->setMinimumWidth(tipo->view()->sizeHintForColumn(0) + 24);
         (*g.tipo)[r] = tipo;
 
         CasellaTesto* area = casella(a, (esterni ? QStringLiteral("ar(%1)") : QStringLiteral("ar2(%1)")).arg(r),
@@ -253,17 +256,17 @@ void trasmitt::costruisciRisultati()
     tralim = casella(a, QStringLiteral("tralim"), x, 1920, larghezzaValore,
                      QStringLiteral("trasmittanza dovuta ai coefficienti liminari esterno e interno"), true);
 
-    Label12 = etichetta(a, "Label12", QStringLiteral("trasmittanza calcolata W/°C"), x, 2400, larghezzaDestra, 240,
+    Label12 = etichetta(a, "Label12", QStringLiteral("trasmittanza calcolata W/°C"), x, 2370, larghezzaDestra, 240,
                         QStringLiteral("trasmittanza totale ottenuta dal calcolo"));
-    total = casella(a, QStringLiteral("total"), x, 2655, larghezzaValore, Label12->toolTip(), true);
-    Label13 = etichetta(a, "Label13", QStringLiteral("trasmitt. equivalente ricambi d'aria W/°C"), x, 3090,
-                        larghezzaDestra, 240,
+    total = casella(a, QStringLiteral("total"), x, 2625, larghezzaValore, Label12->toolTip(), true);
+    // Narrow enough that the unit goes whole onto the second line.
+    Label13 = etichetta(a, "Label13", QStringLiteral("trasmitt. equivalente ricambi d'aria W/°C"), x, 3000, 2400, 420,
                         QStringLiteral("trasmittanza equivalente ad un ricambio d'aria abituale in un edificio di "
                                        "circa mq.200"));
-    equiv = casella(a, QStringLiteral("equiv"), x, 3345, larghezzaValore, Label13->toolTip(), false);
-    Label14 = etichetta(a, "Label14", QStringLiteral("trasmittanza complessiva W/°C"), x, 3780, larghezzaDestra, 240,
+    equiv = casella(a, QStringLiteral("equiv"), x, 3435, larghezzaValore, Label13->toolTip(), false);
+    Label14 = etichetta(a, "Label14", QStringLiteral("trasmittanza complessiva W/°C"), x, 3840, larghezzaDestra, 240,
                         QStringLiteral("trasmittanza complessiva dell'edificio"));
-    complessiva = casella(a, QStringLiteral("compl"), x, 4035, larghezzaValore, Label14->toolTip(), true);
+    complessiva = casella(a, QStringLiteral("compl"), x, 4095, larghezzaValore, Label14->toolTip(), true);
     complessiva->setFont(caratteri::progetto(caratteri::puntiNormali, true));
     for (CasellaTesto* c : {traes, train, tralim, total, equiv, complessiva})
         c->setAlignment(Qt::AlignRight);
@@ -318,9 +321,11 @@ void trasmitt::scrivi(QWidget* casella, const QString& testo)
         return;
     {
         const QSignalBlocker blocco(casella);
-        if (auto* c = qobject_cast<QComboBox*>(casella))
+        if (auto* c = qobject_cast<QComboBox*>(casella)) {
             c->setEditText(testo);
-        else if (auto* t = qobject_cast<QLineEdit*>(casella))
+            // A type longer than its box shows from its beginning.
+            c->lineEdit()->setCursorPosition(0);
+        } else if (auto* t = qobject_cast<QLineEdit*>(casella))
             t->setText(testo);
     }
     if (const std::function<void()> gestore = gestori_.value(casella))
@@ -555,8 +560,9 @@ void trasmitt::cancella_click()
     areaElem = {};
     trasUnitaria = {};
     trasTotale = {};
-    numPeriferici = 0;
-    numInterni = 0;
+    // The correction of the emptied table ("0"), not the one of the last element
+    // still there while the rows were emptied.
+    calcolo();
     scrivi(total, QString());
     scrivi(complessiva, QString());
     aggiornaPasso();

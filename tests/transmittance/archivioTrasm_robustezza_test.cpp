@@ -1,0 +1,81 @@
+// Damaged and foreign transmittance files: seeded random and mutated contents through
+// the reader. Nothing may crash, nothing beyond the table's size is taken, and every
+// file the reader accepts is written again and reads back as the same content.
+#include "base/archivio.h"
+#include "transmittance/archivioTrasm.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+const QByteArray buono("3,2\r\n"
+                       "\"Muratura con intercapedine\",\"120\",\"1.31\"\r\n"
+                       "\"Portoni in legno, doppi infissi\",\"6.3\",\"2.51\"\r\n"
+                       "\"Muratura in pietra\",,\r\n"
+                       "\"Porta\",4.2,3\r\n"
+                       "\"Muro pieno\",\"33\",\"1.64\"\r\n"
+                       "\"Scuola \x94Verdi\x94\",\"Citt\xE0\",\"\",\"Comune\",\"\",\"luned\xEC\",\"\x80 1.200\"\r\n");
+
+constexpr char scelti[] = {'"', ',', '\r', '\n', ' ', '\t', '0', '2', '9', '.', '-', 'e', 'a',
+                           '\0', '\x7F', '\x81', '\x94', '\xA0', '\xEF', '\xFF'};
+
+QByteArray guasto(std::mt19937& g, QByteArray b)
+{
+    const auto a = [&](qsizetype n) { return n > 0 ? qsizetype(g() % n) : 0; };
+    const int colpi = 1 + int(g() % 3);
+    for (int k = 0; k < colpi; ++k) {
+        switch (g() % 7) {
+        case 0: b.truncate(a(b.size() + 1)); break;
+        case 1: if (!b.isEmpty()) b[a(b.size())] ^= char(1 << (g() % 8)); break;
+        case 2: if (!b.isEmpty()) b[a(b.size())] = scelti[g() % sizeof scelti]; break;
+        case 3: b.insert(a(b.size() + 1), scelti[g() % sizeof scelti]); break;
+        case 4: b.remove(a(b.size()), 1 + a(6)); break;
+        case 5: b.replace("\r\n", g() % 2 ? "\r" : "\n"); break;
+        case 6: {
+            // A count changed: the records no longer match it.
+            b[0] = char('0' + g() % 10);
+            break;
+        }
+        }
+    }
+    return b;
+}
+
+QByteArray casuale(std::mt19937& g, int lunghezza)
+{
+    QByteArray b(lunghezza, '\0');
+    for (char& c : b)
+        c = g() % 3 == 0 ? char(g()) : scelti[g() % sizeof scelti];
+    return b;
+}
+
+} // namespace
+
+TEST(ArchivioTrasmRobustezza, WhateverIsAcceptedReadsBackTheSame)
+{
+    std::mt19937 g(20261207);
+    int accettati = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const QByteArray caso = i % 4 == 0 ? casuale(g, int(g() % 300)) : guasto(g, buono);
+        archivio::Lettore l(caso);
+        const auto c = archivioTrasm::leggi(l);
+        if (!c)
+            continue;
+        ++accettati;
+        for (int gruppo = 1; gruppo <= 2; ++gruppo)
+            ASSERT_LE(c->gruppi[gruppo].size(), 20U) << caso.toHex().constData();
+        archivio::Scrittore s;
+        archivioTrasm::scrivi(s, *c);
+        ASSERT_TRUE(s.ok());
+        archivio::Lettore r(s.contenuto());
+        const auto indietro = archivioTrasm::leggi(r);
+        ASSERT_TRUE(indietro) << caso.toHex().constData() << "\n" << s.contenuto().toHex().constData();
+        // Texts come back as the character set holds them.
+        archivio::Scrittore ancora;
+        archivioTrasm::scrivi(ancora, *indietro);
+        EXPECT_EQ(ancora.contenuto(), s.contenuto()) << caso.toHex().constData();
+    }
+    EXPECT_GT(accettati, 100) << "the mutations must leave many files whole";
+}
