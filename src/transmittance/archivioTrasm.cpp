@@ -60,11 +60,9 @@ std::optional<Contenuto> leggi(archivio::Lettore& l)
         }
     }
     c.frontespizio = ModKorvel::leggiRigaFrontespizio(l);
-    // An empty line after the last record is harmless; anything else is another file.
-    while (l.ok() && l.restanti() > 0)
-        if (!l.testo().isEmpty())
-            return std::nullopt;
-    if (!l.ok())
+    // Fields left over mean counts that do not match the records: the cover line
+    // read would be made of element fields.
+    if (!l.ok() || l.restanti() != 0)
         return std::nullopt;
     return c;
 }

@@ -18,6 +18,7 @@ const QByteArray buono("3,2\r\n"
                        "\"Muro pieno\",\"33\",\"1.64\"\r\n"
                        "\"Scuola \x94Verdi\x94\",\"Citt\xE0\",\"\",\"Comune\",\"\",\"luned\xEC\",\"\x80 1.200\"\r\n");
 
+// Bytes of the format itself and bytes no data file holds.
 constexpr char scelti[] = {'"', ',', '\r', '\n', ' ', '\t', '0', '2', '9', '.', '-', 'e', 'a',
                            '\0', '\x7F', '\x81', '\x94', '\xA0', '\xEF', '\xFF'};
 
@@ -33,21 +34,9 @@ QByteArray guasto(std::mt19937& g, QByteArray b)
         case 3: b.insert(a(b.size() + 1), scelti[g() % sizeof scelti]); break;
         case 4: b.remove(a(b.size()), 1 + a(6)); break;
         case 5: b.replace("\r\n", g() % 2 ? "\r" : "\n"); break;
-        case 6: {
-            // A count changed: the records no longer match it.
-            b[0] = char('0' + g() % 10);
-            break;
-        }
+        case 6: if (!b.isEmpty()) b[0] = char('0' + g() % 10); break; // counts no longer matching
         }
     }
-    return b;
-}
-
-QByteArray casuale(std::mt19937& g, int lunghezza)
-{
-    QByteArray b(lunghezza, '\0');
-    for (char& c : b)
-        c = g() % 3 == 0 ? char(g()) : scelti[g() % sizeof scelti];
     return b;
 }
 
@@ -58,7 +47,7 @@ TEST(ArchivioTrasmRobustezza, WhateverIsAcceptedReadsBackTheSame)
     std::mt19937 g(20261207);
     int accettati = 0;
     for (int i = 0; i < 3000; ++i) {
-        const QByteArray caso = i % 4 == 0 ? casuale(g, int(g() % 300)) : guasto(g, buono);
+        const QByteArray caso = guasto(g, buono);
         archivio::Lettore l(caso);
         const auto c = archivioTrasm::leggi(l);
         if (!c)
