@@ -112,28 +112,34 @@ void trasmitt::costruisci()
     titolo->setFont(caratteri::progetto(caratteri::puntiNormali, true));
 
     // Column headings, over the external grid; the internal grid has the same columns.
-    etichetta(a, "Label2", QStringLiteral("num"), sinistraNumero, 735, larghezzaNumero, 420,
-              QStringLiteral("numero d'ordine"))
-        ->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    etichetta(a, "Label3", QStringLiteral("tipologia elemento"), sinistraTipo, 735, larghezzaTipo, 420,
-              suggerimentoTipo)
-        ->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    etichetta(a, "Label4", QStringLiteral("area"), sinistraArea, 735, larghezzaArea, 420, suggerimentoArea)
-        ->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    etichetta(a, "Label5", QStringLiteral("trasmittanza unitaria"), sinistraUnitaria, 735,
-              larghezzaUnitaria + larghezzaBarraUnitaria + 45, 420, suggerimentoUnitaria)
-        ->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    etichetta(a, "Label6", QStringLiteral("trasmittanza totale"), sinistraTotale, 735, larghezzaTotale, 420,
-              suggerimentoTotale)
-        ->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    etichetta(a, "Label7", QStringLiteral("nome"), sinistraTipo, 1155, larghezzaTipo, 225, suggerimentoTipo);
-    etichetta(a, "Label8", QStringLiteral("mq"), sinistraArea, 1155, larghezzaArea, 225, suggerimentoArea)
-        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    etichetta(a, "Label9", QStringLiteral("W/mq°C"), sinistraUnitaria, 1155, larghezzaUnitaria, 225,
-              suggerimentoUnitaria)
-        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    etichetta(a, "Label10", QStringLiteral("W/°C"), sinistraTotale, 1155, larghezzaTotale, 225, suggerimentoTotale)
-        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    struct Intestazione {
+        const char* nome;
+        QString testo;
+        int left, top, width, height;
+        const QString& suggerimento;
+        Qt::Alignment allineamento;
+    };
+    const QString suggerimentoNumero = QStringLiteral("numero d'ordine");
+    const Qt::Alignment sotto = Qt::AlignHCenter | Qt::AlignBottom;
+    const Qt::Alignment sopra = Qt::AlignHCenter | Qt::AlignTop;
+    const Intestazione intestazioni[] = {
+        {"Label2", QStringLiteral("num"), sinistraNumero, 735, larghezzaNumero, 420, suggerimentoNumero, sotto},
+        {"Label3", QStringLiteral("tipologia elemento"), sinistraTipo, 735, larghezzaTipo, 420, suggerimentoTipo,
+         Qt::AlignLeft | Qt::AlignBottom},
+        {"Label4", QStringLiteral("area"), sinistraArea, 735, larghezzaArea, 420, suggerimentoArea, sotto},
+        {"Label5", QStringLiteral("trasmittanza unitaria"), sinistraUnitaria, 735,
+         larghezzaUnitaria + larghezzaBarraUnitaria + 45, 420, suggerimentoUnitaria, sotto},
+        {"Label6", QStringLiteral("trasmittanza totale"), sinistraTotale, 735, larghezzaTotale, 420,
+         suggerimentoTotale, sotto},
+        {"Label7", QStringLiteral("nome"), sinistraTipo, 1155, larghezzaTipo, 225, suggerimentoTipo,
+         Qt::AlignLeft | Qt::AlignTop},
+        {"Label8", QStringLiteral("mq"), sinistraArea, 1155, larghezzaArea, 225, suggerimentoArea, sopra},
+        {"Label9", QStringLiteral("W/mq°C"), sinistraUnitaria, 1155, larghezzaUnitaria, 225, suggerimentoUnitaria,
+         sopra},
+        {"Label10", QStringLiteral("W/°C"), sinistraTotale, 1155, larghezzaTotale, 225, suggerimentoTotale, sopra},
+    };
+    for (const Intestazione& i : intestazioni)
+        etichetta(a, i.nome, i.testo, i.left, i.top, i.width, i.height, i.suggerimento)->setAlignment(i.allineamento);
 
     costruisciGriglia(periferici_, 1410);
 
@@ -233,25 +239,24 @@ void trasmitt::costruisciRisultati()
     QWidget* a = area();
     const int x = sinistraDestra;
 
-    etichetta(a, "Label17", QStringLiteral("coefficiente liminare esterno"), x, 480, larghezzaDestra, 240,
-              suggerimentoLiminare);
-    traes = casella(a, QStringLiteral("traes"), x, 735, larghezzaValore, suggerimentoLiminare, true);
-    scrollaes = new BarraScorrimento(Qt::Vertical, a, QStringLiteral("scrollaes"));
-    posa(scrollaes, x + larghezzaValore + 60, 690, 255, 405);
-    scrollaes->impostaIntervallo(1, 1000, 1, 10);
-    scrollaes->setToolTip(suggerimentoLiminare);
+    // A surface coefficient: its caption, its read-only box and the bar that sets it.
+    const auto coefficiente = [&](const char* nome, const QString& caption, const char* casellaNome,
+                                  const char* barraNome, int top, CasellaTesto*& c, BarraScorrimento*& b) {
+        etichetta(a, nome, caption, x, top, larghezzaDestra, 240, suggerimentoLiminare);
+        c = casella(a, QString::fromLatin1(casellaNome), x, top + 255, larghezzaValore, suggerimentoLiminare, true);
+        b = new BarraScorrimento(Qt::Vertical, a, QString::fromLatin1(barraNome));
+        posa(b, x + larghezzaValore + 60, top + 210, 255, 405);
+        b->impostaIntervallo(1, 1000, 1, 10);
+        b->setToolTip(suggerimentoLiminare);
+    };
+    coefficiente("Label17", QStringLiteral("coefficiente liminare esterno"), "traes", "scrollaes", 480, traes,
+                 scrollaes);
+    coefficiente("Label18", QStringLiteral("coefficiente liminare interno"), "train", "scrollain", 1200, train,
+                 scrollain);
     delim = new Pulsante(a, QStringLiteral("delim"));
     delim->setIcon(immagini::iconaBarra(20));
     delim->setToolTip(QStringLiteral("clicca per cancellare i dati del coefficiente liminare esterno"));
     posa(delim, x + larghezzaValore + 375, 705, 375, 375);
-
-    etichetta(a, "Label18", QStringLiteral("coefficiente liminare interno"), x, 1200, larghezzaDestra, 240,
-              suggerimentoLiminare);
-    train = casella(a, QStringLiteral("train"), x, 1455, larghezzaValore, suggerimentoLiminare, true);
-    scrollain = new BarraScorrimento(Qt::Vertical, a, QStringLiteral("scrollain"));
-    posa(scrollain, x + larghezzaValore + 60, 1410, 255, 405);
-    scrollain->impostaIntervallo(1, 1000, 1, 10);
-    scrollain->setToolTip(suggerimentoLiminare);
 
     tralim = casella(a, QStringLiteral("tralim"), x, 1920, larghezzaValore,
                      QStringLiteral("trasmittanza dovuta ai coefficienti liminari esterno e interno"), true);
