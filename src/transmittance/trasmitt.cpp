@@ -54,6 +54,7 @@ const QString suggerimentoUnitaria = QStringLiteral(
 const QString suggerimentoTotale = QStringLiteral(
     "valore ottenuto moltiplicando la trasmittanza unitaria per la superficie di riferimento (in Watt su grado)");
 const QString suggerimentoLiminare = QStringLiteral("coefficiente aria-parete dovuto alla conduzione ed all'irraggiamento");
+const QString suggerimentoNumero = QStringLiteral("numero d'ordine");
 
 Etichetta* etichetta(QWidget* area, const char* nome, const QString& caption, int left, int top, int width,
                      int height, const QString& suggerimento = QString())
@@ -119,7 +120,6 @@ void trasmitt::costruisci()
         const QString& suggerimento;
         Qt::Alignment allineamento;
     };
-    const QString suggerimentoNumero = QStringLiteral("numero d'ordine");
     const Qt::Alignment sotto = Qt::AlignHCenter | Qt::AlignBottom;
     const Qt::Alignment sopra = Qt::AlignHCenter | Qt::AlignTop;
     const Intestazione intestazioni[] = {
@@ -173,7 +173,7 @@ void trasmitt::costruisciGriglia(Griglia& g, int topRighe)
         const int top = topRighe + passoRighe * (r - 1);
         Etichetta* numero = numeri[std::size_t(r)];
         numero->setCaption(QString::number(r));
-        numero->setToolTip(QStringLiteral("numero d'ordine"));
+        numero->setToolTip(suggerimentoNumero);
         (*g.numero)[r] = numero;
 
         auto* tipo = new QComboBox(a);
@@ -219,10 +219,8 @@ void trasmitt::costruisciGriglia(Griglia& g, int topRighe)
         connect(tipo->lineEdit(), &QLineEdit::textEdited, this, [this, gp, r] { tipo_Change(*gp, r); });
         connect(tipo, &QComboBox::activated, this, [this, gp, r](int posizione) { tipo_Click(*gp, r, posizione); });
         gestori_.insert(tipo, [this, gp, r] { tipo_Change(*gp, r); });
-        connect(area, &CasellaTesto::Change, this, [this, gp, r] { area_Change(*gp, r); });
-        gestori_.insert(area, [this, gp, r] { area_Change(*gp, r); });
-        connect(unitaria, &CasellaTesto::Change, this, [this, gp, r] { unitaria_Change(*gp, r); });
-        gestori_.insert(unitaria, [this, gp, r] { unitaria_Change(*gp, r); });
+        collega(area, [this, gp, r] { area_Change(*gp, r); });
+        collega(unitaria, [this, gp, r] { unitaria_Change(*gp, r); });
         connect(barra, &BarraScorrimento::Change, this, [this, gp, r] { barra_Change(*gp, r); });
     }
     paginate->aggiungiColonna(aree, coloreCasella);
@@ -284,12 +282,9 @@ void trasmitt::costruisciRisultati()
     Command1->setFont(caratteri::progetto(caratteri::puntiNormali, true));
     posa(Command1, x, 4560, larghezzaDestra, 495);
 
-    connect(traes, &CasellaTesto::Change, this, [this] { coefficiente_Change(traes); });
-    gestori_.insert(traes, [this] { coefficiente_Change(traes); });
-    connect(train, &CasellaTesto::Change, this, [this] { coefficiente_Change(train); });
-    gestori_.insert(train, [this] { coefficiente_Change(train); });
-    connect(equiv, &CasellaTesto::Change, this, &trasmitt::equiv_Change);
-    gestori_.insert(equiv, [this] { equiv_Change(); });
+    collega(traes, [this] { coefficiente_Change(traes); });
+    collega(train, [this] { coefficiente_Change(train); });
+    collega(equiv, [this] { equiv_Change(); });
     connect(scrollaes, &BarraScorrimento::Change, this, &trasmitt::scrollaes_Change);
     connect(scrollain, &BarraScorrimento::Change, this, &trasmitt::scrollain_Change);
     connect(delim, &Pulsante::Click, this, &trasmitt::delim_Click);
@@ -310,6 +305,12 @@ void trasmitt::caricaFinestra()
 }
 
 // ---- writing boxes -------------------------------------------------------------
+
+void trasmitt::collega(CasellaTesto* casella, const std::function<void()>& gestore)
+{
+    gestori_.insert(casella, gestore);
+    connect(casella, &CasellaTesto::Change, this, gestore);
+}
 
 QString trasmitt::testoDi(const QWidget* casella)
 {
@@ -349,7 +350,7 @@ void trasmitt::filtra(CasellaTesto* casella, bool virgolaSilenziosa)
 bool trasmitt::rifiutaTipo(Griglia& g, int r, const QString& testo)
 {
     // Only a new element is refused: a type written back by paging or a file is
-    // already the element's.
+    // already the element's. The element tested is the one above on the first page.
     const int n = *g.primo + r - 1;
     if (testo.isEmpty() || r < 2 || !tipologiaElem[g.gruppo][n].isEmpty() || !tipologiaElem[g.gruppo][r - 1].isEmpty())
         return false;

@@ -22,7 +22,6 @@ class CasellaTesto;
 class Etichetta;
 class Pulsante;
 class QComboBox;
-class RighePaginate;
 
 class trasmitt : public FinestraLavoro {
     Q_OBJECT
@@ -131,6 +130,8 @@ private:
     // The first failing check: its message, "" when all pass. `completo` also asks for
     // element 1 of each group.
     QString primoErrore(bool completo) const;
+    // The box's handler, for the user's typing and for scrivi().
+    void collega(CasellaTesto* casella, const std::function<void()>& gestore);
     // Runs the filter on a box without running its handler again.
     static void filtra(CasellaTesto* casella, bool virgolaSilenziosa);
     static QString testoDi(const QWidget* casella);
