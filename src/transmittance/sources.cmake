@@ -1,6 +1,11 @@
 # Files of this folder (paths relative to src/).
 list(APPEND KORVEL_CORE_SOURCES
+  transmittance/archivioTrasm.cpp
+  transmittance/calcoloTrasmittanza.cpp
+  transmittance/stampaTrasmittanza.cpp
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
   transmittance/trasmitt.cpp
+  transmittance/trasmittArchivio.cpp
+  transmittance/trasmittStampa.cpp
 )

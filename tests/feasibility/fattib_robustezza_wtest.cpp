@@ -3,10 +3,9 @@
 // critical message; an accepted one is applied without that message; nothing crashes,
 // and the calculation of what was accepted runs to its end.
 #include "ambienteFattib.h"
+#include "support/guasti.h"
 
 #include <QFile>
-
-#include <random>
 
 using namespace ModKorvel;
 
@@ -16,26 +15,6 @@ const QByteArray riscaldamento("\"Milano\",16,1\r\n\"250\"\r\n\"20\",\"300\",\"5
                                "\"Impianto\",\"Citt\xE0\",\"Rossi\",\"Perugia\",\"luned\xEC\",\"\"\r\n");
 const QByteArray acqua("\"Bolzano\",0,2\r\n300,45\r\n\"20\",\"300\",\"5\",3,\"0.8\",10,250\r\n"
                        "\"Scuola\",\"Bolzano\",\"Comune\",\"Trento\",\"marted\xEC\",\"foto\"\r\n");
-
-constexpr char scelti[] = {'"', ',', '\r', '\n', ' ', '0', '1', '9', '.', '-', 'e', '\0', '\x80', '\x81', '\xEF'};
-
-QByteArray guasto(std::mt19937& g, QByteArray b)
-{
-    const auto a = [&](qsizetype n) { return n > 0 ? qsizetype(g() % n) : 0; };
-    const int volte = 1 + int(g() % 3);
-    for (int i = 0; i < volte; ++i) {
-        switch (g() % 7) {
-        case 0: b.truncate(a(b.size() + 1)); break;
-        case 1: if (!b.isEmpty()) b[a(b.size())] ^= char(1 << (g() % 8)); break;
-        case 2: if (!b.isEmpty()) b[a(b.size())] = scelti[g() % sizeof scelti]; break;
-        case 3: b.insert(a(b.size() + 1), scelti[g() % sizeof scelti]); break;
-        case 4: b.remove(a(b.size()), 1 + a(6)); break;
-        case 5: b.insert(a(b.size() + 1), QByteArray(1 + a(2000), char('0' + g() % 10))); break;
-        case 6: b.replace("\r\n", g() % 2 ? "\r" : "\n"); break;
-        }
-    }
-    return b;
-}
 
 class FattibRobustezza : public AmbienteFattib {
 protected:
@@ -95,7 +74,7 @@ TEST_F(FattibRobustezza, DamagedFeasibilityFiles)
     std::mt19937 g(31);
     int accettati = 0;
     for (int i = 0; i < 160; ++i) {
-        if (!apri(guasto(g, i % 2 ? riscaldamento : acqua), [] { f().apri_Click(); }))
+        if (!apri(guasti::guasto(g, i % 2 ? riscaldamento : acqua), [] { f().apri_Click(); }))
             continue;
         ++accettati;
         // What was accepted is a window a user could have filled: the check and the
@@ -147,7 +126,7 @@ TEST_F(FattibRobustezza, DamagedCoverPages)
     std::mt19937 g(8);
     int accettati = 0;
     for (int i = 0; i < 250; ++i) {
-        const QByteArray b = guasto(g, copertina);
+        const QByteArray b = guasti::guasto(g, copertina);
         if (!apri(b, [] { finestra<frontespizio>().apri_Click(); }))
             continue;
         ++accettati;

@@ -1,0 +1,36 @@
+// The window's report: the two element tables, the surface coefficients and the
+// overall figures, in a new document.
+#include "transmittance/trasmitt.h"
+
+#include "base/ModKorvel.h"
+#include "platform/controlli.h"
+#include "platform/modulo.h"
+#include "report/canaleWord.h"
+#include "transmittance/stampaTrasmittanza.h"
+
+void trasmitt::stampa_Click()
+{
+    using namespace ModKorvel;
+    const QString fine(1, QChar(13));
+    if (!avviaWord(*this))
+        return;
+    scriviIntestazione(20, 16, 12, 2, QStringLiteral("Tipologia di calcolo: trasmittanza complessiva dell'edificio"), 2);
+    aggiungiParagrafo(12, fine + QStringLiteral("Elementi esterni all'involucro dell'edificio") + fine);
+    const int esterni = stampaTrasmittanza::tabellaElementi(1, stampaTrasmittanza::colonneFinestra(), 8);
+    aggiungiParagrafo(12, fine + QStringLiteral("Elementi interni all'involucro dell'edificio") + fine);
+    const int interni = stampaTrasmittanza::tabellaElementi(2, stampaTrasmittanza::colonneFinestra(), 8);
+    aggiungiParagrafo(12, fine + QStringLiteral("Coefficienti liminari") + fine);
+    const int coefficienti = stampaTrasmittanza::tabellaCoefficienti(traes->Text(), train->Text(), 10);
+    aggiungiParagrafo(12, fine + QStringLiteral("Dati complessivi") + fine);
+    // The external grid goes back to its first page, as after every report.
+    modulo::impostaBarra(VScroll1, 1, [this] { VScroll1_Change(); });
+    const int complessivi = stampaTrasmittanza::tabellaComplessiva(tralim->Text(), total->Text(), equiv->Text(),
+                                                                   complessiva->Text(), 10);
+    for (const int t : {esterni, interni}) {
+        allineaColonne(t, 1);
+        allineaColonne(t, t, 3, 7);
+    }
+    allineaColonne(coefficienti, 2);
+    allineaColonne(complessivi, 2);
+    chiudiStato(*this, QStringLiteral("ho visualizzato i dati su WORD"));
+}
