@@ -2,6 +2,8 @@
 // check and hint, clearing, and the send button.
 #include "ambienteTrasm.h"
 
+#include "detailed/datiDettagliato.h"
+
 using namespace ModKorvel;
 
 namespace {
@@ -265,11 +267,13 @@ TEST_F(Trasmitt, SendingHandsTheResultToTheWindowThatAsked)
     EXPECT_DOUBLE_EQ(trasmittanza, 1009.14 * 0.0036) << "the receiving box's own handling ran";
     EXPECT_TRUE(f.isVisible());
 
+    finestra<dettagliato>().Option1[1]->setValue(true);
     finestra<dettagliato>().ver->click();
     EXPECT_EQ(chiamanteTrasm, 2);
     w.equiv->setText(QStringLiteral("1000"));
     w.Command1->click();
     EXPECT_EQ(finestra<dettagliato>().trasm->Text(), QStringLiteral("1019.14"));
+    EXPECT_DOUBLE_EQ(trasmittanzaDett, 1019.14) << "the receiving box's own handling ran";
     EXPECT_TRUE(finestra<dettagliato>().isVisible());
     EXPECT_EQ(f.trasm->Text(), QStringLiteral("1009.14"));
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
