@@ -36,7 +36,6 @@ frmTip::frmTip()
     Label1->setBackColor(giallino);
 
     lblTipText = controlli::etichetta(Picture1, QStringLiteral("lblTipText"), QString(), 180, 840, 4095, 1635);
-    lblTipText->setFont(caratteri::progetto(9.75));
     lblTipText->setBackColor(giallino);
 
     cmdOK = new Pulsante(area(), QStringLiteral("cmdOK"), QStringLiteral("&Chiudi"));

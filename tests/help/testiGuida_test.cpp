@@ -70,7 +70,7 @@ TEST_F(TestiGuida, EveryTopicHasItsTitleAndOneParagraphOfBody)
         EXPECT_EQ(titolo(a.a), QString::fromUtf8(a.titolo));
         EXPECT_TRUE(corpo.startsWith(QString::fromUtf8(a.inizio))) << a.titolo;
         EXPECT_FALSE(corpo.contains(QLatin1Char('\n')) || corpo.contains(QLatin1Char('\r'))) << a.titolo;
-        // About the length of the original text.
+        // Each body about as long as the text it stands for.
         EXPECT_NEAR(corpo.size(), a.lunghezza, a.lunghezza * 0.12) << a.titolo;
     }
     for (const char* prefisso : {"Korvel-trasm-", "Korvel-fattib-", "Korvel-dett-", "Korvel-front-"})
