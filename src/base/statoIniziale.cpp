@@ -4,6 +4,7 @@
 #include "climate/datiClimatici.h"
 #include "detailed/datiDettagliato.h"
 #include "feasibility/datiFattib.h"
+#include "help/datiAiuto.h"
 #include "report/canaleWord.h"
 #include "transmittance/datiTrasmittanza.h"
 
@@ -16,6 +17,7 @@ void ripristinaStato()
     ripristinaDatiFattib();
     ripristinaDatiDettagliato();
     ripristinaDatiTrasmittanza();
+    ripristinaDatiAiuto();
     dimenticaReport();
 }
 

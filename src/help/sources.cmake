@@ -1,21 +1,16 @@
 # Files of this folder (paths relative to src/).
 list(APPEND KORVEL_CORE_SOURCES
+  help/testiGuida.cpp
+  help/guida.qrc
+  help/listino.cpp
+  help/suggerimenti.cpp
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
   help/finestraAiuto.cpp
+  help/testoLungo.cpp
+  help/lineeDecorative.cpp
   help/sommario.cpp
-  help/manuale.cpp
-  help/guidaarchivio.cpp
-  help/guidastampa.cpp
-  help/guidamenu.cpp
-  help/guidatabella.cpp
-  help/guidatrasmitt.cpp
-  help/guidafattib.cpp
-  help/guidarisultati.cpp
-  help/guidadettagliato.cpp
-  help/guidarisdettagliato.cpp
-  help/guidafrontespizio.cpp
-  help/guidafunzionamento.cpp
+  help/guide.cpp
   help/frmTip.cpp
   help/licenza.cpp
   help/prodotti.cpp

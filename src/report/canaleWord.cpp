@@ -4,6 +4,7 @@
 #include "base/ModKorvel.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace ModKorvel {
@@ -357,6 +358,28 @@ void stampaGuida()
     impostaDimensione(12);
     scriviTesto(testoGuida + fine);
     giustificaTesto();
+}
+
+bool stampaGuide(std::span<const std::pair<QString, QString>> guide)
+{
+    const QString fine(1, QChar(13));
+    const QString percorso = percorsoGuida();
+    avviaWord();
+    intitolaDocumento(QFileInfo(percorso).fileName());
+    impostaCarattere(QStringLiteral("Century Gothic"));
+    impostaDimensione(20);
+    scriviTesto(nomeProgramma + fine);
+    impostaDimensione(16);
+    scriviTesto(sottotitolo + fine.repeated(3));
+    for (std::size_t i = 0; i < guide.size(); ++i) {
+        // No size before a heading: the first one stays at the subtitle's 16 points,
+        // the others follow the previous body's 12.
+        scriviTesto(QStringLiteral("Guida: ") + guide[i].first + fine.repeated(2));
+        impostaDimensione(12);
+        scriviTesto(guide[i].second + fine + (i + 1 < guide.size() ? QString(1, QChar(12)) : QString()));
+    }
+    giustificaTesto();
+    return salvaDocumento(percorso);
 }
 
 } // namespace ModKorvel

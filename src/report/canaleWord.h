@@ -153,5 +153,9 @@ QString percorsoGuida();                              // <docs>/Korvel-guida.doc
 
 // Prints one help topic (titoloGuida, testoGuida) into a new document.
 void stampaGuida();
+// Prints every help topic given (title, body) into one new document, each from a new
+// page, and saves it as percorsoGuida(). False when it could not be completed (the
+// user has been told).
+bool stampaGuide(std::span<const std::pair<QString, QString>> guide);
 
 } // namespace ModKorvel

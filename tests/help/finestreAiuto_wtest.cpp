@@ -1,12 +1,9 @@
 // The help and information windows as the frame and the exit rely on them:
 // captions, sizes and positions.
 #include "help/frmTip.h"
-#include "help/guidaarchivio.h"
-#include "help/guidafrontespizio.h"
-#include "help/guidatabella.h"
+#include "help/guide.h"
 #include "help/informa.h"
 #include "help/licenza.h"
-#include "help/manuale.h"
 #include "help/prodotti.h"
 #include "help/sommario.h"
 #include "help/supportoclienti.h"

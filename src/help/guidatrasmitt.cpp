@@ -1,9 +1,0 @@
-#include "help/guidatrasmitt.h"
-
-guidatrasmitt::guidatrasmitt()
-{
-    setWindowTitle(QStringLiteral("Guida in linea"));
-    impostaDimensioniTwips(larghezzaGuida, altezzaGuida);
-}
-
-void guidatrasmitt::Form_Load() { preparaFinestraAiuto(larghezzaGuida, altezzaGuida, sinistraGuida); }
