@@ -98,6 +98,7 @@ struct CarichiDett {
 
 struct EconomiaDett {
     double costoAnnuoSolare = 0.0; // euro cents per year
+    double anniRecupero = 0.0;     // payback in years, unrounded; 0 when the plant does not pay
     int anni = 0;                  // years written into the tables
     Anni costoAttuale{};
     Anni costoSolare{};
@@ -143,7 +144,8 @@ void calcolaEconomia(const IngressiDett& in, double energiaUtileAnnuaKj, Economi
 QString testoRecupero(double anniRecupero);
 
 // Runs the three stages. Returns "" and fills `ris` on success; otherwise returns the
-// reason (Italian, for a critical message) and leaves `ris` as it was.
+// reason (Italian, for a critical message) and leaves `ris` as it was. Inputs, working
+// values or results that are not finite are such a reason.
 QString calcolaDettagliato(const IngressiDett& in, RisultatiDett& ris);
 
 // The inputs as the module variables and the climate record hold them now.
