@@ -52,7 +52,7 @@ QString testoValore(QStringView grezzo)
     return testo;
 }
 
-// Values Qt writes for what is not a text: "@@" stands for a leading "@".
+// Values Qt writes bare for what is not a text: "@@" stands for a leading "@".
 QString comeTesto(const QString& valore)
 {
     if (!valore.startsWith(QLatin1Char('@')))
@@ -96,8 +96,9 @@ datiStudio leggiImpostazioni(const QByteArray& contenuto)
         QString* destinazione = chiave == QLatin1String("nome")        ? &studio.nome
                                 : chiave == QLatin1String("indirizzo") ? &studio.indirizzo
                                                                        : nullptr;
+        const QStringView grezzo = riga.mid(uguale + 1).trimmed();
         if (destinazione)
-            *destinazione = comeTesto(testoValore(riga.mid(uguale + 1).trimmed()));
+            *destinazione = grezzo.startsWith(QLatin1Char('"')) ? testoValore(grezzo) : comeTesto(testoValore(grezzo));
     }
     return studio;
 }

@@ -60,8 +60,9 @@ void inizializzaDati();
 // comment, and so is the rest of a line after a ";" outside double quotes. Double
 // quotes keep the blanks and semicolons they hold and are dropped; a backslash takes
 // the character after it as it stands, quotes too (a backslash is written "\\").
-// A value of another kind written by Qt reads as its text ("@ByteArray(x)" as "x")
-// or as nothing; a later key replaces an earlier one.
+// A value that begins with a quote is a text as it stands; a bare value of another
+// kind written by Qt reads as its text ("@ByteArray(x)" as "x") or as nothing. A
+// later key replaces an earlier one.
 struct datiStudio {
     QString nome;
     QString indirizzo;
