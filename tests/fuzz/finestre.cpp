@@ -52,11 +52,14 @@ QStringList statoFattib()
 }
 
 // The results button on what was opened: whatever it concludes, nothing it stores or
-// shows is infinite or not a number.
+// shows is infinite or not a number, and results it shows have a need to cover.
 void calcolaFattib(Verifica& v)
 {
     ModKorvel::controlloSilenzioso = 0;
+    ModKorvel::tipoElaborazione = 0;
     finestra<fattib>().cmdavanti_Click();
+    if (ModKorvel::tipoElaborazione == 1)
+        v(ModKorvel::fabbisognoAnnuo >= 1, QStringLiteral("results shown for an annual need of 0 kWh"));
     bool finiti = std::isfinite(ModKorvel::fabbisognoAnnuo) && std::isfinite(ModKorvel::areaOttimale);
     for (int s = 1; s <= 1000; ++s)
         for (int k = 1; k <= 3; ++k)
