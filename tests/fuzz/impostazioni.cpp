@@ -42,7 +42,8 @@ QStringList provaImpostazioni(const QByteArray& dati)
     }
     ModKorvel::caricaStudio();
     qputenv("XDG_CONFIG_HOME", prima);
-    const ModKorvel::datiStudio letto = ModKorvel::leggiImpostazioni(dati);
+    const ModKorvel::datiStudio letto =
+        dati.size() <= ModKorvel::impostazioniMassime ? ModKorvel::leggiImpostazioni(dati) : ModKorvel::datiStudio{};
     v(ModKorvel::nomeStudio == letto.nome && ModKorvel::indirizzoStudio == letto.indirizzo,
       QStringLiteral("the start reads other texts than the reader gives"));
 
