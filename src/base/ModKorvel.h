@@ -6,6 +6,7 @@
 // Every variable starts empty: 0 for numbers, "" for texts. An int flag that was
 // never set therefore reads as 0, exactly as an empty value compares equal to 0.
 #include "platform/dialoghi.h"
+#include <QByteArray>
 #include <QString>
 
 namespace ModKorvel {
@@ -49,8 +50,31 @@ inline int virgolaSilenziosa = 0; // 1: a comma becomes a point without warning
 // Sets the nine program strings and titles; calling it again changes nothing.
 void inizializzaDati();
 
+// The studio's name and address as a settings file holds them. The file is UTF-8
+// text read line by line, never as Qt's typed values (a value nested deep enough
+// would exhaust the stack at start-up):
+//   [studio]
+//   nome=Studio Tecnico Rossi
+//   indirizzo="Via Roma 1; Milano"
+// Blanks around keys and values are dropped; a line beginning with ";" or "#" is a
+// comment, and so is the rest of a line after a ";" outside double quotes. Double
+// quotes keep the blanks and semicolons they hold and are dropped; a backslash takes
+// the character after it as it stands, quotes too (a backslash is written "\\").
+// A value that begins with a quote is a text as it stands; a bare value of another
+// kind written by Qt reads as its text ("@ByteArray(x)" as "x") or as nothing. A
+// later key replaces an earlier one.
+struct datiStudio {
+    QString nome;
+    QString indirizzo;
+};
+datiStudio leggiImpostazioni(const QByteArray& contenuto);
+
+// Largest settings file read; a larger one is not a file anyone wrote by hand, and
+// gives the empty texts.
+inline constexpr qsizetype impostazioniMassime = 4 * 1024 * 1024;
+
 // Reads the studio name and address from the settings file
-// (~/.config/Korvel/korvel.ini); absent keys give "".
+// (~/.config/Korvel/korvel.ini); absent keys, or a file that cannot be read, give "".
 void caricaStudio();
 
 // The numeric input filter: keeps digits and points, turns a comma into a point and

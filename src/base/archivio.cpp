@@ -182,8 +182,8 @@ Scrittore& Scrittore::valore(const Valore& v)
 {
     if (v.vuoto())
         return vuoto();
-    if (v.intero())
-        return intero(static_cast<long long>(v.comeNumero()));
+    if (const auto n = v.interoMemorizzato())
+        return intero(*n);
     if (v.decimale())
         return decimale(v.comeNumero());
     return testo(v.comeTesto());
@@ -261,12 +261,18 @@ std::optional<QList<Campo>> campi(const QByteArray& contenuto)
         }
         Campo campo;
         if (testo[pos] == QLatin1Char('"')) {
-            qsizetype fine = testo.indexOf(QLatin1Char('"'), pos + 1);
-            if (fine < 0)
-                fine = n;
+            const qsizetype chiusa = testo.indexOf(QLatin1Char('"'), pos + 1);
+            qsizetype fine = pos + 1;
+            while (fine < (chiusa < 0 ? n : chiusa) && testo[fine] != QLatin1Char('\r') && testo[fine] != QLatin1Char('\n'))
+                ++fine;
+            // The boxes a text comes from hold one line, and a line end inside quotes
+            // could not be written back: such a file is not a data file. A quote left
+            // open ends at its own line end.
+            if (chiusa >= 0 && fine < chiusa)
+                return std::nullopt;
             campo.testo = testo.mid(pos + 1, fine - pos - 1);
             campo.virgolette = true;
-            pos = fine < n ? fine + 1 : n;
+            pos = fine == chiusa ? fine + 1 : fine;
             while (pos < n && !separatore(testo[pos]))
                 ++pos;
         } else {

@@ -101,9 +101,10 @@ struct Campo {
 // Splits a file's content into its fields. Commas and line ends (CR LF, CR or LF)
 // separate fields; blanks and tabs before a field are skipped; a field that begins
 // with a double quote runs to the next double quote (the rest up to the next comma
-// or line end is skipped); any other field runs to the next comma or line end, its
-// trailing blanks dropped. Nothing when the content is not a data file (binary
-// bytes, a UTF-8 byte-order mark, a field longer than campoMassimo, more than
+// or line end is skipped), or to its line end when no quote closes it; any other
+// field runs to the next comma or line end, its trailing blanks dropped. Nothing
+// when the content is not a data file (binary bytes, a UTF-8 byte-order mark, a
+// quoted text holding a line end, a field longer than campoMassimo, more than
 // campiMassimi fields).
 std::optional<QList<Campo>> campi(const QByteArray& contenuto);
 

@@ -26,6 +26,15 @@ Scientifica scientifica(double x, int cifre)
     s.cifre = testo.left(e);
     s.cifre.remove(QLatin1Char('.'));
     s.esponente = testo.mid(e + 1).toInt();
+    // Rounded up, a value just below the largest double would read back as infinite:
+    // such a value is cut instead (the digits then hold no carry to undo).
+    double riletto = 0.0;
+    if (std::from_chars(buffer, fine.ptr, riletto).ec == std::errc::result_out_of_range) {
+        qsizetype i = s.cifre.size() - 1;
+        for (; i > 0 && s.cifre.at(i) == QLatin1Char('0'); --i)
+            s.cifre[i] = QLatin1Char('9');
+        s.cifre[i] = QChar(s.cifre.at(i).unicode() - 1);
+    }
     return s;
 }
 
@@ -203,7 +212,11 @@ double val(QStringView testo)
 double taglia(double x, int k)
 {
     const double scala = std::pow(10.0, k);
-    return std::floor(x * scala + 0.5) / scala;
+    const double scalato = x * scala;
+    // A value so large that scaling overflows has no decimals left to cut.
+    if (!std::isfinite(scalato))
+        return x;
+    return std::floor(scalato + 0.5) / scala;
 }
 
 } // namespace numeri

@@ -3,7 +3,11 @@
 #include <QLocale>
 #include <QString>
 #include <QStringView>
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
 #include <optional>
+#include <span>
 
 namespace numeri {
 
@@ -14,7 +18,9 @@ QLocale locale();
 QChar separatoreDecimale();
 
 // Plain conversion: the locale's decimal separator, no grouping, no added blank,
-// up to 15 significant digits (7 for single precision); "-" for negatives.
+// up to 15 significant digits (7 for single precision); "-" for negatives. The text
+// of a finite value always reads back as a finite one (here and in formatta: the
+// largest values are cut, not rounded up past the largest double).
 QString testoNumero(double x);
 QString testoNumero(float x);
 QString testoNumero(long long x);
@@ -36,7 +42,15 @@ QString formatta(double x, QStringView modello);
 // "" or "abc" give 0, " 12abc" gives 12, "3.5e2" gives 350.
 double val(QStringView testo);
 
-// Cut to k decimals as stored results are: Int(x * 10^k + 0.5) / 10^k, Int the floor.
+// Cut to k decimals as stored results are: Int(x * 10^k + 0.5) / 10^k, Int the floor;
+// a value too large to scale is returned as it is.
 double taglia(double x, int k);
+
+// True when no value is infinite or not a number.
+inline bool finiti(std::span<const double> valori)
+{
+    return std::all_of(valori.begin(), valori.end(), [](double x) { return std::isfinite(x); });
+}
+inline bool finiti(std::initializer_list<double> valori) { return finiti(std::span(valori.begin(), valori.size())); }
 
 } // namespace numeri

@@ -13,6 +13,13 @@ double Valore::comeNumero() const
     return 0.0;
 }
 
+std::optional<long long> Valore::interoMemorizzato() const
+{
+    if (const auto* v = std::get_if<long long>(&dato_))
+        return *v;
+    return std::nullopt;
+}
+
 QString Valore::comeTesto() const
 {
     if (const auto* v = std::get_if<long long>(&dato_))

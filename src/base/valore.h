@@ -2,6 +2,7 @@
 // A loosely typed value: empty (never given), a whole number, a floating value or a
 // text. Empty compares equal to 0 and to "", and reads as 0 or "".
 #include <QString>
+#include <optional>
 #include <variant>
 
 class Valore {
@@ -21,6 +22,9 @@ public:
 
     // Empty gives 0; a text gives its leading number (numeri::val).
     double comeNumero() const;
+    // The whole number as stored, without the detour through a double that loses
+    // digits beyond 2^53; nothing for a value of another kind.
+    std::optional<long long> interoMemorizzato() const;
     // Empty gives ""; a number gives its plain conversion (numeri::testoNumero).
     QString comeTesto() const;
 

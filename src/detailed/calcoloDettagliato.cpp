@@ -16,6 +16,12 @@ QString rifiuto(const char* motivo)
     return QStringLiteral("Calcolo non eseguibile: ") + QString::fromUtf8(motivo);
 }
 
+// Values beyond what a double holds would show as "inf" or as no number at all.
+QString fuoriScala()
+{
+    return rifiuto("i valori immessi sono troppo grandi o troppo piccoli per dare risultati validi.");
+}
+
 double intero(double x)
 {
     return std::floor(x + 0.5);
@@ -333,6 +339,7 @@ void calcolaEconomia(const IngressiDett& in, double energiaUtile, EconomiaDett& 
 
     const float rNetto = (d - e) / (1 + e);
     const QString nonConveniente = QStringLiteral("Investimento non conveniente.");
+    eco.anniRecupero = 0;
     if (!(energiaUtile > 0)) {
         eco.tempoRecupero = nonConveniente;
         return;
@@ -342,11 +349,39 @@ void calcolaEconomia(const IngressiDett& in, double energiaUtile, EconomiaDett& 
         eco.tempoRecupero = nonConveniente;
         return;
     }
-    const double anniRecupero = rNetto == 0
+    eco.anniRecupero = rNetto == 0
         ? (((in.costoImpianto * 100) * energiaUnita) / energiaUtile) / in.costoCombustibile
         : -std::log(argomento) / std::log(double(1 + rNetto));
-    eco.tempoRecupero = testoRecupero(anniRecupero);
+    eco.tempoRecupero = testoRecupero(eco.anniRecupero);
 }
+
+namespace {
+
+bool tuttoFinito(const RisultatiDett& r)
+{
+    const GeometriaDett& g = r.geometria;
+    const CarichiDett& c = r.carichi;
+    const EconomiaDett& e = r.economia;
+    for (const Mesi* mesi : {&r.radOrizzontale, &r.radCollettori, &r.rapportoRadiazioni, &r.radOrizzontaleKwh,
+                             &r.radCollettoriKwh, &r.radExtraterrestre, &r.indiceNuvolosita, &r.angoloTramonto,
+                             &r.angoloTramontoCollettore, &r.rapportoDiffusa, &r.prodottoTauAlfa,
+                             &r.angoloIncidenza, &r.fabbisognoMensile, &r.frazioneMensile,
+                             &r.energiaUtileMensile, &g.angoloTramontoRad, &g.radExtraMensile,
+                             &g.indiceSerenita, &g.frazioneDiffusa, &g.albaCollettoreRad,
+                             &g.tramontoCollettoreRad, &g.fattoreDiretta, &g.rapportoMedio,
+                             &g.radiazioneCollettore, &c.correzioneXMensile, &c.fabbisognoMeseKj,
+                             &c.angoloIncidenzaRad, &c.rapportoTauAlfa, &c.parametroX, &c.parametroY,
+                             &c.frazioneSolare, &c.energiaUtileKj}) {
+        if (!numeri::finiti(*mesi))
+            return false;
+    }
+    return numeri::finiti({r.fabbisognoAnnuoDett, r.frazioneAnnua, r.energiaUtileAnnua, c.coeffModificatore,
+                           c.fattoreScambiatore, c.correzioneXGlobale, c.correzioneY, c.fabbisognoAnnuoKj,
+                           c.energiaUtileAnnuaKj, e.costoAnnuoSolare, e.anniRecupero})
+        && numeri::finiti(e.costoAttuale) && numeri::finiti(e.costoSolare) && numeri::finiti(e.bilancio);
+}
+
+} // namespace
 
 QString calcolaDettagliato(const IngressiDett& in, RisultatiDett& ris)
 {
@@ -388,42 +423,54 @@ QString calcolaDettagliato(const IngressiDett& in, RisultatiDett& ris)
         || !(1 + (e - i) / (1 + i) > 0) || !(1 + (d - e) / (1 + e) > 0))
         return rifiuto("i tassi di sconto, di inflazione e di aumento dell'energia non danno "
                        "tassi reali validi.");
+    if (!numeri::finiti({in.latitudine, in.consumoAcqua, in.temperaturaConsumo, in.temperaturaRete,
+                         in.trasmittanzaDett, in.superficieCaptante, in.costoImpianto, in.costoCombustibile,
+                         in.tassoScontoDett, in.tassoInflazione, in.tassoAumentoDett})
+        || !numeri::finiti(in.radiazione) || !numeri::finiti(in.temperatura) || !numeri::finiti(in.gradiGiorno))
+        return fuoriScala();
     Mesi carico{};
     carichiMensili(in, carico);
     double annuo = 0;
     for (int m = 1; m <= 12; ++m)
         annuo += carico[m];
+    if (!numeri::finiti(carico) || !std::isfinite(annuo))
+        return fuoriScala();
     if (!(annuo > 0))
         return rifiuto("il fabbisogno annuo di energia è nullo (controllare le temperature "
                        "dell'acqua o la trasmittanza dell'edificio).");
 
-    GeometriaDett& geo = ris.geometria;
-    CarichiDett& car = ris.carichi;
+    // Everything is worked out aside and reaches `ris` only when it is all finite.
+    RisultatiDett nuovi;
+    GeometriaDett& geo = nuovi.geometria;
+    CarichiDett& car = nuovi.carichi;
     calcolaGeometria(in, geo);
     calcolaCarichi(in, geo, car);
-    calcolaEconomia(in, car.energiaUtileAnnuaKj, ris.economia);
+    calcolaEconomia(in, car.energiaUtileAnnuaKj, nuovi.economia);
 
     for (int m = 1; m <= 12; ++m) {
         const double ht = geo.radiazioneCollettore[m];
-        ris.radOrizzontale[m] = in.radiazione[m];
-        ris.radCollettori[m] = intero(ht);
-        ris.rapportoRadiazioni[m] = numeri::taglia(geo.rapportoMedio[m], 2);
-        ris.radOrizzontaleKwh[m] = numeri::taglia(in.radiazione[m] / 3600, 3);
-        ris.radCollettoriKwh[m] = numeri::taglia(ht / 3600, 3);
-        ris.radExtraterrestre[m] = intero(geo.radExtraMensile[m]);
-        ris.indiceNuvolosita[m] = numeri::taglia(geo.indiceSerenita[m], 3);
-        ris.angoloTramonto[m] = numeri::taglia(geo.angoloTramontoRad[m] / 0.01745329, 1);
-        ris.angoloTramontoCollettore[m] = numeri::taglia(geo.tramontoCollettoreRad[m] / 0.01745329, 1);
-        ris.rapportoDiffusa[m] = numeri::taglia(geo.frazioneDiffusa[m], 3);
-        ris.prodottoTauAlfa[m] = numeri::taglia(car.rapportoTauAlfa[m], 3);
-        ris.angoloIncidenza[m] = numeri::taglia(car.angoloIncidenzaRad[m] / 0.01745329, 1);
-        ris.fabbisognoMensile[m] = intero(car.fabbisognoMeseKj[m] / 3600);
-        ris.frazioneMensile[m] = numeri::taglia(car.frazioneSolare[m], 3);
-        ris.energiaUtileMensile[m] = intero(car.energiaUtileKj[m] / 3600);
+        nuovi.radOrizzontale[m] = in.radiazione[m];
+        nuovi.radCollettori[m] = intero(ht);
+        nuovi.rapportoRadiazioni[m] = numeri::taglia(geo.rapportoMedio[m], 2);
+        nuovi.radOrizzontaleKwh[m] = numeri::taglia(in.radiazione[m] / 3600, 3);
+        nuovi.radCollettoriKwh[m] = numeri::taglia(ht / 3600, 3);
+        nuovi.radExtraterrestre[m] = intero(geo.radExtraMensile[m]);
+        nuovi.indiceNuvolosita[m] = numeri::taglia(geo.indiceSerenita[m], 3);
+        nuovi.angoloTramonto[m] = numeri::taglia(geo.angoloTramontoRad[m] / 0.01745329, 1);
+        nuovi.angoloTramontoCollettore[m] = numeri::taglia(geo.tramontoCollettoreRad[m] / 0.01745329, 1);
+        nuovi.rapportoDiffusa[m] = numeri::taglia(geo.frazioneDiffusa[m], 3);
+        nuovi.prodottoTauAlfa[m] = numeri::taglia(car.rapportoTauAlfa[m], 3);
+        nuovi.angoloIncidenza[m] = numeri::taglia(car.angoloIncidenzaRad[m] / 0.01745329, 1);
+        nuovi.fabbisognoMensile[m] = intero(car.fabbisognoMeseKj[m] / 3600);
+        nuovi.frazioneMensile[m] = numeri::taglia(car.frazioneSolare[m], 3);
+        nuovi.energiaUtileMensile[m] = intero(car.energiaUtileKj[m] / 3600);
     }
-    ris.fabbisognoAnnuoDett = intero(car.fabbisognoAnnuoKj / 3600);
-    ris.frazioneAnnua = numeri::taglia(car.energiaUtileAnnuaKj / car.fabbisognoAnnuoKj, 3);
-    ris.energiaUtileAnnua = intero(car.energiaUtileAnnuaKj / 3600);
+    nuovi.fabbisognoAnnuoDett = intero(car.fabbisognoAnnuoKj / 3600);
+    nuovi.frazioneAnnua = numeri::taglia(car.energiaUtileAnnuaKj / car.fabbisognoAnnuoKj, 3);
+    nuovi.energiaUtileAnnua = intero(car.energiaUtileAnnuaKj / 3600);
+    if (!tuttoFinito(nuovi))
+        return fuoriScala();
+    ris = std::move(nuovi);
     return {};
 }
 

@@ -99,6 +99,7 @@ struct CarichiDett {
 struct EconomiaDett {
     double costoAnnuoSolare = 0.0; // euro cents per year
     double durata = 0.0;           // plant life the tables were made for, years
+    double anniRecupero = 0.0;     // payback in years, unrounded; 0 when the plant does not pay
     int anni = 0;                  // years written into the tables
     // False when the collector delivers nothing: no energy to price the plant by,
     // costoSolare then holds 0 and is no cost at all.
@@ -147,7 +148,8 @@ void calcolaEconomia(const IngressiDett& in, double energiaUtileAnnuaKj, Economi
 QString testoRecupero(double anniRecupero);
 
 // Runs the three stages. Returns "" and fills `ris` on success; otherwise returns the
-// reason (Italian, for a critical message) and leaves `ris` as it was.
+// reason (Italian, for a critical message) and leaves `ris` as it was. Inputs, working
+// values or results that are not finite are such a reason.
 QString calcolaDettagliato(const IngressiDett& in, RisultatiDett& ris);
 
 // The inputs as the module variables and the climate record hold them now.

@@ -324,8 +324,25 @@ QString nomeSicuro(const QString& testo)
     // ".." would climb out of the folder.
     nome.replace(QStringLiteral(".."), QStringLiteral("__"));
     nome = nome.trimmed();
-    if (nome.size() > 100) {
-        nome.truncate(nome[99].isHighSurrogate() ? 99 : 100);
+    // At most 100 characters and 150 bytes in UTF-8, cut between characters: with the
+    // prefix, the extension and the lock file the word processor puts beside it, the
+    // name stays within the 255 bytes a file system allows.
+    constexpr qsizetype unitaMassime = 100;
+    constexpr qsizetype byteMassimi = 150;
+    qsizetype fine = 0;
+    qsizetype byte = 0;
+    while (fine < nome.size()) {
+        const bool coppia = nome[fine].isHighSurrogate() && fine + 1 < nome.size();
+        const qsizetype unita = coppia ? 2 : 1;
+        const char32_t c = coppia ? QChar::surrogateToUcs4(nome[fine], nome[fine + 1]) : nome[fine].unicode();
+        const qsizetype lunghezza = c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+        if (fine + unita > unitaMassime || byte + lunghezza > byteMassimi)
+            break;
+        fine += unita;
+        byte += lunghezza;
+    }
+    if (fine < nome.size()) {
+        nome.truncate(fine);
         nome = nome.trimmed();
     }
     return nome;

@@ -145,7 +145,8 @@ void dimenticaReport();
 // Where documents are saved: the user's documents folder, created if missing.
 QString cartellaDocumenti();
 // The client's text made safe as part of a file name: path separators, "..",
-// control characters and :*?"<>| become "_", blanks trimmed, at most 100 characters.
+// control characters and :*?"<>| become "_", blanks trimmed, at most 100 UTF-16 code
+// units and 150 bytes in UTF-8, never cut inside a character.
 QString nomeSicuro(const QString& testo);
 // Full names of the saved technical report and help document.
 QString percorsoRelazione(const QString& committente); // <docs>/Korvel-RelazioneKORVEL-<client>.docx

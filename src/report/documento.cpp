@@ -72,6 +72,23 @@ int contatoreDocumenti = 0;
 
 } // namespace
 
+QString testoXml(const QString& testo)
+{
+    // Nearly every text is clean already: keep it without a copy.
+    const bool pulito = std::all_of(testo.begin(), testo.end(), [](QChar c) {
+        return c.unicode() >= 0x20 && !c.isSurrogate() && c.unicode() < 0xFFFE;
+    });
+    if (pulito)
+        return testo;
+    QString risultato;
+    risultato.reserve(testo.size());
+    for (const char32_t c : testo.toUcs4()) {
+        if (c >= 0x20 && ammessoInXml(c))
+            risultato.append(QString::fromUcs4(&c, 1));
+    }
+    return risultato;
+}
+
 QString Capoverso::testo() const
 {
     QString t;

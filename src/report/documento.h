@@ -100,6 +100,11 @@ struct Esito {
 
 class Documento;
 
+// A text as an attribute of the DOCX file holds it: without control characters and
+// without what XML 1.0 does not allow; a lone surrogate half becomes U+FFFD, as in
+// the document's own texts.
+QString testoXml(const QString& testo);
+
 // A paragraph added at the end of a document, kept by the report that added it.
 // It stands for the document's last paragraph: a text set on it replaces the text of
 // that paragraph, so a text ending with a paragraph end leaves the next text to land

@@ -42,16 +42,27 @@ public:
     }
     QXmlStreamWriter* operator->() { return &xml_; }
     QXmlStreamWriter& xml() { return xml_; }
+    // The part, or nothing when the writer met what it cannot write (it would have
+    // left a broken element behind).
     QByteArray fine()
     {
         xml_.writeEndDocument();
-        return dati_;
+        return xml_.hasError() ? QByteArray() : dati_;
+    }
+    // Attribute values are cleaned as the document's texts are.
+    void attributo(const QString& ns, const QString& nome, const QString& valore)
+    {
+        xml_.writeAttribute(ns, nome, documento::testoXml(valore));
+    }
+    void attributo(const QString& nome, const QString& valore)
+    {
+        xml_.writeAttribute(nome, documento::testoXml(valore));
     }
     // <w:name w:val="valore"/>
     void valore(const QString& nome, const QString& valore)
     {
         xml_.writeEmptyElement(W, nome);
-        xml_.writeAttribute(W, QStringLiteral("val"), valore);
+        attributo(W, QStringLiteral("val"), valore);
     }
 
 private:
@@ -81,7 +92,7 @@ void proprietaCarattere(Scrittore& s, const Carattere& c, bool bianco = false)
     s->writeStartElement(W, QStringLiteral("rPr"));
     s->writeEmptyElement(W, QStringLiteral("rFonts"));
     for (const char* attributo : {"ascii", "hAnsi", "cs", "eastAsia"})
-        s->writeAttribute(W, QString::fromLatin1(attributo), c.nome);
+        s.attributo(W, QString::fromLatin1(attributo), c.nome);
     if (c.grassetto) {
         s->writeEmptyElement(W, QStringLiteral("b"));
         s->writeEmptyElement(W, QStringLiteral("bCs"));
@@ -105,7 +116,7 @@ void sequenza(Scrittore& s, const QString& testo, const Carattere& c, bool bianc
         if (pezzo.isEmpty())
             return;
         s->writeStartElement(W, QStringLiteral("t"));
-        s->writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
+        s.attributo(QStringLiteral("xml:space"), QStringLiteral("preserve"));
         s->writeCharacters(pezzo);
         s->writeEndElement();
         pezzo.clear();
@@ -135,7 +146,7 @@ void capoverso(Scrittore& s, const Capoverso& p)
     if (p.nuovaPagina) {
         s->writeStartElement(W, QStringLiteral("r"));
         s->writeEmptyElement(W, QStringLiteral("br"));
-        s->writeAttribute(W, QStringLiteral("type"), QStringLiteral("page"));
+        s.attributo(W, QStringLiteral("type"), QStringLiteral("page"));
         s->writeEndElement();
     }
     for (const auto& run : p.sequenze)
@@ -155,10 +166,10 @@ void bordi(Scrittore& s)
     s->writeStartElement(W, QStringLiteral("tblBorders"));
     for (const char* lato : {"top", "left", "bottom", "right", "insideH", "insideV"}) {
         s->writeEmptyElement(W, QString::fromLatin1(lato));
-        s->writeAttribute(W, QStringLiteral("val"), QStringLiteral("single"));
-        s->writeAttribute(W, QStringLiteral("sz"), QString::number(spessoreBordo));
-        s->writeAttribute(W, QStringLiteral("space"), QStringLiteral("0"));
-        s->writeAttribute(W, QStringLiteral("color"), coloreBordo);
+        s.attributo(W, QStringLiteral("val"), QStringLiteral("single"));
+        s.attributo(W, QStringLiteral("sz"), QString::number(spessoreBordo));
+        s.attributo(W, QStringLiteral("space"), QStringLiteral("0"));
+        s.attributo(W, QStringLiteral("color"), coloreBordo);
     }
     s->writeEndElement();
 }
@@ -166,8 +177,8 @@ void bordi(Scrittore& s)
 void larghezza(Scrittore& s, const QString& elemento, int valore, const QString& tipo)
 {
     s->writeEmptyElement(W, elemento);
-    s->writeAttribute(W, QStringLiteral("w"), QString::number(valore));
-    s->writeAttribute(W, QStringLiteral("type"), tipo);
+    s.attributo(W, QStringLiteral("w"), QString::number(valore));
+    s.attributo(W, QStringLiteral("type"), tipo);
 }
 
 void tabella(Scrittore& s, const Griglia& g, const documento::ColonneTabella& misure)
@@ -183,7 +194,7 @@ void tabella(Scrittore& s, const Griglia& g, const documento::ColonneTabella& mi
     larghezza(s, QStringLiteral("tblW"), totale, QStringLiteral("dxa"));
     bordi(s);
     s->writeEmptyElement(W, QStringLiteral("tblLayout"));
-    s->writeAttribute(W, QStringLiteral("type"), QStringLiteral("fixed"));
+    s.attributo(W, QStringLiteral("type"), QStringLiteral("fixed"));
     s->writeStartElement(W, QStringLiteral("tblCellMar"));
     larghezza(s, QStringLiteral("left"), twips(misure.margine), QStringLiteral("dxa"));
     larghezza(s, QStringLiteral("right"), twips(misure.margine), QStringLiteral("dxa"));
@@ -193,7 +204,7 @@ void tabella(Scrittore& s, const Griglia& g, const documento::ColonneTabella& mi
     s->writeStartElement(W, QStringLiteral("tblGrid"));
     for (int w : colonne) {
         s->writeEmptyElement(W, QStringLiteral("gridCol"));
-        s->writeAttribute(W, QStringLiteral("w"), QString::number(w));
+        s.attributo(W, QStringLiteral("w"), QString::number(w));
     }
     s->writeEndElement();
 
@@ -218,9 +229,9 @@ void tabella(Scrittore& s, const Griglia& g, const documento::ColonneTabella& mi
                 sfondo = sfondoPrimaColonna;
             if (!sfondo.isEmpty()) {
                 s->writeEmptyElement(W, QStringLiteral("shd"));
-                s->writeAttribute(W, QStringLiteral("val"), QStringLiteral("clear"));
-                s->writeAttribute(W, QStringLiteral("color"), QStringLiteral("auto"));
-                s->writeAttribute(W, QStringLiteral("fill"), sfondo);
+                s.attributo(W, QStringLiteral("val"), QStringLiteral("clear"));
+                s.attributo(W, QStringLiteral("color"), QStringLiteral("auto"));
+                s.attributo(W, QStringLiteral("fill"), sfondo);
             }
             s->writeEndElement();
             const Carattere& car = testata ? intestazione : g.carattere;
@@ -258,13 +269,13 @@ QByteArray tipiContenuto()
     s->writeStartElement(ns, QStringLiteral("Types"));
     auto predefinito = [&](const char* estensione, const char* tipo) {
         s->writeEmptyElement(ns, QStringLiteral("Default"));
-        s->writeAttribute(QStringLiteral("Extension"), QString::fromLatin1(estensione));
-        s->writeAttribute(QStringLiteral("ContentType"), QString::fromLatin1(tipo));
+        s.attributo(QStringLiteral("Extension"), QString::fromLatin1(estensione));
+        s.attributo(QStringLiteral("ContentType"), QString::fromLatin1(tipo));
     };
     auto parte = [&](const char* nome, const char* tipo) {
         s->writeEmptyElement(ns, QStringLiteral("Override"));
-        s->writeAttribute(QStringLiteral("PartName"), QString::fromLatin1(nome));
-        s->writeAttribute(QStringLiteral("ContentType"), QString::fromLatin1(tipo));
+        s.attributo(QStringLiteral("PartName"), QString::fromLatin1(nome));
+        s.attributo(QStringLiteral("ContentType"), QString::fromLatin1(tipo));
     };
     predefinito("rels", "application/vnd.openxmlformats-package.relationships+xml");
     predefinito("xml", "application/xml");
@@ -284,9 +295,9 @@ QByteArray relazioni(const QList<std::pair<QString, QString>>& voci)
     int id = 0;
     for (const auto& [tipo, destinazione] : voci) {
         s->writeEmptyElement(PKG_REL, QStringLiteral("Relationship"));
-        s->writeAttribute(QStringLiteral("Id"), QStringLiteral("rId%1").arg(++id));
-        s->writeAttribute(QStringLiteral("Type"), tipo);
-        s->writeAttribute(QStringLiteral("Target"), destinazione);
+        s.attributo(QStringLiteral("Id"), QStringLiteral("rId%1").arg(++id));
+        s.attributo(QStringLiteral("Type"), tipo);
+        s.attributo(QStringLiteral("Target"), destinazione);
     }
     s->writeEndElement();
     return s.fine();
@@ -311,38 +322,38 @@ QByteArray stili()
     const Carattere base;
     s->writeEmptyElement(W, QStringLiteral("rFonts"));
     for (const char* attributo : {"ascii", "hAnsi", "cs", "eastAsia"})
-        s->writeAttribute(W, QString::fromLatin1(attributo), base.nome);
+        s.attributo(W, QString::fromLatin1(attributo), base.nome);
     s.valore(QStringLiteral("sz"), mezziPunti(base.dimensione));
     s.valore(QStringLiteral("szCs"), mezziPunti(base.dimensione));
     s->writeEmptyElement(W, QStringLiteral("lang"));
-    s->writeAttribute(W, QStringLiteral("val"), QStringLiteral("it-IT"));
-    s->writeAttribute(W, QStringLiteral("eastAsia"), QStringLiteral("it-IT"));
-    s->writeAttribute(W, QStringLiteral("bidi"), QStringLiteral("it-IT"));
+    s.attributo(W, QStringLiteral("val"), QStringLiteral("it-IT"));
+    s.attributo(W, QStringLiteral("eastAsia"), QStringLiteral("it-IT"));
+    s.attributo(W, QStringLiteral("bidi"), QStringLiteral("it-IT"));
     s->writeEndElement();
     s->writeEndElement();
     s->writeStartElement(W, QStringLiteral("pPrDefault"));
     s->writeStartElement(W, QStringLiteral("pPr"));
     s->writeEmptyElement(W, QStringLiteral("spacing"));
-    s->writeAttribute(W, QStringLiteral("before"), QStringLiteral("0"));
-    s->writeAttribute(W, QStringLiteral("after"), QStringLiteral("0"));
-    s->writeAttribute(W, QStringLiteral("line"), QStringLiteral("240"));
-    s->writeAttribute(W, QStringLiteral("lineRule"), QStringLiteral("auto"));
+    s.attributo(W, QStringLiteral("before"), QStringLiteral("0"));
+    s.attributo(W, QStringLiteral("after"), QStringLiteral("0"));
+    s.attributo(W, QStringLiteral("line"), QStringLiteral("240"));
+    s.attributo(W, QStringLiteral("lineRule"), QStringLiteral("auto"));
     s->writeEndElement();
     s->writeEndElement();
     s->writeEndElement();
 
     s->writeStartElement(W, QStringLiteral("style"));
-    s->writeAttribute(W, QStringLiteral("type"), QStringLiteral("paragraph"));
-    s->writeAttribute(W, QStringLiteral("default"), QStringLiteral("1"));
-    s->writeAttribute(W, QStringLiteral("styleId"), QStringLiteral("Normal"));
+    s.attributo(W, QStringLiteral("type"), QStringLiteral("paragraph"));
+    s.attributo(W, QStringLiteral("default"), QStringLiteral("1"));
+    s.attributo(W, QStringLiteral("styleId"), QStringLiteral("Normal"));
     s.valore(QStringLiteral("name"), QStringLiteral("Normal"));
     s->writeEmptyElement(W, QStringLiteral("qFormat"));
     s->writeEndElement();
 
     s->writeStartElement(W, QStringLiteral("style"));
-    s->writeAttribute(W, QStringLiteral("type"), QStringLiteral("table"));
-    s->writeAttribute(W, QStringLiteral("default"), QStringLiteral("1"));
-    s->writeAttribute(W, QStringLiteral("styleId"), QStringLiteral("TableNormal"));
+    s.attributo(W, QStringLiteral("type"), QStringLiteral("table"));
+    s.attributo(W, QStringLiteral("default"), QStringLiteral("1"));
+    s.attributo(W, QStringLiteral("styleId"), QStringLiteral("TableNormal"));
     s.valore(QStringLiteral("name"), QStringLiteral("Normal Table"));
     s->writeStartElement(W, QStringLiteral("tblPr"));
     s->writeStartElement(W, QStringLiteral("tblCellMar"));
@@ -383,15 +394,15 @@ QByteArray corpo(const documento::Documento& doc)
     }
     s->writeStartElement(W, QStringLiteral("sectPr"));
     s->writeEmptyElement(W, QStringLiteral("pgSz"));
-    s->writeAttribute(W, QStringLiteral("w"), QString::number(twips(documento::larghezzaPaginaMm)));
-    s->writeAttribute(W, QStringLiteral("h"), QString::number(twips(documento::altezzaPaginaMm)));
+    s.attributo(W, QStringLiteral("w"), QString::number(twips(documento::larghezzaPaginaMm)));
+    s.attributo(W, QStringLiteral("h"), QString::number(twips(documento::altezzaPaginaMm)));
     s->writeEmptyElement(W, QStringLiteral("pgMar"));
     const QString margine = QString::number(twips(documento::marginePaginaMm));
     for (const char* lato : {"top", "right", "bottom", "left"})
-        s->writeAttribute(W, QString::fromLatin1(lato), margine);
-    s->writeAttribute(W, QStringLiteral("header"), QStringLiteral("709"));
-    s->writeAttribute(W, QStringLiteral("footer"), QStringLiteral("709"));
-    s->writeAttribute(W, QStringLiteral("gutter"), QStringLiteral("0"));
+        s.attributo(W, QString::fromLatin1(lato), margine);
+    s.attributo(W, QStringLiteral("header"), QStringLiteral("709"));
+    s.attributo(W, QStringLiteral("footer"), QStringLiteral("709"));
+    s.attributo(W, QStringLiteral("gutter"), QStringLiteral("0"));
     s->writeEndElement();
     s->writeEndElement();
     s->writeEndElement();
@@ -419,7 +430,7 @@ QByteArray proprieta(const documento::Documento& doc)
     const QString adesso = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
     for (const char* nome : {"created", "modified"}) {
         s->writeStartElement(dcterms, QString::fromLatin1(nome));
-        s->writeAttribute(xsi, QStringLiteral("type"), QStringLiteral("dcterms:W3CDTF"));
+        s.attributo(xsi, QStringLiteral("type"), QStringLiteral("dcterms:W3CDTF"));
         s->writeCharacters(adesso);
         s->writeEndElement();
     }
@@ -438,6 +449,10 @@ Esito componi(const documento::Documento& doc, QByteArray& pacchetto)
         {"word/styles.xml", stili()},
         {"docProps/core.xml", proprieta(doc)},
     };
+    for (const Voce& voce : voci) {
+        if (voce.dati.isEmpty())
+            return errore;
+    }
 
     zip_error_t zerr;
     zip_error_init(&zerr);

@@ -7,10 +7,11 @@
 
 namespace docx {
 
-// The whole package; fails only when the archive cannot be built.
+// The whole package; fails when a part cannot be written as XML or the archive
+// cannot be built.
 documento::Esito componi(const documento::Documento& doc, QByteArray& pacchetto);
 
-// The parts, one by one.
+// The parts, one by one; each is empty when the XML writer reported an error.
 QByteArray tipiContenuto();        // [Content_Types].xml
 QByteArray relazioniPacchetto();   // _rels/.rels
 QByteArray relazioniDocumento();   // word/_rels/document.xml.rels

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <limits>
 #include <gtest/gtest.h>
 
 using archivio::Lettore;
@@ -164,6 +165,14 @@ TEST(Scrittore, NumbersAndValuesNeverSet)
     EXPECT_EQ(l.restanti(), 0);
 }
 
+TEST(Scrittore, WholeNumbersOfAValueKeepEveryDigit)
+{
+    Scrittore s;
+    s.valore(Valore(std::numeric_limits<long long>::max())).valore(Valore(std::numeric_limits<long long>::min()));
+    s.valore(Valore(9007199254740993LL)).valore(Valore(-9007199254740993LL)).fineRecord();
+    EXPECT_EQ(s.contenuto(), byte("9223372036854775807,-9223372036854775808,9007199254740993,-9007199254740993\r\n"));
+}
+
 TEST(Scrittore, RefusesWhatCouldNotBeReadBack)
 {
     Scrittore lungo;
@@ -225,14 +234,14 @@ TEST(Lettore, ToleratesTheLooseLayoutOfTheFormat)
     const QByteArray file = byte("  \"a, b\"  ,\t12 ,\"c\"junk\n"
                                  "\"d\"\r"
                                  "-3\r\n"
-                                 "\"e\r\nf\",x,\"unterminated");
+                                 "\"e\",x,\"unterminated");
     Lettore l(file);
     EXPECT_EQ(l.testo(), QStringLiteral("a, b"));
     EXPECT_EQ(l.intero(0, 100), 12);
     EXPECT_EQ(l.testo(), QStringLiteral("c"));
     EXPECT_EQ(l.testo(), QStringLiteral("d"));
     EXPECT_EQ(l.intero(-10, 10), -3);
-    EXPECT_EQ(l.testo(), QStringLiteral("e\r\nf")) << "a quoted field runs to the next quote";
+    EXPECT_EQ(l.testo(), QStringLiteral("e"));
     EXPECT_EQ(l.testo(), QStringLiteral("x"));
     EXPECT_EQ(l.testo(), QStringLiteral("unterminated"));
     EXPECT_TRUE(l.ok());
@@ -250,6 +259,42 @@ TEST(Lettore, ToleratesTheLooseLayoutOfTheFormat)
     EXPECT_EQ(archivio::campi(byte("1,"))->size(), 2);
     EXPECT_EQ(archivio::campi(byte("1\r\n"))->size(), 1);
     EXPECT_EQ(archivio::campi(byte(""))->size(), 0);
+}
+
+TEST(Lettore, AQuotedTextHoldsOneLine)
+{
+    // A line end inside quotes could only be saved back as "?": the file is refused,
+    // like one holding any other control byte.
+    for (const char* dentro : {"\r\n", "\n", "\r", "\n\r"}) {
+        const QByteArray file = byte("\"a") + dentro + byte("b\",\"c\",\"d\",\"e\",\"f\",\"g\",\"h\"\r\n");
+        EXPECT_EQ(archivio::campi(file), std::nullopt) << file.toHex().constData();
+    }
+    // A quote left open on a line that another quote follows would take that line in.
+    EXPECT_EQ(archivio::campi(byte("\"a\",\"b\r\n\"c\"\r\n")), std::nullopt);
+
+    // A quote left open on the last line ends at its line end, which stays a separator.
+    for (const char* file : {"\"A\r\n", "\"A\n", "\"A\r", "\"A"}) {
+        const auto c = archivio::campi(byte(file));
+        ASSERT_TRUE(c.has_value()) << file;
+        ASSERT_EQ(c->size(), 1) << file;
+        EXPECT_EQ(c->at(0).testo, QStringLiteral("A")) << file;
+        EXPECT_TRUE(c->at(0).virgolette);
+    }
+    const auto dopo = archivio::campi(byte("1,\"A\r\n2\r\n"));
+    ASSERT_TRUE(dopo.has_value());
+    ASSERT_EQ(dopo->size(), 3);
+    EXPECT_EQ(dopo->at(1).testo, QStringLiteral("A"));
+    EXPECT_EQ(dopo->at(2).testo, QStringLiteral("2"));
+
+    // What is read is written back as it was read.
+    Lettore l(byte("\"P\",\"L\",\"T\",\"C\",\"Lu\",\"D\",\"A\r\n"));
+    const ModKorvel::datiFrontespizio letto = ModKorvel::leggiRigaFrontespizio(l);
+    ASSERT_TRUE(l.ok());
+    Scrittore s;
+    ModKorvel::rigaFrontespizio(s, letto);
+    Lettore riletto(s.contenuto());
+    EXPECT_EQ(ModKorvel::leggiRigaFrontespizio(riletto), letto);
+    EXPECT_EQ(letto.allegati, QStringLiteral("A"));
 }
 
 TEST(Lettore, EveryFailureIsStickyAndNeverCrashes)

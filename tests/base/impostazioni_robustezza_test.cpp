@@ -113,3 +113,53 @@ TEST_F(ImpostazioniRobustezza, ADirectoryInPlaceOfTheFile)
     EXPECT_EQ(nomeStudio, QString());
     EXPECT_EQ(indirizzoStudio, QString());
 }
+
+TEST_F(ImpostazioniRobustezza, ADeeplyNestedValueNeitherCrashesNorReads)
+{
+    // Qt's typed value "@Variant(" with 50,000 nested list headers (850 KB): read as
+    // Qt's settings read it, it exhausts the stack before the program starts.
+    QByteArray b = "[studio]\nindirizzo=Via Po 3\nnome=@Variant(";
+    for (int i = 0; i < 50000; ++i)
+        b += "\\0\\0\\0\\t\\0\\0\\0\\x1";
+    carica(b + "\\0\\0\\0\\0)\n");
+    EXPECT_EQ(nomeStudio, QString());
+    EXPECT_EQ(indirizzoStudio, QStringLiteral("Via Po 3"));
+}
+
+TEST_F(ImpostazioniRobustezza, TheFileIsUtf8WithBackslashesDoubled)
+{
+    carica("[studio]\nnome=Studio Citt\xC3\xA0\nindirizzo=C:\\\\Studio\\\\Rossi\n");
+    EXPECT_EQ(nomeStudio, QStringLiteral("Studio Città"));
+    EXPECT_EQ(indirizzoStudio, QStringLiteral("C:\\Studio\\Rossi"));
+    // Windows-1252 is not UTF-8: its "à" cannot be told from a damaged byte.
+    carica("[studio]\nnome=Citt\xE0\n");
+    EXPECT_EQ(nomeStudio, QStringLiteral("Citt") + QChar(0xFFFD));
+    // A single backslash takes the character after it as it stands.
+    carica("[studio]\nnome=C:\\Studio\n");
+    EXPECT_EQ(nomeStudio, QStringLiteral("C:Studio"));
+
+    // Semicolons, blanks and comments.
+    carica("; comment\n# another\n[ studio ]\n  nome  =  \"Rossi; Bianchi\"  ; studio\n"
+           "indirizzo = \"  Via Po 3  \"\n");
+    EXPECT_EQ(nomeStudio, QStringLiteral("Rossi; Bianchi"));
+    EXPECT_EQ(indirizzoStudio, QStringLiteral("  Via Po 3  "));
+    carica("[studio]\nnome=Rossi; Bianchi\nindirizzo=\n");
+    EXPECT_EQ(nomeStudio, QStringLiteral("Rossi"));
+    EXPECT_EQ(indirizzoStudio, QString());
+
+    // Keys of other sections, and a later key that replaces an earlier one.
+    carica("[altro]\nnome=X\n[studio]\nnome=A\nNome=B\nnome=C\n[altro]\nindirizzo=Y\n");
+    EXPECT_EQ(nomeStudio, QStringLiteral("C"));
+    EXPECT_EQ(indirizzoStudio, QString());
+    // "@@" is how Qt writes a text that begins with "@".
+    carica("[studio]\nnome=@@Rossi\nindirizzo=@Rossi\n");
+    EXPECT_EQ(nomeStudio, QStringLiteral("@Rossi"));
+    EXPECT_EQ(indirizzoStudio, QStringLiteral("@Rossi"));
+}
+
+TEST_F(ImpostazioniRobustezza, AFileTooLargeForSettingsGivesTheEmptyTexts)
+{
+    carica("[studio]\nnome=Rossi\nindirizzo=" + QByteArray(impostazioniMassime, 'x') + "\n");
+    EXPECT_EQ(nomeStudio, QString());
+    EXPECT_EQ(indirizzoStudio, QString());
+}

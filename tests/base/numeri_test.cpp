@@ -3,6 +3,7 @@
 #include "base/valore.h"
 
 #include <gtest/gtest.h>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -193,6 +194,39 @@ TEST(Taglia, NegativeHalvesGoUp)
     EXPECT_DOUBLE_EQ(taglia(-1.26, 1), -1.3);
     EXPECT_DOUBLE_EQ(taglia(-1.5, 0), -1.0);
     EXPECT_DOUBLE_EQ(taglia(-0.04, 1), 0.0);
+}
+
+TEST(Taglia, TheLargestValuesStayFinite)
+{
+    const double massimo = std::numeric_limits<double>::max();
+    for (const double x : {massimo, -massimo, 1e307, 1.5e306, -2e305}) {
+        for (int k : {1, 2, 3}) {
+            EXPECT_TRUE(std::isfinite(taglia(x, k))) << x << " " << k;
+            EXPECT_EQ(taglia(x, k), x) << "no decimals to cut in " << x;
+        }
+    }
+}
+
+TEST_F(Italiano, TextsOfTheLargestValuesReadBackFinite)
+{
+    const double massimo = std::numeric_limits<double>::max();
+    // Fifteen digits of these round up past the largest double.
+    for (const double x : {massimo, -massimo, std::nextafter(massimo, 0.0), 1.7976931348623155e308}) {
+        // Back to the point the reader takes: the signed text has it already.
+        const auto comeLetto = [](QString t) {
+            t.remove(QLocale(QLocale::Italian, QLocale::Italy).groupSeparator());
+            return t.replace(QLatin1Char(','), QLatin1Char('.'));
+        };
+        for (const QString& t : {comeLetto(testoNumero(x)), testoConSegno(x), comeLetto(formatta(x, u"##,##0.00")),
+                                 comeLetto(formatta(x, u"##0.0"))}) {
+            const double y = val(t);
+            EXPECT_TRUE(std::isfinite(y) && y != 0) << t.toStdString();
+            EXPECT_NEAR(y / x, 1.0, 1e-14) << t.toStdString();
+        }
+    }
+    EXPECT_EQ(testoNumero(massimo), QStringLiteral("1,79769313486231E+308"));
+    EXPECT_EQ(testoNumero(1.79769313486231e308), QStringLiteral("1,79769313486231E+308"));
+    EXPECT_EQ(testoNumero(1.7976931348623e308), QStringLiteral("1,7976931348623E+308"));
 }
 
 TEST(Valore, EmptyReadsAsZeroAndAsTheEmptyText)

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <vector>
 
 using namespace calcoli;
 
@@ -230,6 +232,63 @@ TEST(CalcoloDettagliato, CasiRifiutati)
     in.durataImpiantoDett = 100;
     EXPECT_TRUE(calcolaDettagliato(in, ris).isEmpty());
     EXPECT_EQ(ris.economia.anni, 100);
+}
+
+TEST(CalcoloDettagliato, ValoriFuoriScalaRifiutati)
+{
+    std::vector<std::pair<const char*, IngressiDett>> casi;
+    IngressiDett in = completo(1);
+    in.consumoAcqua = 1e306;
+    casi.push_back({"consumo di 1e306 litri", in});
+    in = completo(1);
+    in.costoImpianto = 1e308;
+    casi.push_back({"impianto da 1e308 euro", in});
+    in = completo(1);
+    in.usoImpiantoDett = 1;
+    in.trasmittanzaDett = 1e-321;
+    casi.push_back({"trasmittanza di 1e-321 W/K", in});
+    in = completo(1);
+    in.costoCombustibile = 1e308;
+    casi.push_back({"combustibile a 1e308 centesimi", in});
+    in = completo(1);
+    in.superficieCaptante = 1e308;
+    casi.push_back({"area di 1e308 m²", in});
+    in = completo(1);
+    in.radiazione[5] = std::numeric_limits<double>::infinity();
+    casi.push_back({"radiazione infinita", in});
+
+    for (const auto& [nome, caso] : casi) {
+        RisultatiDett ris;
+        ris.frazioneAnnua = -7;
+        ris.economia.tempoRecupero = QStringLiteral("prima");
+        const QString motivo = calcolaDettagliato(caso, ris);
+        EXPECT_TRUE(motivo.startsWith(QStringLiteral("Calcolo non eseguibile: "))) << nome;
+        EXPECT_EQ(ris.frazioneAnnua, -7) << nome;
+        EXPECT_EQ(ris.economia.tempoRecupero, QStringLiteral("prima")) << nome;
+    }
+
+    // Whatever is accepted, over every magnitude a double holds, is finite.
+    for (int esponente = -324; esponente <= 308; esponente += 6) {
+        const double x = std::pow(10.0, esponente);
+        IngressiDett prove[4] = {completo(16), completo(16), completo(16), completo(16)};
+        prove[0].consumoAcqua = x;
+        prove[1].costoImpianto = x;
+        prove[2].costoCombustibile = x;
+        prove[3].superficieCaptante = x;
+        for (const IngressiDett& prova : prove) {
+            RisultatiDett ris;
+            if (!calcolaDettagliato(prova, ris).isEmpty())
+                continue;
+            EXPECT_TRUE(std::isfinite(ris.frazioneAnnua) && std::isfinite(ris.energiaUtileAnnua)
+                        && std::isfinite(ris.fabbisognoAnnuoDett))
+                << esponente;
+            for (int y = 1; y <= ris.economia.anni; ++y)
+                EXPECT_TRUE(std::isfinite(ris.economia.bilancio[y]) && std::isfinite(ris.economia.costoSolare[y]))
+                    << esponente;
+            EXPECT_FALSE(ris.economia.tempoRecupero.contains(QStringLiteral("inf"))) << esponente;
+            EXPECT_FALSE(ris.economia.tempoRecupero.contains(QStringLiteral("nan"))) << esponente;
+        }
+    }
 }
 
 TEST(CalcoloDettagliato, RisultatiTagliatiEMemorizzati)

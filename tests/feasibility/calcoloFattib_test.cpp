@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <memory>
+#include <vector>
 
 using namespace calcoli;
 
@@ -228,6 +230,67 @@ TEST(CalcoloFattib, CasiRifiutati)
         EXPECT_TRUE(motivo.startsWith(QStringLiteral("Calcolo non eseguibile: "))) << caso.nome;
         EXPECT_EQ(ris->superfici[1][1], -7) << caso.nome;
         EXPECT_EQ(ris->areaOttimale, -7) << caso.nome;
+    }
+}
+
+// Typed or read from a file, a number may be as large or as small as a double holds:
+// the calculation refuses what would give "inf" or no number, or hide behind a result
+// that looks sound.
+TEST(CalcoloFattib, ValoriFuoriScalaRifiutati)
+{
+    const double infinito = std::numeric_limits<double>::infinity();
+    std::vector<std::pair<const char*, IngressiFattib>> casi;
+    casi.push_back({"trasmittanza di 1e306 W/K", riscaldamento(16, 1e306)});
+    casi.push_back({"trasmittanza di 1e-321 W/K", riscaldamento(1, 1e-321)});
+    casi.push_back({"fabbisogno sotto 1 kWh", riscaldamento(1, 0.001)});
+    IngressiFattib in = acquaCalda(1, 300, 45);
+    in.costoCollettori = 1e308;
+    in.costoElettricita = 1e308;
+    casi.push_back({"costi di 1e308", in});
+    in = acquaCalda(1, 300, 45);
+    in.costoCombustibile = 1e308;
+    casi.push_back({"combustibile a 1e308", in});
+    in = acquaCalda(1, 300, 45);
+    in.durataImpianto = 1e308;
+    in.tassoSconto = 1.0F;
+    in.tassoAumento = 5.0F; // a negative net rate over endless years
+    casi.push_back({"durata senza fine", in});
+    in = acquaCalda(1, 300, 45);
+    in.consumoAcqua = infinito;
+    casi.push_back({"consumo infinito", in});
+    in = riscaldamento(1, 250);
+    in.costoElettricita = std::nan("");
+    casi.push_back({"costo non numerico", in});
+
+    for (const auto& [nome, caso] : casi) {
+        auto ris = std::make_unique<RisultatiFattib>();
+        ris->superfici[1][1] = -7;
+        ris->percentuali[1000][3] = -7;
+        ris->fabbisognoAnnuo = -7;
+        const QString motivo = calcolaFattib(caso, *ris);
+        EXPECT_TRUE(motivo.startsWith(QStringLiteral("Calcolo non eseguibile: "))) << nome;
+        EXPECT_EQ(ris->superfici[1][1], -7) << nome;
+        EXPECT_EQ(ris->percentuali[1000][3], -7) << nome;
+        EXPECT_EQ(ris->fabbisognoAnnuo, -7) << nome;
+    }
+
+    // Whatever is accepted, over every magnitude a double holds, is finite.
+    auto ris = std::make_unique<RisultatiFattib>();
+    for (int esponente = -324; esponente <= 308; esponente += 4) {
+        const double x = std::pow(10.0, esponente);
+        IngressiFattib prove[3] = {riscaldamento(16, x), acquaCalda(16, 300, 45), acquaCalda(16, 300, 45)};
+        prove[1].costoCollettori = x;
+        prove[2].costoCombustibile = x;
+        for (const IngressiFattib& prova : prove) {
+            if (!calcolaFattib(prova, *ris).isEmpty())
+                continue;
+            EXPECT_TRUE(std::isfinite(ris->areaOttimale)) << esponente;
+            EXPECT_GT(ris->fabbisognoAnnuo, 0) << esponente;
+            EXPECT_TRUE(std::isfinite(ris->fabbisognoAnnuo)) << esponente;
+            for (int k = 1; k <= 3; ++k)
+                EXPECT_TRUE(std::isfinite(ris->energiaSolare[1000][k]) && std::isfinite(ris->percentuali[1][k]))
+                    << esponente;
+        }
     }
 }
 

@@ -308,3 +308,30 @@ TEST_F(Fattib, AtDesignSizeAClickBelowEachThumbPagesByLargeChange)
     EXPECT_EQ(w.tass->Caption(), QStringLiteral(" 3.6 %"));
     EXPECT_EQ(w.tasen->Caption(), QStringLiteral(" 2.1 %"));
 }
+
+TEST_F(Fattib, NumbersBeyondWhatTheSizingHoldsAreRefusedWithTheReason)
+{
+    compila(false);
+    f().cmdavanti_Click();
+    const double prima = fabbisognoAnnuo;
+    const double percentualePrima = percentuali[500][2];
+    Unica<risultati>::scarica();
+    // Typed whole: a 1 and 306 zeros for the transmittance; then costs of 1e308.
+    for (const auto& [casella, testo] :
+         {std::pair{f().trasm, QStringLiteral("1") + QString(306, QLatin1Char('0'))},
+          std::pair{f().cost, QStringLiteral("1") + QString(308, QLatin1Char('0'))}}) {
+        compila(false);
+        casella->setText(testo);
+        if (casella == f().cost)
+            f().elettr->setText(testo);
+        messaggi.azzera();
+        f().cmdavanti_Click();
+        ASSERT_EQ(messaggi.mostrati.size(), 1);
+        EXPECT_TRUE(messaggi.mostrati[0].testo.startsWith(QStringLiteral("Calcolo non eseguibile: ")));
+        EXPECT_EQ(messaggi.mostrati[0].pulsanti, piattaforma::vbCritical);
+        EXPECT_EQ(messaggi.mostrati[0].titolo, titoloControllo);
+        EXPECT_EQ(fabbisognoAnnuo, prima);
+        EXPECT_EQ(percentuali[500][2], percentualePrima);
+        EXPECT_FALSE(r().isVisible());
+    }
+}

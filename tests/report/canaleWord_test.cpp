@@ -10,6 +10,8 @@
 #include "support/doppi.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -306,6 +308,32 @@ TEST_F(CanaleWord, SafeNamesForFiles)
     const QString emoji = nomeSicuro(QString(99, QLatin1Char('x')) + QString::fromUcs4(U"\U0001F600"));
     EXPECT_EQ(emoji, QString(99, QLatin1Char('x')));
     EXPECT_EQ(nomeSicuro(QString(99, QLatin1Char('x')) + QStringLiteral(" y")), QString(99, QLatin1Char('x')));
+}
+
+TEST_F(CanaleWord, ALongNameFitsTheFileSystemWithItsLockFile)
+{
+    const QString euro(100, QChar(0x20AC));
+    EXPECT_EQ(nomeSicuro(euro), QString(50, QChar(0x20AC))) << "three bytes each: 150";
+    EXPECT_EQ(nomeSicuro(QStringLiteral("a") + euro), QStringLiteral("a") + QString(49, QChar(0x20AC)));
+    EXPECT_EQ(nomeSicuro(QString(100, QChar(0xE8))), QString(75, QChar(0xE8)));
+    QString faccine;
+    for (int i = 0; i < 40; ++i)
+        faccine += QString::fromUcs4(U"\U0001F600");
+    EXPECT_EQ(nomeSicuro(faccine).toUtf8().size(), 148) << "37 of four bytes, none cut";
+    EXPECT_EQ(nomeSicuro(faccine).size(), 74);
+
+    // The report's file is written and read where the word processor would put its
+    // lock file ("~$" or ".~lock." and "#") beside it.
+    QTemporaryDir casa;
+    qputenv("HOME", casa.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", casa.filePath(QStringLiteral(".config")).toUtf8());
+    for (const QString& cliente : {euro, QStringLiteral("a") + euro, faccine, QString(300, QLatin1Char('x'))}) {
+        const QString nome = QFileInfo(percorsoRelazione(cliente)).fileName();
+        EXPECT_LE(nome.toUtf8().size() + 12, 255) << nome.toStdString();
+        QFile file(QFileInfo(percorsoRelazione(cliente)).absolutePath() + QStringLiteral("/.~lock.") + nome
+                   + QLatin1Char('#'));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << nome.toStdString();
+    }
 }
 
 TEST_F(CanaleWord, DocumentsGoIntoTheDocumentsFolder)

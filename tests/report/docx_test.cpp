@@ -161,6 +161,27 @@ TEST(Docx, PageBreaksJustificationBlanksAndSpecialCharacters)
     EXPECT_EQ(xml.count("<w:t "), xml.count("xml:space=\"preserve\""));
 }
 
+TEST(Docx, AFontNameIsCleanedAsTheTextsAre)
+{
+    // A lone surrogate half once made the writer leave a nameless element behind, and
+    // the save still succeeded.
+    auto app = Applicazione::nuova();
+    auto d = app->aggiungiDocumento();
+    d->impostaNomeCarattere(QStringLiteral("Times") + QChar(0xD800) + QStringLiteral(" New") + QChar(0x01)
+                            + QChar(0xFFFF) + QStringLiteral(" Roman") + QChar(0xDC00));
+    d->scrivi(QStringLiteral("testo") + CR);
+    auto t = d->aggiungiTabella(1, 1);
+    t->scriviCella(1, 1, QStringLiteral("cella"));
+    const Letto l = rileggi(*d);
+    for (auto parte = l.parti.cbegin(); parte != l.parti.cend(); ++parte)
+        EXPECT_TRUE(lettore::benFormato(parte.value())) << parte.key().toStdString();
+    const auto paragrafi = l.corpo.paragrafi();
+    ASSERT_FALSE(paragrafi.empty());
+    ASSERT_FALSE(paragrafi[0]->sequenze.empty());
+    EXPECT_EQ(paragrafi[0]->sequenze[0].font,
+              QStringLiteral("Times") + QChar(0xFFFD) + QStringLiteral(" New Roman") + QChar(0xFFFD));
+}
+
 TEST(Docx, ManyRowsAndMultiParagraphCells)
 {
     auto app = Applicazione::nuova();

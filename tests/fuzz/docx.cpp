@@ -1,0 +1,95 @@
+// The DOCX writer: a document built from any texts (lone surrogate halves and control
+// characters included) is saved, and every part of the package is well-formed XML;
+// a report's file name made of any client's name fits the file system.
+#include "ingressi.h"
+
+#include "report/canaleWord.h"
+#include "report/docx.h"
+#include "report/documento.h"
+#include "report/lettoreDocx.h"
+
+#include <QFileInfo>
+
+namespace fuzz {
+
+namespace {
+
+// No surrogate half without its other half.
+bool coppieIntere(const QString& t)
+{
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i].isHighSurrogate()) {
+            if (i + 1 >= t.size() || !t[i + 1].isLowSurrogate())
+                return false;
+            ++i;
+        } else if (t[i].isLowSurrogate()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+QStringList provaDocx(const QByteArray& dati)
+{
+    using namespace documento;
+    Verifica v;
+    Lettura l(dati);
+
+    // The client's name first: the report's file is named after it.
+    const QString cliente = l.unita(255);
+    const QString sicuro = ModKorvel::nomeSicuro(cliente);
+    v(sicuro.toUtf8().size() <= 150 && sicuro.size() <= 100, QStringLiteral("safe name too long: ") + sicuro);
+    v(coppieIntere(sicuro), QStringLiteral("safe name with half a character"));
+    v(!sicuro.contains(QLatin1Char('/')) && !sicuro.contains(QStringLiteral("..")),
+      QStringLiteral("safe name leaves the folder: ") + sicuro);
+    const QString file = QFileInfo(ModKorvel::percorsoRelazione(cliente)).fileName();
+    // The word processor puts a lock file of 12 more bytes beside it.
+    v(file.toUtf8().size() + 12 <= 255, QStringLiteral("report file name of %1 bytes").arg(file.toUtf8().size()));
+
+    auto app = Applicazione::nuova();
+    auto d = app->aggiungiDocumento();
+    for (int passo = 0; passo < 48 && !l.finita(); ++passo) {
+        switch (l.byte() % 10) {
+        case 0: d->impostaNomeCarattere(l.unita(40)); break;
+        case 1: d->impostaDimensione(1 + l.byte() % 40); break;
+        case 2: d->impostaGrassetto(l.byte() % 2 ? wdToggle : 0); break;
+        case 3: d->scrivi(l.unita(60)); break;
+        case 4: {
+            Paragrafo p = d->aggiungiParagrafo();
+            p.impostaDimensione(6 + l.byte() % 20);
+            p.impostaTesto(l.unita(60));
+            break;
+        }
+        case 5: {
+            const int righe = 1 + l.byte() % 6;
+            const int colonne = 1 + l.byte() % 5;
+            if (auto t = d->aggiungiTabella(righe, colonne)) {
+                for (int i = l.byte() % 8; i > 0; --i)
+                    t->scriviCella(1 + l.byte() % righe, 1 + l.byte() % colonne, l.unita(30));
+                if (l.byte() % 2)
+                    t->formattaAutomatico();
+            }
+            break;
+        }
+        case 6: d->impostaTitolo(l.unita(40)); break;
+        case 7: d->allineaTutto(Allineamento(l.byte() % 4)); break;
+        case 8: d->allineaColonna(1 + l.byte() % 3, 1 + l.byte() % 5, Allineamento(l.byte() % 4)); break;
+        case 9: d->scrivi(QString(1, QChar(l.byte() % 16))); break;
+        }
+    }
+
+    QByteArray pacchetto;
+    const Esito esito = docx::componi(*d, pacchetto);
+    v(esito.ok(), QStringLiteral("the document was not composed: ") + esito.errore);
+    if (!esito.ok())
+        return v.mancate();
+    const QMap<QString, QByteArray> parti = lettore::decomprimi(pacchetto);
+    v(parti.size() == 6, QStringLiteral("the package holds %1 parts").arg(parti.size()));
+    for (auto parte = parti.cbegin(); parte != parti.cend(); ++parte)
+        v(lettore::benFormato(parte.value()), parte.key() + QStringLiteral(" is not well-formed XML"));
+    return v.mancate();
+}
+
+} // namespace fuzz
