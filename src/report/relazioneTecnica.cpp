@@ -145,6 +145,9 @@ bool stampa(frontespizio& copertina)
     if (!elaborazione)
         return false;
 
+    // A report that fails puts back the hint line it found: the cover page's own,
+    // not the closing text of an earlier report.
+    copertina.impostaPasso();
     if (!avviaWord(copertina))
         return false;
     intitolaDocumento(QStringLiteral("Relazione di calcolo"));
