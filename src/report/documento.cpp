@@ -139,7 +139,7 @@ Esito Tabella::impostaDimensione(double punti)
     if (!(punti >= 1 && punti <= 1638))
         return Esito::fallito(QStringLiteral("Dimensione del carattere non valida: %1.").arg(punti));
     g->carattere.dimensione = punti;
-    doc_->modificato();
+    doc_->tabellaModificata();
     return Esito::riuscito();
 }
 
@@ -155,7 +155,7 @@ Esito Tabella::scriviCella(int riga, int colonna, const QString& testo)
                                   .arg(g->righe)
                                   .arg(g->colonne));
     g->cella(riga, colonna) = testoCella(testo);
-    doc_->modificato();
+    doc_->tabellaModificata();
     return Esito::riuscito();
 }
 
@@ -173,7 +173,7 @@ Esito Tabella::formattaAutomatico(int)
     if (!g)
         return Esito::fallito(QStringLiteral("La tabella non esiste."));
     g->formattata = true;
-    doc_->modificato();
+    doc_->tabellaModificata();
     return Esito::riuscito();
 }
 
@@ -257,6 +257,12 @@ void Documento::modificato()
     emit cambiato();
 }
 
+void Documento::tabellaModificata()
+{
+    ++versioneTabelle_;
+    modificato();
+}
+
 Paragrafo Documento::aggiungiParagrafo()
 {
     ultimo().marca = corrente_;
@@ -290,7 +296,7 @@ std::optional<Tabella> Documento::aggiungiTabella(int righe, int colonne, Esito*
         dopo.marca = corrente_;
         blocchi_.emplace_back(std::move(dopo));
     }
-    modificato();
+    tabellaModificata();
     if (esito)
         *esito = Esito::riuscito();
     return Tabella(shared_from_this(), numeroTabelle());
