@@ -57,6 +57,7 @@ public:
     // Writes the table at the end of the report's document; its number there, 0 after
     // a failure or, in the technical report's form, with no use chosen (no table).
     int tabellaDati(const FormaTabellaDati& forma) const;
+
     void cancella_click() override;
 
     // The texts of the hint line and of the check, in the order of the check.
