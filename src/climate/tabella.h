@@ -3,6 +3,8 @@
 // scroll bar is also one of the program's three town choosers.
 #include "shell/corniceFinestra.h"
 
+#include <QStringView>
+
 #include <array>
 
 class BarraScorrimento;
@@ -25,6 +27,21 @@ public:
 
     // Print flag: "sì" prints every town, "" the shown one.
     QString tutte;
+
+    // The town line and the month table of the shown town, as the reports write them.
+    // The window's export gives the line a paragraph of its own with no end after it,
+    // puts the units in a second heading row, numbers the months after a blank and
+    // writes the temperature with one decimal; the technical report continues its
+    // kept paragraph with the line and its end, puts the units inside the headings,
+    // numbers the months plainly and writes the temperature with two decimals.
+    struct FormaTabellaClima {
+        bool paragrafoProprio = true;
+        bool unitaSottoIntestazioni = true;
+        bool numeroConSegno = true;
+        QStringView schemaTemperatura = u"##0.0";
+    };
+    // The table's number in the document, 0 after a failure.
+    int scriviTabellaLocalita(const FormaTabellaClima& forma);
 
     BarraScorrimento* VScroll1 = nullptr;
     Etichetta* Label6 = nullptr;  // town number
@@ -60,7 +77,6 @@ protected:
 
 private:
     void impostaPasso();
-    void scriviTabellaLocalita();
 
     RighePaginate* righe_ = nullptr;
 };

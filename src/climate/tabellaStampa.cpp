@@ -42,38 +42,45 @@ void tabella::stampa_Click()
             VScroll1->setValue(i);
             if (giaMostrata)
                 VScroll1_Change();
-            scriviTabellaLocalita();
+            scriviTabellaLocalita({});
             ++tabelleScritte;
         }
     } else {
-        scriviTabellaLocalita();
+        scriviTabellaLocalita({});
         tabelleScritte = 1;
     }
     allineaColonne(1, tabelleScritte, 3, 4);
     chiudiStato(*this, QStringLiteral("ho visualizzato i dati su WORD"));
 }
 
-void tabella::scriviTabellaLocalita()
+int tabella::scriviTabellaLocalita(const FormaTabellaClima& forma)
 {
     using namespace ModKorvel;
-    // Each town's line gets a paragraph of its own, so it stands right above its table.
-    aggiungiParagrafo(12);
-    testoParagrafo(QChar(13) + QStringLiteral("Località di riferimento n.") + Label6->Caption() + QStringLiteral(" : ") +
-                   loc->Caption() + QStringLiteral("  -  Latitudine ") + La->Caption());
-    // Under the headings a row of units, then the twelve months.
-    static constexpr char16_t unDecimale[] = u"##0.0";
+    const QString fine(1, QChar(13));
+    const QString riga = fine + QStringLiteral("Località di riferimento n.") + Label6->Caption() + QStringLiteral(" : ")
+        + loc->Caption() + QStringLiteral("  -  Latitudine ") + La->Caption();
+    if (forma.paragrafoProprio) {
+        // Each town's line gets a paragraph of its own, so it stands right above its table.
+        aggiungiParagrafo(12);
+        testoParagrafo(riga);
+    } else {
+        testoParagrafo(riga + fine);
+    }
+    const bool sotto = forma.unitaSottoIntestazioni;
     const relazione::Colonna colonne[] = {
         {QStringLiteral("numero"), {}},
         {QStringLiteral("mese"), {}},
-        {QStringLiteral("radiazione incidente"), {}},
-        {QStringLiteral("temperatura media"), unDecimale},
+        {sotto ? QStringLiteral("radiazione incidente") : QStringLiteral("radiazione incidente (kj/mq/giorno)"), {}},
+        {sotto ? QStringLiteral("temperatura media") : QStringLiteral("temperatura media (C°)"),
+         forma.schemaTemperatura},
     };
-    relazione::tabellaDati(colonne, 13, std::nullopt, [this](int riga, int colonna) -> Valore {
-        if (riga == 1)
+    const int prima = sotto ? 1 : 0;
+    return relazione::tabellaDati(colonne, prima + 12, std::nullopt, [&](int r, int colonna) -> Valore {
+        if (r <= prima)
             return colonna == 3 ? QStringLiteral("kj/mq/giorno") : colonna == 4 ? QStringLiteral("°C") : Valore{};
-        const int m = riga - 1;
+        const int m = r - prima;
         switch (colonna) {
-        case 1: return QLatin1Char(' ') + numeri::testoNumero(m);
+        case 1: return forma.numeroConSegno ? QLatin1Char(' ') + numeri::testoNumero(m) : numeri::testoNumero(m);
         case 2: return mes[m]->Text();
         case 3: return inc[m]->Text();
         default: return numeroMostrato(tem[m]->Text());

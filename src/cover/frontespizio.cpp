@@ -6,6 +6,7 @@
 #include "base/ModKorvel.h"
 #include "report/canaleWord.h"
 #include "report/relazione.h"
+#include "report/relazioneTecnica.h"
 
 #include <QDate>
 #include <QLocale>
@@ -246,6 +247,8 @@ void frontespizio::salvanome_Click()
 }
 
 // ---- the record in a document -------------------------------------------------------
+
+void frontespizio::stampa_Click() { relazioneTecnica::stampa(*this); }
 
 void frontespizio::solodati_Click()
 {

@@ -69,6 +69,8 @@ public:
     void salva_Click() override;
     void salvanome_Click() override;
     void controlla_Click() override { controllaDati(); }
+    // The complete technical report of the last elaboration, saved as a document.
+    void stampa_Click() override;
     void cancella_click() override;
     void solodati_Click() override;
 

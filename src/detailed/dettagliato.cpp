@@ -173,16 +173,6 @@ QString dettagliato::messaggioControllo(int controllo)
     return (controllo >= 0 && controllo < numeroControlli) ? messaggiControllo[controllo] : QString();
 }
 
-QString dettagliato::unitaDi(int combustibile)
-{
-    switch (combustibile) {
-    case 1: return QStringLiteral("l. di gasolio");
-    case 2: return QStringLiteral("mc. di metano");
-    case 3: return QStringLiteral("kwh di elettricità");
-    default: return QString();
-    }
-}
-
 void dettagliato::costruisci()
 {
     QWidget* a = area();
@@ -471,7 +461,7 @@ void dettagliato::Option4_Click(int Index)
 {
     ModKorvel::combustibileDett = Index;
     costalt->setEnabled(true);
-    ModKorvel::unitaCombustibile = unitaDi(Index);
+    ModKorvel::unitaCombustibile = ModKorvel::unitaDelCombustibile(Index);
     Frame12->setEnabled(true);
     Frame12->setCaption(QStringLiteral("Costo in centesimi di euro al ") + ModKorvel::unitaCombustibile);
     finestra<risdettagliato>().impostaUnita(ModKorvel::unitaCombustibile);

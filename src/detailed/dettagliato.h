@@ -101,8 +101,6 @@ public:
     int collettoreScelto() const;
     int fluidoScelto() const;
     int combustibileScelto() const;
-    // The unit of fuel i (1..3), "" for none.
-    static QString unitaDi(int combustibile);
 
     // Town chooser (typing allowed): position p is town p + 1.
     Elenco* loc = nullptr;

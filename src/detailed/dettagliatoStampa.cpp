@@ -2,6 +2,7 @@
 // own, or as a table of the technical report.
 #include "detailed/dettagliato.h"
 
+#include "detailed/datiDettagliato.h"
 #include "platform/controlli.h"
 #include "report/canaleWord.h"
 #include "report/relazione.h"
@@ -53,7 +54,7 @@ int dettagliato::tabellaDati(const FormaTabellaDati& forma) const
         {QStringLiteral("costo totale dell'impianto"), cost->Text() + QStringLiteral("  euro")},
         {QStringLiteral("combustibile alternativo"), captionScelta(Option4, comb)},
         {QStringLiteral("costo del combustibile alternativo"),
-         costalt->Text() + (comb != 0 ? QStringLiteral("  centesimi di euro/") + unitaDi(comb)
+         costalt->Text() + (comb != 0 ? QStringLiteral("  centesimi di euro/") + ModKorvel::unitaDelCombustibile(comb)
                                       : QStringLiteral("  centesimi di euro"))},
         {QStringLiteral("tasso percentuale di sconto"), tass->Caption()},
         {QStringLiteral("tasso di inflazione"), infl->Caption()},

@@ -234,7 +234,7 @@ void risdettagliato::caricaFinestra()
     if (tabelleDett::calcolato())
         mostraRisultati();
     if (const dettagliato* d = Unica<dettagliato>::seCaricata())
-        impostaUnita(dettagliato::unitaDi(d->combustibileScelto()));
+        impostaUnita(ModKorvel::unitaDelCombustibile(d->combustibileScelto()));
 }
 
 void risdettagliato::impostaPasso()

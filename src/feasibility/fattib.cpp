@@ -297,11 +297,7 @@ void fattib::Option3_Click(int Index)
 {
     ModKorvel::combustibile = Index;
     costalt->setEnabled(true);
-    ModKorvel::unitaCombustibile = QStringLiteral("l. di gasolio");
-    if (Index == 2)
-        ModKorvel::unitaCombustibile = QStringLiteral("mc. di metano");
-    if (Index == 3)
-        ModKorvel::unitaCombustibile = QStringLiteral("kwh di elettricità");
+    ModKorvel::unitaCombustibile = ModKorvel::unitaDelCombustibile(Index);
     Frame8->setEnabled(true);
     Frame8->setCaption(QStringLiteral("Costo in euro al ") + ModKorvel::unitaCombustibile);
     aggiornaPasso();

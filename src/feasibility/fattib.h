@@ -7,6 +7,7 @@
 #include "shell/corniceFinestra.h"
 
 #include <array>
+#include <optional>
 
 class BarraScorrimento;
 class CasellaTesto;
@@ -39,6 +40,24 @@ public:
     void cmdavanti_Click();
     // The inputs as a two-column table in a new document.
     void stampa_Click() override;
+
+    // The input table of the reports. The window's own report names the town and
+    // keeps a row for every input (those of a use not chosen stay empty), with one
+    // blank before the units of life and costs and the fuel cost "euro al litro"; the
+    // technical report leaves out the town and the rows of the use not chosen, names
+    // its value column otherwise, puts two blanks before the units, prices the fuel
+    // "euro/" and the fuel's unit, and sets no size of its own.
+    struct FormaTabellaDati {
+        QString intestazione = QStringLiteral("dati");
+        std::optional<double> dimensione = 10;
+        bool righeDiOgniUso = true;
+        QString primaDellUnita = QStringLiteral(" ");
+        bool costoPerUnitaCompleta = false;
+    };
+    // Writes the table at the end of the report's document; its number there, 0 after
+    // a failure or, in the technical report's form, with no use chosen (no table).
+    int tabellaDati(const FormaTabellaDati& forma) const;
+
     void cancella_click() override;
 
     // The texts of the hint line and of the check, in the order of the check.

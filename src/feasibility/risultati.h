@@ -3,10 +3,13 @@
 // five rows each, paged over the 1000 trial areas. The window computes nothing: it
 // shows what the calculation stored, and passes re-runs and file commands to the
 // feasibility window.
+#include "report/relazione.h"
 #include "shell/corniceFinestra.h"
 
 #include <QColor>
 #include <array>
+#include <optional>
+#include <span>
 
 class BarraScorrimento;
 class Cornice;
@@ -53,6 +56,15 @@ public:
         int righe() const { return ultimo >= primo ? ultimo - primo + 1 : 0; }
     };
     static Intervallo intervalloStampa();
+
+    // The tables of the results report, which the technical report writes too with
+    // sizes of its own (none: the size in force at the end of the document).
+    // The annual need and the optimal area (3 x 2).
+    static int tabellaSintesi(std::optional<double> dimensione);
+    // The meanings of the plant table's columns, heading row first.
+    static std::span<const relazione::Riga> righeLegenda();
+    // The plants of intervalloStampa(), eight columns.
+    static int tabellaImpianti(std::optional<double> dimensione);
 
     static const QColor coloreNormale;    // cyan
     static const QColor coloreEvidenziato; // yellow

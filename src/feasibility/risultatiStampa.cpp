@@ -44,21 +44,20 @@ risultati::Intervallo risultati::intervalloStampa()
     return {1, 0};
 }
 
-void risultati::stampa_Click()
+int risultati::tabellaSintesi(std::optional<double> dimensione)
 {
     using namespace ModKorvel;
-    if (!avviaWord(*this))
-        return;
-    scriviIntestazione(20, 16, 12, 2, QStringLiteral("RISULTATI DEL CALCOLO DI FATTIBILITA'"), 2);
-
     const relazione::Riga sintesi[] = {
         {QStringLiteral("tipologia"), QStringLiteral("valore")},
         {QStringLiteral("fabbisogno annuo"), numeri::testoConSegno(fabbisognoAnnuo) + QStringLiteral("  kwh")},
         {QStringLiteral("area ottimale"), numeri::testoConSegno(areaOttimale) + QStringLiteral("  mq")},
     };
-    relazione::tabellaDueColonne(sintesi, 10);
+    return relazione::tabellaDueColonne(sintesi, dimensione);
+}
 
-    const relazione::Riga legenda[] = {
+std::span<const relazione::Riga> risultati::righeLegenda()
+{
+    static const relazione::Riga legenda[] = {
         {QStringLiteral("colonna"), QStringLiteral("significato")},
         {QStringLiteral("impianto"), QStringLiteral("numero d'ordine dell'impianto calcolato")},
         {QStringLiteral("superf."), QStringLiteral("superficie dei collettori")},
@@ -75,9 +74,12 @@ void risultati::stampa_Click()
         {QStringLiteral("solare3"),
          QStringLiteral("energia solare fornita dai pannelli a due vetri e piastra non selettiva")},
     };
-    aggiungiParagrafo(10);
-    relazione::legenda(legenda, 8);
+    return legenda;
+}
 
+int risultati::tabellaImpianti(std::optional<double> dimensione)
+{
+    using namespace ModKorvel;
     // With no area covering anything the table holds its headings only.
     const Intervallo righe = intervalloStampa();
     static constexpr char16_t dueDecimali[] = u"##0.00";
@@ -87,7 +89,7 @@ void risultati::stampa_Click()
         {QStringLiteral("perc.2 (%)"), dueDecimali}, {QStringLiteral("solare2 (kwh)"), {}},
         {QStringLiteral("perc.3 (%)"), dueDecimali}, {QStringLiteral("solare3 (kwh)"), {}},
     };
-    const int tabella = relazione::tabellaDati(colonne, righe.righe(), 8, [&righe](int riga, int colonna) -> Valore {
+    return relazione::tabellaDati(colonne, righe.righe(), dimensione, [&righe](int riga, int colonna) -> Valore {
         const int s = righe.primo + riga - 1;
         if (colonna == 1)
             return s;
@@ -99,6 +101,18 @@ void risultati::stampa_Click()
             return {};
         return colonna % 2 == 1 ? percentuali[s][k] : energiaSolare[s][k];
     });
+}
+
+void risultati::stampa_Click()
+{
+    using namespace ModKorvel;
+    if (!avviaWord(*this))
+        return;
+    scriviIntestazione(20, 16, 12, 2, QStringLiteral("RISULTATI DEL CALCOLO DI FATTIBILITA'"), 2);
+    tabellaSintesi(10);
+    aggiungiParagrafo(10);
+    relazione::legenda(righeLegenda(), 8);
+    const int tabella = tabellaImpianti(8);
     if (tabella != 0)
         allineaColonne(tabella, tabella, 1, 8);
     chiudiStato(*this, QStringLiteral("ho visualizzato i risultati su WORD"));

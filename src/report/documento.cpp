@@ -156,7 +156,7 @@ Esito Tabella::impostaDimensione(double punti)
     if (!(punti >= 1 && punti <= 1638))
         return Esito::fallito(QStringLiteral("Dimensione del carattere non valida: %1.").arg(punti));
     g->carattere.dimensione = punti;
-    doc_->modificato();
+    doc_->tabellaModificata();
     return Esito::riuscito();
 }
 
@@ -172,7 +172,7 @@ Esito Tabella::scriviCella(int riga, int colonna, const QString& testo)
                                   .arg(g->righe)
                                   .arg(g->colonne));
     g->cella(riga, colonna) = testoCella(testo);
-    doc_->modificato();
+    doc_->tabellaModificata();
     return Esito::riuscito();
 }
 
@@ -190,7 +190,7 @@ Esito Tabella::formattaAutomatico(int)
     if (!g)
         return Esito::fallito(QStringLiteral("La tabella non esiste."));
     g->formattata = true;
-    doc_->modificato();
+    doc_->tabellaModificata();
     return Esito::riuscito();
 }
 
@@ -274,6 +274,12 @@ void Documento::modificato()
     emit cambiato();
 }
 
+void Documento::tabellaModificata()
+{
+    ++versioneTabelle_;
+    modificato();
+}
+
 Paragrafo Documento::aggiungiParagrafo()
 {
     ultimo().marca = corrente_;
@@ -307,7 +313,7 @@ std::optional<Tabella> Documento::aggiungiTabella(int righe, int colonne, Esito*
         dopo.marca = corrente_;
         blocchi_.emplace_back(std::move(dopo));
     }
-    modificato();
+    tabellaModificata();
     if (esito)
         *esito = Esito::riuscito();
     return Tabella(shared_from_this(), numeroTabelle());

@@ -220,6 +220,8 @@ private:
     void nuovoCapoverso();
     void aggiungiTesto(const QString& testo);
     void modificato();
+    // A change of a table's cells, size or format, which its column widths follow.
+    void tabellaModificata();
     Griglia* grigliaModificabile(int indice);
 
     QString titolo_;
@@ -227,6 +229,7 @@ private:
     std::vector<std::size_t> tabelle_; // positions in blocchi_ of the tables, in order
     Carattere corrente_;
     quint64 versione_ = 0;
+    quint64 versioneTabelle_ = 0;
     mutable quint64 versioneSalvata_ = ~quint64(0);
     std::unique_ptr<QTextDocument> impaginato_;
     mutable std::map<int, ColonneTabella> larghezze_;

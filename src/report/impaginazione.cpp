@@ -573,9 +573,10 @@ ColonneTabella Documento::colonne(int tabella) const
     const Griglia* g = griglia(tabella);
     if (!g)
         return {};
-    if (versioneLarghezze_ != versione_) {
+    // Widths depend on the tables alone: texts and alignments set elsewhere keep them.
+    if (versioneLarghezze_ != versioneTabelle_) {
         larghezze_.clear();
-        versioneLarghezze_ = versione_;
+        versioneLarghezze_ = versioneTabelle_;
     }
     auto& voce = larghezze_[tabella];
     if (voce.larghezze.empty())

@@ -69,6 +69,18 @@ std::span<const Colonna> colonneFinestra()
     return colonne;
 }
 
+std::vector<Colonna> colonneRelazione(int gruppo)
+{
+    return {
+        {QStringLiteral("numero"), QString(), Dato::Numero, {}},
+        {gruppo == 1 ? QStringLiteral("elementi periferici") : QStringLiteral("elementi interni"), QString(),
+         Dato::Tipologia, {}},
+        {QStringLiteral("area (mq)"), QString(), Dato::Area, dueDecimali},
+        {QStringLiteral("trasmittanza unitaria (W/mq°C)"), QString(), Dato::Unitaria, dueDecimali},
+        {QStringLiteral("trasmittanza totale (W/°C)"), QString(), Dato::Totale, {}},
+    };
+}
+
 int tabellaCoefficienti(const QString& esterno, const QString& interno, double dimensione)
 {
     const relazione::Riga righe[] = {

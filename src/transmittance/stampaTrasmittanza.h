@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace stampaTrasmittanza {
 
@@ -37,6 +38,10 @@ int tabellaElementi(int gruppo, std::span<const Colonna> colonne, std::optional<
 // The seven columns of the transmittance window's report: number, type, area, unit
 // transmittance in W and kcal, total in W and kcal.
 std::span<const Colonna> colonneFinestra();
+
+// The five columns of the technical report's table of group g: number, the group's
+// elements, area, unit transmittance and total, in W only, under one heading row.
+std::vector<Colonna> colonneRelazione(int gruppo);
 
 // "coefficiente liminare" / "W/mq°C", then "esterno" and "intero" with the values of
 // the two coefficient texts given.

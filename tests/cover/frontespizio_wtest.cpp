@@ -412,8 +412,13 @@ QStringList intestazione(const documento::Documento& doc)
 
 TEST_F(Frontespizio, RecordTableOfAFreshCoverPage)
 {
+    // With no elaboration the complete report is refused before any document starts.
     w().stampa->click();
-    EXPECT_EQ(ModKorvel::wordApp, nullptr) << "the complete report is not there yet";
+    EXPECT_EQ(ModKorvel::wordApp, nullptr);
+    ASSERT_EQ(messaggi.mostrati.size(), 1);
+    EXPECT_EQ(messaggi.mostrati[0].testo,
+              QStringLiteral("Attenzione! Impostare un calcolo di fattibilità oppure una elaborazione dettagliata."));
+    messaggi.azzera();
 
     QAction* solodati = w().voce(QStringLiteral("solodati"));
     ASSERT_NE(solodati, nullptr);

@@ -276,6 +276,12 @@ TEST(Documento, FittedColumnsFollowTheContentWithinThePage)
     const auto adattate = d->larghezzeColonne(1);
     EXPECT_LT(adattate[0], adattate[2]);
     EXPECT_LT(adattate[2], adattate[1]);
+    // Kept while only paragraphs and alignments change; a larger font widens them.
+    d->aggiungiParagrafo().impostaTesto(QStringLiteral("testo dopo la tabella"));
+    d->allineaColonna(1, 1, documento::Allineamento::Destra);
+    EXPECT_EQ(d->larghezzeColonne(1), adattate);
+    t->impostaDimensione(20);
+    EXPECT_GT(d->larghezzeColonne(1)[2], adattate[2]);
     // A very long text is wrapped within the page's width.
     t->scriviCella(2, 2, QString(400, QLatin1Char('x')) + QStringLiteral(" ") + QString(10, QLatin1Char('y')));
     double totale = 0;

@@ -1,0 +1,177 @@
+#include "report/relazioneTecnica.h"
+
+#include "base/ModKorvel.h"
+#include "base/numeri.h"
+#include "cover/frontespizio.h"
+#include "detailed/dettagliato.h"
+#include "feasibility/fattib.h"
+#include "platform/controlli.h"
+#include "platform/messaggi.h"
+#include "report/canaleWord.h"
+#include "report/capitoliRelazione.h"
+#include "transmittance/trasmitt.h"
+
+#include <functional>
+#include <optional>
+
+namespace relazioneTecnica {
+
+namespace {
+
+using namespace ModKorvel;
+
+const QString fine(1, QChar(13));
+
+void rifiuta(const QString& messaggio)
+{
+    piattaforma::msgBox(messaggio, piattaforma::vbCritical, titoloControllo);
+}
+
+// The calculation window of the elaboration, seen through what the report needs of it.
+struct FinestraCalcolo {
+    FinestraLavoro* finestra = nullptr;
+    std::function<void()> controlla;
+    std::function<bool()> calcola;
+    int uso = 0;
+    QString trasmittanza; // the text the calculation reads its transmittance from
+};
+
+FinestraCalcolo finestraCalcolo(int tipo)
+{
+    if (tipo == 1) {
+        fattib& f = finestra<fattib>();
+        return {&f, [&f] { f.controlla_Click(); }, [&f] { return f.calcolo(); }, f.usoScelto(), f.trasm->Text()};
+    }
+    dettagliato& d = finestra<dettagliato>();
+    return {&d, [&d] { d.controlla_Click(); }, [&d] { return d.calcolo(); }, d.usoScelto(), d.trasm->Text()};
+}
+
+// The preconditions, in order; each refusal has shown its reason. On success the
+// calculation has run again on the window's inputs.
+std::optional<Elaborazione> elaborazioneDaStampare()
+{
+    controlloSilenzioso = 1;
+    const int tipo = tipoElaborazione;
+    if (tipo != 1 && tipo != 2) {
+        rifiuta(QStringLiteral("Attenzione! Impostare un calcolo di fattibilità oppure una elaborazione dettagliata."));
+        return std::nullopt;
+    }
+    FinestraCalcolo w = finestraCalcolo(tipo);
+    if (!verificaSilenziosa(w.controlla)) {
+        w.finestra->Show();
+        return std::nullopt;
+    }
+    Elaborazione elaborazione{tipo, w.uso};
+    if (elaborazione.riscaldamento()) {
+        // An empty sum (a cleared window) is no transmittance either.
+        const trasmitt& t = finestra<trasmitt>();
+        if (numeri::val(t.total->Text()) == 0) {
+            rifiuta(QStringLiteral("Attenzione! Inserire i dati della trasmittanza."));
+            w.finestra->Show();
+            return std::nullopt;
+        }
+        // A transmittance typed by hand, or changed since it was sent, is not the sum
+        // of these elements: they are then left out.
+        elaborazione.elementiDellaTrasmittanza = numeri::val(w.trasmittanza) == numeri::val(t.complessiva->Text());
+    }
+    // The results printed are those of the inputs and the town printed.
+    if (!w.calcola()) {
+        w.finestra->Show();
+        return std::nullopt;
+    }
+    return elaborazione;
+}
+
+void frontespizioDellaRelazione(const frontespizio& c)
+{
+    const auto righe = [](int n) { return fine.repeated(n); };
+    impostaCarattere(QStringLiteral("Century Gothic"));
+    impostaGrassetto(documento::wdToggle);
+    impostaDimensione(20);
+    scriviTesto(QStringLiteral("CALCOLO DI PANNELLI SOLARI") + fine);
+    impostaGrassetto(documento::wdToggle);
+    impostaDimensione(14);
+    scriviTesto(QStringLiteral("(con verifica economica dell'impianto)") + righe(2));
+    scriviTesto(QStringLiteral("progetto: ") + c.progetto->Text() + righe(2));
+    scriviTesto(QStringLiteral("località: ") + c.localita->Text() + righe(2));
+    scriviTesto(QStringLiteral("tipologia di studio:") + c.tipostudio->Text() + righe(2));
+    // The project record has no address of its own and the studio's stands at the
+    // foot of the page: the address line is left blank.
+    for (int i = 0; i < 6; ++i)
+        scriviTesto(fine);
+    scriviTesto(QStringLiteral("progettista: ") + nomeStudio + fine);
+    scriviTesto(QStringLiteral("committente: ") + c.committente->Text() + righe(2));
+    scriviTesto(c.luogo->Text() + QStringLiteral(": ") + c.data->Text() + fine);
+    impostaDimensione(16);
+    for (int i = 0; i < 16; ++i)
+        scriviTesto(fine);
+    scriviTesto(nomeStudio + fine);
+    scriviTesto(indirizzoStudio + fine);
+}
+
+void chiusura(const frontespizio& c, int pagine)
+{
+    dimensioneParagrafo(12);
+    testoParagrafo(fine + QStringLiteral("La presente relazione di calcolo è composta di n.") + QLatin1Char(' ')
+                   + numeri::testoConSegno(pagine) + QStringLiteral(" pagine.") + fine);
+    testoParagrafo(QStringLiteral("Si allegano: ") + c.allegati->Text() + fine.repeated(3));
+    testoParagrafo(c.luogo->Text() + QStringLiteral(": ") + c.data->Text() + fine.repeated(3));
+    testoParagrafo(QStringLiteral("il progettista") + fine);
+    testoParagrafo(QLatin1Char('(') + nomeStudio + QLatin1Char(')'));
+}
+
+} // namespace
+
+void allineaPerRuolo(const Tabelle& t)
+{
+    const auto allinea = [](int tabella, std::initializer_list<int> colonne) {
+        if (tabella == 0)
+            return;
+        for (const int c : colonne)
+            allineaColonne(tabella, c);
+    };
+    allinea(t.clima, {1, 3, 4});
+    allinea(t.esterni, {1, 3, 4, 5});
+    allinea(t.interni, {1, 3, 4, 5});
+    allinea(t.trasmittanza, {2});
+    allinea(t.impianti, {1, 2, 3, 4, 5, 6, 7, 8});
+    allinea(t.mesi, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
+    allinea(t.anni, {1, 2, 3, 4});
+}
+
+bool stampa(frontespizio& copertina)
+{
+    const std::optional<Elaborazione> elaborazione = elaborazioneDaStampare();
+    if (!elaborazione)
+        return false;
+
+    // A report that fails puts back the hint line it found: the cover page's own,
+    // not the closing text of an earlier report.
+    copertina.impostaPasso();
+    if (!avviaWord(copertina))
+        return false;
+    intitolaDocumento(QStringLiteral("Relazione di calcolo"));
+    frontespizioDellaRelazione(copertina);
+    aggiungiParagrafo();
+
+    Tabelle tabelle;
+    relazioneDiCalcolo(*elaborazione);
+    funzionamento();
+    datiDiCalcolo(*elaborazione, tabelle);
+    datiClimatici(tabelle);
+    if (elaborazione->riscaldamento() && elaborazione->elementiDellaTrasmittanza)
+        trasmittanza(tabelle);
+    if (elaborazione->tipo == 1)
+        risultatiFattibilita(tabelle);
+    else
+        risultatiDettagliati(tabelle);
+
+    // The count before the closing lines, which name it.
+    chiusura(copertina, contaPagine());
+    giustificaTesto();
+    allineaPerRuolo(tabelle);
+    salvaDocumento(percorsoRelazione(copertina.committente->Text()));
+    return chiudiStato(copertina, QStringLiteral("ho visualizzato la relazione su WORD"));
+}
+
+} // namespace relazioneTecnica
