@@ -87,6 +87,9 @@ using Blocco = std::variant<Capoverso, Griglia>;
 struct ColonneTabella {
     std::vector<double> larghezze; // one per column
     double margine = 0;            // left and right margin inside every cell
+    // The width in points of each cell's text set on one line, row by row, as the
+    // fitting measured it (-1 for a text of several lines); empty when not measured.
+    std::vector<float> testi;
 };
 
 // Result of an operation that can fail: empty text on success, else the reason (Italian).

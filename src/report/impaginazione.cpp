@@ -159,7 +159,7 @@ ColonneTabella colonneAdattate(const Griglia& g)
             for (int c = 1; c <= g.colonne; ++c) {
                 const QString& testo = g.cella(r, c);
                 if (!testo.isEmpty())
-                    misura(m, testo, std::size_t(c - 1));
+                    misura(m, testo, std::size_t(c - 1), std::size_t(r - 1) * std::size_t(g.colonne) + std::size_t(c - 1));
             }
         }
     };
@@ -173,19 +173,25 @@ ColonneTabella colonneAdattate(const Griglia& g)
     const auto n = std::size_t(g.colonne);
     std::vector<double> naturale(n, 0.0);
     std::vector<double> minimo(n, 0.0);
-    perRighe([&](const QFontMetricsF& m, const QString& testo, std::size_t c) {
-        for (const QString& linea : linee(testo))
-            naturale[c] = std::max(naturale[c], m.horizontalAdvance(linea) * mmPerUnita);
+    ColonneTabella colonne;
+    // The page count reuses each cell's measure: most cells hold one short line.
+    colonne.testi.assign(g.celle.size(), 0.0F);
+    perRighe([&](const QFontMetricsF& m, const QString& testo, std::size_t c, std::size_t cella) {
+        const QStringList parti = linee(testo);
+        double massima = 0;
+        for (const QString& linea : parti)
+            massima = std::max(massima, m.horizontalAdvance(linea));
+        naturale[c] = std::max(naturale[c], massima * mmPerUnita);
+        colonne.testi[cella] = parti.size() == 1 ? float(massima / unitaPerPunto) : -1.0F;
     });
     // Some air: the file may be opened where the font is drawn a little wider.
     constexpr double aria = 1.1;
-    ColonneTabella colonne;
     colonne.margine = paddingCellaMm;
     double sommaProva = 0;
     for (double l : naturale)
         sommaProva += l * aria + 2 * colonne.margine + bordoMm + 1.0;
     if (sommaProva > disponibile) {
-        perRighe([&](const QFontMetricsF& m, const QString& testo, std::size_t c) {
+        perRighe([&](const QFontMetricsF& m, const QString& testo, std::size_t c, std::size_t) {
             for (const QString& linea : linee(testo))
                 for (const QString& parola : linea.split(QLatin1Char(' '), Qt::SkipEmptyParts))
                     minimo[c] = std::max(minimo[c], m.horizontalAdvance(parola) * mmPerUnita);
@@ -222,7 +228,7 @@ ColonneTabella colonneDi(const Griglia& g)
     if (g.formattata)
         return colonneAdattate(g);
     const double disponibile = larghezzaPaginaMm - 2 * marginePaginaMm;
-    return {std::vector<double>(std::size_t(g.colonne), disponibile / g.colonne), paddingCellaMm};
+    return {std::vector<double>(std::size_t(g.colonne), disponibile / g.colonne), paddingCellaMm, {}};
 }
 
 // Renders the model into a QTextDocument whose lengths are pixels at dpi.
@@ -489,10 +495,18 @@ private:
             c.grassetto = true;
         double massima = 0;
         linee = 1;
+        const Metriche::Voce& voce = metriche_.di(c);
         for (int k = 1; k <= g.colonne; ++k) {
             const QString& testo = g.cella(r, k);
             const double larghezza
                 = std::max(0.01, (colonne.larghezze[std::size_t(k - 1)] - 2 * colonne.margine) * puntiPerMm);
+            // A text measured while fitting the columns that stands on one line.
+            const std::size_t cella = std::size_t(r - 1) * std::size_t(g.colonne) + std::size_t(k - 1);
+            if (testo.isEmpty()
+                || (cella < colonne.testi.size() && colonne.testi[cella] >= 0 && colonne.testi[cella] <= larghezza)) {
+                massima = std::max(massima, voce.altezzaRiga);
+                continue;
+            }
             double altezza = 0;
             int n = 0;
             for (const QString& paragrafo : testo.split(QLatin1Char('\n'))) {
