@@ -135,7 +135,10 @@ void calcolaDettagliato(Verifica& v, Contesto& c)
     using namespace ModKorvel;
     dettagliato& w = finestra<dettagliato>();
     controlloSilenzioso = 0;
+    tipoElaborazione = 0;
     w.cmdavanti_Click();
+    if (tipoElaborazione == 2)
+        v(fabbisognoAnnuoDett >= 1, QStringLiteral("detailed results shown for an annual need of %1 kWh").arg(fabbisognoAnnuoDett));
     bool finiti = std::isfinite(fabbisognoAnnuoDett) && std::isfinite(frazioneAnnua)
         && std::isfinite(energiaUtileAnnua) && std::isfinite(durataCalcolata);
     for (const auto* mese : {&radOrizzontale, &radCollettori, &rapportoRadiazioni, &radOrizzontaleKwh, &radCollettoriKwh,
