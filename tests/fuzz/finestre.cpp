@@ -34,10 +34,9 @@ namespace fuzz {
 
 namespace {
 
-// What an entry's own checks may use: the round trip's doubles and folder, and the
+// What an entry's own checks may use: the round trip's dialogs and folder, and the
 // file it opened.
 struct Contesto {
-    doppi::Messaggi& messaggi;
     doppi::Dialoghi& dialoghi;
     const QTemporaryDir& cartella;
     const QByteArray& dati;
@@ -55,8 +54,8 @@ struct FinestraDaProvare {
 // A number's text that says it is none.
 bool nonFinito(const QString& testo)
 {
-    return testo.contains(QLatin1String("inf"), Qt::CaseInsensitive) || testo.contains(QLatin1String("nan"), Qt::CaseInsensitive)
-        || testo.contains(QChar(0x221E));
+    return testo.contains(QLatin1String("inf"), Qt::CaseInsensitive)
+        || testo.contains(QLatin1String("nan"), Qt::CaseInsensitive) || testo.contains(QChar(0x221E));
 }
 
 QStringList statoFrontespizio()
@@ -138,7 +137,8 @@ void calcolaDettagliato(Verifica& v, Contesto& c)
     tipoElaborazione = 0;
     w.cmdavanti_Click();
     if (tipoElaborazione == 2)
-        v(fabbisognoAnnuoDett >= 1, QStringLiteral("detailed results shown for an annual need of %1 kWh").arg(fabbisognoAnnuoDett));
+        v(fabbisognoAnnuoDett >= 1,
+          QStringLiteral("detailed results shown for an annual need of %1 kWh").arg(fabbisognoAnnuoDett));
     bool finiti = std::isfinite(fabbisognoAnnuoDett) && std::isfinite(frazioneAnnua)
         && std::isfinite(energiaUtileAnnua) && std::isfinite(durataCalcolata);
     for (const auto* mese : {&radOrizzontale, &radCollettori, &rapportoRadiazioni, &radOrizzontaleKwh, &radCollettoriKwh,
@@ -318,7 +318,7 @@ QStringList provaFinestra(const FinestraDaProvare& f, const QByteArray& dati)
     }
     messaggi.azzera();
     if (f.poi) {
-        Contesto contesto{messaggi, dialoghi, cartella, dati};
+        Contesto contesto{dialoghi, cartella, dati};
         f.poi(v, contesto);
     }
     return v.mancate();
