@@ -336,7 +336,15 @@ const Campo* Lettore::prendi()
 QString Lettore::testo()
 {
     const Campo* c = prendi();
-    return c ? c->testo : QString();
+    if (!c)
+        return QString();
+    // No writer makes a bare field with a double quote, and none could write it back
+    // as it stands: a damaged field.
+    if (!c->virgolette && c->testo.contains(QLatin1Char('"'))) {
+        fallisci();
+        return QString();
+    }
+    return c->testo;
 }
 
 QString Lettore::testoTraVirgolette()

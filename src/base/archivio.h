@@ -122,7 +122,7 @@ public:
     static Lettore daFile(const QString& nome);
 
     // Any field as text: a quoted field's text, a bare field as it stands, "" for a
-    // value never set.
+    // value never set. A bare field holding a double quote fails.
     QString testo();
     // A text as a text box stores it: only a field between double quotes; a bare
     // number or a value never set there means a file of another kind.

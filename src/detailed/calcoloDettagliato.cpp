@@ -435,7 +435,8 @@ QString calcolaDettagliato(const IngressiDett& in, RisultatiDett& ris)
         annuo += carico[m];
     if (!numeri::finiti(carico) || !std::isfinite(annuo))
         return fuoriScala();
-    if (!(annuo > 0))
+    // As it is stored and shown: whole kWh.
+    if (!(intero(annuo / 3600) > 0))
         return rifiuto("il fabbisogno annuo di energia è nullo (controllare le temperature "
                        "dell'acqua o la trasmittanza dell'edificio).");
 

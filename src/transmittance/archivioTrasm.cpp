@@ -54,7 +54,9 @@ std::optional<Contenuto> leggi(archivio::Lettore& l)
             e.tipologia = l.testo();
             e.area = l.testo();
             e.unitaria = l.testo();
-            if (!testoNumerico(e.area) || !testoNumerico(e.unitaria))
+            // An element without a type counts nowhere and would not be saved again:
+            // the records after it would shift into its place.
+            if (e.tipologia.isEmpty() || !testoNumerico(e.area) || !testoNumerico(e.unitaria))
                 return std::nullopt;
             c.gruppi[g].push_back(e);
         }

@@ -41,9 +41,9 @@ Contenuto daModulo(const ModKorvel::datiFrontespizio& frontespizio);
 void scrivi(archivio::Scrittore& scrittore, const Contenuto& contenuto);
 
 // The whole file, or nothing when any part of it is missing or not acceptable: a
-// count outside 0..20, fewer element lines than counted, an area or unit value that
-// the window's number boxes could not hold, a cover line that is not seven texts,
-// or anything after it.
+// count outside 0..20, fewer element lines than counted, an element without a type,
+// an area or unit value that the window's number boxes could not hold, a cover line
+// that is not seven texts, or anything after it.
 std::optional<Contenuto> leggi(archivio::Lettore& lettore);
 
 } // namespace archivioTrasm

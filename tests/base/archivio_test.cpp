@@ -261,6 +261,22 @@ TEST(Lettore, ToleratesTheLooseLayoutOfTheFormat)
     EXPECT_EQ(archivio::campi(byte(""))->size(), 0);
 }
 
+// A text read is one the writer writes back as it was read: a double quote inside a
+// bare field would come back as a closing quote mark.
+TEST(Lettore, ABareTextWithADoubleQuoteIsRefused)
+{
+    Lettore l(byte("Por\"ta,\"Vetrate\"\r\n"));
+    l.testo();
+    EXPECT_FALSE(l.ok());
+    Lettore alla(byte("ok\",1\r\n"));
+    alla.testo();
+    EXPECT_FALSE(alla.ok());
+    Lettore buono(byte("Porta,\"Vetrate\"junk\"\r\n"));
+    EXPECT_EQ(buono.testo(), QStringLiteral("Porta"));
+    EXPECT_EQ(buono.testo(), QStringLiteral("Vetrate"));
+    EXPECT_TRUE(buono.ok());
+}
+
 TEST(Lettore, AQuotedTextHoldsOneLine)
 {
     // A line end inside quotes could only be saved back as "?": the file is refused,

@@ -173,6 +173,9 @@ TEST(CalcoloDettagliato, CasiRifiutati)
     in.usoImpiantoDett = 1;
     in.trasmittanzaDett = 0;
     casi.push_back({"trasmittanza nulla", in});
+    // A need above 0 kJ that shows as 0 kWh: results would stand on nothing to cover.
+    in.trasmittanzaDett = 0.0001;
+    casi.push_back({"fabbisogno sotto mezzo kWh", in});
     in = completo(1);
     in.superficieCaptante = 0;
     casi.push_back({"area nulla", in});

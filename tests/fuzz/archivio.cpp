@@ -55,7 +55,7 @@ QStringList provaArchivio(const QByteArray& dati)
     }
 
     // The typed reader over every field: bounded values, and a failure that stays.
-    for (int tipo = 0; tipo < 4; ++tipo) {
+    for (int tipo = 0; tipo < 5; ++tipo) {
         Lettore l(dati);
         bool eraOk = l.ok();
         while (l.restanti() > 0) {
@@ -72,6 +72,17 @@ QStringList provaArchivio(const QByteArray& dati)
             }
             case 2: l.testoTraVirgolette(); break;
             case 3: l.indice(64); break;
+            case 4: {
+                // Any text taken, quoted or bare, is one the writer gives back as it was.
+                const QString t = l.testo();
+                if (!l.ok())
+                    break;
+                Scrittore s;
+                s.testo(t).fineRecord();
+                Lettore r(s.contenuto());
+                v(r.testo() == t && r.ok(), QStringLiteral("a text taken is written back otherwise: ") + t.left(80));
+                break;
+            }
             }
             v(!(l.ok() && !eraOk), QStringLiteral("a failed reader turned good again"));
             eraOk = l.ok();

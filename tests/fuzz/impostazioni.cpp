@@ -49,7 +49,10 @@ QStringList provaImpostazioni(const QByteArray& dati)
 
     // The input as two texts of one line each, written as the README says.
     const QString testo = QString::fromUtf8(dati);
-    const qsizetype meta = testo.size() / 2;
+    // Cut between characters: half a pair of code units has no UTF-8 form.
+    qsizetype meta = testo.size() / 2;
+    if (meta > 0 && testo[meta - 1].isHighSurrogate() && testo[meta].isLowSurrogate())
+        ++meta;
     QString nome = testo.left(meta);
     QString indirizzo = testo.mid(meta);
     for (QString* t : {&nome, &indirizzo}) {

@@ -48,6 +48,8 @@ const std::vector<Ingresso>& ingressi()
             {QStringLiteral("impostazioni"), provaImpostazioni},
             {QStringLiteral("numeri"), provaNumeri},
             {QStringLiteral("docx"), provaDocx},
+            {QStringLiteral("suggerimenti"), provaSuggerimenti},
+            {QStringLiteral("listino"), provaListino},
         };
         for (Ingresso& finestra : ingressiFinestre())
             v.push_back(std::move(finestra));

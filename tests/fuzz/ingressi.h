@@ -60,6 +60,8 @@ QStringList provaArchivio(const QByteArray& dati);     // data-file reader and w
 QStringList provaImpostazioni(const QByteArray& dati); // the settings file
 QStringList provaNumeri(const QByteArray& dati);       // numbers to texts and back, in seven locales
 QStringList provaDocx(const QByteArray& dati);         // DOCX writer and report file names
+QStringList provaSuggerimenti(const QByteArray& dati); // the tips file and the tip of the day
+QStringList provaListino(const QByteArray& dati);      // the price list and its window
 std::vector<Ingresso> ingressiFinestre();              // each window's open, save and open again
 
 } // namespace fuzz

@@ -59,6 +59,9 @@ TEST(ArchivioTrasm, FilesTheReaderRefuses)
         "2,0\r\n" + elemento + copertina,                        // one element short
         "0,1\r\n" + elemento + elemento + copertina,             // one element too many
         "1,0\r\n" + elemento + copertina + "\r\n",                // a line after the last
+        "2,0\r\n\"\",\"5\",\"1.31\"\r\n" + elemento + copertina, // an element without its type
+        "1,0\r\n,\"12\",\"6\"\r\n" + copertina,
+        "1,0\r\nPor\"ta,12,6\r\n" + copertina,                   // a type the writer would change
         "1,0\r\n\"Vetrate\",\"1,5\",\"6\"\r\n" + copertina,      // what no number box holds
         "1,0\r\n\"Vetrate\",\"12\",\"-6\"\r\n" + copertina,
         "1,0\r\n\"Vetrate\",\"12\",\"\n\"\r\n" + copertina,
