@@ -60,7 +60,7 @@ public:
     // The date as the box is preset: "domenica, 6 dic 2026".
     static QString testoData(const QDate& giorno);
     void Command5_Click();
-    void scrivoArchivio();
+    void scrivoArchivio() override;
 
     // The remembered name of the cover page's own file ("" when none).
     QString nomeFileFrontespizio() const { return file_.ricordato(); }

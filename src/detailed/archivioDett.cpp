@@ -53,18 +53,9 @@ int valoreBarra(archivio::Lettore& l, const BarraScorrimento* b) { return int(l.
 
 } // namespace
 
-void dettagliato::salva_Click()
-{
-    CommonDialog1.DialogTitle = QStringLiteral("Salva file");
-    scrivoArchivio();
-}
+void dettagliato::salva_Click() { salvaDatiCalcolo(false); }
 
-void dettagliato::salvanome_Click()
-{
-    CommonDialog1.DialogTitle = QStringLiteral("Salva file con nome");
-    ModKorvel::nomeFile.clear();
-    scrivoArchivio();
-}
+void dettagliato::salvanome_Click() { salvaDatiCalcolo(true); }
 
 void dettagliato::scrivoArchivio()
 {

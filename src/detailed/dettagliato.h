@@ -34,7 +34,7 @@ public:
     void apri_Click() override;
     void salva_Click() override;
     void salvanome_Click() override;
-    void scrivoArchivio();
+    void scrivoArchivio() override;
     // Calculates from this window's inputs, stores the results and shows them in the
     // results window. A case the calculation cannot take is explained in a message and
     // stores nothing; false then.

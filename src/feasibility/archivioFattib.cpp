@@ -38,18 +38,9 @@ struct DatiFile {
 
 } // namespace
 
-void fattib::salva_Click()
-{
-    CommonDialog1.DialogTitle = QStringLiteral("Salva file");
-    scrivoArchivio();
-}
+void fattib::salva_Click() { salvaDatiCalcolo(false); }
 
-void fattib::salvanome_Click()
-{
-    CommonDialog1.DialogTitle = QStringLiteral("Salva file con nome");
-    ModKorvel::nomeFile.clear();
-    scrivoArchivio();
-}
+void fattib::salvanome_Click() { salvaDatiCalcolo(true); }
 
 void fattib::scrivoArchivio()
 {

@@ -29,7 +29,7 @@ public:
     void apri_Click() override;
     void salva_Click() override;
     void salvanome_Click() override;
-    void scrivoArchivio();
+    void scrivoArchivio() override;
     // Sizes the plant from this window's inputs and hands the results to the results
     // window. A case the sizing cannot handle is explained in a message and stores
     // nothing; false then.

@@ -400,6 +400,16 @@ void FinestraLavoro::mostraAiuto()
     piattaforma::msgBox(righeAiuto().join(QChar(13)), piattaforma::vbInformation, ModKorvel::titoloAiuto);
 }
 
+// ---- saving ----
+
+void FinestraLavoro::salvaDatiCalcolo(bool conNome)
+{
+    CommonDialog1.DialogTitle = conNome ? QStringLiteral("Salva file con nome") : QStringLiteral("Salva file");
+    if (conNome)
+        ModKorvel::nomeFile.clear();
+    scrivoArchivio();
+}
+
 // ---- deletion ----
 
 void FinestraLavoro::eliminare_click()

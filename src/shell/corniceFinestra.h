@@ -73,6 +73,8 @@ public:
     virtual void apri_Click() {}
     virtual void salva_Click() {}
     virtual void salvanome_Click() {}
+    // The window's data-file writer (nothing in windows without a data file).
+    virtual void scrivoArchivio() {}
     // By default: the window named by the table's eliminaCon (tabella and risultati:
     // fattib, risdettagliato: dettagliato) deletes; the others delete a file through
     // their own dialog (eliminaFile).
@@ -100,6 +102,10 @@ public:
     void Toolbar1_ButtonClick(int indice);
 
 protected:
+    // The plain save and the save-as of the calculation windows: the dialog's title,
+    // the shared file name forgotten for a save-as, then the window's writer.
+    void salvaDatiCalcolo(bool conNome);
+
     // The start every working window shares, run once at load: the program strings
     // (inizializzaDati), the resize helper with 75 % of the screen and then the design
     // size 9600 x 6825 twips, and the window's caption; then the window's own load.

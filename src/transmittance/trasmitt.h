@@ -33,7 +33,7 @@ public:
     void apri_Click() override;
     void salva_Click() override;
     void salvanome_Click() override;
-    void scrivoArchivio();
+    void scrivoArchivio() override;
     // The elements, the coefficients and the overall figures in a new document.
     void stampa_Click() override;
     // Element 1 of each group, then the area of every element with a type; with the
