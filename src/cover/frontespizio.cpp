@@ -173,6 +173,17 @@ void frontespizio::impostaRidotta(const ModKorvel::datiFrontespizio& r)
     allegati->setText(r.allegati);
 }
 
+std::optional<ModKorvel::datiFrontespizio>
+frontespizio::recordDaArchiviare(const std::function<void()>& controllo)
+{
+    if (!ModKorvel::verificaSilenziosa(controllo))
+        return std::nullopt;
+    frontespizio& copertina = finestra<frontespizio>();
+    if (!copertina.controllaProgetto())
+        return std::nullopt;
+    return copertina.dati();
+}
+
 bool frontespizio::controllaProgetto()
 {
     if (!progetto->Text().isEmpty())

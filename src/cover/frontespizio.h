@@ -6,6 +6,9 @@
 #include "cover/datiFrontespizio.h"
 #include "shell/corniceFinestra.h"
 
+#include <functional>
+#include <optional>
+
 class CasellaTesto;
 class QDate;
 class Etichetta;
@@ -53,6 +56,10 @@ public:
     // The test the other windows' writers make before saving: with progetto empty it
     // shows why, brings this window forward and gives false.
     bool controllaProgetto();
+    // What a data-file writer of another window runs before it saves: that window's
+    // own check, silently, then controllaProgetto. The record to store in the file
+    // when both pass.
+    static std::optional<ModKorvel::datiFrontespizio> recordDaArchiviare(const std::function<void()>& controllo);
 
     // The record check: three messages, and the silent-check protocol.
     void controllaDati();

@@ -59,16 +59,13 @@ void dettagliato::salvanome_Click() { salvaDatiCalcolo(true); }
 
 void dettagliato::scrivoArchivio()
 {
-    if (!ModKorvel::verificaSilenziosa([this] { controlla_Click(); }))
-        return;
-    frontespizio& copertina = finestra<frontespizio>();
-    if (!copertina.controllaProgetto())
+    const auto record = frontespizio::recordDaArchiviare([this] { controlla_Click(); });
+    if (!record)
         return;
 
     // The choices as this window shows them: the module's use is set to 0 whenever
     // the feasibility window chooses one of its own.
     const int uso = usoScelto();
-    const ModKorvel::datiFrontespizio record = copertina.dati();
     file_.salva([&](archivio::Scrittore& s) {
         s.testo(loc->Text()).intero(loc->ListIndex()).intero(uso);
         s.intero(VScroll1->Value()).intero(VScroll2->Value()).fineRecord();
@@ -79,7 +76,7 @@ void dettagliato::scrivoArchivio()
         s.intero(collettoreScelto()).intero(fluidoScelto()).testo(are->Text()).fineRecord();
         s.testo(ann->Text()).testo(cost->Text()).intero(combustibileScelto()).testo(costalt->Text());
         s.intero(HScroll1->Value()).intero(HScroll2->Value()).intero(HScroll3->Value()).fineRecord();
-        ModKorvel::rigaFrontespizioRidotta(s, record);
+        ModKorvel::rigaFrontespizioRidotta(s, *record);
         if (uso == 3)
             s.testo(trasm->Text()).fineRecord();
     });

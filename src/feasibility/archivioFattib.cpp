@@ -44,17 +44,14 @@ void fattib::salvanome_Click() { salvaDatiCalcolo(true); }
 
 void fattib::scrivoArchivio()
 {
-    if (!ModKorvel::verificaSilenziosa([this] { controlla_Click(); }))
-        return;
-    frontespizio& copertina = finestra<frontespizio>();
-    if (!copertina.controllaProgetto())
+    const auto record = frontespizio::recordDaArchiviare([this] { controlla_Click(); });
+    if (!record)
         return;
 
     // The use and the fuel as this window shows them: the module's use is set to 0
     // whenever the detailed window chooses one of its own.
     const int uso = usoScelto();
     const int indice = loc->ListIndex();
-    const ModKorvel::datiFrontespizio record = copertina.dati();
     file_.salva([&](archivio::Scrittore& s) {
         s.testo(loc->List(indice)).intero(indice).intero(uso).fineRecord();
         if (uso == 2)
@@ -63,7 +60,7 @@ void fattib::scrivoArchivio()
             s.testo(trasm->Text()).fineRecord();
         s.testo(ann->Text()).testo(cost->Text()).testo(elettr->Text()).intero(combustibileScelto());
         s.testo(costalt->Text()).intero(VScroll4->Value()).intero(VScroll5->Value()).fineRecord();
-        ModKorvel::rigaFrontespizioRidotta(s, record);
+        ModKorvel::rigaFrontespizioRidotta(s, *record);
     });
 }
 

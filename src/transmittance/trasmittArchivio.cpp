@@ -20,12 +20,10 @@ void trasmitt::salvanome_Click()
 
 void trasmitt::scrivoArchivio()
 {
-    if (!ModKorvel::verificaSilenziosa([this] { controlla_Click(); }))
+    const auto record = frontespizio::recordDaArchiviare([this] { controlla_Click(); });
+    if (!record)
         return;
-    frontespizio& copertina = finestra<frontespizio>();
-    if (!copertina.controllaProgetto())
-        return;
-    const archivioTrasm::Contenuto contenuto = archivioTrasm::daModulo(copertina.dati());
+    const archivioTrasm::Contenuto contenuto = archivioTrasm::daModulo(*record);
     file_.salva([&contenuto](archivio::Scrittore& s) { archivioTrasm::scrivi(s, contenuto); });
 }
 
