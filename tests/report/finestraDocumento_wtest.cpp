@@ -418,6 +418,44 @@ TEST_F(FinestraDocumentoTest, FullDiskKeepsTheEarlierFileOfASaveOrAPrintToPdf)
     EXPECT_EQ(voci(), presenti);
 }
 
+TEST_F(FinestraDocumentoTest, AHelpPrintThatCouldNotBeSavedIsAnUnsavedDocument)
+{
+    const std::vector<std::pair<QString, QString>> guide = {{QStringLiteral("Finestra MENU"), QStringLiteral("testo")}};
+    {
+        doppi::DiscoPieno pieno;
+        EXPECT_FALSE(ModKorvel::stampaGuide(guide));
+    }
+    EXPECT_FALSE(QFileInfo::exists(ModKorvel::percorsoGuida()));
+    FinestraDocumento* f = finestreDocumento().value(0);
+    ASSERT_TRUE(f);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Korvel-guida"));
+    EXPECT_FALSE(f->documento()->salvato());
+    // "Salva con nome" proposes the file that was not written.
+    dialoghi.annullaFile();
+    EXPECT_FALSE(f->salvaConNome());
+    ASSERT_FALSE(dialoghi.mostrati.isEmpty());
+    EXPECT_EQ(dialoghi.mostrati.last().richiesta.nomeFile, ModKorvel::percorsoGuida());
+    // Closing asks; No keeps the window.
+    messaggi.azzera();
+    messaggi.rispondi(piattaforma::vbNo);
+    EXPECT_FALSE(f->close());
+    ASSERT_EQ(messaggi.mostrati.size(), 1);
+    EXPECT_TRUE(messaggi.mostrati[0].testo.startsWith(QStringLiteral("Il documento \"Korvel-guida\" non è stato salvato.")));
+
+    // Saved, it is named after its file and closes without asking.
+    ASSERT_TRUE(ModKorvel::stampaGuide(guide));
+    QCoreApplication::processEvents();
+    FinestraDocumento* salvata = nullptr;
+    for (FinestraDocumento* g : finestreDocumento())
+        salvata = g != f ? g : salvata;
+    ASSERT_TRUE(salvata);
+    EXPECT_EQ(salvata->windowTitle(), QStringLiteral("Korvel-guida.docx"));
+    messaggi.azzera();
+    EXPECT_TRUE(salvata->close());
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+}
+
 TEST_F(FinestraDocumentoTest, WorkingWindowHintLineThroughTheReport)
 {
     FinestraProva& lavoro = finestra<FinestraProva>();
