@@ -2,13 +2,13 @@
 
 #include "platform/messaggi.h"
 #include "base/ModKorvel.h"
+#include "base/scrittura.h"
 #include "base/valore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 #include <array>
 #include <cmath>
 
@@ -196,20 +196,6 @@ Scrittore& Scrittore::fineRecord()
     return *this;
 }
 
-bool salvaFile(const QString& nome, const QByteArray& contenuto)
-{
-    if (nome.isEmpty())
-        return false;
-    QSaveFile file(nome);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(contenuto) != contenuto.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
 // ---- Characters a file cannot hold -------------------------------------------------
 
 QString caratteriNonRegistrabili(QStringView testo)
@@ -311,15 +297,28 @@ Lettore::Lettore(const QByteArray& contenuto)
     }
 }
 
-Lettore Lettore::daFile(const QString& nome)
+Lettore Lettore::daFile(const QString& nome, QString* motivo)
 {
-    if (nome.isEmpty() || !QFileInfo(nome).isFile())
+    const auto illeggibile = [motivo](const QString& perche) {
+        if (motivo)
+            *motivo = perche;
+        return Lettore();
+    };
+    if (nome.isEmpty())
+        return Lettore();
+    const QFileInfo info(nome);
+    if (info.isDir())
+        return illeggibile(QStringLiteral("è una cartella, non un file"));
+    // A pipe or a device is no data file, and opening it might never return.
+    if (info.exists() && !info.isFile())
         return Lettore();
     QFile file(nome);
     if (!file.open(QIODevice::ReadOnly))
-        return Lettore();
+        return illeggibile(file.errorString());
     const QByteArray contenuto = file.read(fileMassimo + 1);
-    if (contenuto.size() > fileMassimo || file.error() != QFileDevice::NoError)
+    if (file.error() != QFileDevice::NoError)
+        return illeggibile(file.errorString());
+    if (contenuto.size() > fileMassimo)
         return Lettore();
     return Lettore(contenuto);
 }
@@ -442,7 +441,12 @@ bool FileDati::apri(const Leggi& leggi)
     if (!dialogo_.ShowOpen())
         return false;
     const QString nome = dialogo_.FileName;
-    Lettore lettore = Lettore::daFile(nome);
+    QString motivo;
+    Lettore lettore = Lettore::daFile(nome, &motivo);
+    if (!motivo.isEmpty()) {
+        piattaforma::msgBox(messaggioNonLeggibile(nome, motivo), piattaforma::vbCritical, ModKorvel::titoloControllo);
+        return false;
+    }
     Applica applica;
     if (lettore.ok())
         applica = leggi(lettore);
@@ -471,8 +475,12 @@ bool FileDati::salva(const std::function<void(Scrittore&)>& scrivi)
     }
     Scrittore scrittore;
     scrivi(scrittore);
-    if (!scrittore.ok() || !salvaFile(nome, scrittore.contenuto())) {
+    if (!scrittore.ok()) {
         piattaforma::msgBox(messaggioNonScritto(nome), piattaforma::vbCritical, ModKorvel::titoloControllo);
+        return false;
+    }
+    if (const scrittura::Esito esito = scrittura::scriviFile(nome, scrittore.contenuto()); !esito) {
+        piattaforma::msgBox(messaggioNonScritto(nome, esito.motivo), piattaforma::vbCritical, ModKorvel::titoloControllo);
         return false;
     }
     bersaglio_ = nome;
@@ -503,10 +511,19 @@ QString messaggioNonRegistrabili(const QString& nome, const QList<Scrittore::Per
     return testo;
 }
 
-QString messaggioNonScritto(const QString& nome)
+QString messaggioNonLeggibile(const QString& nome, const QString& motivo)
 {
-    return QStringLiteral("Impossibile salvare il file \"") + QDir::toNativeSeparators(nome)
+    return QStringLiteral("Impossibile leggere il file \"") + QDir::toNativeSeparators(nome) + QStringLiteral("\": ")
+        + motivo + QStringLiteral(". Nessun dato è stato modificato.");
+}
+
+QString messaggioNonScritto(const QString& nome, const QString& motivo)
+{
+    QString testo = QStringLiteral("Impossibile salvare il file \"") + QDir::toNativeSeparators(nome)
         + QStringLiteral("\": i dati non sono stati registrati.");
+    if (!motivo.isEmpty())
+        testo += QChar(13) + motivo;
+    return testo;
 }
 
 } // namespace archivio

@@ -6,7 +6,7 @@
 // versions of the program read back unchanged.
 //
 // A window writes by building the whole content with a Scrittore and saving it with
-// salvaFile (atomic). It reads by loading the whole file into a Lettore, taking every
+// scrittura::scriviFile. It reads by loading the whole file into a Lettore, taking every
 // value into temporaries with the typed accessors, and applying them to the window
 // only when Lettore::ok() says that everything was present and acceptable.
 #include "platform/dialoghi.h"
@@ -87,10 +87,6 @@ private:
     QList<Perdita> perdite_;
 };
 
-// Writes the file whole, replacing an existing one atomically: on any failure the
-// previous file is left as it was. True when the file was written.
-bool salvaFile(const QString& nome, const QByteArray& contenuto);
-
 // One field as read.
 struct Campo {
     QString testo;             // the text between the quotes, or the bare field
@@ -118,8 +114,10 @@ public:
     Lettore() = default;
     explicit Lettore(const QByteArray& contenuto);
     // Loads a whole file; a file that cannot be read, is larger than fileMassimo or
-    // is not a data file gives a reader whose ok() is false.
-    static Lettore daFile(const QString& nome);
+    // is not a data file gives a reader whose ok() is false. A file that cannot be
+    // read at all (missing, a folder, no permission, a read error) also gives the
+    // reason in `motivo`.
+    static Lettore daFile(const QString& nome, QString* motivo = nullptr);
 
     // Any field as text: a quoted field's text, a bare field as it stands, "" for a
     // value never set. A bare field holding a double quote fails.
@@ -184,13 +182,15 @@ public:
     // Open: shows the open dialog (Cancel changes nothing), loads the chosen file and
     // runs `leggi` on it. Only when every value was read and accepted is the returned
     // step run and the file remembered; otherwise nothing changes and one critical
-    // message says that the file is not a valid data file of this window.
+    // message says that the file could not be read, with the reason, or that it is
+    // not a valid data file of this window.
     // True when the file was applied.
     bool apri(const Leggi& leggi);
 
     // Save: asks for a name when a plain save may not write without asking (see
     // above); `scrivi` builds the content. A file that cannot be written leaves the
-    // previous one intact and is reported with a critical message naming it. A file
+    // previous one intact, and the file of a plain save unchanged, and is reported
+    // with a critical message naming it and the reason. A file
     // written with characters it cannot hold gets one message naming their fields.
     // True when the file was written. The caller runs its checks first.
     bool salva(const std::function<void(Scrittore&)>& scrivi);
@@ -205,8 +205,11 @@ private:
 
 // The message of a file that cannot be read as a data file of the window.
 QString messaggioNonValido(const QString& nome);
-// The message of a file that cannot be written.
-QString messaggioNonScritto(const QString& nome);
+// The message of a file that cannot be read at all, and why.
+QString messaggioNonLeggibile(const QString& nome, const QString& motivo);
+// The message of a file that cannot be written; the reason, when known, on a line
+// of its own.
+QString messaggioNonScritto(const QString& nome, const QString& motivo = QString());
 // The message of a file written with characters it cannot hold.
 QString messaggioNonRegistrabili(const QString& nome, const QList<Scrittore::Perdita>& perdite);
 

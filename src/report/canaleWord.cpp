@@ -396,7 +396,13 @@ bool stampaGuide(std::span<const std::pair<QString, QString>> guide)
         scriviTesto(guide[i].second + fine + (i + 1 < guide.size() ? QString(1, QChar(12)) : QString()));
     }
     giustificaTesto();
-    return salvaDocumento(percorso);
+    if (salvaDocumento(percorso))
+        return true;
+    // Not saved: the window shows an unsaved document, not one named after a file;
+    // closing it asks first, and "Salva con nome" proposes the file not written.
+    if (wordDoc)
+        wordDoc->impostaTitolo(QFileInfo(percorso).completeBaseName());
+    return false;
 }
 
 } // namespace ModKorvel

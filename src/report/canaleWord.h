@@ -156,7 +156,8 @@ QString percorsoGuida();                              // <docs>/Korvel-guida.doc
 void stampaGuida();
 // Prints every help topic given (title, body) into one new document, each from a new
 // page, and saves it as percorsoGuida(). False when it could not be completed (the
-// user has been told).
+// user has been told); the document then bears the file's name without extension,
+// as a document never saved.
 bool stampaGuide(std::span<const std::pair<QString, QString>> guide);
 
 } // namespace ModKorvel

@@ -29,6 +29,7 @@
 #include <variant>
 #include <vector>
 
+class QPageLayout;
 class QPagedPaintDevice;
 class QTextDocument;
 
@@ -206,6 +207,9 @@ public:
     // Atomic saves: an existing file is replaced only when the new one is complete.
     Esito salvaDocx(const QString& nomeFile) const;
     Esito salvaPdf(const QString& nomeFile);
+    // Printing into a PDF file on the printer's page and at its resolution: written
+    // as the saves are, but the document does not count as saved.
+    Esito stampaPdf(const QString& nomeFile, const QPageLayout& pagina, int risoluzione);
 
     // Grows with every change; the window compares it to know when to refresh.
     quint64 versione() const { return versione_; }
@@ -226,6 +230,7 @@ private:
     // A change of a table's cells, size or format, which its column widths follow.
     void tabellaModificata();
     Griglia* grigliaModificabile(int indice);
+    Esito scriviPdf(const QString& nomeFile, const QPageLayout& pagina, int risoluzione);
 
     QString titolo_;
     std::vector<Blocco> blocchi_;

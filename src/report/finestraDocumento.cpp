@@ -243,7 +243,11 @@ bool FinestraDocumento::stampaSu(QPrinter& stampante)
     const auto doc = documento();
     if (!doc)
         return false;
-    const documento::Esito esito = doc->stampa(&stampante);
+    // Printing to a file replaces the file only with a complete one, as a save does.
+    const bool suFile = stampante.outputFormat() == QPrinter::PdfFormat && !stampante.outputFileName().isEmpty();
+    const documento::Esito esito = suFile
+        ? doc->stampaPdf(stampante.outputFileName(), stampante.pageLayout(), stampante.resolution())
+        : doc->stampa(&stampante);
     if (!esito) {
         errore(QStringLiteral("Il documento non è stato stampato.") + QChar(13) + esito.errore);
         return false;

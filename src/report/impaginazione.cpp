@@ -1,5 +1,6 @@
 #include "report/documento.h"
 
+#include "base/scrittura.h"
 #include "report/docx.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -10,11 +11,11 @@
 #include <QHash>
 #include <QImage>
 #include <QPagedPaintDevice>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPalette>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -672,19 +673,13 @@ Esito Documento::stampa(QPagedPaintDevice* dispositivo)
 }
 
 namespace {
+// Every document goes to disk through the one checked write.
 Esito scriviFile(const QString& nomeFile, const QByteArray& dati)
 {
     if (nomeFile.trimmed().isEmpty())
         return Esito::fallito(QStringLiteral("Il nome del file è vuoto."));
-    QSaveFile file(nomeFile);
-    if (!file.open(QIODevice::WriteOnly))
-        return Esito::fallito(QStringLiteral("Non è possibile scrivere il file \"%1\".").arg(nomeFile));
-    if (file.write(dati) != dati.size()) {
-        file.cancelWriting();
-        return Esito::fallito(QStringLiteral("La scrittura del file \"%1\" non è riuscita.").arg(nomeFile));
-    }
-    if (!file.commit())
-        return Esito::fallito(QStringLiteral("Non è possibile completare il file \"%1\".").arg(nomeFile));
+    if (const scrittura::Esito e = scrittura::scriviFile(nomeFile, dati); !e)
+        return Esito::fallito(QStringLiteral("La scrittura del file \"%1\" non è riuscita: %2.").arg(nomeFile, e.motivo));
     return Esito::riuscito();
 }
 } // namespace
@@ -700,25 +695,39 @@ Esito Documento::salvaDocx(const QString& nomeFile) const
     return esito;
 }
 
-Esito Documento::salvaPdf(const QString& nomeFile)
+// The pages are drawn in memory and written whole: a printer's own PDF output would
+// write straight over the file and never tell a failed write.
+Esito Documento::scriviPdf(const QString& nomeFile, const QPageLayout& pagina, int risoluzione)
 {
     QByteArray dati;
     {
         QBuffer buffer(&dati);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&buffer);
-        pdf.setResolution(int(dpiPagine));
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(risoluzione);
+        pdf.setPageLayout(pagina);
         pdf.setTitle(titolo_);
         pdf.setCreator(QCoreApplication::applicationName());
         if (Esito e = stampa(&pdf); !e)
             return e;
     }
-    Esito esito = scriviFile(nomeFile, dati);
+    return scriviFile(nomeFile, dati);
+}
+
+Esito Documento::salvaPdf(const QString& nomeFile)
+{
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+    Esito esito = scriviPdf(nomeFile, a4, int(dpiPagine));
     if (esito)
         versioneSalvata_ = versione_;
     return esito;
+}
+
+Esito Documento::stampaPdf(const QString& nomeFile, const QPageLayout& pagina, int risoluzione)
+{
+    // The margins are in the pages.
+    const QPageLayout intera(pagina.pageSize(), pagina.orientation(), QMarginsF(0, 0, 0, 0));
+    return scriviPdf(nomeFile, intera, risoluzione > 0 ? risoluzione : int(dpiPagine));
 }
 
 } // namespace documento

@@ -1,6 +1,7 @@
 // The data-file format shared by every window: exact bytes written, what the reader
 // tolerates, and where it gives up.
 #include "base/archivio.h"
+#include "base/scrittura.h"
 #include "cover/datiFrontespizio.h"
 #include "base/valore.h"
 
@@ -358,7 +359,7 @@ TEST(File, SaveAndLoadWholeFiles)
     const QString nome = cartella.filePath(QStringLiteral("Korvel-front-prova"));
     Scrittore s;
     ModKorvel::rigaFrontespizio(s, esempio());
-    ASSERT_TRUE(archivio::salvaFile(nome, s.contenuto()));
+    ASSERT_TRUE(scrittura::scriviFile(nome, s.contenuto()));
     QFile f(nome);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), s.contenuto());
@@ -371,12 +372,12 @@ TEST(File, SaveAndLoadWholeFiles)
     // Replacing an existing file.
     Scrittore corto;
     corto.intero(1).fineRecord();
-    ASSERT_TRUE(archivio::salvaFile(nome, corto.contenuto()));
+    ASSERT_TRUE(scrittura::scriviFile(nome, corto.contenuto()));
     EXPECT_EQ(Lettore::daFile(nome).restanti(), 1);
 
-    EXPECT_FALSE(archivio::salvaFile(QString(), s.contenuto()));
-    EXPECT_FALSE(archivio::salvaFile(cartella.filePath(QStringLiteral("manca/file")), s.contenuto()));
-    EXPECT_FALSE(archivio::salvaFile(cartella.path(), s.contenuto())) << "a folder is not replaced";
+    EXPECT_FALSE(scrittura::scriviFile(QString(), s.contenuto()));
+    EXPECT_FALSE(scrittura::scriviFile(cartella.filePath(QStringLiteral("manca/file")), s.contenuto()));
+    EXPECT_FALSE(scrittura::scriviFile(cartella.path(), s.contenuto())) << "a folder is not replaced";
 
     EXPECT_FALSE(Lettore::daFile(cartella.filePath(QStringLiteral("inesistente"))).ok());
     EXPECT_FALSE(Lettore::daFile(cartella.path()).ok());

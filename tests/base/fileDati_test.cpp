@@ -2,11 +2,15 @@
 // dialogs are asked, and that a file that cannot be read or written changes nothing.
 #include "base/archivio.h"
 #include "base/ModKorvel.h"
+#include "support/discoPieno.h"
 #include "support/doppi.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using archivio::FileDati;
 using archivio::Lettore;
@@ -288,6 +292,90 @@ TEST_F(FileDatiTest, FailedWriteKeepsThePreviousFileAndSaysWhich)
     ASSERT_EQ(messaggi.mostrati.size(), 2);
     EXPECT_TRUE(messaggi.mostrati[1].testo.contains(impossibile));
     EXPECT_EQ(f.file.bersaglio(), nome) << "only a file written becomes the file of a plain save";
+}
+
+TEST_F(FileDatiTest, FullDiskTellsWhyAndKeepsThePreviousFileAndTheFileOfAPlainSave)
+{
+    const auto voci = [this] {
+        return QDir(cartella.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    };
+    // Saves under a full disk, then the same saves with space again.
+    const auto prova = [&](Finestra& f, const QString& nome, const std::function<bool()>& salva) {
+        const QString esistente = f.file.bersaglio();
+        const QByteArray prima = contenuto(esistente);
+        const QStringList presenti = voci();
+        messaggi.azzera();
+        {
+            doppi::DiscoPieno pieno;
+            EXPECT_FALSE(salva());
+        }
+        ASSERT_EQ(messaggi.mostrati.size(), 1);
+        const QString testo = messaggi.mostrati[0].testo;
+        EXPECT_TRUE(testo.startsWith(archivio::messaggioNonScritto(nome) + QChar(13))) << testo.toStdString();
+        EXPECT_GT(testo.size(), archivio::messaggioNonScritto(nome).size() + 1) << "with why";
+        EXPECT_EQ(messaggi.mostrati[0].pulsanti, piattaforma::vbCritical);
+        EXPECT_EQ(messaggi.mostrati[0].titolo, ModKorvel::titoloControllo);
+        EXPECT_EQ(contenuto(esistente), prima);
+        EXPECT_EQ(voci(), presenti) << "no temporary file, no new file";
+        EXPECT_EQ(f.file.bersaglio(), esistente);
+
+        messaggi.azzera();
+        ASSERT_TRUE(salva());
+        EXPECT_TRUE(messaggi.mostrati.isEmpty());
+        EXPECT_EQ(f.file.bersaglio(), nome);
+        const QString scritto = f.testo;
+        f.testo.clear();
+        dialoghi.scegliFile(nome);
+        ASSERT_TRUE(f.apri());
+        EXPECT_EQ(f.testo, scritto);
+    };
+    // A small file, which a save only buffers until it is flushed, and one above the
+    // 16 KB buffer.
+    for (const qsizetype lunghezza : {qsizetype(3), qsizetype(20000)}) {
+        SCOPED_TRACE(lunghezza);
+        Finestra f;
+        const QString nome = percorso("Korvel-prova-x");
+        const QString nuovo = percorso("Korvel-prova-nuovo");
+        QFile::remove(nuovo);
+        dialoghi.scegliFile(nome);
+        ASSERT_TRUE(f.salvaConNome());
+        f.testo = QString(lunghezza, QLatin1Char('z'));
+        // A plain save over the file: the second one writes there without asking.
+        const qsizetype dialoghiFinora = dialoghi.mostrati.size();
+        prova(f, nome, [&] { return f.salva(); });
+        EXPECT_EQ(dialoghi.mostrati.size(), dialoghiFinora + 1) << "only the open asked";
+        // A save under a new name.
+        f.testo = QString(lunghezza, QLatin1Char('y'));
+        prova(f, nuovo, [&] {
+            dialoghi.scegliFile(nuovo);
+            return f.salvaConNome();
+        });
+    }
+}
+
+TEST_F(FileDatiTest, FileThatCannotBeReadIsToldSoWithWhy)
+{
+    Finestra f;
+    QStringList illeggibili = {cartella.path(), percorso("manca"), QStringLiteral("/proc/self/mem")};
+    // Root reads a file whatever its permissions.
+    const QString chiuso = percorso("Korvel-prova-chiuso");
+    scrivi(chiuso, "\"due\",2\r\n");
+    QFile::setPermissions(chiuso, QFileDevice::WriteOwner);
+    if (::geteuid() != 0)
+        illeggibili << chiuso;
+    for (const QString& nome : illeggibili) {
+        messaggi.azzera();
+        dialoghi.scegliFile(nome);
+        EXPECT_FALSE(f.apri()) << nome.toStdString();
+        ASSERT_EQ(messaggi.mostrati.size(), 1) << nome.toStdString();
+        const QString atteso = QStringLiteral("Impossibile leggere il file \"") + QDir::toNativeSeparators(nome) + QStringLiteral("\": ");
+        EXPECT_TRUE(messaggi.mostrati[0].testo.startsWith(atteso)) << messaggi.mostrati[0].testo.toStdString();
+        EXPECT_FALSE(messaggi.mostrati[0].testo.mid(atteso.size()).startsWith(QLatin1Char('.'))) << "with why";
+        EXPECT_EQ(messaggi.mostrati[0].pulsanti, piattaforma::vbCritical);
+        EXPECT_EQ(messaggi.mostrati[0].titolo, ModKorvel::titoloControllo);
+    }
+    EXPECT_EQ(f.applicazioni, 0);
+    EXPECT_TRUE(f.file.ricordato().isEmpty());
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "base/ModKorvel.h"
 #include "report/canaleWord.h"
 #include "shell/corniceFinestra.h"
+#include "support/discoPieno.h"
 #include "support/doppi.h"
 
 #include <QApplication>
@@ -346,6 +347,113 @@ TEST_F(FinestraDocumentoTest, PrintsEveryPage)
     const QByteArray dati = pdf.readAll();
     EXPECT_TRUE(dati.startsWith("%PDF"));
     EXPECT_EQ(dati.count("/Type /Page\n") + dati.count("/Type /Page\r") + dati.count("/Type /Page "), 2);
+}
+
+TEST_F(FinestraDocumentoTest, FullDiskKeepsTheEarlierFileOfASaveOrAPrintToPdf)
+{
+    report(QStringLiteral("Tabella dei dati climatici"));
+    FinestraDocumento* f = finestreDocumento().value(0);
+    ASSERT_TRUE(f);
+    const auto doc = f->documento();
+    QDir uscita(cartella.filePath(QStringLiteral("uscita")));
+    ASSERT_TRUE(uscita.mkpath(QStringLiteral(".")));
+    const auto voci = [&] { return uscita.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot); };
+    const auto leggi = [](const QString& nome) {
+        QFile file(nome);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QString docx = uscita.filePath(QStringLiteral("relazione.docx"));
+    const QString pdf = uscita.filePath(QStringLiteral("relazione.pdf"));
+    const QString stampato = uscita.filePath(QStringLiteral("stampa.pdf"));
+    for (const QString& nome : {docx, pdf, stampato}) {
+        QFile vecchio(nome);
+        ASSERT_TRUE(vecchio.open(QIODevice::WriteOnly));
+        vecchio.write("file dell'utente");
+    }
+    const QStringList presenti = voci();
+    const auto salva = [&](const QString& nome) {
+        dialoghi.scegliFile(nome);
+        messaggi.rispondi(piattaforma::vbYes); // replace it
+        return f->salvaConNome();
+    };
+    const auto stampa = [&] {
+        QPrinter stampante(QPrinter::HighResolution);
+        stampante.setOutputFormat(QPrinter::PdfFormat);
+        stampante.setOutputFileName(stampato);
+        stampante.setFullPage(true);
+        return f->stampaSu(stampante);
+    };
+
+    {
+        doppi::DiscoPieno pieno;
+        EXPECT_FALSE(salva(docx));
+        EXPECT_FALSE(salva(pdf));
+        EXPECT_FALSE(stampa());
+    }
+    ASSERT_EQ(messaggi.mostrati.size(), 5);
+    EXPECT_TRUE(messaggi.mostrati[1].testo.startsWith(QStringLiteral("Il documento non è stato salvato.") + CR));
+    EXPECT_TRUE(messaggi.mostrati[1].testo.contains(docx));
+    EXPECT_TRUE(messaggi.mostrati[3].testo.startsWith(QStringLiteral("Il documento non è stato salvato.") + CR));
+    EXPECT_TRUE(messaggi.mostrati[4].testo.startsWith(QStringLiteral("Il documento non è stato stampato.") + CR));
+    EXPECT_TRUE(messaggi.mostrati[4].testo.contains(stampato));
+    for (const int i : {1, 3, 4})
+        EXPECT_EQ(messaggi.mostrati[i].pulsanti, piattaforma::vbCritical);
+    for (const QString& nome : {docx, pdf, stampato})
+        EXPECT_EQ(leggi(nome), QByteArray("file dell'utente")) << nome.toStdString();
+    EXPECT_EQ(voci(), presenti) << "no temporary file left";
+    EXPECT_FALSE(doc->salvato()) << "closing still asks";
+
+    // With space again the same commands write whole files.
+    messaggi.azzera();
+    ASSERT_TRUE(stampa());
+    EXPECT_FALSE(doc->salvato()) << "a print is no save";
+    EXPECT_TRUE(leggi(stampato).startsWith("%PDF"));
+    ASSERT_TRUE(salva(pdf));
+    EXPECT_TRUE(leggi(pdf).startsWith("%PDF"));
+    ASSERT_TRUE(salva(docx));
+    EXPECT_TRUE(doc->salvato());
+    const lettore::Corpo corpo = lettore::leggiCorpo(lettore::decomprimiFile(docx).value(QStringLiteral("word/document.xml")));
+    ASSERT_TRUE(corpo.valido);
+    EXPECT_EQ(corpo.tabelle().size(), 1u);
+    EXPECT_EQ(voci(), presenti);
+}
+
+TEST_F(FinestraDocumentoTest, AHelpPrintThatCouldNotBeSavedIsAnUnsavedDocument)
+{
+    const std::vector<std::pair<QString, QString>> guide = {{QStringLiteral("Finestra MENU"), QStringLiteral("testo")}};
+    {
+        doppi::DiscoPieno pieno;
+        EXPECT_FALSE(ModKorvel::stampaGuide(guide));
+    }
+    EXPECT_FALSE(QFileInfo::exists(ModKorvel::percorsoGuida()));
+    FinestraDocumento* f = finestreDocumento().value(0);
+    ASSERT_TRUE(f);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Korvel-guida"));
+    EXPECT_FALSE(f->documento()->salvato());
+    // "Salva con nome" proposes the file that was not written.
+    dialoghi.annullaFile();
+    EXPECT_FALSE(f->salvaConNome());
+    ASSERT_FALSE(dialoghi.mostrati.isEmpty());
+    EXPECT_EQ(dialoghi.mostrati.last().richiesta.nomeFile, ModKorvel::percorsoGuida());
+    // Closing asks; No keeps the window.
+    messaggi.azzera();
+    messaggi.rispondi(piattaforma::vbNo);
+    EXPECT_FALSE(f->close());
+    ASSERT_EQ(messaggi.mostrati.size(), 1);
+    EXPECT_TRUE(messaggi.mostrati[0].testo.startsWith(QStringLiteral("Il documento \"Korvel-guida\" non è stato salvato.")));
+
+    // Saved, it is named after its file and closes without asking.
+    ASSERT_TRUE(ModKorvel::stampaGuide(guide));
+    QCoreApplication::processEvents();
+    FinestraDocumento* salvata = nullptr;
+    for (FinestraDocumento* g : finestreDocumento())
+        salvata = g != f ? g : salvata;
+    ASSERT_TRUE(salvata);
+    EXPECT_EQ(salvata->windowTitle(), QStringLiteral("Korvel-guida.docx"));
+    messaggi.azzera();
+    EXPECT_TRUE(salvata->close());
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
 }
 
 TEST_F(FinestraDocumentoTest, WorkingWindowHintLineThroughTheReport)

@@ -4,6 +4,7 @@
 #include "detailed/ambienteDett.h"
 #include "feasibility/ambienteFattib.h"
 #include "report/lettoreDocx.h"
+#include "support/discoPieno.h"
 
 #include "climate/tabella.h"
 #include "report/relazioneTecnica.h"
@@ -283,6 +284,40 @@ TEST_F(RelazioneTecnica, SavedInTheDocumentsFolderUnderASafeNameAndAFailureIsTol
     const QString passo = copertina().passo->Caption();
     copertina().impostaPasso();
     EXPECT_EQ(passo, copertina().passo->Caption());
+}
+
+TEST_F(RelazioneTecnica, FullDiskKeepsTheEarlierReportAndTheHintLineSaysNothingDone)
+{
+    pianta(2, 2);
+    copertina().stampa_Click();
+    ASSERT_TRUE(reportRiuscito());
+    const auto leggi = [] {
+        QFile file(percorso());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const auto voci = [] { return QDir(cartellaDocumenti()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); };
+    const QByteArray prima = leggi();
+    const QStringList presenti = voci();
+    messaggi.azzera();
+    {
+        doppi::DiscoPieno pieno;
+        copertina().stampa_Click();
+    }
+    EXPECT_FALSE(reportRiuscito());
+    ASSERT_EQ(messaggi.mostrati.size(), 1);
+    EXPECT_TRUE(messaggi.mostrati[0].testo.startsWith(QStringLiteral("Il documento non è stato completato.") + QChar(13)));
+    EXPECT_TRUE(messaggi.mostrati[0].testo.contains(percorso()));
+    EXPECT_EQ(leggi(), prima);
+    EXPECT_EQ(voci(), presenti);
+    const QString passo = copertina().passo->Caption();
+    copertina().impostaPasso();
+    EXPECT_EQ(passo, copertina().passo->Caption());
+
+    // With space again the same report is saved.
+    copertina().stampa_Click();
+    EXPECT_TRUE(reportRiuscito());
+    EXPECT_EQ(copertina().passo->Caption(), QStringLiteral("ho visualizzato la relazione su WORD"));
+    EXPECT_TRUE(lettore::leggiCorpo(lettore::decomprimiFile(percorso()).value(QStringLiteral("word/document.xml"))).valido);
 }
 
 TEST_F(RelazioneTecnica, PrintsTheResultsOfThePrintedInputsAndTown)
