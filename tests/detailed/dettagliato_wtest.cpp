@@ -2,7 +2,7 @@
 // the calculation cannot take, the frames the choices unlock, the orientation rule,
 // the typed numbers, clearing, and the "Risultati" button with inputs taken from
 // this window only.
-#include "ambienteDett.h"
+#include "support/ambienteCalcolo.h"
 
 #include "transmittance/datiTrasmittanza.h"
 
@@ -16,7 +16,7 @@ namespace {
 
 using C = dettagliato;
 
-class Dettagliato : public AmbienteDett {
+class Dettagliato : public AmbienteCalcolo {
 protected:
     static QList<Cornice*> riquadri()
     {
@@ -129,8 +129,8 @@ TEST_F(Dettagliato, LoadChoicesAndFramesFollowEachOther)
     EXPECT_TRUE(w.costalt->isEnabled());
     EXPECT_EQ(unitaCombustibile, QStringLiteral("kwh di elettricità"));
     EXPECT_EQ(w.Frame12->title(), QStringLiteral("Costo in centesimi di euro al kwh di elettricità"));
-    EXPECT_EQ(r().Label18->toolTip(), QStringLiteral("costo attuale in centesimi di euro al kwh di elettricità"));
-    EXPECT_EQ(r().Label19->toolTip(),
+    EXPECT_EQ(rd().Label18->toolTip(), QStringLiteral("costo attuale in centesimi di euro al kwh di elettricità"));
+    EXPECT_EQ(rd().Label19->toolTip(),
               QStringLiteral("costo solare corrispondente in centesimi di euro al kwh di elettricità"));
 
     w.Option1[1]->setValue(true);
@@ -141,7 +141,7 @@ TEST_F(Dettagliato, LoadChoicesAndFramesFollowEachOther)
 TEST_F(Dettagliato, AHorizontalCollectorHasNoAzimuth)
 {
     dettagliato& w = d();
-    compila(2);
+    compilaDettagliato(2);
     EXPECT_DOUBLE_EQ(azimut, -15);
     EXPECT_EQ(w.azim->Caption(), QStringLiteral("-15 gradi"));
 
@@ -164,7 +164,7 @@ TEST_F(Dettagliato, AHorizontalCollectorHasNoAzimuth)
 TEST_F(Dettagliato, TypedNumbersAndThePlantLifeWarning)
 {
     dettagliato& w = d();
-    compila(1);
+    compilaDettagliato(1);
     w.cost->setText(QString());
     w.cost->setFocus();
     QTest::keyClicks(w.cost, QStringLiteral("1200,50"));
@@ -192,7 +192,7 @@ TEST_F(Dettagliato, TypedNumbersAndThePlantLifeWarning)
 
 TEST_F(Dettagliato, ClearingLeavesTheFirstTownTheBarsMinimaAndNoChoice)
 {
-    compila(3);
+    compilaDettagliato(3);
     dettagliato& w = d();
     w.cancella_click();
 
@@ -226,12 +226,12 @@ TEST_F(Dettagliato, ClearingLeavesTheFirstTownTheBarsMinimaAndNoChoice)
 TEST_F(Dettagliato, ResultsButtonCalculatesFromThisWindowOnly)
 {
     dettagliato& w = d();
-    compila(2);
+    compilaDettagliato(2);
     w.are->setText(QString());
     w.cmdavanti->click();
     EXPECT_EQ(messaggi.testi(), QStringList{dettagliato::messaggioControllo(C::controlloArea)});
     EXPECT_EQ(tipoElaborazione, 0);
-    EXPECT_FALSE(r().isVisible());
+    EXPECT_FALSE(rd().isVisible());
     EXPECT_FALSE(tabelleDett::calcolato());
 
     w.are->setText(QStringLiteral("8"));
@@ -246,8 +246,8 @@ TEST_F(Dettagliato, ResultsButtonCalculatesFromThisWindowOnly)
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
     EXPECT_TRUE(comeAtteso(ingressiAttesi(2)));
     EXPECT_EQ(tipoElaborazione, 2);
-    EXPECT_TRUE(r().isVisible());
-    EXPECT_EQ(r().loc->Caption(), QStringLiteral("Milano   ") + numeri::testoNumero(latitudine));
+    EXPECT_TRUE(rd().isVisible());
+    EXPECT_EQ(rd().loc->Caption(), QStringLiteral("Milano   ") + numeri::testoNumero(latitudine));
     EXPECT_EQ(usoImpiantoDett, 2) << "the use computed is the one the shared state names";
     EXPECT_EQ(usoImpianto, 0);
     EXPECT_EQ(combustibile, 1) << "the feasibility fuel stays";
@@ -255,7 +255,7 @@ TEST_F(Dettagliato, ResultsButtonCalculatesFromThisWindowOnly)
 
 TEST_F(Dettagliato, ACaseTheCalculationRefusesIsExplainedAndStoresNothing)
 {
-    compila(1);
+    compilaDettagliato(1);
     d().cmdavanti_Click();
     const QString recupero = tempoRecupero;
     const auto frazioni = frazioneMensile;
@@ -268,5 +268,5 @@ TEST_F(Dettagliato, ACaseTheCalculationRefusesIsExplainedAndStoresNothing)
     EXPECT_EQ(messaggi.mostrati[0].pulsanti, piattaforma::vbCritical);
     EXPECT_EQ(tempoRecupero, recupero);
     EXPECT_EQ(frazioneMensile, frazioni);
-    EXPECT_FALSE(r().isVisible());
+    EXPECT_FALSE(rd().isVisible());
 }
