@@ -88,16 +88,16 @@ TEST_F(ArchivioDett, AFileOfEachUseRoundTrips)
         d().cancella_click();
         finestra<frontespizio>().cancella_click();
         finestra<frontespizio>().tipostudio->setText(QStringLiteral("verifica"));
-        usoImpiantoDett = 0; // as the feasibility window leaves it
         dialoghi.scegliFile(nome);
         d().apri_Click();
 
         EXPECT_EQ(stato(), salvato);
         EXPECT_EQ(d().passo->Caption(), dettagliato::testoPasso(0));
         EXPECT_EQ(numLocalita, 17);
-        EXPECT_EQ(usoImpiantoDett, uso);
-        EXPECT_DOUBLE_EQ(azimut, uso == 2 ? 0 : -15);
-        EXPECT_DOUBLE_EQ(trasmittanzaDett, uso == 2 ? 0 : 250);
+        const calcoli::IngressiDett in = d().ingressi();
+        EXPECT_EQ(in.usoImpiantoDett, uso);
+        EXPECT_DOUBLE_EQ(in.azimut, uso == 2 ? 0 : -15);
+        EXPECT_DOUBLE_EQ(in.trasmittanzaDett, uso == 2 ? 0 : 250);
         EXPECT_EQ(finestra<frontespizio>().tipostudio->Text(), QStringLiteral("verifica")) << "not in this file";
         EXPECT_EQ(finestra<frontespizio>().localita->Text(), QStringLiteral("Città di Castello"));
         EXPECT_TRUE(messaggi.mostrati.isEmpty());

@@ -63,7 +63,6 @@ TEST_F(ArchivioFattib, HeatingFileRoundTrip)
     f().cancella_click();
     finestra<frontespizio>().cancella_click();
     finestra<frontespizio>().tipostudio->setText(QStringLiteral("verifica"));
-    usoImpianto = 0; // as the detailed window leaves it
     dialoghi.scegliFile(percorso("Korvel-fattib-casa"));
     f().apri_Click();
 
@@ -71,9 +70,10 @@ TEST_F(ArchivioFattib, HeatingFileRoundTrip)
     EXPECT_TRUE(f().Option1[1]->Value());
     EXPECT_EQ(f().passo->Caption(), fattib::testoPasso(0));
     EXPECT_EQ(numLocalita, 17);
-    EXPECT_EQ(usoImpianto, 1);
-    EXPECT_DOUBLE_EQ(trasmittanza, 0.9);
-    EXPECT_FLOAT_EQ(tassoSconto, 3.5F);
+    const calcoli::IngressiFattib in = f().ingressi();
+    EXPECT_EQ(in.usoImpianto, 1);
+    EXPECT_DOUBLE_EQ(in.trasmittanza, 0.9);
+    EXPECT_FLOAT_EQ(in.tassoSconto, 3.5F);
     EXPECT_EQ(finestra<frontespizio>().tipostudio->Text(), QStringLiteral("verifica")) << "not in this file";
     EXPECT_EQ(finestra<frontespizio>().localita->Text(), QStringLiteral("Città di Castello"));
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
@@ -107,7 +107,7 @@ TEST_F(ArchivioFattib, HotWaterFileRoundTripWithValuesOnTheMinimum)
     EXPECT_TRUE(w.Frame1->isEnabled());
     EXPECT_FALSE(w.Frame3->isEnabled());
     EXPECT_EQ(w.passo->Caption(), fattib::testoPasso(0));
-    EXPECT_DOUBLE_EQ(consumoAcqua, 10);
+    EXPECT_DOUBLE_EQ(w.ingressi().consumoAcqua, 10);
 }
 
 TEST_F(ArchivioFattib, AFileTheReaderRefusesChangesNothing)

@@ -99,9 +99,8 @@ TEST_F(Fattib, CheckAndHintFollowTheSameTwelveStepsInOrder)
     }
     EXPECT_EQ(w.tass->Caption(), QStringLiteral(" 5 %"));
     EXPECT_EQ(w.acq->Caption(), QStringLiteral(" 200 litri"));
-    EXPECT_DOUBLE_EQ(consumoAcqua, 200);
-    EXPECT_DOUBLE_EQ(temperaturaAcqua, 45);
-    EXPECT_EQ(unitaCombustibile, QStringLiteral("kwh di elettricità"));
+    EXPECT_DOUBLE_EQ(w.ingressi().consumoAcqua, 200);
+    EXPECT_DOUBLE_EQ(w.ingressi().temperaturaAcqua, 45);
 }
 
 TEST_F(Fattib, SilentCheckPassesQuietlyAndFailsWithItsMessage)
@@ -140,7 +139,7 @@ TEST_F(Fattib, LoadChoicesAndFramesFollowEachOther)
     EXPECT_EQ(abilitati(), (QList<bool>{true, true, false, true, true, true, true, false, true, true, true}));
     EXPECT_TRUE(rf().Frame4->isEnabled());
     EXPECT_TRUE(rf().Frame5->isEnabled());
-    EXPECT_EQ(usoImpianto, 2);
+    EXPECT_EQ(w.ingressi().usoImpianto, 2);
 
     EXPECT_FALSE(w.costalt->isEnabled());
     w.Option3[2]->setValue(true);
@@ -149,9 +148,9 @@ TEST_F(Fattib, LoadChoicesAndFramesFollowEachOther)
     EXPECT_EQ(w.Frame8->title(), QStringLiteral("Costo in euro al mc. di metano"));
 
     w.trasm->setText(QStringLiteral("250"));
-    EXPECT_DOUBLE_EQ(trasmittanza, 0.9);
+    EXPECT_DOUBLE_EQ(w.ingressi().trasmittanza, 0.9);
     w.VScroll4->setValue(10000);
-    EXPECT_FLOAT_EQ(tassoSconto, 100.0F);
+    EXPECT_FLOAT_EQ(w.ingressi().tassoSconto, 100.0F);
     EXPECT_EQ(w.tass->Caption(), QStringLiteral(" 100 %"));
     w.VScroll5->setValue(11);
     EXPECT_EQ(w.tasen->Caption(), QStringLiteral(" .11 %"));
@@ -175,7 +174,7 @@ TEST_F(Fattib, NumericBoxesKeepDigitsAndPointsWithAWarningEach)
     w.ann->setFocus();
     QTest::keyClicks(w.ann, QStringLiteral("2a5"));
     EXPECT_EQ(w.ann->Text(), QStringLiteral("25"));
-    EXPECT_DOUBLE_EQ(durataImpianto, 25);
+    EXPECT_DOUBLE_EQ(w.ingressi().durataImpianto, 25);
     w.ann->setCursorPosition(1);
     QTest::keyClicks(w.ann, QStringLiteral(","));
     EXPECT_EQ(w.ann->Text(), QStringLiteral("2.5"));
@@ -184,7 +183,7 @@ TEST_F(Fattib, NumericBoxesKeepDigitsAndPointsWithAWarningEach)
                                              QStringLiteral("Attenzione: usare il punto per i decimali.")}));
     w.costalt->setText(QStringLiteral("-3"));
     EXPECT_EQ(w.costalt->Text(), QStringLiteral("3")) << "no sign can be typed";
-    EXPECT_DOUBLE_EQ(costoCombustibile, 3);
+    EXPECT_DOUBLE_EQ(w.ingressi().costoCombustibile, 3);
 }
 
 TEST_F(Fattib, ClearingShowsTheFirstTownAndLocksTheFramesUntilATownIsChosen)
@@ -205,8 +204,8 @@ TEST_F(Fattib, ClearingShowsTheFirstTownAndLocksTheFramesUntilATownIsChosen)
         EXPECT_FALSE(o->Value()) << o->objectName().toStdString();
     for (CasellaTesto* c : {w.trasm, w.ann, w.cost, w.elettr, w.costalt})
         EXPECT_EQ(c->Text(), QString());
-    EXPECT_DOUBLE_EQ(consumoAcqua, 0);
-    EXPECT_DOUBLE_EQ(costoCollettori, 0);
+    EXPECT_DOUBLE_EQ(w.ingressi().consumoAcqua, 0);
+    EXPECT_DOUBLE_EQ(w.ingressi().costoCollettori, 0);
 
     messaggi.azzera();
     w.controlla_Click();

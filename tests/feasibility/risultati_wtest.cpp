@@ -137,24 +137,20 @@ TEST_F(Risultati, CheckEntryRecalculatesAndConfirmsUnlessAFailedSilentCheckIsPen
     EXPECT_EQ(controlloSilenzioso, 0);
 }
 
-// The detailed window shares the water, the fuel cost (in cents there) and the use,
-// and choosing its use sets this window's use to 0.
+// The detailed window has the same water, fuel cost (in cents there) and use: a re-run
+// takes this window's.
 TEST_F(Risultati, ReRunsUseTheFeasibilityInputsAfterTheDetailedWindowWasUsed)
 {
     compilaFattib(true);
     f().cmdavanti_Click();
-    usoImpianto = 0;
-    usoImpiantoDett = 3;
-    consumoAcqua = 900;
-    costoCombustibile = 85;
-    unitaCombustibile = QStringLiteral("l. di gasolio");
+    compilaDettagliato(3);
+    d().VScroll5->setValue(900);
+    d().Option4[1]->setValue(true);
     calcoli::memorizzaFattib(calcoli::RisultatiFattib{});
 
     rf().controlla_Click();
     EXPECT_TRUE(comeAtteso(*atteso(2, 300, 45, 0)));
 
-    usoImpianto = 0;
-    consumoAcqua = 900;
     rf().VScroll5->setValue(50);
     EXPECT_TRUE(comeAtteso(*atteso(2, 300, 50, 0)));
     EXPECT_EQ(messaggi.testi(), QStringList{QStringLiteral("I dati sono stati immessi correttamente.")});

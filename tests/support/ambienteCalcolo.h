@@ -4,6 +4,7 @@
 // afterwards.
 #include "base/ModKorvel.h"
 #include "base/numeri.h"
+#include "base/unita.h"
 #include "climate/datiClimatici.h"
 #include "climate/tabella.h"
 #include "cover/frontespizio.h"
@@ -69,7 +70,7 @@ protected:
         in.usoImpianto = uso;
         in.consumoAcqua = litri;
         in.temperaturaAcqua = gradi;
-        in.trasmittanza = wattSuKelvin * 0.0036;
+        in.trasmittanza = wattSuKelvin * unita::megajouleOraPerWatt;
         in.durataImpianto = 20;
         in.costoCollettori = 300;
         in.costoElettricita = 5;
