@@ -1,7 +1,5 @@
 #include "shell/profiliFinestre.h"
 
-#include "shell/navigazione.h"
-
 #include <array>
 
 namespace profiliFinestre {
@@ -147,23 +145,14 @@ Destinazioni destinazioniProgramma;
 
 } // namespace
 
-const ProfiloFinestra& profilo(int k)
-{
-    // The hooks are filled on first use, whatever runs first (the program, a test).
-    navigazione::installa();
-    return profiloDaCollegare(k);
-}
+const ProfiloFinestra& profilo(int k) { return profiloDaCollegare(k); }
 
 ProfiloFinestra& profiloDaCollegare(int k)
 {
     return tabella()[(k >= primaFinestra && k <= ultimaFinestra) ? std::size_t(k) : 0];
 }
 
-const Destinazioni& destinazioni()
-{
-    navigazione::installa();
-    return destinazioniProgramma;
-}
+const Destinazioni& destinazioni() { return destinazioniProgramma; }
 Destinazioni& destinazioniDaCollegare() { return destinazioniProgramma; }
 
 } // namespace profiliFinestre

@@ -5,8 +5,8 @@
 // toolbar, captions, filters, quick help and colour order from here and reaches the
 // other windows only through the row's hooks, so it includes no window.
 //
-// The hooks are filled once at start-up by navigazione::installa(), the one place
-// that knows every window class.
+// The hooks are filled once at start, before any window is loaded, by
+// navigazione::installa(), the one place that knows every window class.
 #include <QList>
 #include <QString>
 #include <QStringList>
