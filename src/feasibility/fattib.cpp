@@ -2,7 +2,6 @@
 
 #include "climate/datiClimatici.h"
 #include "climate/elencoLocalita.h"
-#include "climate/tabella.h"
 #include "detailed/datiDettagliato.h"
 #include "feasibility/calcoloFattib.h"
 #include "feasibility/datiFattib.h"
@@ -16,7 +15,6 @@
 #include "base/unita.h"
 #include "shell/filtroNumerico.h"
 #include "transmittance/datiTrasmittanza.h"
-#include "transmittance/trasmitt.h"
 
 #include <QSignalBlocker>
 
@@ -340,7 +338,7 @@ void fattib::casellaNumerica_Change(CasellaTesto* c)
 void fattib::ver_Click()
 {
     ModKorvel::chiamanteTrasm = 1;
-    mostra<trasmitt>();
+    mostraFinestraNumero(3);
 }
 
 // ---- clearing ------------------------------------------------------------------
