@@ -1,4 +1,5 @@
 // Speed of the two calculations as the results buttons run them (without storing).
+#include "base/unita.h"
 #include "climate/datiClimatici.h"
 #include "detailed/calcoloDettagliato.h"
 #include "feasibility/calcoloFattib.h"
@@ -22,7 +23,7 @@ void BM_Fattibilita(benchmark::State& stato)
     in.usoImpianto = int(stato.range(0));
     in.consumoAcqua = 400;
     in.temperaturaAcqua = 50;
-    in.trasmittanza = 300 * 0.0036;
+    in.trasmittanza = 300 * unita::megajouleOraPerWatt;
     in.durataImpianto = 20;
     in.costoCollettori = 300;
     in.costoElettricita = 5;

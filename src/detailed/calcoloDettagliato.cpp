@@ -1,8 +1,8 @@
 #include "detailed/calcoloDettagliato.h"
 
-#include "climate/datiClimatici.h"
 #include "detailed/datiDettagliato.h"
 #include "base/numeri.h"
+#include "base/unita.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,7 +40,7 @@ void carichiMensili(const IngressiDett& in, Mesi& carico)
             carico[m] = acqua[m];
         }
         if (uso != 2)
-            carico[m] = ((in.gradiGiorno[m] * in.trasmittanzaDett) * 3.6) * 24;
+            carico[m] = ((in.gradiGiorno[m] * in.trasmittanzaDett) * unita::kilojouleOraPerWatt) * 24;
         if (uso != 1 && uso != 2)
             carico[m] = acqua[m] + carico[m];
     }
@@ -475,33 +475,6 @@ QString calcolaDettagliato(const IngressiDett& in, RisultatiDett& ris)
     return {};
 }
 
-IngressiDett ingressiDettDaModulo()
-{
-    IngressiDett in;
-    in.latitudine = ModKorvel::latitudine;
-    in.radiazione = ModKorvel::radiazione;
-    in.temperatura = ModKorvel::temperatura;
-    in.gradiGiorno = ModKorvel::gradiGiorno;
-    in.inclinazione = ModKorvel::inclinazione;
-    in.azimut = ModKorvel::azimut;
-    in.usoImpiantoDett = ModKorvel::usoImpiantoDett;
-    in.consumoAcqua = ModKorvel::consumoAcqua;
-    in.temperaturaConsumo = ModKorvel::temperaturaConsumo;
-    in.temperaturaRete = ModKorvel::temperaturaRete;
-    in.trasmittanzaDett = ModKorvel::trasmittanzaDett;
-    in.tipoCollettore = ModKorvel::tipoCollettore;
-    in.tipoFluido = ModKorvel::tipoFluido;
-    in.superficieCaptante = ModKorvel::superficieCaptante;
-    in.costoImpianto = ModKorvel::costoImpianto;
-    in.durataImpiantoDett = ModKorvel::durataImpiantoDett;
-    in.combustibileDett = ModKorvel::combustibileDett;
-    in.costoCombustibile = ModKorvel::costoCombustibile;
-    in.tassoScontoDett = ModKorvel::tassoScontoDett;
-    in.tassoInflazione = ModKorvel::tassoInflazione;
-    in.tassoAumentoDett = ModKorvel::tassoAumentoDett;
-    return in;
-}
-
 void memorizzaDett(const RisultatiDett& ris)
 {
     static const QString mesi = QStringLiteral("GenFebMarAprMagGiuLugAgoSetOttNovDic");
@@ -534,15 +507,6 @@ void memorizzaDett(const RisultatiDett& ris)
         ModKorvel::costoSolare[y] = ris.economia.costoSolare[y];
         ModKorvel::bilancio[y] = ris.economia.bilancio[y];
     }
-}
-
-QString calcoloDettagliato()
-{
-    RisultatiDett ris;
-    QString motivo = calcolaDettagliato(ingressiDettDaModulo(), ris);
-    if (motivo.isEmpty())
-        memorizzaDett(ris);
-    return motivo;
 }
 
 } // namespace calcoli

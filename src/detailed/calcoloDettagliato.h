@@ -2,7 +2,7 @@
 // Detailed month-by-month calculation: solar geometry and radiation on the tilted,
 // oriented collector; loads, collector parameters and f-chart fraction; economic
 // analysis year by year and payback. Plain values in, plain values out; the window
-// fills the inputs from the module variables and stores the results with memorizzaDett.
+// fills the inputs from its controls and stores the results with memorizzaDett.
 #include <QString>
 #include <array>
 
@@ -152,15 +152,9 @@ QString testoRecupero(double anniRecupero);
 // values or results that are not finite are such a reason.
 QString calcolaDettagliato(const IngressiDett& in, RisultatiDett& ris);
 
-// The inputs as the module variables and the climate record hold them now.
-IngressiDett ingressiDettDaModulo();
-
 // Stores a result into ModKorvel's detailed results: months 1..12, the annual values,
 // the payback text, the plant life and years 1..anni (later years keep their earlier
 // contents).
 void memorizzaDett(const RisultatiDett& ris);
-
-// Reads the module, calculates and stores; "" on success, else the reason and nothing stored.
-QString calcoloDettagliato();
 
 } // namespace calcoli

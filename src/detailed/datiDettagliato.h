@@ -1,30 +1,10 @@
 #pragma once
-// Inputs and results of the detailed calculation, shared by the detailed window,
-// its results window, its data file and the technical report. The detailed window
-// also writes consumoAcqua, costoCombustibile and unitaCombustibile (feasibility/datiFattib.h).
-#include "feasibility/datiFattib.h"
-
+// Results of the detailed calculation, shared by the detailed window, its results
+// window and the technical report. The inputs live in the detailed window's controls.
 #include <QString>
 #include <array>
 
 namespace ModKorvel {
-
-// Inputs, written by the detailed window's handlers.
-inline int usoImpiantoDett = 0;          // 1 space heating, 2 domestic hot water, 3 both; 0 none (or a feasibility use chosen)
-inline double temperaturaRete = 0.0;     // mains water temperature, °C, 0..30
-inline double temperaturaConsumo = 0.0;  // hot-water use temperature, °C, 20..100
-inline double inclinazione = 0.0;        // collector tilt on the horizontal, degrees, 0..90
-inline double azimut = 0.0;              // collector azimuth, degrees, -45..45, east negative; 0 while the tilt is 0
-inline double trasmittanzaDett = 0.0;    // building transmittance, W/K as typed
-inline double superficieCaptante = 0.0;  // collector area, m²
-inline int tipoCollettore = 0;           // 1 one glass, 2 two glasses, 3 one glass selective, 4 two glasses selective
-inline int tipoFluido = 0;               // 1 air, 2 liquid
-inline double costoImpianto = 0.0;       // plant cost, euro
-inline int combustibileDett = 0;         // alternative fuel: 1 gas oil, 2 methane, 3 electricity
-inline double durataImpiantoDett = 0.0;  // plant life, years (the year tables hold 100)
-inline float tassoScontoDett = 0.0F;     // discount rate, percent, 0.1..100 (scroll value / 100)
-inline float tassoInflazione = 0.0F;     // inflation rate, percent, 0.1..100
-inline float tassoAumentoDett = 0.0F;    // yearly energy-price increase, percent, 0.1..100
 
 // Monthly results, [1..12]; element 0 unused.
 inline std::array<QString, 13> nomeMese{};                 // "Gen" .. "Dic"
@@ -65,21 +45,6 @@ inline QString localitaCalcolata;
 // Every value of this group back to its start-up state.
 inline void ripristinaDatiDettagliato()
 {
-    usoImpiantoDett = {};
-    temperaturaRete = {};
-    temperaturaConsumo = {};
-    inclinazione = {};
-    azimut = {};
-    trasmittanzaDett = {};
-    superficieCaptante = {};
-    tipoCollettore = {};
-    tipoFluido = {};
-    costoImpianto = {};
-    combustibileDett = {};
-    durataImpiantoDett = {};
-    tassoScontoDett = {};
-    tassoInflazione = {};
-    tassoAumentoDett = {};
     nomeMese = {};
     radOrizzontale = {};
     radCollettori = {};

@@ -7,6 +7,7 @@
 #include "detailed/calcoloDettagliato.h"
 #include "detailed/datiDettagliato.h"
 #include "detailed/risdettagliato.h"
+#include "feasibility/datiFattib.h"
 #include "platform/caratteri.h"
 #include "platform/controlli.h"
 #include "platform/messaggi.h"
@@ -313,10 +314,9 @@ void dettagliato::costruisci()
         connect(Option1[std::size_t(i)], &PulsanteOpzione::Click, this, [this, i] { Option1_Click(i); });
         connect(Option4[std::size_t(i)], &PulsanteOpzione::Click, this, [this, i] { Option4_Click(i); });
     }
-    for (int i = 1; i <= 4; ++i)
-        connect(Option2[std::size_t(i)], &PulsanteOpzione::Click, this, [this, i] { Option2_Click(i); });
-    for (int i = 1; i <= 2; ++i)
-        connect(Option3[std::size_t(i)], &PulsanteOpzione::Click, this, [this, i] { Option3_Click(i); });
+    for (const auto* gruppo : {&Option2, &Option3})
+        for (std::size_t i = 1; i < gruppo->size(); ++i)
+            connect((*gruppo)[i], &PulsanteOpzione::Click, this, [this] { aggiornaPasso(); });
     connect(VScroll1, &BarraScorrimento::Change, this, &dettagliato::VScroll1_Change);
     connect(VScroll2, &BarraScorrimento::Change, this, &dettagliato::VScroll2_Change);
     connect(VScroll3, &BarraScorrimento::Change, this, &dettagliato::VScroll3_Change);
@@ -325,12 +325,9 @@ void dettagliato::costruisci()
     connect(HScroll1, &BarraScorrimento::Change, this, &dettagliato::HScroll1_Change);
     connect(HScroll2, &BarraScorrimento::Change, this, &dettagliato::HScroll2_Change);
     connect(HScroll3, &BarraScorrimento::Change, this, &dettagliato::HScroll3_Change);
-    connect(trasm, &CasellaTesto::Change, this, [this] { casellaNumerica_Change(trasm, ModKorvel::trasmittanzaDett); });
-    connect(are, &CasellaTesto::Change, this, [this] { casellaNumerica_Change(are, ModKorvel::superficieCaptante); });
+    for (CasellaTesto* c : {trasm, are, cost, costalt})
+        connect(c, &CasellaTesto::Change, this, [this, c] { casellaNumerica_Change(c); });
     connect(ann, &CasellaTesto::Change, this, &dettagliato::ann_Change);
-    connect(cost, &CasellaTesto::Change, this, [this] { casellaNumerica_Change(cost, ModKorvel::costoImpianto); });
-    connect(costalt, &CasellaTesto::Change, this,
-            [this] { casellaNumerica_Change(costalt, ModKorvel::costoCombustibile); });
     connect(ver, &Pulsante::Click, this, &dettagliato::ver_Click);
     connect(cmdavanti, &Pulsante::Click, this, &dettagliato::cmdavanti_Click);
 }
@@ -360,22 +357,14 @@ int dettagliato::combustibileScelto() const { return modulo::scelta(Option4); }
 void dettagliato::VScroll1_Change()
 {
     incl->setCaption(numeri::testoConSegno(VScroll1->Value()) + QStringLiteral(" gradi"));
-    ModKorvel::inclinazione = numeri::val(incl->Caption());
     // A horizontal collector faces no direction.
-    if (ModKorvel::inclinazione == 0) {
-        ModKorvel::azimut = 0;
-        VScroll2->setEnabled(false);
-    } else {
-        VScroll2->setEnabled(true);
-        ModKorvel::azimut = numeri::val(azim->Caption());
-    }
+    VScroll2->setEnabled(numeri::val(incl->Caption()) != 0);
     aggiornaPasso();
 }
 
 void dettagliato::VScroll2_Change()
 {
     azim->setCaption(numeri::testoConSegno(VScroll2->Value()) + QStringLiteral(" gradi"));
-    ModKorvel::azimut = ModKorvel::inclinazione == 0 ? 0.0 : numeri::val(azim->Caption());
     aggiornaPasso();
 }
 
@@ -390,51 +379,35 @@ void dettagliato::VScroll3_Change()
         return;
     }
     ret->setCaption(numeri::testoConSegno(v) + QStringLiteral(" gradi"));
-    ret_Change();
     aggiornaPasso();
 }
-
-void dettagliato::ret_Change() { ModKorvel::temperaturaRete = numeri::val(ret->Caption()); }
 
 void dettagliato::VScroll4_Change()
 {
     temper->setCaption(numeri::testoConSegno(VScroll4->Value()) + QStringLiteral(" gradi"));
-    temper_Change();
-}
-
-void dettagliato::temper_Change()
-{
-    ModKorvel::temperaturaConsumo = numeri::val(temper->Caption());
     aggiornaPasso();
 }
 
 void dettagliato::VScroll5_Change()
 {
     acq->setCaption(numeri::testoConSegno(VScroll5->Value()) + QStringLiteral(" litri"));
-    acq_Change();
     aggiornaPasso();
 }
 
-void dettagliato::acq_Change() { ModKorvel::consumoAcqua = numeri::val(acq->Caption()); }
-
 // ---- rates, choices, typed numbers -----------------------------------------------------
 
-void dettagliato::HScroll1_Change() { HScroll_Change(HScroll1, tass, ModKorvel::tassoScontoDett); }
-void dettagliato::HScroll2_Change() { HScroll_Change(HScroll2, infl, ModKorvel::tassoInflazione); }
-void dettagliato::HScroll3_Change() { HScroll_Change(HScroll3, ener, ModKorvel::tassoAumentoDett); }
+void dettagliato::HScroll1_Change() { HScroll_Change(HScroll1, tass); }
+void dettagliato::HScroll2_Change() { HScroll_Change(HScroll2, infl); }
+void dettagliato::HScroll3_Change() { HScroll_Change(HScroll3, ener); }
 
-void dettagliato::HScroll_Change(BarraScorrimento* barra, Etichetta* valore, float& tasso)
+void dettagliato::HScroll_Change(BarraScorrimento* barra, Etichetta* valore)
 {
-    const int v = barra->Value();
-    valore->setCaption(numeri::testoConSegno(v / 100.0) + QStringLiteral(" %"));
-    tasso = static_cast<float>(v / 100.0);
+    valore->setCaption(numeri::testoConSegno(barra->Value() / 100.0) + QStringLiteral(" %"));
     aggiornaPasso();
 }
 
 void dettagliato::Option1_Click(int Index)
 {
-    ModKorvel::usoImpiantoDett = Index;
-    ModKorvel::usoImpianto = 0;
     const bool acqua = Index == 2 || Index == 3;
     const bool riscaldamento = Index == 1 || Index == 3;
     for (Cornice* f : {Frame2, Frame3, Frame4})
@@ -445,35 +418,21 @@ void dettagliato::Option1_Click(int Index)
     aggiornaPasso();
 }
 
-void dettagliato::Option2_Click(int Index)
-{
-    ModKorvel::tipoCollettore = Index;
-    aggiornaPasso();
-}
-
-void dettagliato::Option3_Click(int Index)
-{
-    ModKorvel::tipoFluido = Index;
-    aggiornaPasso();
-}
-
 void dettagliato::Option4_Click(int Index)
 {
-    ModKorvel::combustibileDett = Index;
     costalt->setEnabled(true);
-    ModKorvel::unitaCombustibile = ModKorvel::unitaDelCombustibile(Index);
+    const QString unita = ModKorvel::unitaDelCombustibile(Index);
     Frame12->setEnabled(true);
-    Frame12->setCaption(QStringLiteral("Costo in centesimi di euro al ") + ModKorvel::unitaCombustibile);
-    finestra<risdettagliato>().impostaUnita(ModKorvel::unitaCombustibile);
+    Frame12->setCaption(QStringLiteral("Costo in centesimi di euro al ") + unita);
+    finestra<risdettagliato>().impostaUnita(unita);
     aggiornaPasso();
 }
 
-void dettagliato::casellaNumerica_Change(CasellaTesto* c, double& variabile)
+void dettagliato::casellaNumerica_Change(CasellaTesto* c)
 {
     // A text the filter changed comes back here at once: that run has done the rest.
     if (filtroNumerico::filtra(c))
         return;
-    variabile = numeri::val(c->Text());
     aggiornaPasso();
 }
 
@@ -481,8 +440,7 @@ void dettagliato::ann_Change()
 {
     if (filtroNumerico::filtra(ann))
         return;
-    ModKorvel::durataImpiantoDett = numeri::val(ann->Text());
-    if (ModKorvel::durataImpiantoDett > 100) {
+    if (numeri::val(ann->Text()) > 100) {
         piattaforma::msgBox(tempoEsagerato, piattaforma::vbExclamation, ModKorvel::titoloControllo);
         return;
     }
@@ -523,9 +481,7 @@ void dettagliato::cancella_click()
     HScroll3_Change();
     // These steps count as not done until the user makes them.
     acq->setCaption(QString());
-    acq_Change();
     temper->setCaption(QString());
-    temper_Change();
     for (Etichetta* e : {tass, infl, ener})
         e->setCaption(QString());
     ModKorvel::numLocalita = 1;
@@ -623,8 +579,6 @@ void dettagliato::controlla_Click()
 
 calcoli::IngressiDett dettagliato::ingressi() const
 {
-    // Everything from this window's own controls: the feasibility window shares the
-    // water, the fuel cost (in euro there) and sets this window's use to 0.
     calcoli::IngressiDett in;
     in.latitudine = ModKorvel::latitudine;
     in.radiazione = ModKorvel::radiazione;
@@ -660,9 +614,6 @@ bool dettagliato::calcolo()
         return false;
     }
     calcoli::memorizzaDett(*ris);
-    // The use just computed is the one the shared state names from now on.
-    ModKorvel::usoImpiantoDett = in.usoImpiantoDett;
-    ModKorvel::usoImpianto = 0;
     // The results always name the town they were computed for.
     ModKorvel::localitaCalcolata = loc->Text() + QStringLiteral("  ") + numeri::testoConSegno(in.latitudine);
     finestra<risdettagliato>().mostraRisultati();

@@ -1,9 +1,8 @@
 #pragma once
 // The detailed window: the data of a month-by-month calculation of a solar plant with
-// its economic analysis. Every input handler copies the value just entered into its
-// module variable and updates the hint line; the check, the calculation, the data
-// file and the reports read the controls, so that what the other windows leave in the
-// shared variables (the water, the fuel cost in euro, the use set to 0) never counts.
+// its economic analysis. The controls are the only copy of the inputs: the check, the
+// calculation, the data file and the reports all read them, and every input handler
+// updates the hint line.
 #include "base/archivio.h"
 #include "shell/corniceFinestra.h"
 
@@ -96,6 +95,9 @@ public:
     // Writes the table at the end of the report's document; its number there, 0 after a failure.
     int tabellaDati(const FormaTabellaDati& forma) const;
 
+    // The calculation's inputs, all from this window's controls and the town's record.
+    calcoli::IngressiDett ingressi() const;
+
     // The choices of this window (0 none).
     int usoScelto() const;
     int collettoreScelto() const;
@@ -172,26 +174,18 @@ private:
     void disabilitaRiquadri();
     void aggiornaPasso();
     int primoPassoMancante() const;
-    // The calculation's inputs, all from this window's controls and the town's record.
-    calcoli::IngressiDett ingressi() const;
-
     void VScroll1_Change();
     void VScroll2_Change();
     void VScroll3_Change();
     void VScroll4_Change();
     void VScroll5_Change();
-    void ret_Change();
-    void temper_Change();
-    void acq_Change();
     void HScroll1_Change();
     void HScroll2_Change();
     void HScroll3_Change();
-    void HScroll_Change(BarraScorrimento* barra, Etichetta* valore, float& tasso);
+    void HScroll_Change(BarraScorrimento* barra, Etichetta* valore);
     void Option1_Click(int Index);
-    void Option2_Click(int Index);
-    void Option3_Click(int Index);
     void Option4_Click(int Index);
-    void casellaNumerica_Change(CasellaTesto* casella, double& variabile);
+    void casellaNumerica_Change(CasellaTesto* casella);
     void ann_Change();
 
     archivio::FileDati file_;

@@ -3,6 +3,7 @@
 #include "detailed/dettagliato.h"
 
 #include "detailed/datiDettagliato.h"
+#include "feasibility/datiFattib.h"
 #include "platform/controlli.h"
 #include "report/canaleWord.h"
 #include "report/relazione.h"

@@ -1,7 +1,7 @@
 #include "feasibility/calcoloFattib.h"
 
 #include "base/numeri.h"
-#include "climate/datiClimatici.h"
+#include "base/unita.h"
 #include "feasibility/datiFattib.h"
 
 #include <algorithm>
@@ -77,7 +77,7 @@ QString calcolaFattib(const IngressiFattib& in, RisultatiFattib& ris)
                            "riferimento valida per i collettori.");
         riferimento[k] = x;
     }
-    const double fabbisogno = riscaldamento ? 24 * in.trasmittanza * c[9] / 3.6
+    const double fabbisogno = riscaldamento ? 24 * in.trasmittanza * c[9] / unita::megajoulePerKwh
                                             : carico * 1000 * 365 / 860;
     if (!numeri::finiti({carico, fabbisogno}))
         return fuoriScala();
@@ -152,24 +152,6 @@ QString calcolaFattib(const IngressiFattib& in, RisultatiFattib& ris)
     return {};
 }
 
-IngressiFattib ingressiFattibDaModulo()
-{
-    IngressiFattib in;
-    in.usoImpianto = ModKorvel::usoImpianto;
-    in.consumoAcqua = ModKorvel::consumoAcqua;
-    in.temperaturaAcqua = ModKorvel::temperaturaAcqua;
-    in.trasmittanza = ModKorvel::trasmittanza;
-    in.durataImpianto = ModKorvel::durataImpianto;
-    in.costoCollettori = ModKorvel::costoCollettori;
-    in.costoElettricita = ModKorvel::costoElettricita;
-    in.combustibile = ModKorvel::combustibile;
-    in.costoCombustibile = ModKorvel::costoCombustibile;
-    in.tassoSconto = ModKorvel::tassoSconto;
-    in.tassoAumento = ModKorvel::tassoAumento;
-    in.coefficienti = ModKorvel::coefficienti;
-    return in;
-}
-
 void memorizzaFattib(const RisultatiFattib& ris)
 {
     for (int s = 1; s <= numeroSuperfici; ++s) {
@@ -181,15 +163,6 @@ void memorizzaFattib(const RisultatiFattib& ris)
     }
     ModKorvel::fabbisognoAnnuo = ris.fabbisognoAnnuo;
     ModKorvel::areaOttimale = ris.areaOttimale;
-}
-
-QString calcoloFattibilita()
-{
-    RisultatiFattib ris;
-    QString motivo = calcolaFattib(ingressiFattibDaModulo(), ris);
-    if (motivo.isEmpty())
-        memorizzaFattib(ris);
-    return motivo;
 }
 
 } // namespace calcoli

@@ -2,7 +2,7 @@
 // Feasibility sizing: for three flat-plate collector kinds and 1000 trial areas, the
 // share of the annual need covered and the solar energy delivered, the annual need
 // and the economically optimal area. Plain values in, plain values out; the window
-// fills the inputs from the module variables and stores the results with memorizzaFattib.
+// fills the inputs from its controls and stores the results with memorizzaFattib.
 #include <QString>
 #include <array>
 
@@ -15,7 +15,7 @@ struct IngressiFattib {
     int usoImpianto = 0;            // 1 space heating, 2 domestic hot water
     double consumoAcqua = 0.0;      // litres per day
     double temperaturaAcqua = 0.0;  // °C
-    double trasmittanza = 0.0;      // W/K times 0.0036
+    double trasmittanza = 0.0;      // MJ per hour and K: W/K times unita::megajouleOraPerWatt
     double durataImpianto = 0.0;    // years
     double costoCollettori = 0.0;   // euro per m²
     double costoElettricita = 0.0;  // euro per year per m²
@@ -51,13 +51,7 @@ inline constexpr std::array<TipoCollettoreFattib, 4> tipiFattib{{
 // (Italian, for a critical message) and leaves `ris` as it was.
 QString calcolaFattib(const IngressiFattib& in, RisultatiFattib& ris);
 
-// The inputs as the module variables and the climate record hold them now.
-IngressiFattib ingressiFattibDaModulo();
-
 // Stores a result into ModKorvel's feasibility results (rows 1..1000, kinds 1..3).
 void memorizzaFattib(const RisultatiFattib& ris);
-
-// Reads the module, calculates and stores; "" on success, else the reason and nothing stored.
-QString calcoloFattibilita();
 
 } // namespace calcoli

@@ -2,7 +2,6 @@
 
 #include "climate/datiClimatici.h"
 #include "climate/elencoLocalita.h"
-#include "climate/tabella.h"
 #include "detailed/datiDettagliato.h"
 #include "feasibility/calcoloFattib.h"
 #include "feasibility/datiFattib.h"
@@ -13,9 +12,9 @@
 #include "platform/modulo.h"
 #include "base/ModKorvel.h"
 #include "base/numeri.h"
+#include "base/unita.h"
 #include "shell/filtroNumerico.h"
 #include "transmittance/datiTrasmittanza.h"
-#include "transmittance/trasmitt.h"
 
 #include <QSignalBlocker>
 
@@ -225,15 +224,8 @@ void fattib::costruisci()
     connect(VScroll2, &BarraScorrimento::Change, this, &fattib::VScroll2_Change);
     connect(VScroll4, &BarraScorrimento::Change, this, &fattib::VScroll4_Change);
     connect(VScroll5, &BarraScorrimento::Change, this, &fattib::VScroll5_Change);
-    connect(trasm, &CasellaTesto::Change, this,
-            [this] { casellaNumerica_Change(trasm, ModKorvel::trasmittanza, 0.0036); });
-    connect(ann, &CasellaTesto::Change, this, [this] { casellaNumerica_Change(ann, ModKorvel::durataImpianto, 1); });
-    connect(cost, &CasellaTesto::Change, this,
-            [this] { casellaNumerica_Change(cost, ModKorvel::costoCollettori, 1); });
-    connect(elettr, &CasellaTesto::Change, this,
-            [this] { casellaNumerica_Change(elettr, ModKorvel::costoElettricita, 1); });
-    connect(costalt, &CasellaTesto::Change, this,
-            [this] { casellaNumerica_Change(costalt, ModKorvel::costoCombustibile, 1); });
+    for (CasellaTesto* c : {trasm, ann, cost, elettr, costalt})
+        connect(c, &CasellaTesto::Change, this, [this, c] { casellaNumerica_Change(c); });
     connect(ver, &Pulsante::Click, this, &fattib::ver_Click);
     connect(cmdavanti, &Pulsante::Click, this, &fattib::cmdavanti_Click);
 }
@@ -277,8 +269,6 @@ int fattib::combustibileScelto() const
 
 void fattib::Option1_Click(int Index)
 {
-    ModKorvel::usoImpianto = Index;
-    ModKorvel::usoImpiantoDett = 0;
     risultati& r = finestra<risultati>();
     const bool acqua = Index == 2;
     if (Index == 1 || Index == 2) {
@@ -295,18 +285,15 @@ void fattib::Option1_Click(int Index)
 
 void fattib::Option3_Click(int Index)
 {
-    ModKorvel::combustibile = Index;
     costalt->setEnabled(true);
-    ModKorvel::unitaCombustibile = ModKorvel::unitaDelCombustibile(Index);
     Frame8->setEnabled(true);
-    Frame8->setCaption(QStringLiteral("Costo in euro al ") + ModKorvel::unitaCombustibile);
+    Frame8->setCaption(QStringLiteral("Costo in euro al ") + ModKorvel::unitaDelCombustibile(Index));
     aggiornaPasso();
 }
 
 void fattib::VScroll1_Change()
 {
     acq->setCaption(numeri::testoConSegno(VScroll1->Value()) + QStringLiteral(" litri"));
-    acq_Change();
     risultati& r = finestra<risultati>();
     r.acq->setCaption(acq->Caption());
     {
@@ -318,12 +305,9 @@ void fattib::VScroll1_Change()
     aggiornaPasso();
 }
 
-void fattib::acq_Change() { ModKorvel::consumoAcqua = numeri::val(acq->Caption()); }
-
 void fattib::VScroll2_Change()
 {
     temper->setCaption(numeri::testoConSegno(VScroll2->Value()) + QStringLiteral(" gradi"));
-    ModKorvel::temperaturaAcqua = numeri::val(temper->Caption());
     risultati& r = finestra<risultati>();
     r.temper->setCaption(temper->Caption());
     {
@@ -333,39 +317,28 @@ void fattib::VScroll2_Change()
     aggiornaPasso();
 }
 
-void fattib::temper_Change()
-{
-    ModKorvel::temperaturaAcqua = numeri::val(temper->Caption());
-    aggiornaPasso();
-}
-
 void fattib::VScroll4_Change()
 {
-    const int v = VScroll4->Value();
-    tass->setCaption(numeri::testoConSegno(v / 100.0) + QStringLiteral(" %"));
-    ModKorvel::tassoSconto = static_cast<float>(v / 100.0);
+    tass->setCaption(numeri::testoConSegno(VScroll4->Value() / 100.0) + QStringLiteral(" %"));
     aggiornaPasso();
 }
 
 void fattib::VScroll5_Change()
 {
-    const int v = VScroll5->Value();
-    tasen->setCaption(numeri::testoConSegno(v / 100.0) + QStringLiteral(" %"));
-    ModKorvel::tassoAumento = static_cast<float>(v / 100.0);
+    tasen->setCaption(numeri::testoConSegno(VScroll5->Value() / 100.0) + QStringLiteral(" %"));
     aggiornaPasso();
 }
 
-void fattib::casellaNumerica_Change(CasellaTesto* c, double& variabile, double fattore)
+void fattib::casellaNumerica_Change(CasellaTesto* c)
 {
     filtroNumerico::filtra(c);
-    variabile = numeri::val(c->Text()) * fattore;
     aggiornaPasso();
 }
 
 void fattib::ver_Click()
 {
     ModKorvel::chiamanteTrasm = 1;
-    mostra<trasmitt>();
+    mostraFinestraNumero(3);
 }
 
 // ---- clearing ------------------------------------------------------------------
@@ -386,9 +359,7 @@ void fattib::cancella_click()
     VScroll4_Change();
     VScroll5_Change();
     acq->setCaption(QString());
-    acq_Change();
     temper->setCaption(QString());
-    temper_Change();
     tass->setCaption(QString());
     tasen->setCaption(QString());
     ModKorvel::numLocalita = 1;
@@ -443,15 +414,13 @@ void fattib::controlla_Click()
 
 // ---- calculation and results ---------------------------------------------------
 
-bool fattib::calcolo()
+calcoli::IngressiFattib fattib::ingressi() const
 {
-    // Everything from this window's own controls: the detailed window shares some
-    // module variables (water, fuel cost in cents, use) and may have changed them.
     calcoli::IngressiFattib in;
     in.usoImpianto = usoScelto();
     in.consumoAcqua = numeri::val(acq->Caption());
     in.temperaturaAcqua = numeri::val(temper->Caption());
-    in.trasmittanza = numeri::val(trasm->Text()) * 0.0036;
+    in.trasmittanza = numeri::val(trasm->Text()) * unita::megajouleOraPerWatt;
     in.durataImpianto = numeri::val(ann->Text());
     in.costoCollettori = numeri::val(cost->Text());
     in.costoElettricita = numeri::val(elettr->Text());
@@ -460,9 +429,13 @@ bool fattib::calcolo()
     in.tassoSconto = static_cast<float>(VScroll4->Value() / 100.0);
     in.tassoAumento = static_cast<float>(VScroll5->Value() / 100.0);
     in.coefficienti = ModKorvel::coefficienti;
+    return in;
+}
 
+bool fattib::calcolo()
+{
     auto ris = std::make_unique<calcoli::RisultatiFattib>();
-    const QString motivo = calcoli::calcolaFattib(in, *ris);
+    const QString motivo = calcoli::calcolaFattib(ingressi(), *ris);
     if (!motivo.isEmpty()) {
         piattaforma::msgBox(motivo, piattaforma::vbCritical, ModKorvel::titoloControllo);
         return false;

@@ -1,13 +1,16 @@
 #pragma once
-// The feasibility window: the data of a quick sizing of a solar plant. Every input
-// handler copies the value just entered into its module variable and updates the
-// hint line; the check, the calculation, the data file and the report read the
-// controls.
+// The feasibility window: the data of a quick sizing of a solar plant. The controls
+// are the only copy of the inputs: the check, the calculation, the data file and the
+// report all read them, and every input handler updates the hint line.
 #include "base/archivio.h"
 #include "shell/corniceFinestra.h"
 
 #include <array>
 #include <optional>
+
+namespace calcoli {
+struct IngressiFattib;
+}
 
 class BarraScorrimento;
 class CasellaTesto;
@@ -103,6 +106,9 @@ public:
     Cornice* Frame10 = nullptr;
     Cornice* Frame11 = nullptr;
 
+    // The sizing's inputs, all from this window's controls and the town's record.
+    calcoli::IngressiFattib ingressi() const;
+
     // The use and the fuel chosen in this window (0 none).
     int usoScelto() const;
     int combustibileScelto() const;
@@ -123,9 +129,7 @@ private:
     void VScroll2_Change();
     void VScroll4_Change();
     void VScroll5_Change();
-    void acq_Change();
-    void temper_Change();
-    void casellaNumerica_Change(CasellaTesto* casella, double& variabile, double fattore);
+    void casellaNumerica_Change(CasellaTesto* casella);
     void ver_Click();
 
 

@@ -264,7 +264,6 @@ void risultati::num3_MouseMove(int Index) { righe(3)->evidenzia(Index); }
 void risultati::VScroll4_Change()
 {
     acq->setCaption(numeri::testoConSegno(VScroll4->Value()) + QStringLiteral(" litri"));
-    ModKorvel::consumoAcqua = numeri::val(acq->Caption());
     // The feasibility window's bar moves first: the calculation reads that window.
     fattib& f = finestra<fattib>();
     if (f.VScroll1->Value() != VScroll4->Value())
@@ -275,7 +274,6 @@ void risultati::VScroll4_Change()
 void risultati::VScroll5_Change()
 {
     temper->setCaption(numeri::testoConSegno(VScroll5->Value()) + QStringLiteral(" gradi"));
-    ModKorvel::temperaturaAcqua = numeri::val(temper->Caption());
     fattib& f = finestra<fattib>();
     if (f.VScroll2->Value() != VScroll5->Value())
         f.VScroll2->setValue(VScroll5->Value());

@@ -5,6 +5,7 @@
 #include "report/finestraDocumento.h"
 #include "base/ModKorvel.h"
 #include "shell/frmSplash.h"
+#include "shell/navigazione.h"
 
 void avviaProgramma()
 {
@@ -12,6 +13,8 @@ void avviaProgramma()
     piattaforma::installaServiziDesktop();
     ModKorvel::caricaStudio();
     modelloFinestre::impostaUscitaAutomatica(true);
+    // The window table reaches every window through the hooks filled here.
+    navigazione::installa();
     // Every report opens its document in a window of its own.
     finestraDocumento::installa();
     // The title screen is the program's first window.

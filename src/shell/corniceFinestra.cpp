@@ -28,10 +28,6 @@ constexpr int topPulsanti = 5760;
 constexpr int larghezzaPulsante = 1095;
 constexpr int altezzaPulsante = 375;
 
-const QString& titoli(int k) { return profiliFinestre::profilo(k).titolo; }
-
-bool eFrontespizio(int k) { return k == 8; }
-
 } // namespace
 
 const ProfiloFinestra& FinestraLavoro::profilo() const { return profiliFinestre::profilo(numero_); }
@@ -74,7 +70,7 @@ QAction* FinestraLavoro::aggiungiVoce(QMenu* menu, const QString& nome, const QS
 void FinestraLavoro::costruisciMenu()
 {
     const int k = numero_;
-    const bool front = eFrontespizio(k);
+    const ProfiloFinestra& riga = profilo();
     barraMenu_ = new QMenuBar(this);
     barraMenu_->setObjectName(QStringLiteral("qt_barraMenu"));
     barraMenu_->setNativeMenuBar(false);
@@ -89,36 +85,25 @@ void FinestraLavoro::costruisciMenu()
     file->addSeparator();
     aggiungiVoce(file, QStringLiteral("eliminare"), QStringLiteral("&Elimina..."), [this] { eliminare_click(); });
     file->addSeparator();
-    if (k == 2 || front) {
+    if (!riga.sottomenuStampa.isEmpty()) {
         QMenu* stamp = file->addMenu(QStringLiteral("S&tampa"));
         stamp->setObjectName(QStringLiteral("stamp"));
         voci_.insert(QStringLiteral("stamp"), stamp->menuAction());
-        if (k == 2) {
-            aggiungiVoce(stamp, QStringLiteral("stampa"), QStringLiteral("dati della località &visualizzata"),
-                         [this] { stampa_Click(); });
-            aggiungiVoce(stamp, QStringLiteral("stampatutte"), QStringLiteral("dati di tutte le località &preimpostate"),
-                         [this] { stampatutte_click(); });
-        } else {
-            aggiungiVoce(stamp, QStringLiteral("solodati"), QStringLiteral("&solo dati finestra"),
-                         [this] { solodati_Click(); });
-            aggiungiVoce(stamp, QStringLiteral("stampatutto"), QStringLiteral("&intera elaborazione"),
-                         [this] { stampatutto_Click(); });
-        }
+        for (const VoceStampa& v : riga.sottomenuStampa)
+            aggiungiVoce(stamp, v.nome, v.testo, [this, operazione = v.operazione] { (this->*operazione)(); });
     } else {
         aggiungiVoce(file, QStringLiteral("stampa"), QStringLiteral("S&tampa dati finestra"), [this] { stampa_Click(); });
     }
     file->addSeparator();
-    aggiungiVoce(file, front ? QStringLiteral("esci") : QStringLiteral("usci"), QStringLiteral("Es&ci"),
+    aggiungiVoce(file, riga.nomeEsci, QStringLiteral("Es&ci"),
                  [] { profiliFinestre::destinazioni().esci(); });
 
     // Modifica
     QMenu* modif = barraMenu_->addMenu(QStringLiteral("&Modifica"));
-    modif->setObjectName(front ? QStringLiteral("modi") : QStringLiteral("modif"));
-    aggiungiVoce(modif, (k == 5 || k == 7) ? QStringLiteral("colora") : QStringLiteral("colorare"),
-                 QStringLiteral("&Colore di sfondo"), [this] { coloraSfondo(); });
+    modif->setObjectName(riga.nomeModifica);
+    aggiungiVoce(modif, riga.nomeColore, QStringLiteral("&Colore di sfondo"), [this] { coloraSfondo(); });
     modif->addSeparator();
-    aggiungiVoce(modif, front ? QStringLiteral("controllodat") : QStringLiteral("controlla"),
-                 QStringLiteral("Controllo &dati immessi"), [this] { controlla_Click(); });
+    aggiungiVoce(modif, riga.nomeControllo, QStringLiteral("Controllo &dati immessi"), [this] { controlla_Click(); });
     modif->addSeparator();
     aggiungiVoce(modif, QStringLiteral("cancella"), QStringLiteral("C&ancella dati finestra"), [this] { cancella_click(); });
 
@@ -126,11 +111,8 @@ void FinestraLavoro::costruisciMenu()
     QMenu* visu = barraMenu_->addMenu(QStringLiteral("&Visualizza"));
     visu->setObjectName(QStringLiteral("visu"));
     for (int j = 1; j <= 8; ++j) {
-        QString testo = QStringLiteral("Finestra ") + titoli(j);
-        if (j == 4 && (k == 5 || k == 7))
-            testo = QStringLiteral("finestra Calcolo di fattibilità");
-        if (j == 6 && k == 6)
-            testo = QStringLiteral("Finestra  Calcolo dettagliato");
+        const ProfiloFinestra& mostrata = profiliFinestre::profilo(j);
+        const QString testo = riga.testiVisualizza.value(j, QStringLiteral("Finestra ") + mostrata.titolo);
         QAction* voce = aggiungiVoce(visu, QStringLiteral("fin%1").arg(j), testo, [this, j] { fin_Click(j); });
         voce->setData(j);
         if (j == k) {
@@ -139,16 +121,16 @@ void FinestraLavoro::costruisciMenu()
             // A click must not take the mark away.
             connect(voce, &QAction::toggled, voce, [voce] { voce->setChecked(true); });
         }
-        if (j == 1 || j == 3 || j == 5 || j == 7)
+        if (mostrata.separatoreInVisualizza)
             visu->addSeparator();
     }
 
     // ?
     QMenu* inter = barraMenu_->addMenu(QStringLiteral("&?"));
-    inter->setObjectName(front ? QStringLiteral("help") : QStringLiteral("inter"));
+    inter->setObjectName(riga.nomeAiuto);
     aggiungiVoce(inter, QStringLiteral("guida"), QStringLiteral("&Guida in linea"), [] { profiliFinestre::destinazioni().sommario(); });
-    aggiungiVoce(inter, front ? QStringLiteral("sugger") : QStringLiteral("suggerimenti"),
-                 QStringLiteral("&Suggerimenti..."), [] { profiliFinestre::destinazioni().suggerimenti(); });
+    aggiungiVoce(inter, riga.nomeSuggerimenti, QStringLiteral("&Suggerimenti..."),
+                 [] { profiliFinestre::destinazioni().suggerimenti(); });
     inter->addSeparator();
     aggiungiVoce(inter, QStringLiteral("supporto"), QStringLiteral("Supporto &prodotto"), [] { profiliFinestre::destinazioni().supporto(); });
     inter->addSeparator();
@@ -168,7 +150,7 @@ void FinestraLavoro::costruisciMenu()
     connect(destra, &QToolButton::clicked, finestraVoce, &QAction::trigger);
     barraMenu_->setCornerWidget(destra, Qt::TopRightCorner);
 
-    for (const QString& nome : profilo().vociDisabilitate)
+    for (const QString& nome : riga.vociDisabilitate)
         if (QAction* voce = voci_.value(nome))
             voce->setEnabled(false);
 
@@ -182,7 +164,7 @@ void FinestraLavoro::costruisciBarra()
         "apri file",
         "salva file",
         "elimina file",
-        "stampa dati finestra",
+        nullptr, // the window's own
         "visualizza finestra 'Menu'",
         "visualizza finestra 'Dati climatici'",
         "visualizza finestra 'Trasmittanza'",
@@ -224,9 +206,7 @@ void FinestraLavoro::costruisciBarra()
             pulsante = Toolbar1->addSeparator();
         } else {
             pulsante = Toolbar1->addAction(immagini::iconaBarra(i), QString());
-            QString suggerimento = QString::fromUtf8(suggerimenti[i]);
-            if (i == 4 && eFrontespizio(numero_))
-                suggerimento = QStringLiteral("stampa intera relazione");
+            const QString suggerimento = i == 4 ? profilo().suggerimentoStampa : QString::fromUtf8(suggerimenti[i]);
             pulsante->setToolTip(suggerimento);
             pulsante->setText(suggerimento);
             if (i <= 3)
@@ -241,12 +221,11 @@ void FinestraLavoro::costruisciBarra()
 
 void FinestraLavoro::costruisciPulsanti()
 {
-    const bool front = eFrontespizio(numero_);
-    esco = new Pulsante(area(), front ? QStringLiteral("cmdesci") : QStringLiteral("esco"),
-                        front ? QStringLiteral("US&CITA") : QStringLiteral("&USCITA"));
+    const ProfiloFinestra& riga = profilo();
+    esco = new Pulsante(area(), riga.nomeUscita, riga.testoUscita);
     aiuto = new Pulsante(area(), QStringLiteral("aiuto"), QStringLiteral("&AIUTO"));
     guidainlinea = new Pulsante(area(), QStringLiteral("guidainlinea"), QStringLiteral("&Guida in linea"));
-    if (profilo().pulsanteMenu)
+    if (riga.pulsanteMenu)
         men = new Pulsante(area(), QStringLiteral("men"), QStringLiteral("M&enu"));
 
     // Narrow enough for two buttons left of the hint line.
@@ -263,7 +242,7 @@ void FinestraLavoro::costruisciPulsanti()
     if (men)
         posa(men, 7200, topPulsanti, larghezzaPulsante - 60, altezzaPulsante);
 
-    if (front) {
+    if (riga.pulsantiIllustrati) {
         // Pictures and captions together need more room.
         for (Pulsante* p : {esco, aiuto, guidainlinea})
             p->setIconSize(QSize(12, 12));
@@ -275,9 +254,7 @@ void FinestraLavoro::costruisciPulsanti()
     } else {
         esco->setToolTip(QStringLiteral("cliccare per uscire da Korvel"));
         aiuto->setToolTip(QStringLiteral("cliccare per visualizzare l'aiuto in linea"));
-        guidainlinea->setToolTip((numero_ == 4 || numero_ == 6)
-                                     ? QStringLiteral("cliccare per visualizzare gli Argomenti della guida")
-                                     : QStringLiteral("cliccare per visualizzare il Sommario della guida"));
+        guidainlinea->setToolTip(riga.suggerimentoGuida);
     }
     if (men)
         men->setToolTip(QStringLiteral("cliccare per visualizzare la finestra Menu"));
@@ -380,7 +357,7 @@ void FinestraLavoro::fin_Click(int k)
 
 void FinestraLavoro::chiediGuidaFinestra()
 {
-    const QString testo = QStringLiteral("E' questa la finestra '") + titoli(numero_)
+    const QString testo = QStringLiteral("E' questa la finestra '") + profilo().titolo
         + QStringLiteral("': si vuole la guida della finestra?");
     if (piattaforma::msgBox(testo, piattaforma::vbYesNo + piattaforma::vbQuestion, ModKorvel::titoloAiuto) == piattaforma::vbNo)
         return;

@@ -50,10 +50,6 @@ namespace navigazione {
 
 void installa()
 {
-    static bool fatto = false;
-    if (fatto)
-        return;
-    fatto = true;
     profiliFinestre::profiloDaCollegare(1).mostra = &mostraW<menu>;
     collega<tabella, guidatabella>(2);
     collega<trasmitt, guidatrasmitt>(3);

@@ -4,7 +4,8 @@
 // the shared exit above all.
 
 namespace navigazione {
-// Fills the hooks of the window table; runs once, on the table's first use.
+// Fills the hooks of the window table. The program's start calls it once, before any
+// window is loaded; so do the test, fuzzing and benchmark mains that load windows.
 void installa();
 } // namespace navigazione
 

@@ -1,6 +1,6 @@
 #include "shell/profiliFinestre.h"
 
-#include "shell/navigazione.h"
+#include "shell/corniceFinestra.h"
 
 #include <array>
 
@@ -37,6 +37,7 @@ std::array<ProfiloFinestra, 9> costruisciTabella()
     ProfiloFinestra& menu = t[1];
     menu.titolo = QStringLiteral("Menu");
     menu.caption = QStringLiteral("Korvel: menu delle tipologie di elaborazione");
+    menu.separatoreInVisualizza = true;
 
     ProfiloFinestra& tabella = t[2];
     tabella.titolo = QStringLiteral("Dati climatici");
@@ -53,6 +54,11 @@ std::array<ProfiloFinestra, 9> costruisciTabella()
     tabella.pulsantiDisabilitati = {1, 2, 3, 19, 20};
     tabella.diSolaLettura = true;
     tabella.pulsanteMenu = true;
+    tabella.sottomenuStampa = {
+        {QStringLiteral("stampa"), QStringLiteral("dati della località &visualizzata"), &FinestraLavoro::stampa_Click},
+        {QStringLiteral("stampatutte"), QStringLiteral("dati di tutte le località &preimpostate"),
+         &FinestraLavoro::stampatutte_click},
+    };
 
     ProfiloFinestra& trasmitt = t[3];
     trasmitt.titolo = QStringLiteral("Trasmittanza");
@@ -66,6 +72,7 @@ std::array<ProfiloFinestra, 9> costruisciTabella()
     };
     trasmitt.ordineGrigio = {2, 3, 4, 5, 6, 7, 8};
     trasmitt.pulsanteMenu = true;
+    trasmitt.separatoreInVisualizza = true;
 
     ProfiloFinestra& fattib = t[4];
     fattib.titolo = QStringLiteral("Calcolo di fattibilità");
@@ -73,6 +80,7 @@ std::array<ProfiloFinestra, 9> costruisciTabella()
     fattib.prefissoFile = QStringLiteral("Korvel-fattib-");
     fattib.righeAiuto = aiutoCalcolo(fattib.prefissoFile);
     fattib.ordineGrigio = {4, 5, 2, 3, 6, 7, 8};
+    fattib.suggerimentoGuida = QStringLiteral("cliccare per visualizzare gli Argomenti della guida");
 
     ProfiloFinestra& risultati = t[5];
     risultati.titolo = QStringLiteral("Risultati");
@@ -92,6 +100,9 @@ std::array<ProfiloFinestra, 9> costruisciTabella()
     risultati.vociDisabilitate = {QStringLiteral("cancella")};
     risultati.pulsantiDisabilitati = {20};
     risultati.diSolaLettura = true;
+    risultati.nomeColore = QStringLiteral("colora");
+    risultati.testiVisualizza = {{4, QStringLiteral("finestra Calcolo di fattibilità")}};
+    risultati.separatoreInVisualizza = true;
 
     ProfiloFinestra& dettagliato = t[6];
     dettagliato.titolo = QStringLiteral("Calcolo dettagliato");
@@ -99,6 +110,8 @@ std::array<ProfiloFinestra, 9> costruisciTabella()
     dettagliato.prefissoFile = QStringLiteral("Korvel-dett-");
     dettagliato.righeAiuto = aiutoCalcolo(dettagliato.prefissoFile);
     // No grey for all: the colour dialog at once.
+    dettagliato.testiVisualizza = {{6, QStringLiteral("Finestra  Calcolo dettagliato")}};
+    dettagliato.suggerimentoGuida = fattib.suggerimentoGuida;
 
     ProfiloFinestra& risdettagliato = t[7];
     risdettagliato.titolo = QStringLiteral("Risultati dettagliati");
@@ -116,6 +129,9 @@ std::array<ProfiloFinestra, 9> costruisciTabella()
     risdettagliato.vociDisabilitate = {QStringLiteral("cancella")};
     risdettagliato.pulsantiDisabilitati = {20};
     risdettagliato.diSolaLettura = true;
+    risdettagliato.nomeColore = risultati.nomeColore;
+    risdettagliato.testiVisualizza = risultati.testiVisualizza;
+    risdettagliato.separatoreInVisualizza = true;
 
     ProfiloFinestra& frontespizio = t[8];
     frontespizio.titolo = QStringLiteral("Frontespizio");
@@ -130,6 +146,19 @@ std::array<ProfiloFinestra, 9> costruisciTabella()
         QStringLiteral("- effettuare il controllo dei dati immessi cliccando sul tasto ABC."),
     };
     frontespizio.ordineGrigio = {2, 4, 3, 5, 6, 7, 8};
+    frontespizio.nomeEsci = QStringLiteral("esci");
+    frontespizio.nomeModifica = QStringLiteral("modi");
+    frontespizio.nomeControllo = QStringLiteral("controllodat");
+    frontespizio.nomeAiuto = QStringLiteral("help");
+    frontespizio.nomeSuggerimenti = QStringLiteral("sugger");
+    frontespizio.sottomenuStampa = {
+        {QStringLiteral("solodati"), QStringLiteral("&solo dati finestra"), &FinestraLavoro::solodati_Click},
+        {QStringLiteral("stampatutto"), QStringLiteral("&intera elaborazione"), &FinestraLavoro::stampatutto_Click},
+    };
+    frontespizio.suggerimentoStampa = QStringLiteral("stampa intera relazione");
+    frontespizio.nomeUscita = QStringLiteral("cmdesci");
+    frontespizio.testoUscita = QStringLiteral("US&CITA");
+    frontespizio.pulsantiIllustrati = true;
 
     for (ProfiloFinestra& p : t)
         if (!p.prefissoFile.isEmpty())
@@ -147,23 +176,14 @@ Destinazioni destinazioniProgramma;
 
 } // namespace
 
-const ProfiloFinestra& profilo(int k)
-{
-    // The hooks are filled on first use, whatever runs first (the program, a test).
-    navigazione::installa();
-    return profiloDaCollegare(k);
-}
+const ProfiloFinestra& profilo(int k) { return profiloDaCollegare(k); }
 
 ProfiloFinestra& profiloDaCollegare(int k)
 {
     return tabella()[(k >= primaFinestra && k <= ultimaFinestra) ? std::size_t(k) : 0];
 }
 
-const Destinazioni& destinazioni()
-{
-    navigazione::installa();
-    return destinazioniProgramma;
-}
+const Destinazioni& destinazioni() { return destinazioniProgramma; }
 Destinazioni& destinazioniDaCollegare() { return destinazioniProgramma; }
 
 } // namespace profiliFinestre

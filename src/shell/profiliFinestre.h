@@ -5,13 +5,21 @@
 // toolbar, captions, filters, quick help and colour order from here and reaches the
 // other windows only through the row's hooks, so it includes no window.
 //
-// The hooks are filled once at start-up by navigazione::installa(), the one place
-// that knows every window class.
+// The hooks are filled once at start, before any window is loaded, by
+// navigazione::installa(), the one place that knows every window class.
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
 class FinestraLavoro;
+
+// An entry of the frame's print submenu: its name, its text and the operation it runs.
+struct VoceStampa {
+    QString nome;
+    QString testo;
+    void (FinestraLavoro::*operazione)() = nullptr;
+};
 
 struct ProfiloFinestra {
     int numero = 0;
@@ -37,6 +45,30 @@ struct ProfiloFinestra {
     bool diSolaLettura = false;
     // Button `men` back to the main menu.
     bool pulsanteMenu = false;
+
+    // Names of the frame's menus and entries that are not the same in every window.
+    QString nomeEsci = QStringLiteral("usci");                 // File > Esci
+    QString nomeModifica = QStringLiteral("modif");            // the Modifica menu
+    QString nomeColore = QStringLiteral("colorare");           // Modifica > Colore di sfondo
+    QString nomeControllo = QStringLiteral("controlla");       // Modifica > Controllo dati immessi
+    QString nomeAiuto = QStringLiteral("inter");               // the ? menu
+    QString nomeSuggerimenti = QStringLiteral("suggerimenti"); // ? > Suggerimenti
+    // File > "S&tampa" as a submenu of these entries; empty: the one entry "stampa".
+    QList<VoceStampa> sottomenuStampa;
+    // Texts of entries of this window's Visualizza menu, by the window they show,
+    // where they are not "Finestra " and that window's title.
+    QMap<int, QString> testiVisualizza;
+    // In every Visualizza menu, a separator follows this window's entry.
+    bool separatoreInVisualizza = false;
+    // Tip of toolbar button 4.
+    QString suggerimentoStampa = QStringLiteral("stampa dati finestra");
+    // The exit button's name and caption.
+    QString nomeUscita = QStringLiteral("esco");
+    QString testoUscita = QStringLiteral("&USCITA");
+    // The three frame buttons show pictures instead of tips.
+    bool pulsantiIllustrati = false;
+    // Tip of the button guidainlinea.
+    QString suggerimentoGuida = QStringLiteral("cliccare per visualizzare il Sommario della guida");
 
     // Hooks: the working window itself (loaded when needed, not shown; nullptr for
     // the main menu), showing the window, showing its guide window.

@@ -1,7 +1,7 @@
 // The detailed data file: exact bytes of a file of each use (a plant of both uses
 // keeps its transmittance), reading them back into a cleared window, files the reader
 // refuses without touching the window, and the saves that must not write.
-#include "ambienteDett.h"
+#include "support/ambienteCalcolo.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,11 +16,11 @@ QByteArray contenuto(const QString& nome)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-class ArchivioDett : public AmbienteDett {
+class ArchivioDett : public AmbienteCalcolo {
 protected:
     void SetUp() override
     {
-        AmbienteDett::SetUp();
+        AmbienteCalcolo::SetUp();
         finestra<frontespizio>().imposta({QStringLiteral("Casa Bianchi, via Po 3"), QStringLiteral("Città di Castello"),
                                           QStringLiteral("calcolo dettagliato"), QStringLiteral("Bianchi, S.r.l."),
                                           QStringLiteral("Perugia"), QStringLiteral("lunedì, 1 mar 2027"), QString()});
@@ -72,7 +72,7 @@ TEST_F(ArchivioDett, AFileOfEachUseRoundTrips)
     for (int uso = 1; uso <= 3; ++uso) {
         SCOPED_TRACE(uso);
         d().cancella_click();
-        compila(uso);
+        compilaDettagliato(uso);
         if (uso == 2) {
             for (BarraScorrimento* b : {d().VScroll1, d().VScroll2, d().VScroll3, d().VScroll4, d().VScroll5,
                                         d().HScroll1, d().HScroll2, d().HScroll3})
@@ -88,16 +88,16 @@ TEST_F(ArchivioDett, AFileOfEachUseRoundTrips)
         d().cancella_click();
         finestra<frontespizio>().cancella_click();
         finestra<frontespizio>().tipostudio->setText(QStringLiteral("verifica"));
-        usoImpiantoDett = 0; // as the feasibility window leaves it
         dialoghi.scegliFile(nome);
         d().apri_Click();
 
         EXPECT_EQ(stato(), salvato);
         EXPECT_EQ(d().passo->Caption(), dettagliato::testoPasso(0));
         EXPECT_EQ(numLocalita, 17);
-        EXPECT_EQ(usoImpiantoDett, uso);
-        EXPECT_DOUBLE_EQ(azimut, uso == 2 ? 0 : -15);
-        EXPECT_DOUBLE_EQ(trasmittanzaDett, uso == 2 ? 0 : 250);
+        const calcoli::IngressiDett in = d().ingressi();
+        EXPECT_EQ(in.usoImpiantoDett, uso);
+        EXPECT_DOUBLE_EQ(in.azimut, uso == 2 ? 0 : -15);
+        EXPECT_DOUBLE_EQ(in.trasmittanzaDett, uso == 2 ? 0 : 250);
         EXPECT_EQ(finestra<frontespizio>().tipostudio->Text(), QStringLiteral("verifica")) << "not in this file";
         EXPECT_EQ(finestra<frontespizio>().localita->Text(), QStringLiteral("Città di Castello"));
         EXPECT_TRUE(messaggi.mostrati.isEmpty());
@@ -112,7 +112,7 @@ TEST_F(ArchivioDett, AFileOfBothUsesWithoutItsTransmittance)
 {
     const QString nome = percorso("Korvel-dett-vecchio");
     scrivi(nome, "\"Milano\",16,3,30,-15\r\n12,45,300\r\n" + corpo + frontespizioRidotto);
-    compila(3);
+    compilaDettagliato(3);
     dialoghi.scegliFile(nome);
     d().apri_Click();
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
@@ -145,7 +145,7 @@ TEST_F(ArchivioDett, AFileTheReaderRefusesChangesNothing)
         "\"Milano\",16,1,30,-15\r\n" + acqua + corpo + frontespizioRidotto, // heating with the water record
         "\"Milano\",16,3,30,-15\r\n" + acqua + corpo + frontespizioRidotto + "\"molto\"\r\n",
     };
-    compila(3);
+    compilaDettagliato(3);
     const QStringList prima = stato();
     nomeFile = percorso("Korvel-dett-buono");
     const QString nome = percorso("Korvel-dett-cattivo");
@@ -179,7 +179,7 @@ TEST_F(ArchivioDett, SavesThatMustNotWrite)
     EXPECT_EQ(controlloSilenzioso, 1);
 
     // Inputs the calculation cannot take are not archived either.
-    compila(2);
+    compilaDettagliato(2);
     d().VScroll3->setValue(25);
     d().VScroll4->setValue(20);
     messaggi.azzera();

@@ -2,7 +2,7 @@
 // the calculation cannot take, the frames the choices unlock, the orientation rule,
 // the typed numbers, clearing, and the "Risultati" button with inputs taken from
 // this window only.
-#include "ambienteDett.h"
+#include "support/ambienteCalcolo.h"
 
 #include "transmittance/datiTrasmittanza.h"
 
@@ -16,7 +16,7 @@ namespace {
 
 using C = dettagliato;
 
-class Dettagliato : public AmbienteDett {
+class Dettagliato : public AmbienteCalcolo {
 protected:
     static QList<Cornice*> riquadri()
     {
@@ -117,20 +117,19 @@ TEST_F(Dettagliato, LoadChoicesAndFramesFollowEachOther)
     const QList<bool> comuni(10, true);
     w.Option1[1]->setValue(true);
     EXPECT_EQ(abilitati(), (QList<bool>{true, false, false, false, true} + comuni));
-    EXPECT_EQ(usoImpiantoDett, 1);
+    EXPECT_EQ(w.ingressi().usoImpiantoDett, 1);
     w.Option1[2]->setValue(true);
     EXPECT_EQ(abilitati(), (QList<bool>{true, true, true, true, false} + comuni));
     w.Option1[3]->setValue(true);
     EXPECT_EQ(abilitati(), QList<bool>(15, true));
-    EXPECT_EQ(usoImpiantoDett, 3);
+    EXPECT_EQ(w.ingressi().usoImpiantoDett, 3);
 
     EXPECT_FALSE(w.costalt->isEnabled());
     w.Option4[3]->setValue(true);
     EXPECT_TRUE(w.costalt->isEnabled());
-    EXPECT_EQ(unitaCombustibile, QStringLiteral("kwh di elettricità"));
     EXPECT_EQ(w.Frame12->title(), QStringLiteral("Costo in centesimi di euro al kwh di elettricità"));
-    EXPECT_EQ(r().Label18->toolTip(), QStringLiteral("costo attuale in centesimi di euro al kwh di elettricità"));
-    EXPECT_EQ(r().Label19->toolTip(),
+    EXPECT_EQ(rd().Label18->toolTip(), QStringLiteral("costo attuale in centesimi di euro al kwh di elettricità"));
+    EXPECT_EQ(rd().Label19->toolTip(),
               QStringLiteral("costo solare corrispondente in centesimi di euro al kwh di elettricità"));
 
     w.Option1[1]->setValue(true);
@@ -141,19 +140,19 @@ TEST_F(Dettagliato, LoadChoicesAndFramesFollowEachOther)
 TEST_F(Dettagliato, AHorizontalCollectorHasNoAzimuth)
 {
     dettagliato& w = d();
-    compila(2);
-    EXPECT_DOUBLE_EQ(azimut, -15);
+    compilaDettagliato(2);
+    EXPECT_DOUBLE_EQ(w.ingressi().azimut, -15);
     EXPECT_EQ(w.azim->Caption(), QStringLiteral("-15 gradi"));
 
     w.VScroll1->setValue(0);
-    EXPECT_DOUBLE_EQ(azimut, 0);
+    EXPECT_DOUBLE_EQ(w.ingressi().azimut, 0);
     EXPECT_FALSE(w.VScroll2->isEnabled());
     w.VScroll2->setValue(40);
-    EXPECT_DOUBLE_EQ(azimut, 0) << "still horizontal";
+    EXPECT_DOUBLE_EQ(w.ingressi().azimut, 0) << "still horizontal";
     EXPECT_EQ(w.azim->Caption(), QStringLiteral(" 40 gradi"));
     w.VScroll1->setValue(90);
     EXPECT_TRUE(w.VScroll2->isEnabled());
-    EXPECT_DOUBLE_EQ(azimut, 40);
+    EXPECT_DOUBLE_EQ(w.ingressi().azimut, 40);
 
     w.VScroll5->setValue(32000);
     EXPECT_EQ(w.acq->Caption(), QStringLiteral(" 32000 litri"));
@@ -164,12 +163,12 @@ TEST_F(Dettagliato, AHorizontalCollectorHasNoAzimuth)
 TEST_F(Dettagliato, TypedNumbersAndThePlantLifeWarning)
 {
     dettagliato& w = d();
-    compila(1);
+    compilaDettagliato(1);
     w.cost->setText(QString());
     w.cost->setFocus();
     QTest::keyClicks(w.cost, QStringLiteral("1200,50"));
     EXPECT_EQ(w.cost->Text(), QStringLiteral("1200.50"));
-    EXPECT_DOUBLE_EQ(costoImpianto, 1200.5);
+    EXPECT_DOUBLE_EQ(w.ingressi().costoImpianto, 1200.5);
     EXPECT_EQ(messaggi.testi(), QStringList{QStringLiteral("Attenzione: usare il punto per i decimali.")});
 
     messaggi.azzera();
@@ -181,7 +180,7 @@ TEST_F(Dettagliato, TypedNumbersAndThePlantLifeWarning)
     ASSERT_EQ(messaggi.mostrati.size(), 1) << "on the third character";
     EXPECT_EQ(messaggi.mostrati[0].testo, QStringLiteral("E' un tempo esagerato: non superare i 100 anni."));
     EXPECT_EQ(messaggi.mostrati[0].pulsanti, piattaforma::vbExclamation);
-    EXPECT_DOUBLE_EQ(durataImpiantoDett, 150);
+    EXPECT_DOUBLE_EQ(w.ingressi().durataImpiantoDett, 150);
 
     // A dropped character and the warning: one message each, not two.
     messaggi.azzera();
@@ -192,7 +191,7 @@ TEST_F(Dettagliato, TypedNumbersAndThePlantLifeWarning)
 
 TEST_F(Dettagliato, ClearingLeavesTheFirstTownTheBarsMinimaAndNoChoice)
 {
-    compila(3);
+    compilaDettagliato(3);
     dettagliato& w = d();
     w.cancella_click();
 
@@ -201,7 +200,7 @@ TEST_F(Dettagliato, ClearingLeavesTheFirstTownTheBarsMinimaAndNoChoice)
     EXPECT_EQ(abilitati(), QList<bool>(15, false));
     EXPECT_EQ(w.incl->Caption(), QStringLiteral(" 0 gradi"));
     EXPECT_EQ(w.azim->Caption(), QStringLiteral("-45 gradi"));
-    EXPECT_DOUBLE_EQ(azimut, 0);
+    EXPECT_DOUBLE_EQ(w.ingressi().azimut, 0);
     EXPECT_EQ(w.ret->Caption(), QStringLiteral(" 0 gradi"));
     for (Etichetta* e : {w.temper, w.acq, w.tass, w.infl, w.ener})
         EXPECT_EQ(e->Caption(), QString()) << e->objectName().toStdString();
@@ -210,8 +209,8 @@ TEST_F(Dettagliato, ClearingLeavesTheFirstTownTheBarsMinimaAndNoChoice)
             EXPECT_FALSE((*gruppo)[i]->Value()) << (*gruppo)[i]->objectName().toStdString();
     for (CasellaTesto* c : {w.trasm, w.ann, w.cost, w.costalt, w.are})
         EXPECT_EQ(c->Text(), QString());
-    EXPECT_DOUBLE_EQ(consumoAcqua, 0);
-    EXPECT_DOUBLE_EQ(durataImpiantoDett, 0);
+    EXPECT_DOUBLE_EQ(w.ingressi().consumoAcqua, 0);
+    EXPECT_DOUBLE_EQ(w.ingressi().durataImpiantoDett, 0);
 
     // The tilt and azimuth already count as chosen; the use does not.
     messaggi.azzera();
@@ -221,17 +220,17 @@ TEST_F(Dettagliato, ClearingLeavesTheFirstTownTheBarsMinimaAndNoChoice)
     EXPECT_TRUE(w.Frame1->isEnabled()) << "picking the town shown unlocks the use";
 }
 
-// The feasibility window shares the water, the fuel cost (in euro there) and the unit,
-// and its use sets this window's use to 0: none of that may reach this calculation.
+// The feasibility window has its own water, fuel cost (in euro there), unit and use:
+// none of them may reach this calculation.
 TEST_F(Dettagliato, ResultsButtonCalculatesFromThisWindowOnly)
 {
     dettagliato& w = d();
-    compila(2);
+    compilaDettagliato(2);
     w.are->setText(QString());
     w.cmdavanti->click();
     EXPECT_EQ(messaggi.testi(), QStringList{dettagliato::messaggioControllo(C::controlloArea)});
     EXPECT_EQ(tipoElaborazione, 0);
-    EXPECT_FALSE(r().isVisible());
+    EXPECT_FALSE(rd().isVisible());
     EXPECT_FALSE(tabelleDett::calcolato());
 
     w.are->setText(QStringLiteral("8"));
@@ -240,22 +239,19 @@ TEST_F(Dettagliato, ResultsButtonCalculatesFromThisWindowOnly)
     f.VScroll1->setValue(900);
     f.Option3[1]->setValue(true);
     f.costalt->setText(QStringLiteral("0.8"));
-    ASSERT_EQ(usoImpiantoDett, 0);
     messaggi.azzera();
     w.cmdavanti->click();
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
     EXPECT_TRUE(comeAtteso(ingressiAttesi(2)));
     EXPECT_EQ(tipoElaborazione, 2);
-    EXPECT_TRUE(r().isVisible());
-    EXPECT_EQ(r().loc->Caption(), QStringLiteral("Milano   ") + numeri::testoNumero(latitudine));
-    EXPECT_EQ(usoImpiantoDett, 2) << "the use computed is the one the shared state names";
-    EXPECT_EQ(usoImpianto, 0);
-    EXPECT_EQ(combustibile, 1) << "the feasibility fuel stays";
+    EXPECT_TRUE(rd().isVisible());
+    EXPECT_EQ(rd().loc->Caption(), QStringLiteral("Milano   ") + numeri::testoNumero(latitudine));
+    EXPECT_EQ(f.combustibileScelto(), 1) << "the feasibility fuel stays";
 }
 
 TEST_F(Dettagliato, ACaseTheCalculationRefusesIsExplainedAndStoresNothing)
 {
-    compila(1);
+    compilaDettagliato(1);
     d().cmdavanti_Click();
     const QString recupero = tempoRecupero;
     const auto frazioni = frazioneMensile;
@@ -268,5 +264,5 @@ TEST_F(Dettagliato, ACaseTheCalculationRefusesIsExplainedAndStoresNothing)
     EXPECT_EQ(messaggi.mostrati[0].pulsanti, piattaforma::vbCritical);
     EXPECT_EQ(tempoRecupero, recupero);
     EXPECT_EQ(frazioneMensile, frazioni);
-    EXPECT_FALSE(r().isVisible());
+    EXPECT_FALSE(rd().isVisible());
 }

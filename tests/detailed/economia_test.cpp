@@ -326,27 +326,28 @@ TEST(CalcoloDettagliato, RisultatiTagliatiEMemorizzati)
     EXPECT_EQ(ModKorvel::bilancio[21], 77);
 }
 
-TEST(CalcoloDettagliato, DalModuloConLaLocalitaScelta)
+// Stored as the window stores a calculation; a refused one leaves the results as they were.
+TEST(CalcoloDettagliato, MemorizzaLaLocalitaScelta)
 {
     ModKorvel::numLocalita = 1;
     ModKorvel::caricaDatiClimatici();
-    ModKorvel::inclinazione = 0;
-    ModKorvel::azimut = 0;
-    ModKorvel::usoImpiantoDett = 2;
-    ModKorvel::consumoAcqua = 200;
-    ModKorvel::temperaturaRete = 15;
-    ModKorvel::temperaturaConsumo = 45;
-    ModKorvel::tipoCollettore = 1;
-    ModKorvel::tipoFluido = 2;
-    ModKorvel::superficieCaptante = 4;
-    ModKorvel::costoImpianto = 3000;
-    ModKorvel::durataImpiantoDett = 15;
-    ModKorvel::combustibileDett = 3;
-    ModKorvel::costoCombustibile = 25;
-    ModKorvel::tassoScontoDett = 4.0F;
-    ModKorvel::tassoInflazione = 2.0F;
-    ModKorvel::tassoAumentoDett = 3.0F;
-    ASSERT_TRUE(calcoloDettagliato().isEmpty());
+    IngressiDett in = economia(3000, 15, 3, 25, 4.0F, 2.0F, 3.0F);
+    in.latitudine = ModKorvel::latitudine;
+    in.radiazione = ModKorvel::radiazione;
+    in.temperatura = ModKorvel::temperatura;
+    in.gradiGiorno = ModKorvel::gradiGiorno;
+    in.inclinazione = 0;
+    in.azimut = 0;
+    in.usoImpiantoDett = 2;
+    in.consumoAcqua = 200;
+    in.temperaturaRete = 15;
+    in.temperaturaConsumo = 45;
+    in.tipoCollettore = 1;
+    in.tipoFluido = 2;
+    in.superficieCaptante = 4;
+    RisultatiDett ris;
+    ASSERT_TRUE(calcolaDettagliato(in, ris).isEmpty());
+    memorizzaDett(ris);
     // Horizontal collector: the collector sees the horizontal radiation.
     for (int m = 1; m <= 12; ++m) {
         EXPECT_EQ(ModKorvel::rapportoRadiazioni[m], 1);
@@ -358,11 +359,11 @@ TEST(CalcoloDettagliato, DalModuloConLaLocalitaScelta)
     EXPECT_TRUE(ModKorvel::tempoRecupero.endsWith(QStringLiteral(" anni."))
                 || ModKorvel::tempoRecupero == QStringLiteral("Investimento non conveniente."));
 
-    // A refused calculation stores nothing.
-    const auto prima = ModKorvel::frazioneMensile;
-    const QString recupero = ModKorvel::tempoRecupero;
-    ModKorvel::superficieCaptante = 0;
-    EXPECT_FALSE(calcoloDettagliato().isEmpty());
-    EXPECT_EQ(ModKorvel::frazioneMensile, prima);
-    EXPECT_EQ(ModKorvel::tempoRecupero, recupero);
+    // A refused calculation leaves the earlier results in place.
+    const auto prima = ris.frazioneMensile;
+    const QString recupero = ris.economia.tempoRecupero;
+    in.superficieCaptante = 0;
+    EXPECT_FALSE(calcolaDettagliato(in, ris).isEmpty());
+    EXPECT_EQ(ris.frazioneMensile, prima);
+    EXPECT_EQ(ris.economia.tempoRecupero, recupero);
 }

@@ -1,7 +1,7 @@
 // The detailed results window: the month table and its highlight, the year pager
 // over the plant life of the last calculation, a collector that delivers nothing, the
 // re-run on checked inputs only, reopening, and the file commands it passes on.
-#include "ambienteDett.h"
+#include "support/ambienteCalcolo.h"
 
 #include <QFile>
 
@@ -9,12 +9,12 @@ using namespace ModKorvel;
 
 namespace {
 
-class RisDettagliato : public AmbienteDett {
+class RisDettagliato : public AmbienteCalcolo {
 protected:
     // Rows 1..5 of the year table: year, fuel price, solar cost, balance.
     static QList<QStringList> anni()
     {
-        risdettagliato& w = r();
+        risdettagliato& w = rd();
         QList<QStringList> esito;
         for (std::size_t i = 1; i <= 5; ++i)
             esito << QStringList{w.numann[i]->Caption(), w.att[i]->Caption(), w.sol[i]->Caption(),
@@ -34,7 +34,7 @@ protected:
     // Calculates with the plant life given.
     static void calcolaPer(const QString& anni)
     {
-        compila(2);
+        compilaDettagliato(2);
         d().ann->setText(anni);
         d().cmdavanti_Click();
     }
@@ -44,7 +44,7 @@ protected:
 
 TEST_F(RisDettagliato, MonthTableShowsTheStoredResultsAndHighlightsARow)
 {
-    risdettagliato& w = r();
+    risdettagliato& w = rd();
     EXPECT_TRUE(giallo(w.num[1])) << "the month numbers are yellow at first";
     w.VScroll1->setValue(2);
     EXPECT_EQ(anni()[0], vuoto(1)) << "before any calculation the pager changes nothing";
@@ -69,7 +69,7 @@ TEST_F(RisDettagliato, MonthTableShowsTheStoredResultsAndHighlightsARow)
 TEST_F(RisDettagliato, YearPagerOverAPlantOfTwentyYears)
 {
     calcolaPer(QStringLiteral("20"));
-    risdettagliato& w = r();
+    risdettagliato& w = rd();
     EXPECT_EQ(w.VScroll1->Value(), 1);
     EXPECT_EQ(anni(), (QList<QStringList>{anno(1), anno(2), anno(3), anno(4), anno(5)}));
 
@@ -99,9 +99,9 @@ TEST_F(RisDettagliato, YearPagerOverAPlantOfThreeYearsFollowsTheCalculation)
     // whatever the year arrays held from an earlier, longer plant.
     costoAttuale[4] = 777;
     d().ann->setText(QStringLiteral("20"));
-    r().VScroll1->setValue(2);
+    rd().VScroll1->setValue(2);
     EXPECT_EQ(anni(), (QList<QStringList>{anno(2), anno(3), vuoto(4), vuoto(5), vuoto(6)}));
-    r().VScroll1->setValue(4);
+    rd().VScroll1->setValue(4);
     EXPECT_EQ(anni()[0], anno(2));
     EXPECT_EQ(tabelleDett::righeAnni(), 3);
 }
@@ -120,33 +120,33 @@ TEST_F(RisDettagliato, ACollectorThatDeliversNothing)
         ris.economia.bilancio[std::size_t(y)] = -500.0 * y;
     }
     calcoli::memorizzaDett(ris);
-    r().mostraRisultati();
+    rd().mostraRisultati();
 
-    EXPECT_EQ(r().rec->Caption(), QStringLiteral("Investimento non conveniente."));
+    EXPECT_EQ(rd().rec->Caption(), QStringLiteral("Investimento non conveniente."));
     EXPECT_EQ(anni()[0], (QStringList{QStringLiteral("1"), QStringLiteral("86"), QString(), QStringLiteral("-500")}));
-    EXPECT_EQ(r().utann->Caption(), QStringLiteral("0"));
+    EXPECT_EQ(rd().utann->Caption(), QStringLiteral("0"));
 }
 
 TEST_F(RisDettagliato, ReRunOnlyOnCheckedInputsAndConfirmsUnlessASilentCheckFailed)
 {
     calcolaPer(QStringLiteral("20"));
     d().loc->setListIndex(63); // another town, chosen after the hand-off
-    r().VScroll1->setValue(10);
-    r().controlla_Click();
+    rd().VScroll1->setValue(10);
+    rd().controlla_Click();
     EXPECT_EQ(messaggi.testi(), QStringList{QStringLiteral("I dati sono stati immessi correttamente.")});
     EXPECT_TRUE(comeAtteso(ingressiAttesi(2))) << "the values of the new town";
-    EXPECT_TRUE(r().loc->Caption().startsWith(QStringLiteral("Catania   "))) << "named after it";
-    EXPECT_EQ(r().VScroll1->Value(), 1) << "back to the first years";
+    EXPECT_TRUE(rd().loc->Caption().startsWith(QStringLiteral("Catania   "))) << "named after it";
+    EXPECT_EQ(rd().VScroll1->Value(), 1) << "back to the first years";
 
     messaggi.azzera();
     controlloSilenzioso = 1;
-    r().controlla_Click();
+    rd().controlla_Click();
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
     EXPECT_EQ(controlloSilenzioso, 0);
 
     const auto fabbisogni = fabbisognoMensile;
     d().cancella_click();
-    r().controlla_Click();
+    rd().controlla_Click();
     EXPECT_EQ(messaggi.testi(), QStringList{dettagliato::messaggioControllo(dettagliato::controlloUso)});
     EXPECT_EQ(fabbisognoMensile, fabbisogni) << "nothing recalculated";
 }
@@ -154,11 +154,11 @@ TEST_F(RisDettagliato, ReRunOnlyOnCheckedInputsAndConfirmsUnlessASilentCheckFail
 TEST_F(RisDettagliato, OpenedAgainItShowsTheLastResults)
 {
     calcolaPer(QStringLiteral("20"));
-    const QString riga = r().loc->Caption();
+    const QString riga = rd().loc->Caption();
     Unica<risdettagliato>::scarica();
     modelloFinestre::eliminaScaricate();
 
-    risdettagliato& w = r();
+    risdettagliato& w = rd();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(w.loc->Caption(), riga);
     EXPECT_EQ(w.rec->Caption(), tempoRecupero);
@@ -172,23 +172,23 @@ TEST_F(RisDettagliato, FileCommandsAreTheDetailedWindowsOwn)
 {
     QTemporaryDir cartella;
     const QString nome = cartella.filePath(QStringLiteral("Korvel-dett-uno"));
-    compila(2);
+    compilaDettagliato(2);
     finestra<frontespizio>().progetto->setText(QStringLiteral("Scuola"));
     nomeFile = QStringLiteral("/altrove/Korvel-fattib-x");
 
     dialoghi.scegliFile(nome);
-    r().salvanome_Click();
+    rd().salvanome_Click();
     ASSERT_EQ(dialoghi.mostrati.size(), 1) << "save as always asks";
     EXPECT_EQ(dialoghi.mostrati[0].richiesta.filtro, QStringLiteral("File Korvel-dett- | Korvel-dett-*"));
     EXPECT_EQ(nomeFile, nome);
     ASSERT_TRUE(QFile::exists(nome));
 
-    r().salva_Click();
+    rd().salva_Click();
     EXPECT_EQ(dialoghi.mostrati.size(), 1) << "a plain save writes to the file just chosen";
 
     d().cancella_click();
     dialoghi.scegliFile(nome);
-    r().apri_Click();
+    rd().apri_Click();
     EXPECT_EQ(d().VScroll5->Value(), 300);
     EXPECT_EQ(d().passo->Caption(), dettagliato::testoPasso(0));
     EXPECT_FALSE(tabelleDett::calcolato()) << "a file holds inputs, never results";

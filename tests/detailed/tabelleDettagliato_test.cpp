@@ -149,7 +149,6 @@ TEST_F(TabelleDett, YearTableFollowsThePlantLifeOfTheLastCalculation)
     }
 
     memorizza(20.6);
-    ModKorvel::durataImpiantoDett = 3; // typed since: the table does not follow it
     scrivi();
     const Griglia& anni = tabella(5);
     ASSERT_EQ(anni.righe, 22);

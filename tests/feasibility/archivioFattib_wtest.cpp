@@ -1,7 +1,7 @@
 // The feasibility data file: exact bytes of a heating and a hot-water file, reading
 // them back into a cleared window, files the reader refuses without touching the
 // window, and the saves that must not write.
-#include "ambienteFattib.h"
+#include "support/ambienteCalcolo.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,11 +16,11 @@ QByteArray contenuto(const QString& nome)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-class ArchivioFattib : public AmbienteFattib {
+class ArchivioFattib : public AmbienteCalcolo {
 protected:
     void SetUp() override
     {
-        AmbienteFattib::SetUp();
+        AmbienteCalcolo::SetUp();
         frontespizio& c = finestra<frontespizio>();
         c.imposta({QStringLiteral("Impianto dell'asilo, lotto 2"), QStringLiteral("Città di Castello"),
                    QStringLiteral("fattibilità"), QStringLiteral("Rossi, S.p.A."), QStringLiteral("Perugia"),
@@ -51,7 +51,7 @@ const QByteArray ArchivioFattib::frontespizioRidotto(
 
 TEST_F(ArchivioFattib, HeatingFileRoundTrip)
 {
-    compila(false);
+    compilaFattib(false);
     dialoghi.scegliFile(percorso("Korvel-fattib-casa"));
     f().salva_Click();
     EXPECT_EQ(contenuto(percorso("Korvel-fattib-casa")),
@@ -63,7 +63,6 @@ TEST_F(ArchivioFattib, HeatingFileRoundTrip)
     f().cancella_click();
     finestra<frontespizio>().cancella_click();
     finestra<frontespizio>().tipostudio->setText(QStringLiteral("verifica"));
-    usoImpianto = 0; // as the detailed window leaves it
     dialoghi.scegliFile(percorso("Korvel-fattib-casa"));
     f().apri_Click();
 
@@ -71,9 +70,10 @@ TEST_F(ArchivioFattib, HeatingFileRoundTrip)
     EXPECT_TRUE(f().Option1[1]->Value());
     EXPECT_EQ(f().passo->Caption(), fattib::testoPasso(0));
     EXPECT_EQ(numLocalita, 17);
-    EXPECT_EQ(usoImpianto, 1);
-    EXPECT_DOUBLE_EQ(trasmittanza, 0.9);
-    EXPECT_FLOAT_EQ(tassoSconto, 3.5F);
+    const calcoli::IngressiFattib in = f().ingressi();
+    EXPECT_EQ(in.usoImpianto, 1);
+    EXPECT_DOUBLE_EQ(in.trasmittanza, 0.9);
+    EXPECT_FLOAT_EQ(in.tassoSconto, 3.5F);
     EXPECT_EQ(finestra<frontespizio>().tipostudio->Text(), QStringLiteral("verifica")) << "not in this file";
     EXPECT_EQ(finestra<frontespizio>().localita->Text(), QStringLiteral("Città di Castello"));
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
@@ -83,7 +83,7 @@ TEST_F(ArchivioFattib, HeatingFileRoundTrip)
 // bars: their labels must still come back.
 TEST_F(ArchivioFattib, HotWaterFileRoundTripWithValuesOnTheMinimum)
 {
-    compila(true);
+    compilaFattib(true);
     fattib& w = f();
     w.VScroll1->setValue(10);
     w.VScroll2->setValue(60);
@@ -107,12 +107,12 @@ TEST_F(ArchivioFattib, HotWaterFileRoundTripWithValuesOnTheMinimum)
     EXPECT_TRUE(w.Frame1->isEnabled());
     EXPECT_FALSE(w.Frame3->isEnabled());
     EXPECT_EQ(w.passo->Caption(), fattib::testoPasso(0));
-    EXPECT_DOUBLE_EQ(consumoAcqua, 10);
+    EXPECT_DOUBLE_EQ(w.ingressi().consumoAcqua, 10);
 }
 
 TEST_F(ArchivioFattib, AFileTheReaderRefusesChangesNothing)
 {
-    compila(true);
+    compilaFattib(true);
     const QString corpo = QStringLiteral("\"20\",\"300\",\"5\",2,\"0.8\",350,200\r\n");
     const QByteArray coda = frontespizioRidotto;
     const QList<QByteArray> cattivi = {
@@ -161,7 +161,7 @@ TEST_F(ArchivioFattib, SavesThatMustNotWrite)
     EXPECT_EQ(messaggi.testi(), QStringList{fattib::messaggioControllo(1)});
     EXPECT_EQ(controlloSilenzioso, 1);
 
-    compila(true);
+    compilaFattib(true);
     finestra<frontespizio>().progetto->setText(QString());
     messaggi.azzera();
     f().salva_Click();
@@ -187,7 +187,7 @@ TEST_F(ArchivioFattib, AFileOfTheFirstTownUnlocksTheUseOfThePlant)
     file.write("\"Bolzano\",0,1\r\n\"250\"\r\n\"20\",\"300\",\"5\",2,\"0.8\",350,200\r\n" + frontespizioRidotto);
     file.close();
 
-    compila(true);
+    compilaFattib(true);
     fattib& w = f();
     w.cancella_click();
     dialoghi.scegliFile(nome);

@@ -1,5 +1,6 @@
 // Feasibility sizing: areas, covered shares, annual need, optimal area and the
 // cases the calculation refuses.
+#include "base/unita.h"
 #include "climate/datiClimatici.h"
 #include "feasibility/calcoloFattib.h"
 #include "feasibility/datiFattib.h"
@@ -44,7 +45,7 @@ IngressiFattib riscaldamento(int numero, double wattSuKelvin)
 {
     IngressiFattib in = citta(numero);
     in.usoImpianto = 1;
-    in.trasmittanza = wattSuKelvin * 0.0036;
+    in.trasmittanza = wattSuKelvin * unita::megajouleOraPerWatt;
     return in;
 }
 
@@ -294,31 +295,28 @@ TEST(CalcoloFattib, ValoriFuoriScalaRifiutati)
     }
 }
 
-TEST(CalcoloFattib, MemorizzaDalModulo)
+// Stored as the window stores a sizing; a refused one leaves the results as they were.
+TEST(CalcoloFattib, MemorizzaLaLocalitaScelta)
 {
-    ModKorvel::numLocalita = 64;
-    ModKorvel::caricaDatiClimatici();
-    ModKorvel::usoImpianto = 2;
-    ModKorvel::consumoAcqua = 10;
-    ModKorvel::temperaturaAcqua = 20;
-    ModKorvel::durataImpianto = 15;
-    ModKorvel::costoCollettori = 250;
-    ModKorvel::costoElettricita = 3;
-    ModKorvel::combustibile = 2;
-    ModKorvel::costoCombustibile = 0.8;
-    ModKorvel::tassoSconto = 0.1F;
-    ModKorvel::tassoAumento = 0.1F;
-    EXPECT_TRUE(calcoloFattibilita().isEmpty());
+    IngressiFattib in = acquaCalda(64, 10, 20);
+    in.durataImpianto = 15;
+    in.costoCollettori = 250;
+    in.costoElettricita = 3;
+    in.combustibile = 2;
+    in.costoCombustibile = 0.8;
+    in.tassoSconto = 0.1F;
+    in.tassoAumento = 0.1F;
+    auto ris = calcola(in);
+    memorizzaFattib(*ris);
     EXPECT_EQ(ModKorvel::fabbisognoAnnuo, 33);
     EXPECT_EQ(ModKorvel::superfici[1000][2], 100.9);
-    auto ris = calcola(ingressiFattibDaModulo());
     EXPECT_EQ(ModKorvel::percentuali, ris->percentuali);
     EXPECT_EQ(ModKorvel::energiaSolare, ris->energiaSolare);
     EXPECT_EQ(ModKorvel::areaOttimale, ris->areaOttimale);
 
     // A refused calculation leaves the earlier results in place.
-    ModKorvel::temperaturaAcqua = 12;
-    EXPECT_FALSE(calcoloFattibilita().isEmpty());
-    EXPECT_EQ(ModKorvel::fabbisognoAnnuo, 33);
+    in.temperaturaAcqua = 12;
+    EXPECT_FALSE(calcolaFattib(in, *ris).isEmpty());
+    EXPECT_EQ(ris->fabbisognoAnnuo, 33);
     EXPECT_EQ(ModKorvel::percentuali, ris->percentuali);
 }

@@ -2,7 +2,7 @@
 // in the cover page: a refused file leaves both windows as they were with exactly one
 // critical message; an accepted one is applied without that message; nothing crashes,
 // and the calculation of what was accepted runs to its end.
-#include "ambienteFattib.h"
+#include "support/ambienteCalcolo.h"
 #include "support/guasti.h"
 
 #include <QFile>
@@ -16,7 +16,7 @@ const QByteArray riscaldamento("\"Milano\",16,1\r\n\"250\"\r\n\"20\",\"300\",\"5
 const QByteArray acqua("\"Bolzano\",0,2\r\n300,45\r\n\"20\",\"300\",\"5\",3,\"0.8\",10,250\r\n"
                        "\"Scuola\",\"Bolzano\",\"Comune\",\"Trento\",\"marted\xEC\",\"foto\"\r\n");
 
-class FattibRobustezza : public AmbienteFattib {
+class FattibRobustezza : public AmbienteCalcolo {
 protected:
     // Everything an open may change, in both windows.
     static QStringList stato()
@@ -64,7 +64,7 @@ protected:
 
 TEST_F(FattibRobustezza, DamagedFeasibilityFiles)
 {
-    compila(true);
+    compilaFattib(true);
     finestra<frontespizio>().imposta({QStringLiteral("P"), QStringLiteral("L"), QStringLiteral("T"),
                                       QStringLiteral("C"), QStringLiteral("Lu"), QStringLiteral("D"),
                                       QStringLiteral("A")});
@@ -89,7 +89,7 @@ TEST_F(FattibRobustezza, DamagedFeasibilityFiles)
 
 TEST_F(FattibRobustezza, FilesOfAnotherKindInEitherWindow)
 {
-    compila(false);
+    compilaFattib(false);
     const QList<QByteArray> estranei = {
         QByteArray(),
         QByteArray(300, '\r'),

@@ -1,7 +1,7 @@
 // The feasibility window: its check and hint line step by step, the frames that the
 // choices unlock, clearing, the town typed into the list, the numeric boxes and the
 // "Risultati" button.
-#include "ambienteFattib.h"
+#include "support/ambienteCalcolo.h"
 #include "support/barre.h"
 
 #include <QLineEdit>
@@ -37,7 +37,7 @@ const QString chiusura = QStringLiteral(
     "controllare, correggere, archiviare quanto immesso, visualizzare i risultati cliccando sull'apposito tasto "
     "------------------>>>");
 
-class Fattib : public AmbienteFattib {
+class Fattib : public AmbienteCalcolo {
 protected:
     QList<Cornice*> riquadri()
     {
@@ -99,14 +99,13 @@ TEST_F(Fattib, CheckAndHintFollowTheSameTwelveStepsInOrder)
     }
     EXPECT_EQ(w.tass->Caption(), QStringLiteral(" 5 %"));
     EXPECT_EQ(w.acq->Caption(), QStringLiteral(" 200 litri"));
-    EXPECT_DOUBLE_EQ(consumoAcqua, 200);
-    EXPECT_DOUBLE_EQ(temperaturaAcqua, 45);
-    EXPECT_EQ(unitaCombustibile, QStringLiteral("kwh di elettricità"));
+    EXPECT_DOUBLE_EQ(w.ingressi().consumoAcqua, 200);
+    EXPECT_DOUBLE_EQ(w.ingressi().temperaturaAcqua, 45);
 }
 
 TEST_F(Fattib, SilentCheckPassesQuietlyAndFailsWithItsMessage)
 {
-    compila(true);
+    compilaFattib(true);
     EXPECT_TRUE(verificaSilenziosa([] { f().controlla_Click(); }));
     EXPECT_EQ(controlloSilenzioso, 0);
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
@@ -124,8 +123,8 @@ TEST_F(Fattib, LoadChoicesAndFramesFollowEachOther)
     EXPECT_EQ(w.loc->ListCount(), 64);
     EXPECT_EQ(w.loc->ListIndex(), -1);
     EXPECT_EQ(abilitati(), QList<bool>(11, false));
-    EXPECT_FALSE(r().Frame4->isEnabled());
-    EXPECT_FALSE(r().isVisible());
+    EXPECT_FALSE(rf().Frame4->isEnabled());
+    EXPECT_FALSE(rf().isVisible());
     EXPECT_EQ(w.passo->Caption().left(20), QStringLiteral("aprire un file con i"));
 
     w.loc->setListIndex(16);
@@ -134,13 +133,13 @@ TEST_F(Fattib, LoadChoicesAndFramesFollowEachOther)
 
     w.Option1[1]->setValue(true); // heating
     EXPECT_EQ(abilitati(), (QList<bool>{false, false, true, true, true, true, true, false, true, true, true}));
-    EXPECT_FALSE(r().Frame4->isEnabled());
-    EXPECT_FALSE(r().Frame5->isEnabled());
+    EXPECT_FALSE(rf().Frame4->isEnabled());
+    EXPECT_FALSE(rf().Frame5->isEnabled());
     w.Option1[2]->setValue(true); // hot water
     EXPECT_EQ(abilitati(), (QList<bool>{true, true, false, true, true, true, true, false, true, true, true}));
-    EXPECT_TRUE(r().Frame4->isEnabled());
-    EXPECT_TRUE(r().Frame5->isEnabled());
-    EXPECT_EQ(usoImpianto, 2);
+    EXPECT_TRUE(rf().Frame4->isEnabled());
+    EXPECT_TRUE(rf().Frame5->isEnabled());
+    EXPECT_EQ(w.ingressi().usoImpianto, 2);
 
     EXPECT_FALSE(w.costalt->isEnabled());
     w.Option3[2]->setValue(true);
@@ -149,17 +148,17 @@ TEST_F(Fattib, LoadChoicesAndFramesFollowEachOther)
     EXPECT_EQ(w.Frame8->title(), QStringLiteral("Costo in euro al mc. di metano"));
 
     w.trasm->setText(QStringLiteral("250"));
-    EXPECT_DOUBLE_EQ(trasmittanza, 0.9);
+    EXPECT_DOUBLE_EQ(w.ingressi().trasmittanza, 0.9);
     w.VScroll4->setValue(10000);
-    EXPECT_FLOAT_EQ(tassoSconto, 100.0F);
+    EXPECT_FLOAT_EQ(w.ingressi().tassoSconto, 100.0F);
     EXPECT_EQ(w.tass->Caption(), QStringLiteral(" 100 %"));
     w.VScroll5->setValue(11);
     EXPECT_EQ(w.tasen->Caption(), QStringLiteral(" .11 %"));
 
     w.VScroll1->setValue(450);
-    EXPECT_EQ(r().acq->Caption(), QStringLiteral(" 450 litri")) << "the results window's label follows";
-    EXPECT_EQ(r().VScroll4->Value(), 450) << "and its bar stands on the same amount";
-    EXPECT_FALSE(r().isVisible());
+    EXPECT_EQ(rf().acq->Caption(), QStringLiteral(" 450 litri")) << "the results window's label follows";
+    EXPECT_EQ(rf().VScroll4->Value(), 450) << "and its bar stands on the same amount";
+    EXPECT_FALSE(rf().isVisible());
 
     w.Option1[1]->setValue(true); // the transmittance frame holds the button
     w.ver->click();
@@ -175,7 +174,7 @@ TEST_F(Fattib, NumericBoxesKeepDigitsAndPointsWithAWarningEach)
     w.ann->setFocus();
     QTest::keyClicks(w.ann, QStringLiteral("2a5"));
     EXPECT_EQ(w.ann->Text(), QStringLiteral("25"));
-    EXPECT_DOUBLE_EQ(durataImpianto, 25);
+    EXPECT_DOUBLE_EQ(w.ingressi().durataImpianto, 25);
     w.ann->setCursorPosition(1);
     QTest::keyClicks(w.ann, QStringLiteral(","));
     EXPECT_EQ(w.ann->Text(), QStringLiteral("2.5"));
@@ -184,19 +183,19 @@ TEST_F(Fattib, NumericBoxesKeepDigitsAndPointsWithAWarningEach)
                                              QStringLiteral("Attenzione: usare il punto per i decimali.")}));
     w.costalt->setText(QStringLiteral("-3"));
     EXPECT_EQ(w.costalt->Text(), QStringLiteral("3")) << "no sign can be typed";
-    EXPECT_DOUBLE_EQ(costoCombustibile, 3);
+    EXPECT_DOUBLE_EQ(w.ingressi().costoCombustibile, 3);
 }
 
 TEST_F(Fattib, ClearingShowsTheFirstTownAndLocksTheFramesUntilATownIsChosen)
 {
-    compila(true);
+    compilaFattib(true);
     fattib& w = f();
     w.cancella_click();
 
     EXPECT_EQ(w.loc->Text(), QStringLiteral("Bolzano"));
     EXPECT_EQ(numLocalita, 1);
     EXPECT_EQ(abilitati(), QList<bool>(11, false));
-    EXPECT_FALSE(r().Frame4->isEnabled());
+    EXPECT_FALSE(rf().Frame4->isEnabled());
     EXPECT_EQ((QList<int>{w.VScroll1->Value(), w.VScroll2->Value(), w.VScroll4->Value(), w.VScroll5->Value()}),
               (QList<int>{10, 20, 10, 10}));
     for (Etichetta* e : {w.acq, w.temper, w.tass, w.tasen})
@@ -205,8 +204,8 @@ TEST_F(Fattib, ClearingShowsTheFirstTownAndLocksTheFramesUntilATownIsChosen)
         EXPECT_FALSE(o->Value()) << o->objectName().toStdString();
     for (CasellaTesto* c : {w.trasm, w.ann, w.cost, w.elettr, w.costalt})
         EXPECT_EQ(c->Text(), QString());
-    EXPECT_DOUBLE_EQ(consumoAcqua, 0);
-    EXPECT_DOUBLE_EQ(costoCollettori, 0);
+    EXPECT_DOUBLE_EQ(w.ingressi().consumoAcqua, 0);
+    EXPECT_DOUBLE_EQ(w.ingressi().costoCollettori, 0);
 
     messaggi.azzera();
     w.controlla_Click();
@@ -249,13 +248,13 @@ TEST_F(Fattib, TypingIntoTheTownList)
 TEST_F(Fattib, ResultsButtonChecksCalculatesAndShowsTheResults)
 {
     fattib& w = f();
-    compila(false);
+    compilaFattib(false);
     w.ann->setText(QString());
     w.cmdavanti->click();
     EXPECT_EQ(messaggi.testi(), QStringList{messaggi12[6]});
     EXPECT_EQ(controlloSilenzioso, 1);
     EXPECT_EQ(tipoElaborazione, 0);
-    EXPECT_FALSE(r().isVisible());
+    EXPECT_FALSE(rf().isVisible());
     EXPECT_EQ(superfici[1][1], 0) << "nothing calculated";
 
     w.ann->setText(QStringLiteral("20"));
@@ -263,17 +262,17 @@ TEST_F(Fattib, ResultsButtonChecksCalculatesAndShowsTheResults)
     w.cmdavanti->click();
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
     EXPECT_EQ(tipoElaborazione, 1);
-    EXPECT_TRUE(r().isVisible());
+    EXPECT_TRUE(rf().isVisible());
     EXPECT_TRUE(comeAtteso(*atteso(1, 0, 0, 250)));
-    EXPECT_EQ(r().loc->Caption(), QStringLiteral("Milano"));
-    EXPECT_EQ(r().fabb->Caption(), numeri::testoNumero(fabbisognoAnnuo));
-    EXPECT_EQ(r().ottim->Caption(), numeri::testoNumero(areaOttimale));
-    EXPECT_EQ(r().areac[1]->Caption(), QStringLiteral("2")) << "heating tries 2 m² first";
+    EXPECT_EQ(rf().loc->Caption(), QStringLiteral("Milano"));
+    EXPECT_EQ(rf().fabb->Caption(), numeri::testoNumero(fabbisognoAnnuo));
+    EXPECT_EQ(rf().ottim->Caption(), numeri::testoNumero(areaOttimale));
+    EXPECT_EQ(rf().areac[1]->Caption(), QStringLiteral("2")) << "heating tries 2 m² first";
 }
 
 TEST_F(Fattib, ACaseTheSizingRefusesIsExplainedAndStoresNothing)
 {
-    compila(true);
+    compilaFattib(true);
     f().cmdavanti_Click();
     const double prima = fabbisognoAnnuo;
     tipoElaborazione = 2;
@@ -287,12 +286,12 @@ TEST_F(Fattib, ACaseTheSizingRefusesIsExplainedAndStoresNothing)
     EXPECT_EQ(messaggi.mostrati[0].titolo, titoloControllo);
     EXPECT_EQ(fabbisognoAnnuo, prima);
     EXPECT_EQ(tipoElaborazione, 2);
-    EXPECT_FALSE(r().isVisible());
+    EXPECT_FALSE(rf().isVisible());
 }
 
 TEST_F(Fattib, AtDesignSizeAClickBelowEachThumbPagesByLargeChange)
 {
-    compila(true);
+    compilaFattib(true);
     fattib& w = f();
     const std::pair<BarraScorrimento*, int> barre[] = {
         {w.VScroll1, 50}, {w.VScroll2, 5}, {w.VScroll4, 10}, {w.VScroll5, 10}};
@@ -311,7 +310,7 @@ TEST_F(Fattib, AtDesignSizeAClickBelowEachThumbPagesByLargeChange)
 
 TEST_F(Fattib, NumbersBeyondWhatTheSizingHoldsAreRefusedWithTheReason)
 {
-    compila(false);
+    compilaFattib(false);
     f().cmdavanti_Click();
     const double prima = fabbisognoAnnuo;
     const double percentualePrima = percentuali[500][2];
@@ -320,7 +319,7 @@ TEST_F(Fattib, NumbersBeyondWhatTheSizingHoldsAreRefusedWithTheReason)
     for (const auto& [casella, testo] :
          {std::pair{f().trasm, QStringLiteral("1") + QString(306, QLatin1Char('0'))},
           std::pair{f().cost, QStringLiteral("1") + QString(308, QLatin1Char('0'))}}) {
-        compila(false);
+        compilaFattib(false);
         casella->setText(testo);
         if (casella == f().cost)
             f().elettr->setText(testo);
@@ -332,6 +331,6 @@ TEST_F(Fattib, NumbersBeyondWhatTheSizingHoldsAreRefusedWithTheReason)
         EXPECT_EQ(messaggi.mostrati[0].titolo, titoloControllo);
         EXPECT_EQ(fabbisognoAnnuo, prima);
         EXPECT_EQ(percentuali[500][2], percentualePrima);
-        EXPECT_FALSE(r().isVisible());
+        EXPECT_FALSE(rf().isVisible());
     }
 }

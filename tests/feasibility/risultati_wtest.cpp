@@ -1,6 +1,6 @@
 // The results window: paging and highlighting its three blocks, and every re-run of
 // the calculation it starts, which must use the feasibility window's checked inputs.
-#include "ambienteFattib.h"
+#include "support/ambienteCalcolo.h"
 #include "support/barre.h"
 
 #include "detailed/datiDettagliato.h"
@@ -12,7 +12,7 @@ using namespace ModKorvel;
 
 namespace {
 
-class Risultati : public AmbienteFattib {
+class Risultati : public AmbienteCalcolo {
 protected:
     static QStringList riga(const std::array<Etichetta*, 6>& a, const std::array<Etichetta*, 6>& b,
                             const std::array<Etichetta*, 6>& c, const std::array<Etichetta*, 6>& d, int i)
@@ -27,7 +27,7 @@ protected:
     // Background of the four labels of row i of block k: true where yellow.
     static QList<bool> gialli(int k)
     {
-        risultati& w = r();
+        risultati& w = rf();
         const auto& numeri = k == 1 ? w.num : k == 2 ? w.num2 : w.num3;
         const auto& util = k == 1 ? w.util : k == 2 ? w.util2 : w.util3;
         QList<bool> esito;
@@ -46,12 +46,12 @@ protected:
 
 TEST_F(Risultati, BlocksPageOverTheThousandAreasAndHighlightTheRowUnderThePointer)
 {
-    risultati& w = r();
+    risultati& w = rf();
     w.VScroll1_Change();
     EXPECT_EQ(riga(w.num, w.areac, w.fraz, w.util, 1), (QStringList{QStringLiteral("1"), {}, {}, {}}))
         << "nothing calculated yet: empty values";
 
-    compila(true);
+    compilaFattib(true);
     f().cmdavanti_Click();
     EXPECT_EQ(w.windowTitle(),
               QStringLiteral("Korvel: risultati del calcolo di fattibilità di un impianto a pannelli solari"));
@@ -83,9 +83,9 @@ TEST_F(Risultati, BlocksPageOverTheThousandAreasAndHighlightTheRowUnderThePointe
 
 TEST_F(Risultati, WaterChangesRecalculateThroughTheFeasibilityWindow)
 {
-    compila(true);
+    compilaFattib(true);
     f().cmdavanti_Click();
-    risultati& w = r();
+    risultati& w = rf();
     EXPECT_EQ(w.VScroll4->Value(), 300);
 
     w.VScroll4->setValue(15);
@@ -104,16 +104,16 @@ TEST_F(Risultati, WaterChangesRecalculateThroughTheFeasibilityWindow)
 
 TEST_F(Risultati, NoReRunOnInputsTheCheckRefuses)
 {
-    compila(true);
+    compilaFattib(true);
     f().cmdavanti_Click();
     const double fabbisogno = fabbisognoAnnuo;
     const double prima = percentuali[200][1];
     f().cancella_click();
     tipoElaborazione = 0;
 
-    r().controlla_Click();
-    r().VScroll4->setValue(40);
-    r().VScroll5->setValue(30);
+    rf().controlla_Click();
+    rf().VScroll4->setValue(40);
+    rf().VScroll5->setValue(30);
     EXPECT_EQ(messaggi.testi(), QStringList(3, fattib::messaggioControllo(2)));
     EXPECT_EQ(fabbisognoAnnuo, fabbisogno) << "nothing recalculated";
     EXPECT_EQ(percentuali[200][1], prima);
@@ -122,40 +122,36 @@ TEST_F(Risultati, NoReRunOnInputsTheCheckRefuses)
 
 TEST_F(Risultati, CheckEntryRecalculatesAndConfirmsUnlessAFailedSilentCheckIsPending)
 {
-    compila(false);
+    compilaFattib(false);
     f().cmdavanti_Click();
     f().trasm->setText(QStringLiteral("500")); // changed after the calculation
-    r().controlla_Click();
+    rf().controlla_Click();
     EXPECT_EQ(messaggi.testi(), QStringList{QStringLiteral("I dati sono stati immessi correttamente.")});
     EXPECT_EQ(messaggi.mostrati[0].pulsanti, piattaforma::vbInformation);
     EXPECT_TRUE(comeAtteso(*atteso(1, 0, 0, 500)));
 
     messaggi.azzera();
     controlloSilenzioso = 1;
-    r().controlla_Click();
+    rf().controlla_Click();
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
     EXPECT_EQ(controlloSilenzioso, 0);
 }
 
-// The detailed window shares the water, the fuel cost (in cents there) and the use,
-// and choosing its use sets this window's use to 0.
+// The detailed window has the same water, fuel cost (in cents there) and use: a re-run
+// takes this window's.
 TEST_F(Risultati, ReRunsUseTheFeasibilityInputsAfterTheDetailedWindowWasUsed)
 {
-    compila(true);
+    compilaFattib(true);
     f().cmdavanti_Click();
-    usoImpianto = 0;
-    usoImpiantoDett = 3;
-    consumoAcqua = 900;
-    costoCombustibile = 85;
-    unitaCombustibile = QStringLiteral("l. di gasolio");
+    compilaDettagliato(3);
+    d().VScroll5->setValue(900);
+    d().Option4[1]->setValue(true);
     calcoli::memorizzaFattib(calcoli::RisultatiFattib{});
 
-    r().controlla_Click();
+    rf().controlla_Click();
     EXPECT_TRUE(comeAtteso(*atteso(2, 300, 45, 0)));
 
-    usoImpianto = 0;
-    consumoAcqua = 900;
-    r().VScroll5->setValue(50);
+    rf().VScroll5->setValue(50);
     EXPECT_TRUE(comeAtteso(*atteso(2, 300, 50, 0)));
     EXPECT_EQ(messaggi.testi(), QStringList{QStringLiteral("I dati sono stati immessi correttamente.")});
 }
@@ -164,24 +160,24 @@ TEST_F(Risultati, FileCommandsAreTheFeasibilityWindowsOwn)
 {
     QTemporaryDir cartella;
     const QString nome = cartella.filePath(QStringLiteral("Korvel-fattib-uno"));
-    compila(true);
+    compilaFattib(true);
     finestra<frontespizio>().progetto->setText(QStringLiteral("Scuola"));
     nomeFile = QStringLiteral("/altrove/Korvel-dett-x");
 
     dialoghi.scegliFile(nome);
-    r().salvanome_Click();
+    rf().salvanome_Click();
     ASSERT_EQ(dialoghi.mostrati.size(), 1) << "save as always asks";
     EXPECT_EQ(dialoghi.mostrati[0].tipo, doppi::Dialogo::Salva);
     EXPECT_EQ(dialoghi.mostrati[0].richiesta.filtro, QStringLiteral("File Korvel-fattib- | Korvel-fattib-*"));
     EXPECT_EQ(nomeFile, nome);
     ASSERT_TRUE(QFile::exists(nome));
 
-    r().salva_Click();
+    rf().salva_Click();
     EXPECT_EQ(dialoghi.mostrati.size(), 1) << "a plain save writes to the file just chosen";
 
     f().cancella_click();
     dialoghi.scegliFile(nome);
-    r().apri_Click();
+    rf().apri_Click();
     EXPECT_EQ(f().VScroll1->Value(), 300);
     EXPECT_EQ(f().passo->Caption(), fattib::testoPasso(0));
 }
@@ -190,31 +186,31 @@ TEST_F(Risultati, FileCommandsAreTheFeasibilityWindowsOwn)
 // where the feasibility window is, not on their design values.
 TEST_F(Risultati, AResultsWindowOpenedAgainTakesUpTheWaterOfTheFeasibilityWindow)
 {
-    compila(true);
+    compilaFattib(true);
     f().cmdavanti_Click();
     Unica<risultati>::scarica();
     modelloFinestre::eliminaScaricate();
-    EXPECT_TRUE(r().Frame4->isEnabled());
-    EXPECT_TRUE(r().Frame5->isEnabled());
-    EXPECT_EQ(r().VScroll4->Value(), 300);
-    EXPECT_EQ(r().acq->Caption(), QStringLiteral(" 300 litri"));
-    EXPECT_EQ(r().VScroll5->Value(), 45);
-    EXPECT_EQ(r().temper->Caption(), QStringLiteral(" 45 gradi"));
-    EXPECT_FALSE(r().isVisible()) << "nothing recalculated or shown";
+    EXPECT_TRUE(rf().Frame4->isEnabled());
+    EXPECT_TRUE(rf().Frame5->isEnabled());
+    EXPECT_EQ(rf().VScroll4->Value(), 300);
+    EXPECT_EQ(rf().acq->Caption(), QStringLiteral(" 300 litri"));
+    EXPECT_EQ(rf().VScroll5->Value(), 45);
+    EXPECT_EQ(rf().temper->Caption(), QStringLiteral(" 45 gradi"));
+    EXPECT_FALSE(rf().isVisible()) << "nothing recalculated or shown";
 
     f().Option1[1]->setValue(true);
     Unica<risultati>::scarica();
     modelloFinestre::eliminaScaricate();
-    EXPECT_FALSE(r().Frame4->isEnabled()) << "a heating plant has no water to change";
-    EXPECT_FALSE(r().Frame5->isEnabled());
+    EXPECT_FALSE(rf().Frame4->isEnabled()) << "a heating plant has no water to change";
+    EXPECT_FALSE(rf().Frame5->isEnabled());
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
 }
 
 TEST_F(Risultati, AtDesignSizeAClickBelowEachThumbPagesByLargeChange)
 {
-    compila(true);
+    compilaFattib(true);
     f().cmdavanti_Click();
-    risultati& w = r();
+    risultati& w = rf();
     const std::tuple<BarraScorrimento*, int, QSize> barre[] = {
         {w.VScroll1, 10, QSize(16, 98)}, {w.VScroll2, 10, QSize(16, 98)}, {w.VScroll3, 10, QSize(16, 98)},
         {w.VScroll4, 50, QSize(17, 67)}, {w.VScroll5, 5, QSize(17, 67)}};

@@ -1,6 +1,6 @@
 // The two reports: the inputs table, and the results with the rows of the table of
 // plants in every case of the stored shares.
-#include "ambienteFattib.h"
+#include "support/ambienteCalcolo.h"
 
 #include "base/numeri.h"
 
@@ -10,7 +10,7 @@ using namespace ModKorvel;
 
 namespace {
 
-class StampeFattib : public AmbienteFattib {
+class StampeFattib : public AmbienteCalcolo {
 protected:
     static QStringList colonna2(const documento::Griglia& g)
     {
@@ -36,8 +36,8 @@ protected:
     }
     static const documento::Griglia& tabellaPiante()
     {
-        r().stampa_Click();
-        EXPECT_EQ(r().passo->Caption(), QStringLiteral("ho visualizzato i risultati su WORD"));
+        rf().stampa_Click();
+        EXPECT_EQ(rf().passo->Caption(), QStringLiteral("ho visualizzato i risultati su WORD"));
         EXPECT_EQ(wordDoc->numeroTabelle(), 3);
         const documento::Griglia* g = wordDoc->griglia(3);
         EXPECT_NE(g, nullptr);
@@ -56,7 +56,7 @@ protected:
 
 TEST_F(StampeFattib, InputsTableOfAHotWaterPlant)
 {
-    compila(true);
+    compilaFattib(true);
     f().stampa_Click();
     ASSERT_TRUE(wordDoc);
     EXPECT_EQ(wordDoc->titolo(), QStringLiteral("DATI PER IL CALCOLO DI FATTIBILITA'"));
@@ -77,7 +77,7 @@ TEST_F(StampeFattib, InputsTableOfAHotWaterPlant)
 
 TEST_F(StampeFattib, InputsTableWithHeatingAndWithNothingChosen)
 {
-    compila(false);
+    compilaFattib(false);
     f().Option3[1]->setValue(true);
     f().stampa_Click();
     const QStringList riscaldamento = colonna2(*wordDoc->griglia(1));
@@ -168,7 +168,7 @@ TEST_F(StampeFattib, ResultsWhenNoAreaCoversEverythingOrNothing)
 
 TEST_F(StampeFattib, ResultsOfARealCalculation)
 {
-    compila(true);
+    compilaFattib(true);
     f().cmdavanti_Click();
     const risultati::Intervallo righe = risultati::intervalloStampa();
     const documento::Griglia& g = tabellaPiante();

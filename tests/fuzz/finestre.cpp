@@ -9,6 +9,7 @@
 #include "base/numeri.h"
 #include "climate/datiClimatici.h"
 #include "cover/frontespizio.h"
+#include "detailed/calcoloDettagliato.h"
 #include "detailed/datiDettagliato.h"
 #include "detailed/dettagliato.h"
 #include "detailed/risdettagliato.h"
@@ -105,7 +106,7 @@ QStringList statoDettagliato()
     QStringList s{w.loc->Text(),     w.incl->Caption(), w.azim->Caption(), w.ret->Caption(),  w.temper->Caption(),
                   w.acq->Caption(),  w.trasm->Text(),   w.are->Text(),     w.ann->Text(),     w.cost->Text(),
                   w.costalt->Text(), w.tass->Caption(), w.infl->Caption(), w.ener->Caption(), w.Frame12->title(),
-                  w.passo->Caption(), unitaCombustibile};
+                  w.passo->Caption()};
     for (const auto* gruppo : {&w.Option1, &w.Option2, &w.Option3, &w.Option4})
         for (std::size_t i = 1; i < gruppo->size(); ++i)
             s << QString::number((*gruppo)[i]->Value());
@@ -115,12 +116,15 @@ QStringList statoDettagliato()
     for (Cornice* f : {w.Frame1, w.Frame2, w.Frame3, w.Frame4, w.Frame5, w.Frame6, w.Frame7, w.Frame8, w.Frame9,
                        w.Frame10, w.Frame11, w.Frame12, w.Frame13, w.Frame14, w.Frame15})
         s << QString::number(f->isEnabled());
-    // What the handlers leave in the shared state, which the calculation windows read.
-    for (const double x : {temperaturaRete, temperaturaConsumo, inclinazione, azimut, trasmittanzaDett,
-                           superficieCaptante, costoImpianto, durataImpiantoDett, double(tassoScontoDett),
-                           double(tassoInflazione), double(tassoAumentoDett), consumoAcqua, costoCombustibile})
+    // What the calculation takes from the window.
+    const calcoli::IngressiDett in = w.ingressi();
+    for (const double x : {in.temperaturaRete, in.temperaturaConsumo, in.inclinazione, in.azimut, in.trasmittanzaDett,
+                           in.superficieCaptante, in.costoImpianto, in.durataImpiantoDett, double(in.tassoScontoDett),
+                           double(in.tassoInflazione), double(in.tassoAumentoDett), in.consumoAcqua,
+                           in.costoCombustibile})
         s << QString::number(x, 'g', 17);
-    for (const int x : {w.loc->ListIndex(), numLocalita, usoImpiantoDett, tipoCollettore, tipoFluido, combustibileDett})
+    for (const int x : {w.loc->ListIndex(), numLocalita, in.usoImpiantoDett, in.tipoCollettore, in.tipoFluido,
+                        in.combustibileDett})
         s << QString::number(x);
     return s + statoFrontespizio();
 }
@@ -176,7 +180,8 @@ void calcolaDettagliato(Verifica& v, Contesto& c)
     w.cancella_click();
     c.dialoghi.scegliFile(nome);
     w.apri_Click();
-    v(w.usoScelto() == 3 && w.trasm->Text() == trasmittanza && trasmittanzaDett == numeri::val(trasmittanza),
+    v(w.usoScelto() == 3 && w.trasm->Text() == trasmittanza
+          && w.ingressi().trasmittanzaDett == numeri::val(trasmittanza),
       QStringLiteral("a plant of both uses saved with \"%1\" opens with \"%2\"").arg(trasmittanza, w.trasm->Text()));
 }
 

@@ -4,6 +4,7 @@
 #include "ingressi.h"
 
 #include "base/numeri.h"
+#include "shell/navigazione.h"
 
 #include <QApplication>
 
@@ -25,6 +26,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     new QApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     numeri::impostaLocale(QLocale::c());
+    navigazione::installa();
     scelto = fuzz::ingresso(qEnvironmentVariable("KORVEL_FUZZ_INGRESSO"));
     if (!scelto) {
         std::fprintf(stderr, "KORVEL_FUZZ_INGRESSO names none of the harnesses:");

@@ -1,5 +1,6 @@
 // Test main of the windows: a widgets application, offscreen.
 #include "base/numeri.h"
+#include "shell/navigazione.h"
 #include "support/ambiente.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     numeri::impostaLocale(QLocale::c());
+    navigazione::installa();
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new Ripristino);
     return RUN_ALL_TESTS();

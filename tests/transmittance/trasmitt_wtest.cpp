@@ -2,7 +2,10 @@
 // check and hint, clearing, and the send button.
 #include "ambienteTrasm.h"
 
+#include "base/unita.h"
+#include "detailed/calcoloDettagliato.h"
 #include "detailed/datiDettagliato.h"
+#include "feasibility/calcoloFattib.h"
 
 using namespace ModKorvel;
 
@@ -264,7 +267,7 @@ TEST_F(Trasmitt, SendingHandsTheResultToTheWindowThatAsked)
     w.Command1->click();
     fattib& f = finestra<fattib>();
     EXPECT_EQ(f.trasm->Text(), QStringLiteral("1009.14"));
-    EXPECT_DOUBLE_EQ(trasmittanza, 1009.14 * 0.0036) << "the receiving box's own handling ran";
+    EXPECT_DOUBLE_EQ(f.ingressi().trasmittanza, 1009.14 * unita::megajouleOraPerWatt) << "the calculation takes it";
     EXPECT_TRUE(f.isVisible());
 
     finestra<dettagliato>().Option1[1]->setValue(true);
@@ -273,7 +276,7 @@ TEST_F(Trasmitt, SendingHandsTheResultToTheWindowThatAsked)
     w.equiv->setText(QStringLiteral("1000"));
     w.Command1->click();
     EXPECT_EQ(finestra<dettagliato>().trasm->Text(), QStringLiteral("1019.14"));
-    EXPECT_DOUBLE_EQ(trasmittanzaDett, 1019.14) << "the receiving box's own handling ran";
+    EXPECT_DOUBLE_EQ(finestra<dettagliato>().ingressi().trasmittanzaDett, 1019.14) << "the calculation takes it";
     EXPECT_TRUE(finestra<dettagliato>().isVisible());
     EXPECT_EQ(f.trasm->Text(), QStringLiteral("1009.14"));
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
