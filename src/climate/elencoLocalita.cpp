@@ -46,10 +46,16 @@ void ElencoLocalita::scegli(int posizione)
 {
     if (posizione < 0 || posizione >= loc_->ListCount())
         return;
-    if (loc_->ListIndex() != posizione)
+    if (loc_->ListIndex() != posizione) {
         loc_->setListIndex(posizione); // the move runs the town choice
-    else
-        loc_Click();
+        return;
+    }
+    // The list stands already: a typed text that chose the town gives way to its name.
+    if (loc_->currentText() != loc_->List(posizione)) {
+        const QSignalBlocker blocco(loc_);
+        loc_->setEditText(loc_->List(posizione));
+    }
+    loc_Click();
 }
 
 void ElencoLocalita::loc_Change()
