@@ -50,7 +50,6 @@ FinestraCalcolo finestraCalcolo(int tipo)
 // calculation has run again on the window's inputs.
 std::optional<Elaborazione> elaborazioneDaStampare()
 {
-    controlloSilenzioso = 1;
     const int tipo = tipoElaborazione;
     if (tipo != 1 && tipo != 2) {
         rifiuta(QStringLiteral("Attenzione! Impostare un calcolo di fattibilità oppure una elaborazione dettagliata."));

@@ -231,6 +231,7 @@ TEST_F(RelazioneTecnica, RefusalsComeBeforeAnyDocument)
         EXPECT_EQ(wordApp, nullptr);
         EXPECT_EQ(messaggi.testi(), QStringList{messaggio});
         EXPECT_NE(copertina().passo->Caption(), QStringLiteral("sto caricando WORD"));
+        EXPECT_EQ(controlloSilenzioso, 0) << "the user's next check is not silent";
     };
     rifiutata(QStringLiteral("Attenzione! Impostare un calcolo di fattibilità oppure una elaborazione dettagliata."));
 
