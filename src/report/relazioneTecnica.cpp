@@ -111,7 +111,8 @@ void frontespizioDellaRelazione(const frontespizio& c)
 void chiusura(const frontespizio& c, int pagine)
 {
     dimensioneParagrafo(12);
-    testoParagrafo(fine + QStringLiteral("La presente relazione di calcolo è composta di n.") + QLatin1Char(' ')
+    // The signed text brings the one blank before the number.
+    testoParagrafo(fine + QStringLiteral("La presente relazione di calcolo è composta di n.")
                    + numeri::testoConSegno(pagine) + QStringLiteral(" pagine.") + fine);
     testoParagrafo(QStringLiteral("Si allegano: ") + c.allegati->Text() + fine.repeated(3));
     testoParagrafo(c.luogo->Text() + QStringLiteral(": ") + c.data->Text() + fine.repeated(3));

@@ -206,7 +206,7 @@ TEST_F(RelazioneTecnica, ChaptersInOrderAndTheClosingCountsThePagesBeforeIt)
     EXPECT_TRUE(tutti.contains(QStringLiteral("Località di riferimento n.17 : Milano  -  Latitudine 45.433")));
     EXPECT_TRUE(tutti.contains(QStringLiteral("Tempo di recupero = ") + tempoRecupero));
     EXPECT_EQ(tutti.mid(tutti.size() - 10),
-              (QStringList{QString(), QStringLiteral("La presente relazione di calcolo è composta di n.  %1 pagine.")
+              (QStringList{QString(), QStringLiteral("La presente relazione di calcolo è composta di n. %1 pagine.")
                                           .arg(*wordDoc->contaPagine()),
                            QStringLiteral("Si allegano: planimetria"), QString(), QString(),
                            QStringLiteral("Milano: 7 dicembre 2026"), QString(), QString(),
@@ -219,7 +219,7 @@ TEST_F(RelazioneTecnica, ChaptersInOrderAndTheClosingCountsThePagesBeforeIt)
     ASSERT_TRUE(reportRiuscito());
     EXPECT_GT(*wordDoc->contaPagine(), primaDellaChiusura);
     EXPECT_TRUE(testi().contains(
-        QStringLiteral("La presente relazione di calcolo è composta di n.  %1 pagine.").arg(primaDellaChiusura)));
+        QStringLiteral("La presente relazione di calcolo è composta di n. %1 pagine.").arg(primaDellaChiusura)));
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
 }
 
