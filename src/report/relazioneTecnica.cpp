@@ -141,13 +141,12 @@ void allineaPerRuolo(const Tabelle& t)
 
 bool stampa(frontespizio& copertina)
 {
+    // A report refused or failed leaves the cover page's own hint line, not the
+    // closing text of an earlier report.
+    copertina.impostaPasso();
     const std::optional<Elaborazione> elaborazione = elaborazioneDaStampare();
     if (!elaborazione)
         return false;
-
-    // A report that fails puts back the hint line it found: the cover page's own,
-    // not the closing text of an earlier report.
-    copertina.impostaPasso();
     if (!avviaWord(copertina))
         return false;
     intitolaDocumento(QStringLiteral("Relazione di calcolo"));

@@ -232,11 +232,17 @@ TEST_F(RelazioneTecnica, RefusalsComeBeforeAnyDocument)
         EXPECT_EQ(messaggi.testi(), QStringList{messaggio});
         EXPECT_NE(copertina().passo->Caption(), QStringLiteral("sto caricando WORD"));
         EXPECT_EQ(controlloSilenzioso, 0) << "the user's next check is not silent";
+        const QString passo = copertina().passo->Caption();
+        copertina().impostaPasso();
+        EXPECT_EQ(passo, copertina().passo->Caption()) << "no report is said to be shown";
     };
     rifiutata(QStringLiteral("Attenzione! Impostare un calcolo di fattibilità oppure una elaborazione dettagliata."));
 
-    // A check that fails shows its own message and its window.
+    // A check that fails shows its own message and its window, also after a report.
     pianta(1, 2);
+    copertina().stampa_Click();
+    ASSERT_TRUE(reportRiuscito());
+    wordApp.reset();
     f().hide();
     f().ann->setText(QString());
     rifiutata(fattib::messaggioControllo(6));
