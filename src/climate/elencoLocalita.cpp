@@ -51,11 +51,16 @@ void ElencoLocalita::scegli(int posizione)
         return;
     }
     // The list stands already: a typed text that chose the town gives way to its name.
-    if (loc_->currentText() != loc_->List(posizione)) {
-        const QSignalBlocker blocco(loc_);
-        loc_->setEditText(loc_->List(posizione));
-    }
+    mostraNome(posizione);
     loc_Click();
+}
+
+void ElencoLocalita::mostraNome(int posizione)
+{
+    if (loc_->currentText() == loc_->List(posizione))
+        return;
+    const QSignalBlocker blocco(loc_);
+    loc_->setEditText(loc_->List(posizione));
 }
 
 void ElencoLocalita::loc_Change()
@@ -65,6 +70,8 @@ void ElencoLocalita::loc_Change()
     if (esatta >= 0) {
         if (esatta != loc_->ListIndex())
             loc_->setListIndex(esatta);
+        else
+            mostraNome(esatta); // spelt as the list has it
         return;
     }
     if (testo.isEmpty())
@@ -87,8 +94,7 @@ void ElencoLocalita::loc_Conferma()
     } else if (esatta != posizione) {
         loc_->setListIndex(esatta);
     } else {
-        const QSignalBlocker blocco(loc_);
-        loc_->setEditText(loc_->List(esatta));
+        mostraNome(esatta);
     }
 }
 

@@ -192,6 +192,10 @@ TEST_F(SceltaLocalita, MistypedTownShowsTheFirstTownInBothCalculationWindows)
             EXPECT_EQ(lista->ListIndex(), 0);
             EXPECT_EQ(numLocalita, 1);
         }
+        t.VScroll1->setValue(17);
+        riga->selectAll();
+        QTest::keyClicks(riga, QStringLiteral("mILANO"));
+        EXPECT_EQ(riga->text(), QStringLiteral("Milano")) << "a whole name shows as the list spells it";
     }
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
 }
