@@ -81,13 +81,16 @@ void caricaStudio();
 // drops everything else, with one warning per changed or dropped character.
 void controllaNumero();
 
-// Runs a check silently: sets the flag, runs it, and tells whether it passed.
+// Runs a check silently: sets the flag, runs it, and tells whether it passed. The
+// flag goes back to 0 either way, so the user's next check is not silent too.
 template <class Controllo>
 bool verificaSilenziosa(Controllo&& controllo)
 {
     controlloSilenzioso = 1;
     controllo();
-    return controlloSilenzioso != 1;
+    const bool passato = controlloSilenzioso != 1;
+    controlloSilenzioso = 0;
+    return passato;
 }
 
 // The end of every check that passed: silent when a caller asked for the verdict,

@@ -46,10 +46,21 @@ void ElencoLocalita::scegli(int posizione)
 {
     if (posizione < 0 || posizione >= loc_->ListCount())
         return;
-    if (loc_->ListIndex() != posizione)
+    if (loc_->ListIndex() != posizione) {
         loc_->setListIndex(posizione); // the move runs the town choice
-    else
-        loc_Click();
+        return;
+    }
+    // The list stands already: a typed text that chose the town gives way to its name.
+    mostraNome(posizione);
+    loc_Click();
+}
+
+void ElencoLocalita::mostraNome(int posizione)
+{
+    if (loc_->currentText() == loc_->List(posizione))
+        return;
+    const QSignalBlocker blocco(loc_);
+    loc_->setEditText(loc_->List(posizione));
 }
 
 void ElencoLocalita::loc_Change()
@@ -59,6 +70,8 @@ void ElencoLocalita::loc_Change()
     if (esatta >= 0) {
         if (esatta != loc_->ListIndex())
             loc_->setListIndex(esatta);
+        else
+            mostraNome(esatta); // spelt as the list has it
         return;
     }
     if (testo.isEmpty())
@@ -81,8 +94,7 @@ void ElencoLocalita::loc_Conferma()
     } else if (esatta != posizione) {
         loc_->setListIndex(esatta);
     } else {
-        const QSignalBlocker blocco(loc_);
-        loc_->setEditText(loc_->List(esatta));
+        mostraNome(esatta);
     }
 }
 

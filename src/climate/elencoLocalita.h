@@ -29,6 +29,8 @@ public:
     void scegliPrima() { scegli(0); }
 
 private:
+    // Shows the name of the entry at `posizione` in place of a text typed otherwise.
+    void mostraNome(int posizione);
     void loc_Change();
     void loc_Conferma();
     void loc_Activated(int indice);

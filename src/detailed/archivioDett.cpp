@@ -17,6 +17,7 @@
 
 #include "base/ModKorvel.h"
 #include "base/archivio.h"
+#include "base/numeri.h"
 #include "climate/datiClimatici.h"
 #include "climate/elencoLocalita.h"
 #include "cover/datiFrontespizio.h"
@@ -116,6 +117,10 @@ void dettagliato::apri_Click()
         for (const QString* t : {&d.trasmittanza, &d.area, &d.anni, &d.costo, &d.costoAlternativo})
             if (!filtroNumerico::testoFiltrato(*t))
                 return {};
+        // The window refuses a life over 100 years (the year tables hold 100), so no
+        // file of its own holds one.
+        if (numeri::val(d.anni) > 100)
+            return {};
         if (!l.ok())
             return {};
 

@@ -301,18 +301,14 @@ void risdettagliato::numann_MouseMove(int Index) { anni_->evidenzia(Index); }
 
 void risdettagliato::controlla_Click()
 {
-    // A flag left at 1 by a failed silent check elsewhere makes this one silent too.
-    const bool silenzioso = ModKorvel::controlloSilenzioso == 1;
+    // Run for a verdict, it leaves the flag as a check does: 1 after a failure.
+    const int flag = ModKorvel::controlloSilenzioso;
     dettagliato& d = finestra<dettagliato>();
     // Never on inputs the detailed window's check refuses.
-    if (!ModKorvel::verificaSilenziosa([&d] { d.controlla_Click(); }))
-        return;
-    if (!d.calcolo())
-        return;
-    if (silenzioso)
-        return;
-    piattaforma::msgBox(QStringLiteral("I dati sono stati immessi correttamente."), piattaforma::vbInformation,
-                        ModKorvel::titoloControllo);
+    const bool passato = ModKorvel::verificaSilenziosa([&d] { d.controlla_Click(); }) && d.calcolo();
+    ModKorvel::controlloSilenzioso = flag;
+    if (passato)
+        ModKorvel::confermaControllo(QStringLiteral("I dati sono stati immessi correttamente."));
 }
 
 void risdettagliato::apri_Click() { finestra<dettagliato>().apri_Click(); }

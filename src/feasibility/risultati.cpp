@@ -282,17 +282,13 @@ void risultati::VScroll5_Change()
 
 void risultati::controlla_Click()
 {
-    // A flag left at 1 by a failed silent check elsewhere makes this one silent too.
-    const bool silenzioso = ModKorvel::controlloSilenzioso == 1;
+    // Run for a verdict, it leaves the flag as a check does: 1 after a failure.
+    const int flag = ModKorvel::controlloSilenzioso;
     fattib& f = finestra<fattib>();
-    if (!ModKorvel::verificaSilenziosa([&f] { f.controlla_Click(); }))
-        return;
-    if (!f.calcolo())
-        return;
-    if (silenzioso)
-        return;
-    piattaforma::msgBox(QStringLiteral("I dati sono stati immessi correttamente."), piattaforma::vbInformation,
-                        ModKorvel::titoloControllo);
+    const bool passato = ModKorvel::verificaSilenziosa([&f] { f.controlla_Click(); }) && f.calcolo();
+    ModKorvel::controlloSilenzioso = flag;
+    if (passato)
+        ModKorvel::confermaControllo(QStringLiteral("I dati sono stati immessi correttamente."));
 }
 
 // ---- file commands: the feasibility window's -----------------------------------------

@@ -50,7 +50,6 @@ FinestraCalcolo finestraCalcolo(int tipo)
 // calculation has run again on the window's inputs.
 std::optional<Elaborazione> elaborazioneDaStampare()
 {
-    controlloSilenzioso = 1;
     const int tipo = tipoElaborazione;
     if (tipo != 1 && tipo != 2) {
         rifiuta(QStringLiteral("Attenzione! Impostare un calcolo di fattibilità oppure una elaborazione dettagliata."));
@@ -112,7 +111,8 @@ void frontespizioDellaRelazione(const frontespizio& c)
 void chiusura(const frontespizio& c, int pagine)
 {
     dimensioneParagrafo(12);
-    testoParagrafo(fine + QStringLiteral("La presente relazione di calcolo è composta di n.") + QLatin1Char(' ')
+    // The signed text brings the one blank before the number.
+    testoParagrafo(fine + QStringLiteral("La presente relazione di calcolo è composta di n.")
                    + numeri::testoConSegno(pagine) + QStringLiteral(" pagine.") + fine);
     testoParagrafo(QStringLiteral("Si allegano: ") + c.allegati->Text() + fine.repeated(3));
     testoParagrafo(c.luogo->Text() + QStringLiteral(": ") + c.data->Text() + fine.repeated(3));
@@ -141,13 +141,12 @@ void allineaPerRuolo(const Tabelle& t)
 
 bool stampa(frontespizio& copertina)
 {
+    // A report refused or failed leaves the cover page's own hint line, not the
+    // closing text of an earlier report.
+    copertina.impostaPasso();
     const std::optional<Elaborazione> elaborazione = elaborazioneDaStampare();
     if (!elaborazione)
         return false;
-
-    // A report that fails puts back the hint line it found: the cover page's own,
-    // not the closing text of an earlier report.
-    copertina.impostaPasso();
     if (!avviaWord(copertina))
         return false;
     intitolaDocumento(QStringLiteral("Relazione di calcolo"));

@@ -579,12 +579,12 @@ void trasmitt::Command1_Click()
     if (chiamanteTrasm != 1 && chiamanteTrasm != 2)
         return;
     // A window whose elements do not pass would send a transmittance that is not the
-    // building's; an empty or zero one would wipe what the caller holds.
-    const QString errore = primoErrore(true);
-    if (!errore.isEmpty()) {
-        piattaforma::msgBox(errore, piattaforma::vbCritical, titoloControllo);
+    // building's; an empty or zero one would wipe what the caller holds. Silently, a
+    // building without internal (or external) elements passes.
+    if (!ModKorvel::verificaSilenziosa([this] { controlla_Click(); }))
         return;
-    }
+    if (calcoli::elementiConTipo(1).empty() && calcoli::elementiConTipo(2).empty())
+        return;
     const QString valore = complessiva->Text();
     if (valore.isEmpty() || numeri::val(valore) == 0)
         return;

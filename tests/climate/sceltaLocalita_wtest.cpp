@@ -10,7 +10,9 @@
 #include "base/numeri.h"
 #include "support/doppi.h"
 
+#include <QLineEdit>
 #include <QSignalBlocker>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace ModKorvel;
@@ -173,4 +175,27 @@ TEST_F(SceltaLocalita, TypedTextThatIsNoTownIsRefusedAndLoadsNothing)
     EXPECT_EQ(caricamentiClimatici, 0);
     EXPECT_EQ(t.Label6->Caption(), QStringLiteral("5")) << "the climate table keeps the previous town";
     EXPECT_EQ(t.loc->Caption(), QStringLiteral("Gorizia"));
+}
+
+TEST_F(SceltaLocalita, MistypedTownShowsTheFirstTownInBothCalculationWindows)
+{
+    tabella& t = finestra<tabella>();
+    for (Elenco* lista : {finestra<fattib>().loc, finestra<dettagliato>().loc}) {
+        QLineEdit* riga = lista->lineEdit();
+        for (int partenza : {17, 1}) {
+            t.VScroll1->setValue(partenza);
+            riga->selectAll();
+            QTest::keyClicks(riga, QStringLiteral("Zzz"));
+            EXPECT_EQ(riga->text(), QStringLiteral("Bolzano")) << lista->objectName().toStdString() << " from town " << partenza;
+            QTest::keyClick(riga, Qt::Key_Return);
+            EXPECT_EQ(riga->text(), QStringLiteral("Bolzano"));
+            EXPECT_EQ(lista->ListIndex(), 0);
+            EXPECT_EQ(numLocalita, 1);
+        }
+        t.VScroll1->setValue(17);
+        riga->selectAll();
+        QTest::keyClicks(riga, QStringLiteral("mILANO"));
+        EXPECT_EQ(riga->text(), QStringLiteral("Milano")) << "a whole name shows as the list spells it";
+    }
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
 }

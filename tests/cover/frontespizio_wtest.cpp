@@ -151,17 +151,13 @@ TEST_F(Frontespizio, CheckWithTheSilentProtocolAndFromTheMenu)
 
     w().allegati->setText(QString());
     EXPECT_FALSE(ModKorvel::verificaSilenziosa([&] { w().controllaDati(); }));
-    EXPECT_EQ(ModKorvel::controlloSilenzioso, 1) << "a failing check leaves the flag alone";
+    EXPECT_EQ(ModKorvel::controlloSilenzioso, 0) << "the caller puts the flag back";
     EXPECT_EQ(messaggi.testi(), QStringList{ogniCampo});
 
-    // The menu entry of the cover page runs the same check; after the failed silent
-    // check the next passing one is silent too.
+    // The menu entry of the cover page runs the same check, never silently.
     w().allegati->setText(QStringLiteral("nessuno"));
     QAction* controllo = w().voce(QStringLiteral("controllodat"));
     ASSERT_NE(controllo, nullptr);
-    controllo->trigger();
-    EXPECT_EQ(messaggi.mostrati.size(), 1);
-    EXPECT_EQ(ModKorvel::controlloSilenzioso, 0);
     controllo->trigger();
     EXPECT_EQ(messaggi.testi(), (QStringList{ogniCampo, corretti}));
 
@@ -256,10 +252,10 @@ TEST_F(Frontespizio, SaveRefusedByTheCheck)
     w().salva_Click();
     EXPECT_EQ(messaggi.testi(), QStringList{ogniCampo});
     EXPECT_TRUE(dialoghi.mostrati.isEmpty());
-    EXPECT_EQ(ModKorvel::controlloSilenzioso, 1) << "the next check anywhere runs silently";
+    EXPECT_EQ(ModKorvel::controlloSilenzioso, 0) << "the next check anywhere is the user's own";
     EXPECT_EQ(w().nomeFileFrontespizio(), QString());
 
-    // With the flag left at 1 a passing save still writes, silently.
+    // A passing save then writes, silently.
     compila();
     dialoghi.scegliFile(percorso("Korvel-front-a"));
     w().salvanome_Click();

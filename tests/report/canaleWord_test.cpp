@@ -164,14 +164,14 @@ TEST_F(CanaleWord, TechnicalReportStyleParagraphAndPageCount)
     testoParagrafo(QChar(12) + QStringLiteral("DATI DI CALCOLO") + CR);
     const int pagine = contaPagine();
     EXPECT_EQ(pagine, 3);
-    testoParagrafo(CR + QStringLiteral("La presente relazione di calcolo è composta di n. ") + numeri::testoConSegno(pagine)
+    testoParagrafo(CR + QStringLiteral("La presente relazione di calcolo è composta di n.") + numeri::testoConSegno(pagine)
                    + QStringLiteral(" pagine.") + CR);
     giustificaTesto();
     allineaColonne(1, 2);
     EXPECT_TRUE(reportRiuscito());
     const auto blocchi = testi(*wordDoc);
     EXPECT_EQ(blocchi.indexOf(QStringLiteral("<tabella>")) + 1, blocchi.indexOf(QStringLiteral("DATI DI CALCOLO")));
-    EXPECT_TRUE(blocchi.contains(QStringLiteral("La presente relazione di calcolo è composta di n.  3 pagine.")));
+    EXPECT_TRUE(blocchi.contains(QStringLiteral("La presente relazione di calcolo è composta di n. 3 pagine.")));
     EXPECT_EQ(wordDoc->griglia(1)->carattere.dimensione, 12);
     EXPECT_EQ(wordDoc->griglia(1)->allineamenti[0], Allineamento::Giustificato);
     EXPECT_EQ(wordDoc->griglia(1)->allineamenti[1], Allineamento::Destra);

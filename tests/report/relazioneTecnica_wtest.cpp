@@ -198,7 +198,7 @@ TEST_F(RelazioneTecnica, ChaptersInOrderAndTheClosingCountsThePagesBeforeIt)
     EXPECT_TRUE(tutti.contains(QStringLiteral("Località di riferimento n.17 : Milano  -  Latitudine 45.433")));
     EXPECT_TRUE(tutti.contains(QStringLiteral("Tempo di recupero = ") + tempoRecupero));
     EXPECT_EQ(tutti.mid(tutti.size() - 10),
-              (QStringList{QString(), QStringLiteral("La presente relazione di calcolo è composta di n.  %1 pagine.")
+              (QStringList{QString(), QStringLiteral("La presente relazione di calcolo è composta di n. %1 pagine.")
                                           .arg(*wordDoc->contaPagine()),
                            QStringLiteral("Si allegano: planimetria"), QString(), QString(),
                            QStringLiteral("Milano: 7 dicembre 2026"), QString(), QString(),
@@ -211,7 +211,7 @@ TEST_F(RelazioneTecnica, ChaptersInOrderAndTheClosingCountsThePagesBeforeIt)
     ASSERT_TRUE(reportRiuscito());
     EXPECT_GT(*wordDoc->contaPagine(), primaDellaChiusura);
     EXPECT_TRUE(testi().contains(
-        QStringLiteral("La presente relazione di calcolo è composta di n.  %1 pagine.").arg(primaDellaChiusura)));
+        QStringLiteral("La presente relazione di calcolo è composta di n. %1 pagine.").arg(primaDellaChiusura)));
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
 }
 
@@ -223,11 +223,18 @@ TEST_F(RelazioneTecnica, RefusalsComeBeforeAnyDocument)
         EXPECT_EQ(wordApp, nullptr);
         EXPECT_EQ(messaggi.testi(), QStringList{messaggio});
         EXPECT_NE(copertina().passo->Caption(), QStringLiteral("sto caricando WORD"));
+        EXPECT_EQ(controlloSilenzioso, 0) << "the user's next check is not silent";
+        const QString passo = copertina().passo->Caption();
+        copertina().impostaPasso();
+        EXPECT_EQ(passo, copertina().passo->Caption()) << "no report is said to be shown";
     };
     rifiutata(QStringLiteral("Attenzione! Impostare un calcolo di fattibilità oppure una elaborazione dettagliata."));
 
-    // A check that fails shows its own message and its window.
+    // A check that fails shows its own message and its window, also after a report.
     pianta(1, 2);
+    copertina().stampa_Click();
+    ASSERT_TRUE(reportRiuscito());
+    wordApp.reset();
     f().hide();
     f().ann->setText(QString());
     rifiutata(fattib::messaggioControllo(6));

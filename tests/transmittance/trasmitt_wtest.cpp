@@ -223,7 +223,8 @@ TEST_F(Trasmitt, SendingNeverWipesTheCallersTransmittance)
     f.trasm->setText(QStringLiteral("250"));
     chiamanteTrasm = 1;
 
-    // A cleared window: the check says why, nothing is sent or shown.
+    // A cleared window: nothing is sent or shown, also when a sum stands without
+    // any element.
     riempiPeriferici(7);
     w.scrollain->setValue(100);
     w.cancella_click();
@@ -231,7 +232,9 @@ TEST_F(Trasmitt, SendingNeverWipesTheCallersTransmittance)
     EXPECT_EQ(risultati(), (QStringList{"0", "", ""})) << "no correction left from the emptied rows";
     EXPECT_EQ(w.train->Text(), QStringLiteral("10"));
     w.Command1->click();
-    EXPECT_EQ(messaggi.testi(), QStringList{mancaPeriferico});
+    w.complessiva->setText(QStringLiteral("1000"));
+    w.Command1->click();
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
     EXPECT_EQ(f.trasm->Text(), QStringLiteral("250"));
     EXPECT_FALSE(f.isVisible());
 
@@ -280,6 +283,28 @@ TEST_F(Trasmitt, SendingHandsTheResultToTheWindowThatAsked)
     EXPECT_TRUE(finestra<dettagliato>().isVisible());
     EXPECT_EQ(f.trasm->Text(), QStringLiteral("1009.14"));
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
+}
+
+TEST_F(Trasmitt, SendingChecksSilentlySoABuildingWithoutInternalElementsIsSent)
+{
+    trasmitt& w = t();
+    fattib& f = finestra<fattib>();
+    f.trasm->setText(QStringLiteral("250"));
+    chiamanteTrasm = 1;
+    elemento(1, 1, muratura, QStringLiteral("10"));
+    w.scegliTipo(1, 2, muratura);
+    w.Command1->click();
+    EXPECT_EQ(messaggi.testi(), QStringList{"Digitare il valore dell'area dell'elemento periferico n. 2"});
+    EXPECT_EQ(f.trasm->Text(), QStringLiteral("250"));
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(controlloSilenzioso, 0);
+
+    messaggi.azzera();
+    w.ar[2]->setText(QStringLiteral("5"));
+    w.Command1->click();
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+    EXPECT_EQ(f.trasm->Text(), w.complessiva->Text());
+    EXPECT_TRUE(f.isVisible());
 }
 
 // The element table outlives the window: loaded again, the window shows it.
