@@ -22,6 +22,10 @@ public:
     QLabel* Image1 = nullptr;
     QWidget* Shape1 = nullptr;
 
+    // The closing screen after a confirmed exit: the tune resumed, the window shown,
+    // its second line changed.
+    void mostraCommiato();
+
     void Form_Click();
     void label_click(int indice);
     void image1_click();

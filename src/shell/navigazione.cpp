@@ -114,8 +114,5 @@ void esciProgramma()
     Unica<supportoclienti>::scarica();
     Unica<informa>::scarica();
 
-    frmSplash& titolo = finestra<frmSplash>();
-    titolo.MMControl1.setCommand(QStringLiteral("play"));
-    titolo.Show();
-    titolo.label[2]->setCaption(QStringLiteral("          elaborazione eseguita con"));
+    finestra<frmSplash>().mostraCommiato();
 }
