@@ -40,10 +40,12 @@ FinestraCalcolo finestraCalcolo(int tipo)
 {
     if (tipo == 1) {
         fattib& f = finestra<fattib>();
-        return {&f, [&f] { f.controlla_Click(); }, [&f] { return f.calcolo(); }, f.usoScelto(), f.trasm->Text()};
+        return {&f, [&f] { f.controlla_Click(); }, [&f] { return f.calcolo(); }, f.usoScelto(),
+                f.trasmittanzaImmessa()};
     }
     dettagliato& d = finestra<dettagliato>();
-    return {&d, [&d] { d.controlla_Click(); }, [&d] { return d.calcolo(); }, d.usoScelto(), d.trasm->Text()};
+    return {&d, [&d] { d.controlla_Click(); }, [&d] { return d.calcolo(); }, d.usoScelto(),
+            d.trasmittanzaImmessa()};
 }
 
 // The preconditions, in order; each refusal has shown its reason. On success the
@@ -65,14 +67,14 @@ std::optional<Elaborazione> elaborazioneDaStampare()
     if (elaborazione.riscaldamento()) {
         // An empty sum (a cleared window) is no transmittance either.
         const trasmitt& t = finestra<trasmitt>();
-        if (numeri::val(t.total->Text()) == 0) {
+        if (numeri::val(t.testoTotale()) == 0) {
             rifiuta(QStringLiteral("Attenzione! Inserire i dati della trasmittanza."));
             w.finestra->Show();
             return std::nullopt;
         }
         // A transmittance typed by hand, or changed since it was sent, is not the sum
         // of these elements: they are then left out.
-        elaborazione.elementiDellaTrasmittanza = numeri::val(w.trasmittanza) == numeri::val(t.complessiva->Text());
+        elaborazione.elementiDellaTrasmittanza = numeri::val(w.trasmittanza) == numeri::val(t.testoComplessiva());
     }
     // The results printed are those of the inputs and the town printed.
     if (!w.calcola()) {
@@ -82,7 +84,7 @@ std::optional<Elaborazione> elaborazioneDaStampare()
     return elaborazione;
 }
 
-void frontespizioDellaRelazione(const frontespizio& c)
+void frontespizioDellaRelazione(const datiFrontespizio& c)
 {
     const auto righe = [](int n) { return fine.repeated(n); };
     impostaCarattere(QStringLiteral("Century Gothic"));
@@ -92,16 +94,16 @@ void frontespizioDellaRelazione(const frontespizio& c)
     impostaGrassetto(documento::wdToggle);
     impostaDimensione(14);
     scriviTesto(QStringLiteral("(con verifica economica dell'impianto)") + righe(2));
-    scriviTesto(QStringLiteral("progetto: ") + c.progetto->Text() + righe(2));
-    scriviTesto(QStringLiteral("località: ") + c.localita->Text() + righe(2));
-    scriviTesto(QStringLiteral("tipologia di studio:") + c.tipostudio->Text() + righe(2));
+    scriviTesto(QStringLiteral("progetto: ") + c.progetto + righe(2));
+    scriviTesto(QStringLiteral("località: ") + c.localita + righe(2));
+    scriviTesto(QStringLiteral("tipologia di studio:") + c.tipostudio + righe(2));
     // The project record has no address of its own and the studio's stands at the
     // foot of the page: the address line is left blank.
     for (int i = 0; i < 6; ++i)
         scriviTesto(fine);
     scriviTesto(QStringLiteral("progettista: ") + nomeStudio + fine);
-    scriviTesto(QStringLiteral("committente: ") + c.committente->Text() + righe(2));
-    scriviTesto(c.luogo->Text() + QStringLiteral(": ") + c.data->Text() + fine);
+    scriviTesto(QStringLiteral("committente: ") + c.committente + righe(2));
+    scriviTesto(c.luogo + QStringLiteral(": ") + c.data + fine);
     impostaDimensione(16);
     for (int i = 0; i < 16; ++i)
         scriviTesto(fine);
@@ -109,13 +111,13 @@ void frontespizioDellaRelazione(const frontespizio& c)
     scriviTesto(indirizzoStudio + fine);
 }
 
-void chiusura(const frontespizio& c, int pagine)
+void chiusura(const datiFrontespizio& c, int pagine)
 {
     dimensioneParagrafo(12);
     testoParagrafo(fine + QStringLiteral("La presente relazione di calcolo è composta di n.") + QLatin1Char(' ')
                    + numeri::testoConSegno(pagine) + QStringLiteral(" pagine.") + fine);
-    testoParagrafo(QStringLiteral("Si allegano: ") + c.allegati->Text() + fine.repeated(3));
-    testoParagrafo(c.luogo->Text() + QStringLiteral(": ") + c.data->Text() + fine.repeated(3));
+    testoParagrafo(QStringLiteral("Si allegano: ") + c.allegati + fine.repeated(3));
+    testoParagrafo(c.luogo + QStringLiteral(": ") + c.data + fine.repeated(3));
     testoParagrafo(QStringLiteral("il progettista") + fine);
     testoParagrafo(QLatin1Char('(') + nomeStudio + QLatin1Char(')'));
 }
@@ -151,7 +153,7 @@ bool stampa(frontespizio& copertina)
     if (!avviaWord(copertina))
         return false;
     intitolaDocumento(QStringLiteral("Relazione di calcolo"));
-    frontespizioDellaRelazione(copertina);
+    frontespizioDellaRelazione(copertina.dati());
     aggiungiParagrafo();
 
     Tabelle tabelle;
@@ -167,10 +169,10 @@ bool stampa(frontespizio& copertina)
         risultatiDettagliati(tabelle);
 
     // The count before the closing lines, which name it.
-    chiusura(copertina, contaPagine());
+    chiusura(copertina.dati(), contaPagine());
     giustificaTesto();
     allineaPerRuolo(tabelle);
-    salvaDocumento(percorsoRelazione(copertina.committente->Text()));
+    salvaDocumento(percorsoRelazione(copertina.dati().committente));
     return chiudiStato(copertina, QStringLiteral("ho visualizzato la relazione su WORD"));
 }
 
