@@ -16,6 +16,7 @@
 #include "platform/controlli.h"
 #include "platform/messaggi.h"
 #include "base/ModKorvel.h"
+#include "report/relazioneTecnica.h"
 #include "shell/frmSplash.h"
 #include "shell/menu.h"
 #include "shell/profiliFinestre.h"
@@ -69,6 +70,7 @@ void installa()
     d.supporto = &mostraW<supportoclienti>;
     d.informazioni = &mostraW<informa>;
     d.esci = &esciProgramma;
+    d.relazioneCompleta = [] { relazioneTecnica::stampa(finestra<frontespizio>()); };
 }
 
 } // namespace navigazione
