@@ -16,7 +16,7 @@
 #include "platform/controlli.h"
 #include "platform/messaggi.h"
 #include "base/ModKorvel.h"
-#include "report/relazioneTecnica.h"
+#include "relazione/relazioneTecnica.h"
 #include "shell/frmSplash.h"
 #include "shell/menu.h"
 #include "shell/profiliFinestre.h"

@@ -1,4 +1,4 @@
-#include "report/capitoliRelazione.h"
+#include "relazione/capitoliRelazione.h"
 
 #include "climate/tabella.h"
 #include "detailed/dettagliato.h"
@@ -7,9 +7,9 @@
 #include "feasibility/fattib.h"
 #include "feasibility/risultati.h"
 #include "platform/controlli.h"
+#include "relazione/testiRelazione.h"
 #include "report/canaleWord.h"
 #include "report/relazione.h"
-#include "report/testiRelazione.h"
 #include "transmittance/stampaTrasmittanza.h"
 #include "transmittance/trasmitt.h"
 

@@ -6,7 +6,7 @@
 #include "report/lettoreDocx.h"
 
 #include "climate/tabella.h"
-#include "report/relazioneTecnica.h"
+#include "relazione/relazioneTecnica.h"
 #include "transmittance/trasmitt.h"
 
 #include <QDir>

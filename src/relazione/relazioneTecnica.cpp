@@ -1,4 +1,4 @@
-#include "report/relazioneTecnica.h"
+#include "relazione/relazioneTecnica.h"
 
 #include "base/ModKorvel.h"
 #include "base/numeri.h"
@@ -7,8 +7,8 @@
 #include "feasibility/fattib.h"
 #include "platform/controlli.h"
 #include "platform/messaggi.h"
+#include "relazione/capitoliRelazione.h"
 #include "report/canaleWord.h"
-#include "report/capitoliRelazione.h"
 #include "transmittance/trasmitt.h"
 
 #include <functional>
