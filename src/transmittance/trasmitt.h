@@ -77,11 +77,6 @@ public:
     CasellaTesto* complessiva = nullptr; // "compl": the overall transmittance
     Pulsante* Command1 = nullptr;
 
-    // Captions beside total, equiv and compl.
-    Etichetta* Label12 = nullptr;
-    Etichetta* Label13 = nullptr;
-    Etichetta* Label14 = nullptr;
-
     // The element shown in row 1 of each grid.
     int primoPeriferico = 1;
     int primoInterno = 1;
@@ -143,6 +138,11 @@ private:
     // Runs the filter on a box without running its handler again.
     static void filtra(CasellaTesto* casella, bool virgolaSilenziosa);
     static QString testoDi(const QWidget* casella);
+
+    // Captions beside total, equiv and compl.
+    Etichetta* Label12 = nullptr;
+    Etichetta* Label13 = nullptr;
+    Etichetta* Label14 = nullptr;
 
     Griglia periferici_{};
     Griglia interni_{};
