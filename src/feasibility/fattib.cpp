@@ -267,6 +267,8 @@ int fattib::combustibileScelto() const
     return 0;
 }
 
+// ---- town ----------------------------------------------------------------------
+
 bool fattib::localitaFuoriElenco() const { return !loc->currentText().isEmpty() && loc->ListIndex() < 0; }
 
 void fattib::cancellaLocalitaDigitata()
@@ -289,30 +291,6 @@ void fattib::mostraNomeLocalita(const QString& nome)
 }
 
 void fattib::abilitaUso() { Frame9->setEnabled(true); }
-
-fattib::Acqua fattib::acqua() const
-{
-    return {Frame1->isEnabled(), Frame2->isEnabled(), acq->Caption(), temper->Caption(), VScroll1->Value(),
-            VScroll2->Value()};
-}
-
-void fattib::impostaConsumo(int litri)
-{
-    if (VScroll1->Value() != litri)
-        VScroll1->setValue(litri);
-}
-
-void fattib::impostaTemperatura(int gradi)
-{
-    if (VScroll2->Value() != gradi)
-        VScroll2->setValue(gradi);
-}
-
-QString fattib::trasmittanzaImmessa() const { return trasm->Text(); }
-
-void fattib::riceviTrasmittanza(const QString& testo) { trasm->setText(testo); }
-
-// ---- town ----------------------------------------------------------------------
 
 // ---- use, fuel, scroll bars, typed numbers -------------------------------------------
 
@@ -367,6 +345,24 @@ void fattib::temper_Change()
     aggiornaPasso();
 }
 
+fattib::Acqua fattib::acqua() const
+{
+    return {Frame1->isEnabled(), Frame2->isEnabled(), acq->Caption(), temper->Caption(), VScroll1->Value(),
+            VScroll2->Value()};
+}
+
+void fattib::impostaConsumo(int litri)
+{
+    if (VScroll1->Value() != litri)
+        VScroll1->setValue(litri);
+}
+
+void fattib::impostaTemperatura(int gradi)
+{
+    if (VScroll2->Value() != gradi)
+        VScroll2->setValue(gradi);
+}
+
 void fattib::VScroll4_Change()
 {
     const int v = VScroll4->Value();
@@ -395,6 +391,10 @@ void fattib::ver_Click()
     ModKorvel::chiamanteTrasm = 1;
     mostra<trasmitt>();
 }
+
+QString fattib::trasmittanzaImmessa() const { return trasm->Text(); }
+
+void fattib::riceviTrasmittanza(const QString& testo) { trasm->setText(testo); }
 
 // ---- clearing ------------------------------------------------------------------
 
