@@ -36,7 +36,7 @@ void ElencoLocalita::loc_Click()
     if (loc_->ListIndex() == -1)
         loc_->setListIndex(0);
     ModKorvel::numLocalita = loc_->ListIndex() + 1;
-    finestra<tabella>().VScroll1->setValue(ModKorvel::numLocalita);
+    finestra<tabella>().spostaLocalita(ModKorvel::numLocalita);
     ModKorvel::scegliLocalita();
     if (dopoScelta_)
         dopoScelta_();

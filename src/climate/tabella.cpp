@@ -7,6 +7,7 @@
 #include "platform/controlli.h"
 #include "platform/righePaginate.h"
 #include "base/ModKorvel.h"
+#include "base/numeri.h"
 
 #include <QSignalBlocker>
 
@@ -146,6 +147,20 @@ void tabella::impostaPasso()
                                      "verticale, stampare la tabella o passare al calcolo."));
 }
 
+void tabella::spostaLocalita(int numero) { VScroll1->setValue(numero); }
+
+void tabella::mostraDatiLocalita(int numero)
+{
+    using namespace ModKorvel;
+    Label6->setCaption(numeri::testoNumero(numero));
+    loc->setCaption(localita[numero]);
+    La->setCaption(numeri::testoNumero(latitudine));
+    for (int m = 1; m <= 12; ++m) {
+        inc[m]->setText(numeri::testoNumero(radiazione[m]));
+        tem[m]->setText(numeri::testoNumero(temperatura[m]));
+    }
+}
+
 void tabella::num_MouseMove(int Index) { righe_->evidenzia(Index); }
 
 void tabella::VScroll1_Change()
@@ -153,7 +168,7 @@ void tabella::VScroll1_Change()
     ModKorvel::numLocalita = VScroll1->Value();
     // Each list runs its own town choice when its position moves; the scroll bar is
     // already on that town, so the cascade stops there.
-    finestra<fattib>().loc->setListIndex(VScroll1->Value() - 1);
-    finestra<dettagliato>().loc->setListIndex(VScroll1->Value() - 1);
+    finestra<fattib>().spostaLocalita(VScroll1->Value());
+    finestra<dettagliato>().spostaLocalita(VScroll1->Value());
     ModKorvel::scegliLocalita();
 }

@@ -19,6 +19,10 @@ public:
 
     // Chooses the town at the scroll bar's value for the whole program.
     void VScroll1_Change();
+    // Moves the scroll bar to town `numero`; a move is a town choice.
+    void spostaLocalita(int numero);
+    // Shows town `numero` with the climate record loaded for it.
+    void mostraDatiLocalita(int numero);
 
     // The climate table of the shown town, or of every town when `tutte` is "sì".
     void stampa_Click() override;

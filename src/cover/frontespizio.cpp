@@ -6,7 +6,7 @@
 #include "base/ModKorvel.h"
 #include "report/canaleWord.h"
 #include "report/relazione.h"
-#include "report/relazioneTecnica.h"
+#include "shell/profiliFinestre.h"
 
 #include <QDate>
 #include <QLocale>
@@ -259,7 +259,7 @@ void frontespizio::salvanome_Click()
 
 // ---- the record in a document -------------------------------------------------------
 
-void frontespizio::stampa_Click() { relazioneTecnica::stampa(*this); }
+void frontespizio::stampa_Click() { profiliFinestre::destinazioni().relazioneCompleta(); }
 
 void frontespizio::solodati_Click()
 {

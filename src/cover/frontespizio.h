@@ -1,7 +1,7 @@
 #pragma once
 // The cover page: the editor of the project record. Its seven text boxes are the
 // record itself; the data files of the other windows and the reports read and write
-// them directly, through the boxes or through dati()/imposta().
+// them through dati()/imposta().
 #include "base/archivio.h"
 #include "cover/datiFrontespizio.h"
 #include "shell/corniceFinestra.h"

@@ -453,6 +453,14 @@ void dettagliato::ver_Click()
     mostraFinestraNumero(3);
 }
 
+void dettagliato::spostaLocalita(int numero) { loc->setListIndex(numero - 1); }
+
+void dettagliato::abilitaUso() { Frame1->setEnabled(true); }
+
+QString dettagliato::trasmittanzaImmessa() const { return trasm->Text(); }
+
+void dettagliato::riceviTrasmittanza(const QString& testo) { trasm->setText(testo); }
+
 // ---- clearing --------------------------------------------------------------------------
 
 void dettagliato::cancella_click()

@@ -165,6 +165,14 @@ public:
 
     // "calcola": the transmittance window, which sends its result back here.
     void ver_Click();
+    // The town list moved to town `numero`; a move is a town choice of the list's own.
+    void spostaLocalita(int numero);
+    // "Uso dell'impianto", which waits for a town.
+    void abilitaUso();
+    // The transmittance box: as it reads, and written by the transmittance window's
+    // send button, so that the box's own change handling runs as for typing.
+    QString trasmittanzaImmessa() const;
+    void riceviTrasmittanza(const QString& testo);
 
 protected:
     void caricaFinestra() override;

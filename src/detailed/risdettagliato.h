@@ -4,6 +4,7 @@
 // table of the economic analysis paged five years at a time. The window computes
 // nothing: it shows what the last calculation stored, and passes re-runs and file
 // commands to the detailed window.
+#include "detailed/tabelleDettagliato.h"
 #include "shell/corniceFinestra.h"
 
 #include <QColor>
@@ -28,6 +29,8 @@ public:
     void VScroll1_Change();
     // The fuel unit in the tooltips of the two cost headings ("" for the design texts).
     void impostaUnita(const QString& unita);
+    // The legend of the year table: the tooltips of its headings.
+    tabelleDett::TestiAnni testiAnni() const;
 
     void apri_Click() override;
     void salva_Click() override;

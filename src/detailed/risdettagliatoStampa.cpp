@@ -6,6 +6,11 @@
 #include "platform/controlli.h"
 #include "report/canaleWord.h"
 
+tabelleDett::TestiAnni risdettagliato::testiAnni() const
+{
+    return {Label18->toolTip(), Label19->toolTip(), Label20->toolTip()};
+}
+
 void risdettagliato::stampa_Click()
 {
     using namespace ModKorvel;
@@ -17,7 +22,7 @@ void risdettagliato::stampa_Click()
     tabelleDett::legendaMesi(10);
     const int mesi = tabelleDett::mesi(8);
     dimensioneParagrafo(12);
-    tabelleDett::legendaAnni({Label18->toolTip(), Label19->toolTip(), Label20->toolTip()}, 10);
+    tabelleDett::legendaAnni(testiAnni(), 10);
     const int anni = tabelleDett::anni(10);
     testoParagrafo(tabelleDett::rigaRecupero());
     if (mesi != 0 && anni != 0) {

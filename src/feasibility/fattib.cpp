@@ -16,8 +16,6 @@
 #include "shell/filtroNumerico.h"
 #include "transmittance/datiTrasmittanza.h"
 
-#include <QSignalBlocker>
-
 #include <memory>
 
 namespace {
@@ -242,9 +240,7 @@ void fattib::disabilitaRiquadri()
 {
     for (Cornice* f : {Frame1, Frame2, Frame3, Frame4, Frame5, Frame6, Frame7, Frame8, Frame9, Frame10, Frame11})
         f->setEnabled(false);
-    risultati& r = finestra<risultati>();
-    r.Frame4->setEnabled(false);
-    r.Frame5->setEnabled(false);
+    finestra<risultati>().abilitaAcqua(false);
 }
 
 int fattib::usoScelto() const
@@ -265,6 +261,29 @@ int fattib::combustibileScelto() const
 
 // ---- town ----------------------------------------------------------------------
 
+bool fattib::localitaFuoriElenco() const { return !loc->currentText().isEmpty() && loc->ListIndex() < 0; }
+
+void fattib::cancellaLocalitaDigitata()
+{
+    if (loc->isEditable())
+        loc->setEditText(QString());
+}
+
+void fattib::spostaLocalita(int numero) { loc->setListIndex(numero - 1); }
+
+void fattib::mostraNomeLocalita(const QString& nome)
+{
+    if (loc->currentText() == nome)
+        return;
+    const int posizione = loc->findText(nome, Qt::MatchExactly);
+    if (posizione >= 0 && loc->ListIndex() != posizione)
+        loc->setListIndex(posizione);
+    if (loc->isEditable() && loc->currentText() != nome)
+        loc->setEditText(nome);
+}
+
+void fattib::abilitaUso() { Frame9->setEnabled(true); }
+
 // ---- use, fuel, scroll bars, typed numbers -------------------------------------------
 
 void fattib::Option1_Click(int Index)
@@ -275,8 +294,7 @@ void fattib::Option1_Click(int Index)
         Frame1->setEnabled(acqua);
         Frame2->setEnabled(acqua);
         Frame3->setEnabled(!acqua);
-        r.Frame4->setEnabled(acqua);
-        r.Frame5->setEnabled(acqua);
+        r.abilitaAcqua(acqua);
     }
     for (Cornice* f : {Frame4, Frame5, Frame6, Frame7, Frame10, Frame11})
         f->setEnabled(true);
@@ -294,27 +312,33 @@ void fattib::Option3_Click(int Index)
 void fattib::VScroll1_Change()
 {
     acq->setCaption(numeri::testoConSegno(VScroll1->Value()) + QStringLiteral(" litri"));
-    risultati& r = finestra<risultati>();
-    r.acq->setCaption(acq->Caption());
-    {
-        // The results window's bar stands on the same amount, so that its arrows step
-        // from what its label shows; placing it is no change of the user's.
-        const QSignalBlocker blocco(r.VScroll4);
-        r.VScroll4->setValue(VScroll1->Value());
-    }
+    finestra<risultati>().mostraConsumo(acq->Caption(), VScroll1->Value());
     aggiornaPasso();
 }
 
 void fattib::VScroll2_Change()
 {
     temper->setCaption(numeri::testoConSegno(VScroll2->Value()) + QStringLiteral(" gradi"));
-    risultati& r = finestra<risultati>();
-    r.temper->setCaption(temper->Caption());
-    {
-        const QSignalBlocker blocco(r.VScroll5);
-        r.VScroll5->setValue(VScroll2->Value());
-    }
+    finestra<risultati>().mostraTemperatura(temper->Caption(), VScroll2->Value());
     aggiornaPasso();
+}
+
+fattib::Acqua fattib::acqua() const
+{
+    return {Frame1->isEnabled(), Frame2->isEnabled(), acq->Caption(), temper->Caption(), VScroll1->Value(),
+            VScroll2->Value()};
+}
+
+void fattib::impostaConsumo(int litri)
+{
+    if (VScroll1->Value() != litri)
+        VScroll1->setValue(litri);
+}
+
+void fattib::impostaTemperatura(int gradi)
+{
+    if (VScroll2->Value() != gradi)
+        VScroll2->setValue(gradi);
 }
 
 void fattib::VScroll4_Change()
@@ -340,6 +364,10 @@ void fattib::ver_Click()
     ModKorvel::chiamanteTrasm = 1;
     mostraFinestraNumero(3);
 }
+
+QString fattib::trasmittanzaImmessa() const { return trasm->Text(); }
+
+void fattib::riceviTrasmittanza(const QString& testo) { trasm->setText(testo); }
 
 // ---- clearing ------------------------------------------------------------------
 
@@ -442,14 +470,8 @@ bool fattib::calcolo()
     }
     calcoli::memorizzaFattib(*ris);
 
-    risultati& r = finestra<risultati>();
-    r.fabb->setCaption(numeri::testoNumero(ModKorvel::fabbisognoAnnuo));
-    r.ottim->setCaption(numeri::testoNumero(ModKorvel::areaOttimale));
     // The results always name the town they were computed for.
-    r.loc->setCaption(loc->Text());
-    r.VScroll1_Change();
-    r.VScroll2_Change();
-    r.VScroll3_Change();
+    finestra<risultati>().mostraRisultati(loc->Text());
     return true;
 }
 

@@ -113,6 +113,39 @@ public:
     int usoScelto() const;
     int combustibileScelto() const;
 
+    // The town list, for the program's town choice. A text typed into the list that is
+    // no town of it, and its clearing.
+    bool localitaFuoriElenco() const;
+    void cancellaLocalitaDigitata();
+    // The list moved to town `numero`; a move is a town choice of the list's own.
+    void spostaLocalita(int numero);
+    // Shows a town's name: a list holding it selects it (a town choice of its own when
+    // the position moves); a typed text is replaced.
+    void mostraNomeLocalita(const QString& nome);
+    // "Uso dell'impianto", which waits for a town.
+    void abilitaUso();
+
+    // The water as this window shows it: whether its frames are enabled, the captions
+    // and the bars' values.
+    struct Acqua {
+        bool consumoAbilitato = false;
+        bool temperaturaAbilitata = false;
+        QString consumo;
+        QString temperatura;
+        int litri = 0;
+        int gradi = 0;
+    };
+    Acqua acqua() const;
+    // The water's litres per day and use temperature set from the results window: a
+    // value that differs moves this window's bar, whose change handling runs.
+    void impostaConsumo(int litri);
+    void impostaTemperatura(int gradi);
+
+    // The transmittance box: as it reads, and written by the transmittance window's
+    // send button, so that the box's own change handling runs as for typing.
+    QString trasmittanzaImmessa() const;
+    void riceviTrasmittanza(const QString& testo);
+
 protected:
     void caricaFinestra() override;
 

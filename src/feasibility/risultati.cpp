@@ -198,15 +198,12 @@ void risultati::riprendiAcqua()
     const fattib* f = Unica<fattib>::seCaricata();
     if (!f)
         return;
-    Frame4->setEnabled(f->Frame1->isEnabled());
-    Frame5->setEnabled(f->Frame2->isEnabled());
-    acq->setCaption(f->acq->Caption());
-    temper->setCaption(f->temper->Caption());
+    const fattib::Acqua a = f->acqua();
+    Frame4->setEnabled(a.consumoAbilitato);
+    Frame5->setEnabled(a.temperaturaAbilitata);
     // Placing the bars is no change of the user's: nothing is recalculated.
-    const QSignalBlocker blocco4(VScroll4);
-    const QSignalBlocker blocco5(VScroll5);
-    VScroll4->setValue(f->VScroll1->Value());
-    VScroll5->setValue(f->VScroll2->Value());
+    mostraConsumo(a.consumo, a.litri);
+    mostraTemperatura(a.temperatura, a.gradi);
 }
 
 void risultati::impostaPasso()
@@ -266,8 +263,7 @@ void risultati::VScroll4_Change()
     acq->setCaption(numeri::testoConSegno(VScroll4->Value()) + QStringLiteral(" litri"));
     // The feasibility window's bar moves first: the calculation reads that window.
     fattib& f = finestra<fattib>();
-    if (f.VScroll1->Value() != VScroll4->Value())
-        f.VScroll1->setValue(VScroll4->Value());
+    f.impostaConsumo(VScroll4->Value());
     f.cmdavanti_Click();
 }
 
@@ -275,9 +271,39 @@ void risultati::VScroll5_Change()
 {
     temper->setCaption(numeri::testoConSegno(VScroll5->Value()) + QStringLiteral(" gradi"));
     fattib& f = finestra<fattib>();
-    if (f.VScroll2->Value() != VScroll5->Value())
-        f.VScroll2->setValue(VScroll5->Value());
+    f.impostaTemperatura(VScroll5->Value());
     f.cmdavanti_Click();
+}
+
+void risultati::abilitaAcqua(bool abilita)
+{
+    Frame4->setEnabled(abilita);
+    Frame5->setEnabled(abilita);
+}
+
+void risultati::mostraConsumo(const QString& testo, int litri)
+{
+    acq->setCaption(testo);
+    // The bar stands on the same amount, so that its arrows step from what the label shows.
+    const QSignalBlocker blocco(VScroll4);
+    VScroll4->setValue(litri);
+}
+
+void risultati::mostraTemperatura(const QString& testo, int gradi)
+{
+    temper->setCaption(testo);
+    const QSignalBlocker blocco(VScroll5);
+    VScroll5->setValue(gradi);
+}
+
+void risultati::mostraRisultati(const QString& localita)
+{
+    fabb->setCaption(numeri::testoNumero(ModKorvel::fabbisognoAnnuo));
+    ottim->setCaption(numeri::testoNumero(ModKorvel::areaOttimale));
+    loc->setCaption(localita);
+    VScroll1_Change();
+    VScroll2_Change();
+    VScroll3_Change();
 }
 
 void risultati::controlla_Click()

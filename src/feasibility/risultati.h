@@ -43,6 +43,15 @@ public:
     void calc_Click();
     void frontes_Click();
 
+    // What the feasibility window hands over. The water frames follow its use.
+    void abilitaAcqua(bool abilita);
+    // Its water amount and temperature, caption and bar position; placing the bar is
+    // no change of the user's.
+    void mostraConsumo(const QString& testo, int litri);
+    void mostraTemperatura(const QString& testo, int gradi);
+    // The stored results of its calculation, for the town named.
+    void mostraRisultati(const QString& localita);
+
     // Pointer over the number of row Index (1..5) of block 1, 2, 3.
     void num_MouseMove(int Index);
     void num2_MouseMove(int Index);

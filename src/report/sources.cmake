@@ -6,10 +6,7 @@ list(APPEND KORVEL_CORE_SOURCES
   report/docx.cpp
   report/canaleWord.cpp
   report/relazione.cpp
-  report/testiRelazione.cpp
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
   report/finestraDocumento.cpp
-  report/relazioneTecnica.cpp
-  report/capitoliRelazione.cpp
 )

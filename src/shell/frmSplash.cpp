@@ -103,6 +103,13 @@ void frmSplash::Form_Load()
     label[5]->setCaption(QStringLiteral("EDIZIONE PROFESSIONALE - VERSIONE ") + ModKorvel::versione);
 }
 
+void frmSplash::mostraCommiato()
+{
+    MMControl1.setCommand(QStringLiteral("play"));
+    Show();
+    label[2]->setCaption(QStringLiteral("          elaborazione eseguita con"));
+}
+
 void frmSplash::Form_Click()
 {
     MMControl1.setCommand(QStringLiteral("pause"));

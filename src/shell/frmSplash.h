@@ -16,11 +16,14 @@ class frmSplash : public Finestra {
 public:
     frmSplash();
 
-    piattaforma::MMControl MMControl1;
     // label(0..11); 6 and 7 are not used.
     std::array<Etichetta*, 12> label{};
     QLabel* Image1 = nullptr;
     QWidget* Shape1 = nullptr;
+
+    // The closing screen after a confirmed exit: the tune resumed, the window shown,
+    // its second line changed.
+    void mostraCommiato();
 
     void Form_Click();
     void label_click(int indice);
@@ -30,4 +33,7 @@ protected:
     void Form_Load() override;
     void Form_KeyPress(QChar tasto) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    piattaforma::MMControl MMControl1;
 };

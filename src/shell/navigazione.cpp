@@ -16,6 +16,7 @@
 #include "platform/controlli.h"
 #include "platform/messaggi.h"
 #include "base/ModKorvel.h"
+#include "relazione/relazioneTecnica.h"
 #include "shell/frmSplash.h"
 #include "shell/menu.h"
 #include "shell/profiliFinestre.h"
@@ -65,6 +66,7 @@ void installa()
     d.supporto = &mostraW<supportoclienti>;
     d.informazioni = &mostraW<informa>;
     d.esci = &esciProgramma;
+    d.relazioneCompleta = [] { relazioneTecnica::stampa(finestra<frontespizio>()); };
 }
 
 } // namespace navigazione
@@ -110,8 +112,5 @@ void esciProgramma()
     Unica<supportoclienti>::scarica();
     Unica<informa>::scarica();
 
-    frmSplash& titolo = finestra<frmSplash>();
-    titolo.MMControl1.setCommand(QStringLiteral("play"));
-    titolo.Show();
-    titolo.label[2]->setCaption(QStringLiteral("          elaborazione eseguita con"));
+    finestra<frmSplash>().mostraCommiato();
 }

@@ -94,6 +94,8 @@ struct Destinazioni {
     void (*supporto)() = nullptr;
     void (*informazioni)() = nullptr;
     void (*esci)() = nullptr;
+    // The complete technical report, from the cover page's print button.
+    void (*relazioneCompleta)() = nullptr;
 };
 const Destinazioni& destinazioni();
 Destinazioni& destinazioniDaCollegare();

@@ -590,11 +590,11 @@ void trasmitt::Command1_Click()
         return;
     if (chiamanteTrasm == 1) {
         fattib& f = finestra<fattib>();
-        f.trasm->setText(valore);
+        f.riceviTrasmittanza(valore);
         f.Show();
     } else {
         dettagliato& d = finestra<dettagliato>();
-        d.trasm->setText(valore);
+        d.riceviTrasmittanza(valore);
         d.Show();
     }
 }

@@ -10,6 +10,7 @@
 // differs and then runs that box's change handler itself, so the handlers run in the
 // order the code writes the boxes. A user's typing reaches the same handlers.
 #include "base/archivio.h"
+#include "report/relazione.h"
 #include "shell/corniceFinestra.h"
 
 #include <QHash>
@@ -76,14 +77,16 @@ public:
     CasellaTesto* complessiva = nullptr; // "compl": the overall transmittance
     Pulsante* Command1 = nullptr;
 
-    // Captions beside total, equiv and compl.
-    Etichetta* Label12 = nullptr;
-    Etichetta* Label13 = nullptr;
-    Etichetta* Label14 = nullptr;
-
     // The element shown in row 1 of each grid.
     int primoPeriferico = 1;
     int primoInterno = 1;
+
+    // The total and the overall transmittance as their boxes show them.
+    QString testoTotale() const;
+    QString testoComplessiva() const;
+    // Total, air-change equivalent and overall transmittance beside their captions,
+    // as the technical report prints them.
+    std::array<relazione::Riga, 3> righeComplessive() const;
 
     // Hint and check texts.
     static QString messaggioAreaMancante(int gruppo, int elemento);
@@ -135,6 +138,11 @@ private:
     // Runs the filter on a box without running its handler again.
     static void filtra(CasellaTesto* casella, bool virgolaSilenziosa);
     static QString testoDi(const QWidget* casella);
+
+    // Captions beside total, equiv and compl.
+    Etichetta* Label12 = nullptr;
+    Etichetta* Label13 = nullptr;
+    Etichetta* Label14 = nullptr;
 
     Griglia periferici_{};
     Griglia interni_{};

@@ -1,5 +1,5 @@
 // The window's report: the two element tables, the surface coefficients and the
-// overall figures, in a new document.
+// overall figures, in a new document; and the figures the technical report prints.
 #include "transmittance/trasmitt.h"
 
 #include "base/ModKorvel.h"
@@ -33,4 +33,17 @@ void trasmitt::stampa_Click()
     allineaColonne(coefficienti, 2);
     allineaColonne(complessivi, 2);
     chiudiStato(*this, QStringLiteral("ho visualizzato i dati su WORD"));
+}
+
+QString trasmitt::testoTotale() const { return total->Text(); }
+
+QString trasmitt::testoComplessiva() const { return complessiva->Text(); }
+
+std::array<relazione::Riga, 3> trasmitt::righeComplessive() const
+{
+    return {{
+        {Label12->Caption(), total->Text()},
+        {Label13->Caption(), equiv->Text()},
+        {Label14->Caption(), complessiva->Text()},
+    }};
 }

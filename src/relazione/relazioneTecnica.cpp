@@ -1,4 +1,4 @@
-#include "report/relazioneTecnica.h"
+#include "relazione/relazioneTecnica.h"
 
 #include "base/ModKorvel.h"
 #include "base/numeri.h"
@@ -7,8 +7,8 @@
 #include "feasibility/fattib.h"
 #include "platform/controlli.h"
 #include "platform/messaggi.h"
+#include "relazione/capitoliRelazione.h"
 #include "report/canaleWord.h"
-#include "report/capitoliRelazione.h"
 #include "transmittance/trasmitt.h"
 
 #include <functional>
@@ -40,10 +40,12 @@ FinestraCalcolo finestraCalcolo(int tipo)
 {
     if (tipo == 1) {
         fattib& f = finestra<fattib>();
-        return {&f, [&f] { f.controlla_Click(); }, [&f] { return f.calcolo(); }, f.usoScelto(), f.trasm->Text()};
+        return {&f, [&f] { f.controlla_Click(); }, [&f] { return f.calcolo(); }, f.usoScelto(),
+                f.trasmittanzaImmessa()};
     }
     dettagliato& d = finestra<dettagliato>();
-    return {&d, [&d] { d.controlla_Click(); }, [&d] { return d.calcolo(); }, d.usoScelto(), d.trasm->Text()};
+    return {&d, [&d] { d.controlla_Click(); }, [&d] { return d.calcolo(); }, d.usoScelto(),
+            d.trasmittanzaImmessa()};
 }
 
 // The preconditions, in order; each refusal has shown its reason. On success the
@@ -64,14 +66,14 @@ std::optional<Elaborazione> elaborazioneDaStampare()
     if (elaborazione.riscaldamento()) {
         // An empty sum (a cleared window) is no transmittance either.
         const trasmitt& t = finestra<trasmitt>();
-        if (numeri::val(t.total->Text()) == 0) {
+        if (numeri::val(t.testoTotale()) == 0) {
             rifiuta(QStringLiteral("Attenzione! Inserire i dati della trasmittanza."));
             w.finestra->Show();
             return std::nullopt;
         }
         // A transmittance typed by hand, or changed since it was sent, is not the sum
         // of these elements: they are then left out.
-        elaborazione.elementiDellaTrasmittanza = numeri::val(w.trasmittanza) == numeri::val(t.complessiva->Text());
+        elaborazione.elementiDellaTrasmittanza = numeri::val(w.trasmittanza) == numeri::val(t.testoComplessiva());
     }
     // The results printed are those of the inputs and the town printed.
     if (!w.calcola()) {
@@ -81,7 +83,7 @@ std::optional<Elaborazione> elaborazioneDaStampare()
     return elaborazione;
 }
 
-void frontespizioDellaRelazione(const frontespizio& c)
+void frontespizioDellaRelazione(const datiFrontespizio& c)
 {
     const auto righe = [](int n) { return fine.repeated(n); };
     impostaCarattere(QStringLiteral("Century Gothic"));
@@ -91,16 +93,16 @@ void frontespizioDellaRelazione(const frontespizio& c)
     impostaGrassetto(documento::wdToggle);
     impostaDimensione(14);
     scriviTesto(QStringLiteral("(con verifica economica dell'impianto)") + righe(2));
-    scriviTesto(QStringLiteral("progetto: ") + c.progetto->Text() + righe(2));
-    scriviTesto(QStringLiteral("località: ") + c.localita->Text() + righe(2));
-    scriviTesto(QStringLiteral("tipologia di studio:") + c.tipostudio->Text() + righe(2));
+    scriviTesto(QStringLiteral("progetto: ") + c.progetto + righe(2));
+    scriviTesto(QStringLiteral("località: ") + c.localita + righe(2));
+    scriviTesto(QStringLiteral("tipologia di studio:") + c.tipostudio + righe(2));
     // The project record has no address of its own and the studio's stands at the
     // foot of the page: the address line is left blank.
     for (int i = 0; i < 6; ++i)
         scriviTesto(fine);
     scriviTesto(QStringLiteral("progettista: ") + nomeStudio + fine);
-    scriviTesto(QStringLiteral("committente: ") + c.committente->Text() + righe(2));
-    scriviTesto(c.luogo->Text() + QStringLiteral(": ") + c.data->Text() + fine);
+    scriviTesto(QStringLiteral("committente: ") + c.committente + righe(2));
+    scriviTesto(c.luogo + QStringLiteral(": ") + c.data + fine);
     impostaDimensione(16);
     for (int i = 0; i < 16; ++i)
         scriviTesto(fine);
@@ -108,14 +110,14 @@ void frontespizioDellaRelazione(const frontespizio& c)
     scriviTesto(indirizzoStudio + fine);
 }
 
-void chiusura(const frontespizio& c, int pagine)
+void chiusura(const datiFrontespizio& c, int pagine)
 {
     dimensioneParagrafo(12);
     // The signed text brings the one blank before the number.
     testoParagrafo(fine + QStringLiteral("La presente relazione di calcolo è composta di n.")
                    + numeri::testoConSegno(pagine) + QStringLiteral(" pagine.") + fine);
-    testoParagrafo(QStringLiteral("Si allegano: ") + c.allegati->Text() + fine.repeated(3));
-    testoParagrafo(c.luogo->Text() + QStringLiteral(": ") + c.data->Text() + fine.repeated(3));
+    testoParagrafo(QStringLiteral("Si allegano: ") + c.allegati + fine.repeated(3));
+    testoParagrafo(c.luogo + QStringLiteral(": ") + c.data + fine.repeated(3));
     testoParagrafo(QStringLiteral("il progettista") + fine);
     testoParagrafo(QLatin1Char('(') + nomeStudio + QLatin1Char(')'));
 }
@@ -150,7 +152,7 @@ bool stampa(frontespizio& copertina)
     if (!avviaWord(copertina))
         return false;
     intitolaDocumento(QStringLiteral("Relazione di calcolo"));
-    frontespizioDellaRelazione(copertina);
+    frontespizioDellaRelazione(copertina.dati());
     aggiungiParagrafo();
 
     Tabelle tabelle;
@@ -166,10 +168,10 @@ bool stampa(frontespizio& copertina)
         risultatiDettagliati(tabelle);
 
     // The count before the closing lines, which name it.
-    chiusura(copertina, contaPagine());
+    chiusura(copertina.dati(), contaPagine());
     giustificaTesto();
     allineaPerRuolo(tabelle);
-    salvaDocumento(percorsoRelazione(copertina.committente->Text()));
+    salvaDocumento(percorsoRelazione(copertina.dati().committente));
     return chiudiStato(copertina, QStringLiteral("ho visualizzato la relazione su WORD"));
 }
 

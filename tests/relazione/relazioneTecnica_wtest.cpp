@@ -6,7 +6,7 @@
 #include "support/discoPieno.h"
 
 #include "climate/tabella.h"
-#include "report/relazioneTecnica.h"
+#include "relazione/relazioneTecnica.h"
 #include "transmittance/trasmitt.h"
 
 #include <QDir>
@@ -177,6 +177,29 @@ TEST_F(RelazioneTecnica, TablesOfEachKindOfPlantFoundAndAlignedByTheirRole)
         }
         EXPECT_EQ(copertina().passo->Caption(), QStringLiteral("ho visualizzato la relazione su WORD"));
         EXPECT_TRUE(QFile::exists(percorso()));
+    }
+}
+
+// The summary takes each of the transmittance window's overall figures with its own
+// caption, in the window's order.
+TEST_F(RelazioneTecnica, TheTransmittanceSummaryPrintsEachOverallFigureBesideItsCaption)
+{
+    pianta(1, 1);
+    ASSERT_NE(t().total->Text(), t().equiv->Text());
+    ASSERT_NE(t().equiv->Text(), t().complessiva->Text());
+    copertina().stampa_Click();
+    ASSERT_TRUE(reportRiuscito());
+    const Griglia& sintesi = *wordDoc->griglia(5);
+    const QStringList attese[] = {
+        {QStringLiteral("tipologia"), QStringLiteral("valore")},
+        {QStringLiteral("trasmittanza calcolata W/°C"), t().total->Text()},
+        {QStringLiteral("trasmitt. equivalente ricambi d'aria W/°C"), t().equiv->Text()},
+        {QStringLiteral("trasmittanza complessiva W/°C"), t().complessiva->Text()},
+    };
+    ASSERT_EQ(sintesi.righe, 4);
+    for (int r = 1; r <= 4; ++r) {
+        EXPECT_EQ(sintesi.cella(r, 1), attese[r - 1][0]) << "row " << r;
+        EXPECT_EQ(sintesi.cella(r, 2), attese[r - 1][1]) << "row " << r;
     }
 }
 
@@ -384,6 +407,24 @@ TEST_F(RelazioneTecnica, EachReportPrintsItsOwnWindowsUseAndFuelUnit)
     copertina().stampa_Click();
     EXPECT_EQ(wordDoc->griglia(1)->cella(15, 2), QStringLiteral("85  centesimi di euro/mc. di metano"));
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
+}
+
+// The meanings of the year columns come from the detailed results window, which may
+// have been closed since the calculation: loaded again, it names the fuel chosen.
+TEST_F(RelazioneTecnica, TheYearLegendNamesTheFuelOfTheDetailedWindow)
+{
+    pianta(2, 2);
+    const QString unita = unitaDelCombustibile(d().combustibileScelto());
+    ASSERT_FALSE(unita.isEmpty());
+    Unica<risdettagliato>::scarica();
+    modelloFinestre::eliminaScaricate();
+    copertina().stampa_Click();
+    ASSERT_TRUE(reportRiuscito());
+    ASSERT_EQ(wordDoc->numeroTabelle(), 7);
+    const Griglia& legenda = *wordDoc->griglia(6);
+    EXPECT_EQ(legenda.cella(3, 2), QStringLiteral("costo attuale in centesimi di euro al ") + unita);
+    EXPECT_EQ(legenda.cella(4, 2), QStringLiteral("costo solare corrispondente in centesimi di euro al ") + unita);
+    EXPECT_EQ(legenda.cella(5, 2), QStringLiteral("bilancio progressivo (in euro) tra i costi dei due tipi di energia"));
 }
 
 TEST_F(RelazioneTecnica, AlignmentSkipsTheRolesAReportDoesNotHave)

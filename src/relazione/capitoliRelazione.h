@@ -1,8 +1,8 @@
 #pragma once
-// The chapters of the technical report (report/relazioneTecnica.h), each a stretch
+// The chapters of the technical report (relazione/relazioneTecnica.h), each a stretch
 // of one run that writes through the report's kept paragraph and leaves it at the end
 // of the document. Each chapter notes the tables it adds by their role.
-#include "report/relazioneTecnica.h"
+#include "relazione/relazioneTecnica.h"
 
 namespace relazioneTecnica {
 

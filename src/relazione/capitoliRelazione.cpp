@@ -1,4 +1,4 @@
-#include "report/capitoliRelazione.h"
+#include "relazione/capitoliRelazione.h"
 
 #include "climate/tabella.h"
 #include "detailed/dettagliato.h"
@@ -7,9 +7,9 @@
 #include "feasibility/fattib.h"
 #include "feasibility/risultati.h"
 #include "platform/controlli.h"
+#include "relazione/testiRelazione.h"
 #include "report/canaleWord.h"
 #include "report/relazione.h"
-#include "report/testiRelazione.h"
 #include "transmittance/stampaTrasmittanza.h"
 #include "transmittance/trasmitt.h"
 
@@ -92,12 +92,12 @@ void trasmittanza(Tabelle& tabelle)
     tabelle.interni = stampaTrasmittanza::tabellaElementi(2, stampaTrasmittanza::colonneRelazione(2), std::nullopt);
     testoParagrafo(fine);
     // The window's overall figures as its boxes show them.
-    const trasmitt& w = finestra<trasmitt>();
+    const auto complessive = finestra<trasmitt>().righeComplessive();
     const relazione::Riga righe[] = {
         {QStringLiteral("tipologia"), QStringLiteral("valore")},
-        {w.Label12->Caption(), w.total->Text()},
-        {w.Label13->Caption(), w.equiv->Text()},
-        {w.Label14->Caption(), w.complessiva->Text()},
+        complessive[0],
+        complessive[1],
+        complessive[2],
     };
     tabelle.trasmittanza = relazione::tabellaDueColonne(righe, std::nullopt);
     if (tabelle.trasmittanza != 0)
@@ -126,8 +126,7 @@ void risultatiDettagliati(Tabelle& tabelle)
     tabelle.mesi = tabelleDett::mesi(std::nullopt);
     dimensioneParagrafo(12);
     // The meanings of the year columns are the results window's tooltips of its headings.
-    const risdettagliato& r = finestra<risdettagliato>();
-    tabelleDett::legendaAnni({r.Label18->toolTip(), r.Label19->toolTip(), r.Label20->toolTip()}, std::nullopt);
+    tabelleDett::legendaAnni(finestra<risdettagliato>().testiAnni(), std::nullopt);
     tabelle.anni = tabelleDett::anni(std::nullopt);
     testoParagrafo(tabelleDett::rigaRecupero());
 }

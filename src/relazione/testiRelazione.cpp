@@ -1,6 +1,6 @@
 // The fixed texts of the technical report, paragraph by paragraph, without their
 // paragraph ends.
-#include "report/testiRelazione.h"
+#include "relazione/testiRelazione.h"
 
 namespace testiRelazione {
 
