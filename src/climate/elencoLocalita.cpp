@@ -98,6 +98,12 @@ void ElencoLocalita::loc_Conferma()
     }
 }
 
+void ElencoLocalita::conferma()
+{
+    if (!loc_->currentText().isEmpty())
+        loc_Conferma();
+}
+
 void ElencoLocalita::loc_Activated(int indice)
 {
     if (indice == loc_->ListIndex() && usoBloccato_ && usoBloccato_())

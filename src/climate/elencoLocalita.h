@@ -27,6 +27,10 @@ public:
     // the list already shows it.
     void scegli(int posizione);
     void scegliPrima() { scegli(0); }
+    // Ends a typing under way as leaving the box does; an empty box stays empty (no
+    // town chosen yet). Whatever reads the box (check, file, report) calls it first, so
+    // that a half-typed name never reaches them.
+    void conferma();
 
 private:
     // Shows the name of the entry at `posizione` in place of a text typed otherwise.

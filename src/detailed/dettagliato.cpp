@@ -575,6 +575,7 @@ dettagliato::Controllo dettagliato::primoControlloFallito() const
 
 void dettagliato::controlla_Click()
 {
+    sceltaLocalita_->conferma();
     const Controllo fallito = primoControlloFallito();
     if (fallito != controlloSuperato) {
         piattaforma::msgBox(messaggioControllo(fallito), piattaforma::vbCritical, ModKorvel::titoloControllo);

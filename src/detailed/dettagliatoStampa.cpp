@@ -4,6 +4,7 @@
 
 #include "detailed/datiDettagliato.h"
 #include "feasibility/datiFattib.h"
+#include "climate/elencoLocalita.h"
 #include "platform/controlli.h"
 #include "report/canaleWord.h"
 #include "report/relazione.h"
@@ -67,6 +68,7 @@ int dettagliato::tabellaDati(const FormaTabellaDati& forma) const
 
 void dettagliato::stampa_Click()
 {
+    sceltaLocalita_->conferma();
     using namespace ModKorvel;
     if (!avviaWord(*this))
         return;

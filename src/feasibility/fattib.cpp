@@ -432,6 +432,7 @@ void fattib::aggiornaPasso() { passo->setCaption(testoPasso(primoPassoMancante()
 
 void fattib::controlla_Click()
 {
+    sceltaLocalita_->conferma();
     const int mancante = primoPassoMancante();
     if (mancante != 0) {
         piattaforma::msgBox(messaggioControllo(mancante), piattaforma::vbCritical, ModKorvel::titoloControllo);

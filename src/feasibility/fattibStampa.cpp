@@ -3,6 +3,7 @@
 #include "feasibility/fattib.h"
 
 #include "feasibility/datiFattib.h"
+#include "climate/elencoLocalita.h"
 #include "platform/controlli.h"
 #include "base/ModKorvel.h"
 #include "report/canaleWord.h"
@@ -53,6 +54,7 @@ int fattib::tabellaDati(const FormaTabellaDati& forma) const
 
 void fattib::stampa_Click()
 {
+    sceltaLocalita_->conferma();
     using namespace ModKorvel;
     if (!avviaWord(*this))
         return;

@@ -198,4 +198,22 @@ TEST_F(SceltaLocalita, MistypedTownShowsTheFirstTownInBothCalculationWindows)
         EXPECT_EQ(riga->text(), QStringLiteral("Milano")) << "a whole name shows as the list spells it";
     }
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
+
+    // A name still being typed when the inputs are read (a toolbar button takes no
+    // focus) ends as leaving the box would: the check, the files and the reports that
+    // follow it never hold a name that is not in the list.
+    auto aMeta = [&](Elenco* lista, const std::function<void()>& leggi) {
+        t.VScroll1->setValue(17);
+        QLineEdit* riga = lista->lineEdit();
+        riga->selectAll();
+        QTest::keyClicks(riga, QStringLiteral("Mil"));
+        ASSERT_EQ(riga->text(), QStringLiteral("Mil"));
+        leggi();
+        EXPECT_EQ(riga->text(), QStringLiteral("Bolzano")) << lista->objectName().toStdString();
+        EXPECT_EQ(numLocalita, 1);
+    };
+    fattib& f = finestra<fattib>();
+    dettagliato& d = finestra<dettagliato>();
+    aMeta(f.loc, [&] { f.controlla_Click(); });
+    aMeta(d.loc, [&] { d.controlla_Click(); });
 }
