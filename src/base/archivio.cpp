@@ -473,16 +473,20 @@ bool FileDati::salva(const std::function<void(Scrittore&)>& scrivi)
             return false;
         nome = dialogo_.FileName;
     }
+    // A save-as that could not write leaves a plain save writing where it wrote before
+    // (save-as forgets the remembered name before it asks).
+    auto nonScritto = [&](const QString& motivo) {
+        if (ricordato_->isEmpty())
+            *ricordato_ = bersaglio_;
+        piattaforma::msgBox(messaggioNonScritto(nome, motivo), piattaforma::vbCritical, ModKorvel::titoloControllo);
+        return false;
+    };
     Scrittore scrittore;
     scrivi(scrittore);
-    if (!scrittore.ok()) {
-        piattaforma::msgBox(messaggioNonScritto(nome), piattaforma::vbCritical, ModKorvel::titoloControllo);
-        return false;
-    }
-    if (const scrittura::Esito esito = scrittura::scriviFile(nome, scrittore.contenuto()); !esito) {
-        piattaforma::msgBox(messaggioNonScritto(nome, esito.motivo), piattaforma::vbCritical, ModKorvel::titoloControllo);
-        return false;
-    }
+    if (!scrittore.ok())
+        return nonScritto(QString());
+    if (const scrittura::Esito esito = scrittura::scriviFile(nome, scrittore.contenuto()); !esito)
+        return nonScritto(esito.motivo);
     bersaglio_ = nome;
     *ricordato_ = nome;
     if (!scrittore.perdite().isEmpty())

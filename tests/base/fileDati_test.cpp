@@ -318,6 +318,7 @@ TEST_F(FileDatiTest, FullDiskTellsWhyAndKeepsThePreviousFileAndTheFileOfAPlainSa
         EXPECT_EQ(contenuto(esistente), prima);
         EXPECT_EQ(voci(), presenti) << "no temporary file, no new file";
         EXPECT_EQ(f.file.bersaglio(), esistente);
+        EXPECT_EQ(f.file.ricordato(), esistente) << "a plain save still writes where it wrote before";
 
         messaggi.azzera();
         ASSERT_TRUE(salva());
