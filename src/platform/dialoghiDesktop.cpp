@@ -57,7 +57,7 @@ QString& cartellaUltimaScelta()
 QString cartellaDiPartenza()
 {
     const QString& ultima = cartellaUltimaScelta();
-    return !ultima.isEmpty() && QDir(ultima).exists() ? ultima : QDir::currentPath();
+    return !ultima.isEmpty() && QDir(ultima).exists() ? ultima : cartellaDocumenti();
 }
 
 void ricordaCartella(const QString& fileScelto)
@@ -105,7 +105,8 @@ public:
 
 std::optional<QString> mostraDialogoFile(const RichiestaFile& richiesta, bool salvataggio)
 {
-    const AvvioDialogoFile avvio = preparaDialogoFile(richiesta, cartellaDiPartenza());
+    const AvvioDialogoFile avvio =
+        preparaDialogoFile(richiesta, richiesta.cartellaRicordata ? cartellaDiPartenza() : cartellaDocumenti());
     QString titolo = richiesta.titolo;
     if (titolo.isEmpty())
         titolo = salvataggio ? QStringLiteral("Salva con nome") : QStringLiteral("Apri");
@@ -127,7 +128,8 @@ std::optional<QString> mostraDialogoFile(const RichiestaFile& richiesta, bool sa
     if (scelti.isEmpty() || scelti.first().isEmpty())
         return std::nullopt;
     const QString scelto = QDir::cleanPath(scelti.first());
-    ricordaCartella(scelto);
+    if (richiesta.cartellaRicordata)
+        ricordaCartella(scelto);
     return scelto;
 }
 

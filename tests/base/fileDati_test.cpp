@@ -93,6 +93,8 @@ TEST_F(FileDatiTest, DialogTextsOfAKindOfFile)
     EXPECT_EQ(apri.richiesta.nomeFile, QString()) << "the open dialog starts with an empty name";
     EXPECT_EQ(apri.richiesta.filtro, f.file.filtroApri());
     EXPECT_EQ(apri.richiesta.indiceFiltro, 2);
+    EXPECT_TRUE(salva.richiesta.cartellaRicordata && apri.richiesta.cartellaRicordata)
+        << "the data-file dialogs keep their own folder, apart from the reports'";
     EXPECT_TRUE(messaggi.mostrati.isEmpty()) << "Cancel says nothing";
 }
 
