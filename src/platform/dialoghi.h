@@ -29,6 +29,9 @@ struct RichiestaFile {
     // such dialogs, and a choice moves it. Other dialogs (the reports') name their own
     // folder and move nothing.
     bool cartellaRicordata = false;
+    // The prefix of a data file's name: a save dialog proposing a longer name selects
+    // what follows the prefix, so that a name typed replaces it behind the prefix.
+    QString prefisso;
 };
 
 // One filter entry translated for the toolkit's dialogs.
@@ -68,6 +71,7 @@ public:
     int FilterIndex = 0;
     int Flags = 0;
     ColoreRGB Color = 0;
+    QString prefisso; // the prefix of the window's data files (see RichiestaFile)
 
     // Each returns false when the user cancelled (nothing changes then);
     // on true FileName (or Color) holds the choice.

@@ -110,7 +110,7 @@ QString cartellaDocumenti()
 
 RichiestaFile CommonDialog::richiesta() const
 {
-    return RichiestaFile{DialogTitle, FileName, Filter, FilterIndex, Flags, true};
+    return RichiestaFile{DialogTitle, FileName, Filter, FilterIndex, Flags, true, prefisso};
 }
 
 bool CommonDialog::ShowOpen()

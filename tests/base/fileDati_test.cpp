@@ -85,6 +85,7 @@ TEST_F(FileDatiTest, DialogTextsOfAKindOfFile)
     EXPECT_EQ(salva.tipo, Dialogo::Salva);
     EXPECT_EQ(salva.richiesta.titolo, QStringLiteral("Salva file con nome"));
     EXPECT_EQ(salva.richiesta.nomeFile, QStringLiteral("Korvel-prova-"));
+    EXPECT_EQ(salva.richiesta.prefisso, QStringLiteral("Korvel-prova-")) << "typed over behind the prefix";
     EXPECT_EQ(salva.richiesta.filtro, f.file.filtroSalva());
     EXPECT_EQ(salva.richiesta.indiceFiltro, 1);
     const auto& apri = dialoghi.mostrati[1];

@@ -391,19 +391,35 @@ TEST_F(DialoghiVeri, TypingANameGoesBehindThePresetPrefix)
     // not replace it, or the open and delete dialogs, filtered on it, never show the file.
     QString selezionato = QStringLiteral("?");
     int cursore = -1;
-    quandoAppare<QFileDialog>([&](QFileDialog* d) {
-        auto* campo = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        ASSERT_TRUE(campo);
-        QTRY_VERIFY(campo->hasFocus());
-        selezionato = campo->selectedText();
-        cursore = campo->cursorPosition();
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("rossi"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    });
-    EXPECT_EQ(dialoghi.salva(richiesta(QStringLiteral("Korvel-fattib-"))),
+    const auto salvaDigitando = [&](const QString& proposto, const QString& digitato) {
+        quandoAppare<QFileDialog>([&](QFileDialog* d) {
+            auto* campo = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_TRUE(campo);
+            QTRY_VERIFY(campo->hasFocus());
+            selezionato = campo->selectedText();
+            cursore = campo->cursorPosition();
+            QTest::keyClicks(QApplication::focusWidget(), digitato);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        RichiestaFile r = richiesta(proposto);
+        r.prefisso = QStringLiteral("Korvel-fattib-");
+        return dialoghi.salva(r);
+    };
+    EXPECT_EQ(salvaDigitando(QStringLiteral("Korvel-fattib-"), QStringLiteral("rossi")),
               std::optional<QString>(QDir(documenti).absoluteFilePath(QStringLiteral("Korvel-fattib-rossi"))));
     EXPECT_EQ(selezionato.toStdString(), "");
     EXPECT_EQ(cursore, QStringLiteral("Korvel-fattib-").size());
+
+    // Save as with a current file: the name after the prefix is typed over.
+    const QString corrente = crea(QStringLiteral("Korvel-fattib-bad5"));
+    EXPECT_EQ(salvaDigitando(corrente, QStringLiteral("catania")),
+              std::optional<QString>(QDir(documenti).absoluteFilePath(QStringLiteral("Korvel-fattib-catania"))));
+    EXPECT_EQ(selezionato.toStdString(), "bad5");
+
+    // A current file named without the prefix is typed over whole.
+    EXPECT_EQ(salvaDigitando(crea(QStringLiteral("bianchi")), QStringLiteral("Korvel-fattib-verdi")),
+              std::optional<QString>(QDir(documenti).absoluteFilePath(QStringLiteral("Korvel-fattib-verdi"))));
+    EXPECT_EQ(selezionato.toStdString(), "bianchi");
 }
 
 // --- Colour dialog -----------------------------------------------------------
