@@ -13,16 +13,21 @@ cd "$(dirname "$0")/.."
 harness=${1:-}
 secondi=${2:-60}
 
+casi=tests/fuzz/casi
+if [ "$harness" = list ]; then
+  ls "$casi"
+  exit 0
+fi
+if [ -z "$harness" ] || [ ! -d "$casi/$harness" ]; then
+  echo "usage: $0 <harness> [seconds]   harnesses: $(ls "$casi" | tr '\n' ' ')" >&2
+  exit 2
+fi
+
+# BUILD_JOBS sets the parallel compile jobs (6 by default: the machine may be shared).
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DKORVEL_FUZZ=ON -DKORVEL_SANITIZE=ON -DKORVEL_BENCH=OFF -DKORVEL_WERROR=OFF >/dev/null
 cmake --build build-fuzz --target korvel_fuzz -j "${BUILD_JOBS:-6}"
-
-casi=tests/fuzz/casi
-if [ -z "$harness" ] || [ "$harness" = list ] || [ ! -d "$casi/$harness" ]; then
-  echo "usage: $0 <harness> [seconds]   harnesses: $(ls "$casi" | tr '\n' ' ')" >&2
-  [ "$harness" = list ] && exit 0 || exit 2
-fi
 
 corpus=build-fuzz/corpus/$harness
 semi=build-fuzz/semi/$harness

@@ -420,6 +420,7 @@ FileDati::FileDati(piattaforma::CommonDialog& dialogo, const QString& prefisso, 
     : dialogo_(dialogo), prefisso_(prefisso), ricordato_(ricordato ? ricordato : &proprio_)
 {
     dialogo_.FileName = prefisso_;
+    dialogo_.prefisso = prefisso_;
 }
 
 QString FileDati::filtroSalva() const

@@ -10,7 +10,10 @@
 #include "platform/righePaginate.h"
 #include "report/canaleWord.h"
 
+#include <QFontMetricsF>
+
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -23,6 +26,22 @@ Pulsante* pulsante(QWidget* area, const QString& nome, const QString& caption, c
     p->setToolTip(suggerimento);
     Finestra::posa(p, left, top, width, 375);
     return p;
+}
+
+// A right-aligned cell shows only the end of a text wider than itself: a price that
+// does not fit is shown whole in a smaller font.
+void mostraPrezzo(Etichetta* cella, const QString& testo)
+{
+    QFont carattere = caratteri::progetto();
+    const double spazio = cella->contentsRect().width() - 2 * cella->margin();
+    const auto larghezza = [&] { return std::ceil(QFontMetricsF(carattere).horizontalAdvance(testo)); };
+    if (larghezza() > spazio) {
+        carattere.setPointSizeF(carattere.pointSizeF() * spazio / larghezza());
+        while (larghezza() > spazio && carattere.pointSizeF() > 1)
+            carattere.setPointSizeF(carattere.pointSizeF() - 0.25);
+    }
+    cella->setFont(carattere);
+    cella->setCaption(testo);
 }
 
 } // namespace
@@ -113,8 +132,8 @@ void prodotti::VScroll1_Change()
             const listino::Prodotto& p = listino_.prodotti[std::size_t(k - 1)];
             nom[riga]->setCaption(p.nome);
             argom[riga]->setCaption(p.argomento);
-            eur[riga]->setCaption(numeri::testoNumero(p.prezzoListino));
-            off[riga]->setCaption(numeri::testoNumero(p.prezzoOfferta));
+            mostraPrezzo(eur[riga], numeri::testoNumero(p.prezzoListino));
+            mostraPrezzo(off[riga], numeri::testoNumero(p.prezzoOfferta));
         } else {
             nom[riga]->setCaption(QString());
             argom[riga]->setCaption(QString());

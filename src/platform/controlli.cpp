@@ -270,8 +270,9 @@ BarraScorrimento::BarraScorrimento(Qt::Orientation orientamento, QWidget* parent
 {
     nomina(this, nome);
     setStyle(stileBarra());
-    // A click gives the bar the keys: arrows and Page Up/Down then move it.
-    setFocusPolicy(Qt::ClickFocus);
+    // Tab or a click gives the bar the keys: arrows and Page Up/Down then move it.
+    // Some inputs have no other control, so the bar must be reachable from the keyboard.
+    setFocusPolicy(Qt::StrongFocus);
     applicaIntervallo(min_);
     connect(this, &QAbstractSlider::valueChanged, this, [this] { emit Change(); });
 }

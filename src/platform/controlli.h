@@ -6,7 +6,7 @@
 // - BarraScorrimento (scroll bar): setting the value runs Change only when it changes;
 //   Min may exceed Max: Min stays at the top (left) end and the arrows still move
 //   towards the end they point at. A click beside the thumb pages by LargeChange,
-//   and a click gives the bar the keys.
+//   and Tab or a click gives the bar the keys.
 // - PulsanteOpzione (option button): setting true runs Click; setting false runs
 //   nothing and is allowed even when it is the selected one of its group.
 // Every control can report the mouse moving over it (MouseMove) and carries a Tag

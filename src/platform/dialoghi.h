@@ -25,6 +25,13 @@ struct RichiestaFile {
     QString filtro;      // Filter as "description|pattern|description|pattern"
     int indiceFiltro = 0; // FilterIndex, from 1 (0 counts as 1)
     int flags = 0;
+    // A data-file dialog: an empty or bare name starts in the folder last chosen in
+    // such dialogs, and a choice moves it. Other dialogs (the reports') name their own
+    // folder and move nothing.
+    bool cartellaRicordata = false;
+    // The prefix of a data file's name: a save dialog proposing a longer name selects
+    // what follows the prefix, so that a name typed replaces it behind the prefix.
+    QString prefisso;
 };
 
 // One filter entry translated for the toolkit's dialogs.
@@ -46,11 +53,16 @@ public:
     virtual std::optional<ColoreRGB> colore(ColoreRGB iniziale, int flags) = 0;
 };
 
+// The user's documents folder (the desktop's own, else ~/Documents), created if
+// missing: reports are saved there and the data-file dialogs first start there.
+QString cartellaDocumenti();
+
 // The service in use. Until one is set every dialog is cancelled.
 Dialoghi& dialoghi();
 void impostaDialoghi(Dialoghi* servizio);
 
-// The dialog control of a window. Properties keep their values between uses.
+// The dialog control of a window, for its data files. Properties keep their values
+// between uses.
 class CommonDialog {
 public:
     QString DialogTitle;
@@ -59,6 +71,7 @@ public:
     int FilterIndex = 0;
     int Flags = 0;
     ColoreRGB Color = 0;
+    QString prefisso; // the prefix of the window's data files (see RichiestaFile)
 
     // Each returns false when the user cancelled (nothing changes then);
     // on true FileName (or Color) holds the choice.

@@ -57,7 +57,7 @@ QString& cartellaUltimaScelta()
 QString cartellaDiPartenza()
 {
     const QString& ultima = cartellaUltimaScelta();
-    return !ultima.isEmpty() && QDir(ultima).exists() ? ultima : QDir::currentPath();
+    return !ultima.isEmpty() && QDir(ultima).exists() ? ultima : cartellaDocumenti();
 }
 
 void ricordaCartella(const QString& fileScelto)
@@ -68,12 +68,17 @@ void ricordaCartella(const QString& fileScelto)
 namespace {
 
 // A save dialog that asks, in Italian and through the message service, before it
-// returns the name of a file that exists, and opens with the caret behind its preset
+// returns the name of a file that exists. It opens with the caret behind its preset
 // name (the prefix of the file's kind) instead of selecting it, so that a name typed
-// at once goes behind the prefix.
+// at once goes behind the prefix; a current file's name comes with the part after
+// the prefix selected, so that typing replaces that part and keeps the prefix (a name
+// without the prefix comes selected whole).
 class DialogoFile final : public QFileDialog {
 public:
-    using QFileDialog::QFileDialog;
+    DialogoFile(QWidget* genitore, const QString& titolo, const QString& prefisso)
+        : QFileDialog(genitore, titolo), prefisso_(prefisso)
+    {
+    }
 
     void setVisible(bool visibile) override
     {
@@ -81,8 +86,16 @@ public:
         if (!visibile || acceptMode() != QFileDialog::AcceptSave)
             return;
         if (auto* nome = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
-            nome->deselect();
-            nome->end(false);
+            const QString testo = nome->text();
+            if (prefisso_.isEmpty() || testo == prefisso_) {
+                nome->deselect();
+                nome->end(false);
+            } else if (testo.startsWith(prefisso_)) {
+                nome->setSelection(int(prefisso_.size()), int(testo.size() - prefisso_.size()));
+            } else {
+                // A name chosen without the prefix: typing replaces it whole.
+                nome->selectAll();
+            }
         }
     }
 
@@ -101,15 +114,19 @@ public:
         }
         QFileDialog::accept();
     }
+
+private:
+    QString prefisso_;
 };
 
 std::optional<QString> mostraDialogoFile(const RichiestaFile& richiesta, bool salvataggio)
 {
-    const AvvioDialogoFile avvio = preparaDialogoFile(richiesta, cartellaDiPartenza());
+    const AvvioDialogoFile avvio =
+        preparaDialogoFile(richiesta, richiesta.cartellaRicordata ? cartellaDiPartenza() : cartellaDocumenti());
     QString titolo = richiesta.titolo;
     if (titolo.isEmpty())
         titolo = salvataggio ? QStringLiteral("Salva con nome") : QStringLiteral("Apri");
-    DialogoFile dialogo(QApplication::activeWindow(), titolo);
+    DialogoFile dialogo(QApplication::activeWindow(), titolo, richiesta.prefisso);
     dialogo.setOption(QFileDialog::DontUseNativeDialog);
     dialogo.setOption(QFileDialog::DontConfirmOverwrite);
     dialogo.setAcceptMode(salvataggio ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -127,7 +144,8 @@ std::optional<QString> mostraDialogoFile(const RichiestaFile& richiesta, bool sa
     if (scelti.isEmpty() || scelti.first().isEmpty())
         return std::nullopt;
     const QString scelto = QDir::cleanPath(scelti.first());
-    ricordaCartella(scelto);
+    if (richiesta.cartellaRicordata)
+        ricordaCartella(scelto);
     return scelto;
 }
 

@@ -4,7 +4,9 @@
 #include "platform/messaggi.h"
 #include "platform/musica.h"
 
+#include <QDir>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace piattaforma {
 
@@ -97,9 +99,18 @@ QList<VoceFiltro> analizzaFiltro(const QString& filtro)
     return voci;
 }
 
+QString cartellaDocumenti()
+{
+    QString cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (cartella.isEmpty())
+        cartella = QDir::homePath();
+    QDir().mkpath(cartella);
+    return cartella;
+}
+
 RichiestaFile CommonDialog::richiesta() const
 {
-    return RichiestaFile{DialogTitle, FileName, Filter, FilterIndex, Flags};
+    return RichiestaFile{DialogTitle, FileName, Filter, FilterIndex, Flags, true, prefisso};
 }
 
 bool CommonDialog::ShowOpen()

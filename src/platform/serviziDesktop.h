@@ -54,9 +54,10 @@ struct AvvioDialogoFile {
 // folder with its name filled; an existing folder starts there with no name.
 AvvioDialogoFile preparaDialogoFile(const RichiestaFile& richiesta, const QString& cartellaCorrente);
 
-// Where a dialog with an empty or bare name starts: the folder of the last file chosen
-// in any file dialog while it exists (an open dialog empties its name first, and would
-// otherwise go back to the current folder every time), else the current folder.
+// Where a data-file dialog with an empty or bare name starts: the folder of the last
+// file chosen in a data-file dialog while it exists (an open dialog empties its name
+// first, and would otherwise go back to the same folder every time), else the
+// documents folder. Never the program's own folder, whose files are not the user's.
 QString cartellaDiPartenza();
 void ricordaCartella(const QString& fileScelto);
 

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace ModKorvel {
 
@@ -289,15 +288,6 @@ void dimenticaReport()
 }
 
 // --- Where documents go ---------------------------------------------------------
-
-QString cartellaDocumenti()
-{
-    QString cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (cartella.isEmpty())
-        cartella = QDir::homePath();
-    QDir().mkpath(cartella);
-    return cartella;
-}
 
 QString nomeSicuro(const QString& testo)
 {

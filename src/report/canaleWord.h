@@ -14,6 +14,7 @@
 // a plain sequence of calls needs no checks of its own; a report may still stop at
 // the first false. A report may add a failure of its own with segnalaErrore().
 // Saving never leaves a half-written file.
+#include "platform/dialoghi.h"
 #include "report/documento.h"
 
 #include <QPointer>
@@ -143,7 +144,7 @@ bool intitolaDocumento(const QString& titolo);
 void dimenticaReport();
 
 // Where documents are saved: the user's documents folder, created if missing.
-QString cartellaDocumenti();
+using piattaforma::cartellaDocumenti;
 // The client's text made safe as part of a file name: path separators, "..",
 // control characters and :*?"<>| become "_", blanks trimmed, at most 100 UTF-16 code
 // units and 150 bytes in UTF-8, never cut inside a character.

@@ -89,6 +89,7 @@ TEST_F(FileDatiTest, DialogTextsOfAKindOfFile)
     EXPECT_EQ(salva.tipo, Dialogo::Salva);
     EXPECT_EQ(salva.richiesta.titolo, QStringLiteral("Salva file con nome"));
     EXPECT_EQ(salva.richiesta.nomeFile, QStringLiteral("Korvel-prova-"));
+    EXPECT_EQ(salva.richiesta.prefisso, QStringLiteral("Korvel-prova-")) << "typed over behind the prefix";
     EXPECT_EQ(salva.richiesta.filtro, f.file.filtroSalva());
     EXPECT_EQ(salva.richiesta.indiceFiltro, 1);
     const auto& apri = dialoghi.mostrati[1];
@@ -97,6 +98,8 @@ TEST_F(FileDatiTest, DialogTextsOfAKindOfFile)
     EXPECT_EQ(apri.richiesta.nomeFile, QString()) << "the open dialog starts with an empty name";
     EXPECT_EQ(apri.richiesta.filtro, f.file.filtroApri());
     EXPECT_EQ(apri.richiesta.indiceFiltro, 2);
+    EXPECT_TRUE(salva.richiesta.cartellaRicordata && apri.richiesta.cartellaRicordata)
+        << "the data-file dialogs keep their own folder, apart from the reports'";
     EXPECT_TRUE(messaggi.mostrati.isEmpty()) << "Cancel says nothing";
 }
 

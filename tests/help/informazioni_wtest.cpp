@@ -11,6 +11,7 @@
 #include "help/datiAiuto.h"
 #include "help/recapiti.h"
 #include "help/testoLungo.h"
+#include "platform/caratteri.h"
 #include "platform/controlli.h"
 #include "report/canaleWord.h"
 #include "support/ambiente.h"
@@ -18,6 +19,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -180,6 +182,23 @@ TEST_F(Informazioni, PriceListsOfTenAndOfThreeRecordsDoNotPage)
     EXPECT_EQ(colonna(tre.nom), (QStringList{"P1", "P2", "P3", "", "", "", "", "", "", ""}));
     EXPECT_EQ(tre.num[4]->Caption(), "4");
     EXPECT_EQ(tre.eur[4]->Caption(), "");
+}
+
+TEST_F(Informazioni, ALongPriceIsShownWholeInASmallerFontAndAShortOneInTheDesignFont)
+{
+    QByteArray lungo = listinoDi(11);
+    lungo.replace("\"argomento 1\",10,", "\"argomento 1\",123456789012.345,");
+    scrivi(QStringLiteral("listino.txt"), lungo);
+    prodotti& p = finestra<prodotti>();
+    Etichetta* cella = p.eur[1];
+    EXPECT_EQ(cella->Caption(), "123456789012.345");
+    EXPECT_LE(QFontMetricsF(cella->font()).horizontalAdvance(cella->Caption()), cella->contentsRect().width())
+        << "a right-aligned text wider than its cell loses its first digits";
+    EXPECT_EQ(p.off[1]->font().pointSizeF(), caratteri::puntiNormali);
+
+    p.VScroll1->setValue(2);
+    EXPECT_EQ(cella->Caption(), "20");
+    EXPECT_EQ(cella->font().pointSizeF(), caratteri::puntiNormali);
 }
 
 TEST_F(Informazioni, MissingOrBrokenPriceListsOpenAnEmptyOrShortList)

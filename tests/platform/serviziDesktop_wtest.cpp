@@ -157,6 +157,7 @@ RichiestaFile richiesta(const QString& nome, const QString& filtro = QString(), 
     r.nomeFile = nome;
     r.filtro = filtro;
     r.indiceFiltro = indice;
+    r.cartellaRicordata = true; // a window's data-file dialog
     return r;
 }
 
@@ -208,24 +209,44 @@ TEST(PreparaDialogoFile, FilterIndexCountsFromOne)
               (QStringList{QStringLiteral("Tutti i file (*)"), QStringLiteral("File Korvel-fattib- (Korvel-fattib-*)")}));
 }
 
+// A home of its own whose documents folder is the one named in user-dirs.dirs, and a
+// current folder elsewhere (the program's own, where no data file belongs).
 class DialoghiVeri : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(cartella.isValid());
+        ASSERT_TRUE(casa.isValid());
+        casaPrecedente = qgetenv("HOME");
+        qputenv("HOME", casa.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", casa.filePath(QStringLiteral(".config")).toUtf8());
+        QDir(casa.path()).mkpath(QStringLiteral(".config"));
+        QFile dirs(casa.filePath(QStringLiteral(".config/user-dirs.dirs")));
+        ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+        dirs.write("XDG_DOCUMENTS_DIR=\"$HOME/documenti\"\n");
+        dirs.close();
+        documenti = QDir(casa.filePath(QStringLiteral("documenti"))).absolutePath();
+        QDir().mkpath(documenti);
+        QDir(casa.path()).mkdir(QStringLiteral("programma"));
         precedente = QDir::currentPath();
-        QDir::setCurrent(cartella.path());
+        QDir::setCurrent(casa.filePath(QStringLiteral("programma")));
     }
-    void TearDown() override { QDir::setCurrent(precedente); }
+    void TearDown() override
+    {
+        QDir::setCurrent(precedente);
+        qputenv("HOME", casaPrecedente);
+        qunsetenv("XDG_CONFIG_HOME");
+    }
     QString crea(const QString& nome)
     {
-        QFile f(cartella.filePath(nome));
+        QFile f(QDir(documenti).filePath(nome));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("x");
         return QFileInfo(f.fileName()).absoluteFilePath();
     }
-    QTemporaryDir cartella;
+    QTemporaryDir casa;
+    QString documenti;
     QString precedente;
+    QByteArray casaPrecedente;
     DialoghiDesktop dialoghi;
 };
 
@@ -249,7 +270,7 @@ TEST_F(DialoghiVeri, OpenStartsWhereAskedAndCancelGivesNothing)
     });
     EXPECT_FALSE(dialoghi.apri(richiesta(QStringLiteral("Korvel-fattib-"), filtroFattib, 2)));
     EXPECT_EQ(titolo, QStringLiteral("Apri file"));
-    EXPECT_EQ(cartellaVista, QDir(cartella.path()).absolutePath());
+    EXPECT_EQ(cartellaVista, QDir(documenti).absolutePath());
     EXPECT_EQ(filtroVisto, QStringLiteral("File Korvel-fattib- (Korvel-fattib-*)"));
     EXPECT_EQ(nomeVisto, QStringLiteral("Korvel-fattib-"));
     EXPECT_TRUE(nonNativo);
@@ -267,8 +288,8 @@ TEST_F(DialoghiVeri, OpenGivesTheFullNameOfTheChosenFile)
 
 TEST_F(DialoghiVeri, ADialogWithoutAFolderStartsWhereTheLastFileWasChosen)
 {
-    QDir(cartella.path()).mkdir(QStringLiteral("progetti"));
-    const QString progetti = QDir(cartella.filePath(QStringLiteral("progetti"))).absolutePath();
+    QDir(documenti).mkdir(QStringLiteral("progetti"));
+    const QString progetti = QDir(QDir(documenti).filePath(QStringLiteral("progetti"))).absolutePath();
     const QString file = progetti + QStringLiteral("/Korvel-fattib-casa");
     QFile(file).open(QIODevice::WriteOnly);
 
@@ -279,7 +300,7 @@ TEST_F(DialoghiVeri, ADialogWithoutAFolderStartsWhereTheLastFileWasChosen)
         static_cast<QDialog*>(d)->accept();
     });
     EXPECT_EQ(dialoghi.apri(richiesta(QString(), filtroFattib, 2)), std::optional<QString>(file));
-    EXPECT_EQ(cartellaVista, QDir(cartella.path()).absolutePath()) << "nothing chosen yet: the current folder";
+    EXPECT_EQ(cartellaVista, QDir(documenti).absolutePath()) << "nothing chosen yet: the documents folder";
 
     // The reader empties the name before every open; a save keeps its bare prefix.
     for (const QString& nome : {QString(), QStringLiteral("Korvel-front-")}) {
@@ -291,14 +312,40 @@ TEST_F(DialoghiVeri, ADialogWithoutAFolderStartsWhereTheLastFileWasChosen)
         EXPECT_EQ(cartellaVista, progetti) << nome.toStdString();
     }
 
-    // A cancelled dialog forgets nothing; a folder that is gone gives the current one.
+    // A cancelled dialog forgets nothing; a folder that is gone gives the documents folder.
     QDir(progetti).removeRecursively();
     quandoAppare<QFileDialog>([&](QFileDialog* d) {
         cartellaVista = d->directory().absolutePath();
         d->reject();
     });
     EXPECT_FALSE(dialoghi.salva(richiesta(QStringLiteral("Korvel-front-"))));
-    EXPECT_EQ(cartellaVista, QDir(cartella.path()).absolutePath());
+    EXPECT_EQ(cartellaVista, QDir(documenti).absolutePath());
+}
+
+TEST_F(DialoghiVeri, AReportSavedElsewhereDoesNotMoveTheDataFileDialogs)
+{
+    QDir(casa.path()).mkdir(QStringLiteral("altrove"));
+    const QString altrove = QDir(casa.filePath(QStringLiteral("altrove"))).absolutePath();
+    RichiestaFile report;
+    report.titolo = QStringLiteral("Salva il documento");
+    report.nomeFile = QDir(cartellaDocumenti()).filePath(QStringLiteral("Tabella.docx"));
+    QString cartellaVista;
+    quandoAppare<QFileDialog>([&](QFileDialog* d) {
+        cartellaVista = d->directory().absolutePath();
+        d->selectFile(altrove + QStringLiteral("/Tabella.docx"));
+        static_cast<QDialog*>(d)->accept();
+    });
+    EXPECT_EQ(dialoghi.salva(report), std::optional<QString>(altrove + QStringLiteral("/Tabella.docx")));
+    EXPECT_EQ(cartellaVista, documenti);
+
+    for (const QString& nome : {QString(), QStringLiteral("Korvel-dett-")}) {
+        quandoAppare<QFileDialog>([&](QFileDialog* d) {
+            cartellaVista = d->directory().absolutePath();
+            d->reject();
+        });
+        EXPECT_FALSE(dialoghi.apri(richiesta(nome)));
+        EXPECT_EQ(cartellaVista, documenti) << nome.toStdString();
+    }
 }
 
 TEST_F(DialoghiVeri, SaveAsksBeforeReplacingAnExistingFile)
@@ -334,7 +381,7 @@ TEST_F(DialoghiVeri, SavingANewNameAsksNothing)
         static_cast<QDialog*>(d)->accept();
     });
     EXPECT_EQ(dialoghi.salva(richiesta(QStringLiteral("Korvel-front-"))),
-              std::optional<QString>(QDir(cartella.path()).absoluteFilePath(QStringLiteral("Korvel-front-nuovo"))));
+              std::optional<QString>(QDir(documenti).absoluteFilePath(QStringLiteral("Korvel-front-nuovo"))));
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
 }
 
@@ -344,19 +391,35 @@ TEST_F(DialoghiVeri, TypingANameGoesBehindThePresetPrefix)
     // not replace it, or the open and delete dialogs, filtered on it, never show the file.
     QString selezionato = QStringLiteral("?");
     int cursore = -1;
-    quandoAppare<QFileDialog>([&](QFileDialog* d) {
-        auto* campo = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        ASSERT_TRUE(campo);
-        QTRY_VERIFY(campo->hasFocus());
-        selezionato = campo->selectedText();
-        cursore = campo->cursorPosition();
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("rossi"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    });
-    EXPECT_EQ(dialoghi.salva(richiesta(QStringLiteral("Korvel-fattib-"))),
-              std::optional<QString>(QDir(cartella.path()).absoluteFilePath(QStringLiteral("Korvel-fattib-rossi"))));
+    const auto salvaDigitando = [&](const QString& proposto, const QString& digitato) {
+        quandoAppare<QFileDialog>([&](QFileDialog* d) {
+            auto* campo = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_TRUE(campo);
+            QTRY_VERIFY(campo->hasFocus());
+            selezionato = campo->selectedText();
+            cursore = campo->cursorPosition();
+            QTest::keyClicks(QApplication::focusWidget(), digitato);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        RichiestaFile r = richiesta(proposto);
+        r.prefisso = QStringLiteral("Korvel-fattib-");
+        return dialoghi.salva(r);
+    };
+    EXPECT_EQ(salvaDigitando(QStringLiteral("Korvel-fattib-"), QStringLiteral("rossi")),
+              std::optional<QString>(QDir(documenti).absoluteFilePath(QStringLiteral("Korvel-fattib-rossi"))));
     EXPECT_EQ(selezionato.toStdString(), "");
     EXPECT_EQ(cursore, QStringLiteral("Korvel-fattib-").size());
+
+    // Save as with a current file: the name after the prefix is typed over.
+    const QString corrente = crea(QStringLiteral("Korvel-fattib-bad5"));
+    EXPECT_EQ(salvaDigitando(corrente, QStringLiteral("catania")),
+              std::optional<QString>(QDir(documenti).absoluteFilePath(QStringLiteral("Korvel-fattib-catania"))));
+    EXPECT_EQ(selezionato.toStdString(), "bad5");
+
+    // A current file named without the prefix is typed over whole.
+    EXPECT_EQ(salvaDigitando(crea(QStringLiteral("bianchi")), QStringLiteral("Korvel-fattib-verdi")),
+              std::optional<QString>(QDir(documenti).absoluteFilePath(QStringLiteral("Korvel-fattib-verdi"))));
+    EXPECT_EQ(selezionato.toStdString(), "bianchi");
 }
 
 // --- Colour dialog -----------------------------------------------------------
