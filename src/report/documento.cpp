@@ -1,6 +1,7 @@
 // The document model: paragraphs, runs and tables appended at the end, as the
-// reports write them. Rendering and the page count are in impaginazione.cpp, the
-// application object in applicazione.cpp.
+// reports write them. Rendering is in impaginazione.cpp, the page count in
+// conteggioPagine.cpp, print and save in salvataggio.cpp, the application object in
+// applicazione.cpp.
 #include "report/documento.h"
 
 #include <QTextDocument>

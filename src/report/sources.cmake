@@ -2,6 +2,8 @@
 list(APPEND KORVEL_CORE_SOURCES
   report/documento.cpp
   report/impaginazione.cpp
+  report/conteggioPagine.cpp
+  report/salvataggio.cpp
   report/applicazione.cpp
   report/docx.cpp
   report/canaleWord.cpp

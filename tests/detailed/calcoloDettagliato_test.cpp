@@ -1,8 +1,9 @@
-// Economic analysis, payback, the refused cases and the stored results of the
-// detailed calculation.
+// The refused cases and the stored results of the detailed calculation.
 #include "climate/datiClimatici.h"
 #include "detailed/calcoloDettagliato.h"
 #include "detailed/datiDettagliato.h"
+
+#include "detailed/ingressiDett.h"
 
 #include <gtest/gtest.h>
 
@@ -11,22 +12,9 @@
 #include <vector>
 
 using namespace calcoli;
+using ingressiDett::economia;
 
 namespace {
-
-IngressiDett economia(double costoImpianto, double durata, int combustibile, double costoCombustibile,
-                      float sconto, float inflazione, float aumento)
-{
-    IngressiDett in;
-    in.costoImpianto = costoImpianto;
-    in.durataImpiantoDett = durata;
-    in.combustibileDett = combustibile;
-    in.costoCombustibile = costoCombustibile;
-    in.tassoScontoDett = sconto;
-    in.tassoInflazione = inflazione;
-    in.tassoAumentoDett = aumento;
-    return in;
-}
 
 IngressiDett completo(int citta)
 {
@@ -50,107 +38,6 @@ IngressiDett completo(int citta)
 }
 
 } // namespace
-
-TEST(Economia, TestoDelTempoDiRecupero)
-{
-    EXPECT_EQ(testoRecupero(7.5), QStringLiteral(" 8 anni."));
-    EXPECT_EQ(testoRecupero(7.49), QStringLiteral(" 7 anni."));
-    EXPECT_EQ(testoRecupero(12.2), QStringLiteral(" 12 anni."));
-}
-
-TEST(Economia, TassoRealeNullo)
-{
-    // Discount rate equal to inflation: the yearly capital cost is the plant cost in
-    // cents over the plant life.
-    EconomiaDett eco;
-    calcolaEconomia(economia(5000, 25, 1, 100, 3.0F, 3.0F, 4.0F), 1e6, eco);
-    EXPECT_DOUBLE_EQ(eco.costoAnnuoSolare, 5000 * 100 / 25.0);
-    // Otherwise the capital recovery factor, with the real rate in single precision.
-    calcolaEconomia(economia(5000, 25, 1, 100, 6.0F, 1.0F, 4.0F), 1e6, eco);
-    const float r = (0.06F - 0.01F) / 1.01F;
-    EXPECT_NEAR(eco.costoAnnuoSolare, (r + r / (std::pow(double(1 + r), 25) - 1)) * 500000, 1e-6);
-}
-
-TEST(Economia, RecuperoSenzaTassoNetto)
-{
-    // Discount rate equal to the energy-price increase: the payback is the plant cost
-    // over the first year's value of the fuel replaced. 100000 cents against 12500
-    // cents a year of gas oil at 125 cents per litre: 8 years.
-    EconomiaDett eco;
-    calcolaEconomia(economia(1000, 20, 1, 125, 4.0F, 2.0F, 4.0F), 100 * 23883.0, eco);
-    EXPECT_EQ(eco.tempoRecupero, QStringLiteral(" 8 anni."));
-}
-
-TEST(Economia, RecuperoComeValoreAttualeDeiRisparmi)
-{
-    // The payback is the number of years whose savings, discounted at the rate net
-    // of the energy-price increase, pay for the plant. Gas oil at 100 cents, 200
-    // litres a year replaced: 20000 cents a year. A plant costing the present worth
-    // of exactly 8 such years pays back in 8 years; at 8.6 years' worth, in 9.
-    const float netto = (0.07F - 0.02F) / 1.02F;
-    const double valoreAnno = 20000;
-    auto valoreAttuale = [&](double anni) {
-        return valoreAnno * (1 - std::pow(double(1 + netto), -anni)) / double(netto);
-    };
-    EconomiaDett eco;
-    calcolaEconomia(economia(valoreAttuale(8) / 100, 20, 1, 100, 7.0F, 1.0F, 2.0F), 200 * 23883.0, eco);
-    EXPECT_EQ(eco.tempoRecupero, QStringLiteral(" 8 anni."));
-    calcolaEconomia(economia(valoreAttuale(8.6) / 100, 20, 1, 100, 7.0F, 1.0F, 2.0F), 200 * 23883.0, eco);
-    EXPECT_EQ(eco.tempoRecupero, QStringLiteral(" 9 anni."));
-    // A plant worth more than every future year's savings together never pays back.
-    calcolaEconomia(economia(valoreAnno / double(netto) / 100 * 1.01, 20, 1, 100, 7.0F, 1.0F, 2.0F),
-                    200 * 23883.0, eco);
-    EXPECT_EQ(eco.tempoRecupero, QStringLiteral("Investimento non conveniente."));
-}
-
-TEST(Economia, TabellaAnnuale)
-{
-    EconomiaDett eco;
-    calcolaEconomia(economia(4000, 20, 3, 20, 5.0F, 2.0F, 6.0F), 2e7, eco);
-    EXPECT_EQ(eco.anni, 20);
-    const float aumento = float(0.06F - 0.02F) / 1.02F;
-    for (int y = 1; y <= 20; ++y) {
-        EXPECT_EQ(eco.costoSolare[y], eco.costoSolare[1]);
-        EXPECT_EQ(eco.costoAttuale[y], std::floor(20 * std::pow(double(1 + aumento), y - 1) + 0.5));
-        // Balances in euro with two decimals.
-        EXPECT_NEAR(eco.bilancio[y] * 100, std::round(eco.bilancio[y] * 100), 1e-6);
-    }
-    EXPECT_EQ(eco.costoAttuale[21], 0);
-    // Electricity: the replaced energy is valued at 3603.4 kJ per kWh.
-    EXPECT_EQ(eco.costoSolare[1], std::floor(eco.costoAnnuoSolare / 2e7 * 3603.4 + 0.5));
-    const double primoAnno = (20 / 3603.4) * 2e7 - eco.costoAnnuoSolare;
-    EXPECT_EQ(eco.bilancio[1], std::floor(primoAnno + 0.5) / 100);
-}
-
-TEST(Economia, ArrotondamentoAlleMetaAncheNegative)
-{
-    // r = 0 and e' = 0: each year saves the fuel price less plant cost / life.
-    // 2.5 euro over 2 years is 125 cents a year; fuel of 2.5 cents replaced once
-    // (useful energy = one litre of gas oil): the balance is -122.5 cents, then -245.
-    EconomiaDett eco;
-    calcolaEconomia(economia(2.5, 2, 1, 2.5, 3.0F, 3.0F, 3.0F), 23883, eco);
-    ASSERT_EQ(eco.costoAnnuoSolare, 125);
-    ASSERT_EQ((2.5 / 23883) * 23883 - 125, -122.5);
-    EXPECT_EQ(eco.bilancio[1], -1.22); // floor(-122.5 + 0.5) / 100
-    EXPECT_EQ(eco.bilancio[2], -2.45);
-    EXPECT_EQ(eco.costoAttuale[1], 3); // floor(2.5 + 0.5)
-}
-
-TEST(Economia, InvestimentoNonConveniente)
-{
-    EconomiaDett eco;
-    calcolaEconomia(economia(50000, 20, 2, 30, 8.0F, 2.0F, 1.0F), 1e5, eco);
-    EXPECT_EQ(eco.tempoRecupero, QStringLiteral("Investimento non conveniente."));
-    EXPECT_EQ(eco.anni, 20); // the table is filled all the same
-
-    // No useful energy at all: no unit cost and no division.
-    calcolaEconomia(economia(5000, 10, 1, 100, 5.0F, 5.0F, 5.0F), 0, eco);
-    EXPECT_EQ(eco.tempoRecupero, QStringLiteral("Investimento non conveniente."));
-    EXPECT_EQ(eco.costoSolare[1], 0);
-    EXPECT_EQ(eco.bilancio[10], -5000);
-    for (int y = 1; y <= 10; ++y)
-        EXPECT_TRUE(std::isfinite(eco.bilancio[y]));
-}
 
 TEST(CalcoloDettagliato, CasiRifiutati)
 {

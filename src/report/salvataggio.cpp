@@ -1,0 +1,109 @@
+// Printing the laid-out pages, and saving the document as DOCX or PDF.
+#include "report/documento.h"
+
+#include "base/scrittura.h"
+#include "report/docx.h"
+#include "report/impaginazioneInterna.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QPagedPaintDevice>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPalette>
+#include <QPdfWriter>
+#include <QTextDocument>
+
+namespace documento {
+
+using dettaglio::dpiPagine;
+
+Esito Documento::stampa(QPagedPaintDevice* dispositivo)
+{
+    QTextDocument* doc = impaginato();
+    const int pagine = doc->pageCount();
+    QPainter pittore;
+    if (!dispositivo || !pittore.begin(dispositivo))
+        return Esito::fallito(QStringLiteral("Non è stato possibile avviare la stampa."));
+    const QSizeF pagina = doc->pageSize();
+    const double scalaX = dispositivo->logicalDpiX() / dpiPagine;
+    const double scalaY = dispositivo->logicalDpiY() / dpiPagine;
+    for (int i = 0; i < pagine; ++i) {
+        if (i > 0 && !dispositivo->newPage())
+            return Esito::fallito(QStringLiteral("Non è stato possibile aggiungere una pagina alla stampa."));
+        pittore.save();
+        pittore.scale(scalaX, scalaY);
+        const QRectF vista(0, i * pagina.height(), pagina.width(), pagina.height());
+        pittore.translate(0, -vista.top());
+        pittore.setClipRect(vista);
+        QAbstractTextDocumentLayout::PaintContext contesto;
+        contesto.clip = vista;
+        contesto.palette.setColor(QPalette::Text, Qt::black);
+        doc->documentLayout()->draw(&pittore, contesto);
+        pittore.restore();
+    }
+    if (!pittore.end())
+        return Esito::fallito(QStringLiteral("La stampa non è stata completata."));
+    return Esito::riuscito();
+}
+
+namespace {
+// Every document goes to disk through the one checked write.
+Esito scriviFile(const QString& nomeFile, const QByteArray& dati)
+{
+    if (nomeFile.trimmed().isEmpty())
+        return Esito::fallito(QStringLiteral("Il nome del file è vuoto."));
+    if (const scrittura::Esito e = scrittura::scriviFile(nomeFile, dati); !e)
+        return Esito::fallito(QStringLiteral("La scrittura del file \"%1\" non è riuscita: %2.").arg(nomeFile, e.motivo));
+    return Esito::riuscito();
+}
+} // namespace
+
+Esito Documento::salvaDocx(const QString& nomeFile) const
+{
+    QByteArray dati;
+    if (Esito e = docx::componi(*this, dati); !e)
+        return e;
+    Esito esito = scriviFile(nomeFile, dati);
+    if (esito)
+        versioneSalvata_ = versione_;
+    return esito;
+}
+
+// The pages are drawn in memory and written whole: a printer's own PDF output would
+// write straight over the file and never tell a failed write.
+Esito Documento::scriviPdf(const QString& nomeFile, const QPageLayout& pagina, int risoluzione)
+{
+    QByteArray dati;
+    {
+        QBuffer buffer(&dati);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(risoluzione);
+        pdf.setPageLayout(pagina);
+        pdf.setTitle(titolo_);
+        pdf.setCreator(QCoreApplication::applicationName());
+        if (Esito e = stampa(&pdf); !e)
+            return e;
+    }
+    return scriviFile(nomeFile, dati);
+}
+
+Esito Documento::salvaPdf(const QString& nomeFile)
+{
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+    Esito esito = scriviPdf(nomeFile, a4, int(dpiPagine));
+    if (esito)
+        versioneSalvata_ = versione_;
+    return esito;
+}
+
+Esito Documento::stampaPdf(const QString& nomeFile, const QPageLayout& pagina, int risoluzione)
+{
+    // The margins are in the pages.
+    const QPageLayout intera(pagina.pageSize(), pagina.orientation(), QMarginsF(0, 0, 0, 0));
+    return scriviPdf(nomeFile, intera, risoluzione > 0 ? risoluzione : int(dpiPagine));
+}
+
+} // namespace documento
