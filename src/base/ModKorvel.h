@@ -97,6 +97,18 @@ bool verificaSilenziosa(Controllo&& controllo)
 // otherwise the confirmation message (information icon, title titoloControllo).
 void confermaControllo(const QString& conferma);
 
+// The unit fuel i (1 gas oil, 2 methane, 3 electricity) is priced in, in both
+// calculation windows; "" for none.
+inline QString unitaDelCombustibile(int combustibile)
+{
+    switch (combustibile) {
+    case 1: return QStringLiteral("l. di gasolio");
+    case 2: return QStringLiteral("mc. di metano");
+    case 3: return QStringLiteral("kwh di elettricità");
+    default: return QString();
+    }
+}
+
 // Every value of this group back to its start-up state.
 inline void ripristinaModulo()
 {

@@ -7,5 +7,4 @@ list(APPEND KORVEL_CORE_SOURCES
   base/valore.cpp
   base/archivio.cpp
   base/scrittura.cpp
-  base/statoIniziale.cpp
 )

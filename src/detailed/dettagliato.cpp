@@ -7,7 +7,6 @@
 #include "detailed/calcoloDettagliato.h"
 #include "detailed/datiDettagliato.h"
 #include "detailed/risdettagliato.h"
-#include "feasibility/datiFattib.h"
 #include "platform/caratteri.h"
 #include "platform/controlli.h"
 #include "platform/messaggi.h"

@@ -3,8 +3,8 @@
 #include "detailed/dettagliato.h"
 
 #include "detailed/datiDettagliato.h"
-#include "feasibility/datiFattib.h"
 #include "climate/elencoLocalita.h"
+#include "base/ModKorvel.h"
 #include "platform/controlli.h"
 #include "report/canaleWord.h"
 #include "report/relazione.h"

@@ -6,7 +6,6 @@
 #include "detailed/datiDettagliato.h"
 #include "detailed/dettagliato.h"
 #include "detailed/tabelleDettagliato.h"
-#include "feasibility/datiFattib.h"
 #include "platform/caratteri.h"
 #include "platform/controlli.h"
 #include "platform/messaggi.h"

@@ -14,18 +14,6 @@ inline std::array<std::array<double, 4>, 1001> energiaSolare{}; // kWh per year,
 inline double fabbisognoAnnuo = 0.0; // kWh per year, whole
 inline double areaOttimale = 0.0;    // m², one decimal
 
-// The unit fuel i (1 gas oil, 2 methane, 3 electricity) is priced in, in both
-// calculation windows; "" for none.
-inline QString unitaDelCombustibile(int combustibile)
-{
-    switch (combustibile) {
-    case 1: return QStringLiteral("l. di gasolio");
-    case 2: return QStringLiteral("mc. di metano");
-    case 3: return QStringLiteral("kwh di elettricità");
-    default: return QString();
-    }
-}
-
 // Every value of this group back to its start-up state.
 inline void ripristinaDatiFattib()
 {

@@ -2,7 +2,6 @@
 
 #include "climate/datiClimatici.h"
 #include "climate/elencoLocalita.h"
-#include "detailed/datiDettagliato.h"
 #include "feasibility/calcoloFattib.h"
 #include "feasibility/datiFattib.h"
 #include "feasibility/risultati.h"
