@@ -9,7 +9,7 @@
 // Every box the program writes goes through scrivi(): it sets the text only when it
 // differs and then runs that box's change handler itself, so the handlers run in the
 // order the code writes the boxes. A user's typing reaches the same handlers.
-#include "base/archivio.h"
+#include "base/fileDati.h"
 #include "report/relazione.h"
 #include "shell/corniceFinestra.h"
 
