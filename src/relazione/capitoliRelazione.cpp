@@ -10,7 +10,7 @@
 #include "relazione/testiRelazione.h"
 #include "report/canaleWord.h"
 #include "report/relazione.h"
-#include "transmittance/stampaTrasmittanza.h"
+#include "transmittance/tabelleTrasmittanza.h"
 #include "transmittance/trasmitt.h"
 
 namespace relazioneTecnica {

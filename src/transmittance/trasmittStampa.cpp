@@ -6,7 +6,7 @@
 #include "platform/controlli.h"
 #include "platform/modulo.h"
 #include "report/canaleWord.h"
-#include "transmittance/stampaTrasmittanza.h"
+#include "transmittance/tabelleTrasmittanza.h"
 
 void trasmitt::stampa_Click()
 {

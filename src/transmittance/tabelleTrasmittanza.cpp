@@ -1,4 +1,4 @@
-#include "transmittance/stampaTrasmittanza.h"
+#include "transmittance/tabelleTrasmittanza.h"
 
 #include "base/numeri.h"
 #include "base/valore.h"
