@@ -10,7 +10,7 @@
 #include <array>
 #include <vector>
 
-namespace stampaTrasmittanza {
+namespace tabelleTrasm {
 
 namespace {
 
@@ -104,4 +104,4 @@ int tabellaComplessiva(const QString& correzione, const QString& totale, const Q
     return relazione::tabellaDueColonne(righe, dimensione);
 }
 
-} // namespace stampaTrasmittanza
+} // namespace tabelleTrasm
