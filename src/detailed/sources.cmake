@@ -9,6 +9,7 @@ list(APPEND KORVEL_CORE_SOURCES
 list(APPEND KORVEL_WINDOWS_SOURCES
   detailed/dettagliatoArchivio.cpp
   detailed/dettagliato.cpp
+  detailed/dettagliatoTesti.cpp
   detailed/dettagliatoStampa.cpp
   detailed/risdettagliato.cpp
   detailed/risdettagliatoStampa.cpp
