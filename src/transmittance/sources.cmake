@@ -6,6 +6,7 @@ list(APPEND KORVEL_CORE_SOURCES
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
   transmittance/trasmitt.cpp
+  transmittance/trasmittCostruzione.cpp
   transmittance/trasmittArchivio.cpp
   transmittance/trasmittStampa.cpp
 )

@@ -96,6 +96,9 @@ protected:
     void caricaFinestra() override;
 
 private:
+    // Rows of each grid.
+    static constexpr int righe = 5;
+
     // The controls of one grid.
     struct Griglia {
         int gruppo;
