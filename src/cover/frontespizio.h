@@ -2,7 +2,7 @@
 // The cover page: the editor of the project record. Its seven text boxes are the
 // record itself; the data files of the other windows and the reports read and write
 // them through dati()/imposta().
-#include "base/archivio.h"
+#include "base/fileDati.h"
 #include "cover/datiFrontespizio.h"
 #include "shell/corniceFinestra.h"
 

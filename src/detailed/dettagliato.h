@@ -3,7 +3,7 @@
 // its economic analysis. The controls are the only copy of the inputs: the check, the
 // calculation, the data file and the reports all read them, and every input handler
 // updates the hint line.
-#include "base/archivio.h"
+#include "base/fileDati.h"
 #include "shell/corniceFinestra.h"
 
 #include <optional>

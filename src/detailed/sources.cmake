@@ -7,8 +7,9 @@ list(APPEND KORVEL_CORE_SOURCES
   detailed/tabelleDettagliato.cpp
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
-  detailed/archivioDett.cpp
+  detailed/dettagliatoArchivio.cpp
   detailed/dettagliato.cpp
+  detailed/dettagliatoTesti.cpp
   detailed/dettagliatoStampa.cpp
   detailed/risdettagliato.cpp
   detailed/risdettagliatoStampa.cpp

@@ -2,7 +2,7 @@
 // The feasibility window: the data of a quick sizing of a solar plant. The controls
 // are the only copy of the inputs: the check, the calculation, the data file and the
 // report all read them, and every input handler updates the hint line.
-#include "base/archivio.h"
+#include "base/fileDati.h"
 #include "shell/corniceFinestra.h"
 
 #include <array>

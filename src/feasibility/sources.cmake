@@ -3,7 +3,7 @@ list(APPEND KORVEL_CORE_SOURCES
   feasibility/calcoloFattib.cpp
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
-  feasibility/archivioFattib.cpp
+  feasibility/fattibArchivio.cpp
   feasibility/fattib.cpp
   feasibility/fattibStampa.cpp
   feasibility/risultati.cpp

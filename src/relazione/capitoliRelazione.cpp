@@ -10,7 +10,7 @@
 #include "relazione/testiRelazione.h"
 #include "report/canaleWord.h"
 #include "report/relazione.h"
-#include "transmittance/stampaTrasmittanza.h"
+#include "transmittance/tabelleTrasmittanza.h"
 #include "transmittance/trasmitt.h"
 
 namespace relazioneTecnica {
@@ -87,9 +87,9 @@ void trasmittanza(Tabelle& tabelle)
 {
     intestazione(QStringLiteral("TRASMITTANZA COMPLESSIVA DELL'EDIFICIO"), 2);
     paragrafi(testiRelazione::trasmittanza(), 2);
-    tabelle.esterni = stampaTrasmittanza::tabellaElementi(1, stampaTrasmittanza::colonneRelazione(1), std::nullopt);
+    tabelle.esterni = tabelleTrasm::tabellaElementi(1, tabelleTrasm::colonneRelazione(1), std::nullopt);
     testoParagrafo(fine);
-    tabelle.interni = stampaTrasmittanza::tabellaElementi(2, stampaTrasmittanza::colonneRelazione(2), std::nullopt);
+    tabelle.interni = tabelleTrasm::tabellaElementi(2, tabelleTrasm::colonneRelazione(2), std::nullopt);
     testoParagrafo(fine);
     // The window's overall figures as its boxes show them.
     const auto complessive = finestra<trasmitt>().righeComplessive();

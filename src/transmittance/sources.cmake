@@ -2,10 +2,11 @@
 list(APPEND KORVEL_CORE_SOURCES
   transmittance/archivioTrasm.cpp
   transmittance/calcoloTrasmittanza.cpp
-  transmittance/stampaTrasmittanza.cpp
+  transmittance/tabelleTrasmittanza.cpp
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
   transmittance/trasmitt.cpp
+  transmittance/trasmittCostruzione.cpp
   transmittance/trasmittArchivio.cpp
   transmittance/trasmittStampa.cpp
 )

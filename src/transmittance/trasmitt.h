@@ -9,7 +9,7 @@
 // Every box the program writes goes through scrivi(): it sets the text only when it
 // differs and then runs that box's change handler itself, so the handlers run in the
 // order the code writes the boxes. A user's typing reaches the same handlers.
-#include "base/archivio.h"
+#include "base/fileDati.h"
 #include "report/relazione.h"
 #include "shell/corniceFinestra.h"
 
@@ -96,6 +96,9 @@ protected:
     void caricaFinestra() override;
 
 private:
+    // Rows of each grid.
+    static constexpr int righe = 5;
+
     // The controls of one grid.
     struct Griglia {
         int gruppo;

@@ -6,7 +6,7 @@
 #include "platform/controlli.h"
 #include "platform/modulo.h"
 #include "report/canaleWord.h"
-#include "transmittance/stampaTrasmittanza.h"
+#include "transmittance/tabelleTrasmittanza.h"
 
 void trasmitt::stampa_Click()
 {
@@ -16,16 +16,16 @@ void trasmitt::stampa_Click()
         return;
     scriviIntestazione(20, 16, 12, 2, QStringLiteral("Tipologia di calcolo: trasmittanza complessiva dell'edificio"), 2);
     aggiungiParagrafo(12, fine + QStringLiteral("Elementi esterni all'involucro dell'edificio") + fine);
-    const int esterni = stampaTrasmittanza::tabellaElementi(1, stampaTrasmittanza::colonneFinestra(), 8);
+    const int esterni = tabelleTrasm::tabellaElementi(1, tabelleTrasm::colonneFinestra(), 8);
     aggiungiParagrafo(12, fine + QStringLiteral("Elementi interni all'involucro dell'edificio") + fine);
-    const int interni = stampaTrasmittanza::tabellaElementi(2, stampaTrasmittanza::colonneFinestra(), 8);
+    const int interni = tabelleTrasm::tabellaElementi(2, tabelleTrasm::colonneFinestra(), 8);
     aggiungiParagrafo(12, fine + QStringLiteral("Coefficienti liminari") + fine);
-    const int coefficienti = stampaTrasmittanza::tabellaCoefficienti(traes->Text(), train->Text(), 10);
+    const int coefficienti = tabelleTrasm::tabellaCoefficienti(traes->Text(), train->Text(), 10);
     aggiungiParagrafo(12, fine + QStringLiteral("Dati complessivi") + fine);
     // The external grid goes back to its first page, as after every report.
     modulo::impostaBarra(VScroll1, 1, [this] { VScroll1_Change(); });
-    const int complessivi = stampaTrasmittanza::tabellaComplessiva(tralim->Text(), total->Text(), equiv->Text(),
-                                                                   complessiva->Text(), 10);
+    const int complessivi = tabelleTrasm::tabellaComplessiva(tralim->Text(), total->Text(), equiv->Text(),
+                                                             complessiva->Text(), 10);
     for (const int t : {esterni, interni}) {
         allineaColonne(t, 1);
         allineaColonne(t, t, 3, 7);

@@ -4,6 +4,7 @@
 // Nothing may crash; a refused file changes nothing and says so once; an accepted
 // project record writes and reads back unchanged.
 #include "base/archivio.h"
+#include "base/fileDati.h"
 #include "cover/datiFrontespizio.h"
 #include "base/ModKorvel.h"
 #include "support/doppi.h"

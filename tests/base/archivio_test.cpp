@@ -1,6 +1,7 @@
 // The data-file format shared by every window: exact bytes written, what the reader
 // tolerates, and where it gives up.
 #include "base/archivio.h"
+#include "base/fileDati.h"
 #include "base/scrittura.h"
 #include "cover/datiFrontespizio.h"
 #include "base/valore.h"

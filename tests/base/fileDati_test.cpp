@@ -1,6 +1,6 @@
 // Open and save of a window's data file: which file a plain save writes to, what the
 // dialogs are asked, and that a file that cannot be read or written changes nothing.
-#include "base/archivio.h"
+#include "base/fileDati.h"
 #include "base/ModKorvel.h"
 #include "support/discoPieno.h"
 #include "support/doppi.h"

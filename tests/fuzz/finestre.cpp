@@ -6,6 +6,7 @@
 
 #include "base/ModKorvel.h"
 #include "base/archivio.h"
+#include "base/fileDati.h"
 #include "base/numeri.h"
 #include "climate/datiClimatici.h"
 #include "cover/frontespizio.h"

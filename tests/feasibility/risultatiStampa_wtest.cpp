@@ -1,5 +1,5 @@
-// The two reports: the inputs table, and the results with the rows of the table of
-// plants in every case of the stored shares.
+// The report of the feasibility results window: the rows of the table of plants in
+// every case of the stored shares.
 #include "support/ambienteCalcolo.h"
 
 #include "base/numeri.h"
@@ -10,15 +10,8 @@ using namespace ModKorvel;
 
 namespace {
 
-class StampeFattib : public AmbienteCalcolo {
+class StampaRisultati : public AmbienteCalcolo {
 protected:
-    static QStringList colonna2(const documento::Griglia& g)
-    {
-        QStringList esito;
-        for (int riga = 1; riga <= g.righe; ++riga)
-            esito << g.cella(riga, 2);
-        return esito;
-    }
     // Kind k covers nothing up to area `nulla`, then a rising share, everything from
     // area `piena` on (never, beyond 1000).
     static void quote(int k, int nulla, int piena)
@@ -54,52 +47,7 @@ protected:
 
 } // namespace
 
-TEST_F(StampeFattib, InputsTableOfAHotWaterPlant)
-{
-    compilaFattib(true);
-    f().stampa_Click();
-    ASSERT_TRUE(wordDoc);
-    EXPECT_EQ(wordDoc->titolo(), QStringLiteral("DATI PER IL CALCOLO DI FATTIBILITA'"));
-    const documento::Griglia* g = wordDoc->griglia(1);
-    ASSERT_NE(g, nullptr);
-    ASSERT_EQ(g->righe, 13);
-    EXPECT_EQ(g->cella(13, 1), QStringLiteral("tasso di aumento del costo dell'energia"));
-    EXPECT_EQ(colonna2(*g), (QStringList{
-                                QStringLiteral("dati"), QStringLiteral("Milano"),
-                                QStringLiteral("produzione di acqua calda sanitaria"), QString(),
-                                QStringLiteral(" 300 litri"), QStringLiteral(" 45 gradi"), QStringLiteral("20 anni"),
-                                QStringLiteral("300 euro"), QStringLiteral("5 euro"), QStringLiteral("metano"),
-                                QStringLiteral("0.8 euro al mc."), QStringLiteral(" 3.5 %"), QStringLiteral(" 2 %"),
-                            }));
-    EXPECT_TRUE(g->formattata);
-    EXPECT_EQ(f().passo->Caption(), QStringLiteral("ho visualizzato i dati su WORD"));
-}
-
-TEST_F(StampeFattib, InputsTableWithHeatingAndWithNothingChosen)
-{
-    compilaFattib(false);
-    f().Option3[1]->setValue(true);
-    f().stampa_Click();
-    const QStringList riscaldamento = colonna2(*wordDoc->griglia(1));
-    EXPECT_EQ(riscaldamento[2], QStringLiteral("riscaldamento degli ambienti"));
-    EXPECT_EQ(riscaldamento[3], QStringLiteral("250  W/°C"));
-    EXPECT_EQ(riscaldamento[10], QStringLiteral("0.8 euro al litro"));
-
-    // No use and no fuel chosen: their cells stay empty.
-    f().cancella_click();
-    f().stampa_Click();
-    const QStringList vuota = colonna2(*wordDoc->griglia(1));
-    EXPECT_EQ(vuota[1], QStringLiteral("Bolzano"));
-    EXPECT_EQ(vuota[2], QString());
-    EXPECT_EQ(vuota[3], QString());
-    EXPECT_EQ(vuota[4], QString());
-    EXPECT_EQ(vuota[6], QStringLiteral(" anni"));
-    EXPECT_EQ(vuota[9], QString());
-    EXPECT_EQ(vuota[10], QStringLiteral(" euro"));
-    EXPECT_TRUE(messaggi.mostrati.isEmpty());
-}
-
-TEST_F(StampeFattib, ResultsFromTheLastAreaWithNothingToTheFirstWithEverything)
+TEST_F(StampaRisultati, ResultsFromTheLastAreaWithNothingToTheFirstWithEverything)
 {
     quote(1, 3, 40);
     quote(2, 3, 35);
@@ -131,7 +79,7 @@ TEST_F(StampeFattib, ResultsFromTheLastAreaWithNothingToTheFirstWithEverything)
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
 }
 
-TEST_F(StampeFattib, ResultsWhenNoAreaCoversEverythingOrNothing)
+TEST_F(StampaRisultati, ResultsWhenNoAreaCoversEverythingOrNothing)
 {
     // Something from the first area on, everything at 12: the table starts at 1.
     quote(1, 0, 12);
@@ -166,7 +114,7 @@ TEST_F(StampeFattib, ResultsWhenNoAreaCoversEverythingOrNothing)
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
 }
 
-TEST_F(StampeFattib, ResultsOfARealCalculation)
+TEST_F(StampaRisultati, ResultsOfARealCalculation)
 {
     compilaFattib(true);
     f().cmdavanti_Click();

@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-namespace stampaTrasmittanza {
+namespace tabelleTrasm {
 
 // What a column of an element table shows for an element.
 enum class Dato {
@@ -53,4 +53,4 @@ int tabellaCoefficienti(const QString& esterno, const QString& interno, double d
 int tabellaComplessiva(const QString& correzione, const QString& totale, const QString& ricambi,
                        const QString& complessiva, double dimensione);
 
-} // namespace stampaTrasmittanza
+} // namespace tabelleTrasm

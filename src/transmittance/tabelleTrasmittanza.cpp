@@ -1,4 +1,4 @@
-#include "transmittance/stampaTrasmittanza.h"
+#include "transmittance/tabelleTrasmittanza.h"
 
 #include "base/numeri.h"
 #include "base/valore.h"
@@ -10,7 +10,7 @@
 #include <array>
 #include <vector>
 
-namespace stampaTrasmittanza {
+namespace tabelleTrasm {
 
 namespace {
 
@@ -104,4 +104,4 @@ int tabellaComplessiva(const QString& correzione, const QString& totale, const Q
     return relazione::tabellaDueColonne(righe, dimensione);
 }
 
-} // namespace stampaTrasmittanza
+} // namespace tabelleTrasm
