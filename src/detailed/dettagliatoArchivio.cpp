@@ -64,8 +64,6 @@ void dettagliato::scrivoArchivio()
     if (!record)
         return;
 
-    // The choices as this window shows them: the module's use is set to 0 whenever
-    // the feasibility window chooses one of its own.
     const int uso = usoScelto();
     file_.salva([&](archivio::Scrittore& s) {
         s.testo(loc->Text()).intero(loc->ListIndex()).intero(uso);

@@ -48,8 +48,6 @@ void fattib::scrivoArchivio()
     if (!record)
         return;
 
-    // The use and the fuel as this window shows them: the module's use is set to 0
-    // whenever the detailed window chooses one of its own.
     const int uso = usoScelto();
     const int indice = loc->ListIndex();
     file_.salva([&](archivio::Scrittore& s) {
