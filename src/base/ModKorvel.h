@@ -97,6 +97,19 @@ bool verificaSilenziosa(Controllo&& controllo)
 // otherwise the confirmation message (information icon, title titoloControllo).
 void confermaControllo(const QString& conferma);
 
+// The check of a results window: the check of the window holding its inputs, run
+// silently, then the calculation again; passed, it ends as any check does. Run for a
+// verdict, it leaves the flag as a check does: 1 after a failure.
+template <class Controllo, class Calcolo>
+void controllaECalcola(Controllo&& controllo, Calcolo&& calcolo)
+{
+    const int flag = controlloSilenzioso;
+    const bool passato = verificaSilenziosa(controllo) && calcolo();
+    controlloSilenzioso = flag;
+    if (passato)
+        confermaControllo(QStringLiteral("I dati sono stati immessi correttamente."));
+}
+
 // The unit fuel i (1 gas oil, 2 methane, 3 electricity) is priced in, in both
 // calculation windows; "" for none.
 inline QString unitaDelCombustibile(int combustibile)

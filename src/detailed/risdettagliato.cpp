@@ -300,14 +300,9 @@ void risdettagliato::numann_MouseMove(int Index) { anni_->evidenzia(Index); }
 
 void risdettagliato::controlla_Click()
 {
-    // Run for a verdict, it leaves the flag as a check does: 1 after a failure.
-    const int flag = ModKorvel::controlloSilenzioso;
     dettagliato& d = finestra<dettagliato>();
     // Never on inputs the detailed window's check refuses.
-    const bool passato = ModKorvel::verificaSilenziosa([&d] { d.controlla_Click(); }) && d.calcolo();
-    ModKorvel::controlloSilenzioso = flag;
-    if (passato)
-        ModKorvel::confermaControllo(QStringLiteral("I dati sono stati immessi correttamente."));
+    ModKorvel::controllaECalcola([&d] { d.controlla_Click(); }, [&d] { return d.calcolo(); });
 }
 
 void risdettagliato::apri_Click() { finestra<dettagliato>().apri_Click(); }

@@ -308,13 +308,8 @@ void risultati::mostraRisultati(const QString& localita)
 
 void risultati::controlla_Click()
 {
-    // Run for a verdict, it leaves the flag as a check does: 1 after a failure.
-    const int flag = ModKorvel::controlloSilenzioso;
     fattib& f = finestra<fattib>();
-    const bool passato = ModKorvel::verificaSilenziosa([&f] { f.controlla_Click(); }) && f.calcolo();
-    ModKorvel::controlloSilenzioso = flag;
-    if (passato)
-        ModKorvel::confermaControllo(QStringLiteral("I dati sono stati immessi correttamente."));
+    ModKorvel::controllaECalcola([&f] { f.controlla_Click(); }, [&f] { return f.calcolo(); });
 }
 
 // ---- file commands: the feasibility window's -----------------------------------------
