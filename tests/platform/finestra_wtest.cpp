@@ -267,11 +267,16 @@ TEST_F(ModelloFinestre, KeysAndResizingReachTheWindow)
 // Runs the event loop until it quits or `limite` ms pass; true when it quit by itself.
 bool cicloTermina(int limite)
 {
+    // The timer lives on this frame: a loop that quits by itself must not leave it to
+    // fire into a later test.
     bool scaduto = false;
-    QTimer::singleShot(limite, qApp, [&] {
+    QTimer scadenza;
+    scadenza.setSingleShot(true);
+    QObject::connect(&scadenza, &QTimer::timeout, qApp, [&] {
         scaduto = true;
         QApplication::exit(1);
     });
+    scadenza.start(limite);
     const int esito = QApplication::exec();
     return !scaduto && esito == 0;
 }
