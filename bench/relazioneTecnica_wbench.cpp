@@ -9,8 +9,7 @@
 #include "feasibility/risultati.h"
 #include "platform/controlli.h"
 #include "report/canaleWord.h"
-#include "transmittance/datiTrasmittanza.h"
-#include "transmittance/trasmitt.h"
+#include "support/compilaFinestre.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -25,32 +24,11 @@ struct CartellaDocumenti {
     ~CartellaDocumenti() { qputenv("HOME", precedente); }
 };
 
+// The project record and the studio of the report.
 void copertina()
 {
     ModKorvel::inizializzaDati();
-    frontespizio& c = finestra<frontespizio>();
-    c.progetto->setText(QStringLiteral("Scuola media"));
-    c.committente->setText(QStringLiteral("Comune di Sesto"));
-    c.luogo->setText(QStringLiteral("Milano"));
-    c.allegati->setText(QStringLiteral("planimetria"));
-}
-
-// Three external and two internal elements, sent to the window that asked.
-void elementi(int chiamante)
-{
-    trasmitt& t = finestra<trasmitt>();
-    t.scegliTipo(1, 1, 0);
-    t.ar[1]->setText(QStringLiteral("120"));
-    t.scegliTipo(1, 2, 2);
-    t.ar[2]->setText(QStringLiteral("18.5"));
-    t.scegliTipo(1, 3, 8);
-    t.ar[3]->setText(QStringLiteral("24"));
-    t.scegliTipo(2, 1, 0);
-    t.ar2[1]->setText(QStringLiteral("35"));
-    t.scegliTipo(2, 2, 2);
-    t.ar2[2]->setText(QStringLiteral("4.2"));
-    ModKorvel::chiamanteTrasm = chiamante;
-    t.Command1_Click();
+    copertinaCompilata();
 }
 
 void esegui(benchmark::State& stato)
@@ -68,26 +46,9 @@ void BM_RelazioneDettagliataEntrambiGliUsi(benchmark::State& stato)
 {
     CartellaDocumenti cartella;
     copertina();
-    dettagliato& d = finestra<dettagliato>();
-    d.loc->setListIndex(16);
-    d.VScroll1->setValue(30);
-    d.VScroll2->setValue(-15);
-    d.Option1[3]->setValue(true);
-    d.VScroll3->setValue(12);
-    d.VScroll4->setValue(45);
-    d.VScroll5->setValue(300);
-    elementi(2);
-    d.Option2[3]->setValue(true);
-    d.Option3[2]->setValue(true);
-    d.are->setText(QStringLiteral("8"));
-    d.ann->setText(QStringLiteral("20"));
-    d.cost->setText(QStringLiteral("6000"));
-    d.Option4[2]->setValue(true);
-    d.costalt->setText(QStringLiteral("85"));
-    d.HScroll1->setValue(350);
-    d.HScroll2->setValue(200);
-    d.HScroll3->setValue(300);
-    d.cmdavanti_Click();
+    compilaDettagliato(3);
+    elementiInviati(2);
+    finestra<dettagliato>().cmdavanti_Click();
     esegui(stato);
 }
 BENCHMARK(BM_RelazioneDettagliataEntrambiGliUsi)->Unit(benchmark::kMillisecond);

@@ -47,39 +47,8 @@ protected:
         messaggi.azzera();
     }
 
-    static void copertinaCompilata()
-    {
-        nomeStudio = QStringLiteral("Studio Bianchi");
-        indirizzoStudio = QStringLiteral("via Garibaldi 5, Milano");
-        frontespizio& c = copertina();
-        c.progetto->setText(QStringLiteral("Scuola media"));
-        c.committente->setText(QStringLiteral("Comune di Sesto"));
-        c.luogo->setText(QStringLiteral("Milano"));
-        c.data->setText(QStringLiteral("7 dicembre 2026"));
-        c.allegati->setText(QStringLiteral("planimetria"));
-    }
-
     static frontespizio& copertina() { return finestra<frontespizio>(); }
-    static dettagliato& d() { return finestra<dettagliato>(); }
     static trasmitt& t() { return finestra<trasmitt>(); }
-
-    // Three external and two internal elements, sent to the window that asked.
-    static void elementiInviati(int chiamante)
-    {
-        trasmitt& w = t();
-        w.scegliTipo(1, 1, 0);
-        w.ar[1]->setText(QStringLiteral("120"));
-        w.scegliTipo(1, 2, 2);
-        w.ar[2]->setText(QStringLiteral("18.5"));
-        w.scegliTipo(1, 3, 8);
-        w.ar[3]->setText(QStringLiteral("24"));
-        w.scegliTipo(2, 1, 0);
-        w.ar2[1]->setText(QStringLiteral("35"));
-        w.scegliTipo(2, 2, 2);
-        w.ar2[2]->setText(QStringLiteral("4.2"));
-        chiamanteTrasm = chiamante;
-        w.Command1_Click();
-    }
 
     // A calculated plant: feasibility use 1 or 2, detailed use 1, 2 or 3; a heating
     // plant takes its transmittance from the elements.

@@ -1,7 +1,7 @@
 #pragma once
 // What the tests of the two calculation windows share: the doubles, each window filled
-// like a user would, the same calculations straight from the core, and a clean state
-// afterwards.
+// like a user would (support/compilaFinestre.h), the same calculations straight from
+// the core, and a clean state afterwards.
 #include "base/ModKorvel.h"
 #include "base/numeri.h"
 #include "base/unita.h"
@@ -20,6 +20,7 @@
 #include "platform/controlli.h"
 #include "report/canaleWord.h"
 #include "support/ambiente.h"
+#include "support/compilaFinestre.h"
 #include "support/doppi.h"
 #include "transmittance/datiTrasmittanza.h"
 #include "transmittance/trasmitt.h"
@@ -38,29 +39,6 @@ protected:
     static risultati& rf() { return finestra<risultati>(); }
     static dettagliato& d() { return finestra<dettagliato>(); }
     static risdettagliato& rd() { return finestra<risdettagliato>(); }
-
-    // Feasibility: Milano, the costs and rates; hot water 300 litres at 45 degrees, or
-    // heating with 250 W/K; methane at 0.8 euro.
-    static void compilaFattib(bool acqua)
-    {
-        fattib& w = f();
-        w.loc->setListIndex(16);
-        if (acqua) {
-            w.Option1[2]->setValue(true);
-            w.VScroll1->setValue(300);
-            w.VScroll2->setValue(45);
-        } else {
-            w.Option1[1]->setValue(true);
-            w.trasm->setText(QStringLiteral("250"));
-        }
-        w.ann->setText(QStringLiteral("20"));
-        w.cost->setText(QStringLiteral("300"));
-        w.elettr->setText(QStringLiteral("5"));
-        w.Option3[2]->setValue(true);
-        w.costalt->setText(QStringLiteral("0.8"));
-        w.VScroll4->setValue(350);
-        w.VScroll5->setValue(200);
-    }
 
     // The sizing of the inputs compilaFattib gives, with the use, water and
     // transmittance given, straight from the core.
@@ -94,35 +72,6 @@ protected:
                     || ModKorvel::superfici[s][k] != ris.superfici[s][k])
                     return false;
         return ModKorvel::fabbisognoAnnuo == ris.fabbisognoAnnuo && ModKorvel::areaOttimale == ris.areaOttimale;
-    }
-
-    // Detailed: Milano, tilt 30 turned 15 degrees east, the use given; mains 12 and use
-    // 45 degrees, 300 litres a day; 250 W/K; one glass with selective plate, liquid,
-    // 8 m²; 20 years, 6000 euro; methane at 85 cents; rates 3.5, 2 and 3 %.
-    static void compilaDettagliato(int uso)
-    {
-        dettagliato& w = d();
-        w.loc->setListIndex(16);
-        w.VScroll1->setValue(30);
-        w.VScroll2->setValue(-15);
-        w.Option1[std::size_t(uso)]->setValue(true);
-        if (uso != 1) {
-            w.VScroll3->setValue(12);
-            w.VScroll4->setValue(45);
-            w.VScroll5->setValue(300);
-        }
-        if (uso != 2)
-            w.trasm->setText(QStringLiteral("250"));
-        w.Option2[3]->setValue(true);
-        w.Option3[2]->setValue(true);
-        w.are->setText(QStringLiteral("8"));
-        w.ann->setText(QStringLiteral("20"));
-        w.cost->setText(QStringLiteral("6000"));
-        w.Option4[2]->setValue(true);
-        w.costalt->setText(QStringLiteral("85"));
-        w.HScroll1->setValue(350);
-        w.HScroll2->setValue(200);
-        w.HScroll3->setValue(300);
     }
 
     // The inputs compilaDettagliato gives, as the core takes them.
