@@ -110,12 +110,16 @@ void frontespizioDellaRelazione(const datiFrontespizio& c)
     scriviTesto(indirizzoStudio + fine);
 }
 
+// The count in the closing sentence; the signed text brings the one blank before the number.
+QString composta(int pagine)
+{
+    return QStringLiteral("composta di n.") + numeri::testoConSegno(pagine) + QStringLiteral(" pagine.");
+}
+
 void chiusura(const datiFrontespizio& c, int pagine)
 {
     dimensioneParagrafo(12);
-    // The signed text brings the one blank before the number.
-    testoParagrafo(fine + QStringLiteral("La presente relazione di calcolo è composta di n.")
-                   + numeri::testoConSegno(pagine) + QStringLiteral(" pagine.") + fine);
+    testoParagrafo(fine + QStringLiteral("La presente relazione di calcolo è ") + composta(pagine) + fine);
     testoParagrafo(QStringLiteral("Si allegano: ") + c.allegati + fine.repeated(3));
     testoParagrafo(c.luogo + QStringLiteral(": ") + c.data + fine.repeated(3));
     testoParagrafo(QStringLiteral("il progettista") + fine);
@@ -167,8 +171,17 @@ bool stampa(frontespizio& copertina)
     else
         risultatiDettagliati(tabelle);
 
-    // The count before the closing lines, which name it.
-    chiusura(copertina.dati(), contaPagine());
+    // The closing names the pages with its own lines, which may take a page more:
+    // written with the count before them, its number is then set to the count with them.
+    int pagine = contaPagine();
+    chiusura(copertina.dati(), pagine);
+    for (int volte = 0; volte < 3 && reportRiuscito(); ++volte) {
+        const int conLaChiusura = contaPagine();
+        if (conLaChiusura == pagine)
+            break;
+        sostituisciTesto(composta(pagine), composta(conLaChiusura));
+        pagine = conLaChiusura;
+    }
     giustificaTesto();
     allineaPerRuolo(tabelle);
     salvaDocumento(percorsoRelazione(copertina.dati().committente));

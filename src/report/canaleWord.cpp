@@ -246,6 +246,11 @@ int contaPagine()
     return *pagine;
 }
 
+bool sostituisciTesto(const QString& testo, const QString& nuovo)
+{
+    return pronto() && esito(wordDoc->sostituisci(testo, nuovo));
+}
+
 bool salvaDocumento(const QString& nomeFile)
 {
     if (!pronto())

@@ -120,6 +120,8 @@ bool allineaColonne(int tabellaDa, int tabellaA, int colonnaDa, int colonnaA);
 bool giustificaTesto();
 // Pages of wordDoc laid out on A4; 0 when it fails (the failure is reported).
 int contaPagine();
+// Replaces the last occurrence of a text written in wordDoc.
+bool sostituisciTesto(const QString& testo, const QString& nuovo);
 // Saves wordDoc as DOCX under the full name given (atomic: an existing file is
 // replaced only by a complete one).
 bool salvaDocumento(const QString& nomeFile);

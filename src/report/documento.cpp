@@ -368,6 +368,24 @@ void Documento::scrivi(const QString& testo)
     modificato();
 }
 
+Esito Documento::sostituisci(const QString& testo, const QString& nuovo)
+{
+    for (auto b = blocchi_.rbegin(); !testo.isEmpty() && b != blocchi_.rend(); ++b) {
+        auto* p = std::get_if<Capoverso>(&*b);
+        if (!p)
+            continue;
+        for (auto s = p->sequenze.rbegin(); s != p->sequenze.rend(); ++s) {
+            const qsizetype dove = s->testo.lastIndexOf(testo);
+            if (dove >= 0) {
+                s->testo.replace(dove, testo.size(), testoCella(nuovo).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+                modificato();
+                return Esito::riuscito();
+            }
+        }
+    }
+    return Esito::fallito(QStringLiteral("Il testo \"%1\" non è nel documento.").arg(testo));
+}
+
 void Documento::allineaTutto(Allineamento allineamento)
 {
     for (Blocco& b : blocchi_) {

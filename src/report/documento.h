@@ -181,6 +181,10 @@ public:
     void impostaGrassetto(int valore);
     void scrivi(const QString& testo);
 
+    // Replaces the last occurrence of `testo` in a run of a paragraph (Find and
+    // Replace, once, from the end).
+    Esito sostituisci(const QString& testo, const QString& nuovo);
+
     // Alignment of every paragraph and every table cell.
     void allineaTutto(Allineamento allineamento);
     Esito allineaColonna(int tabella, int colonna, Allineamento allineamento);
