@@ -1,10 +1,10 @@
 // The document model: paragraphs, runs and tables appended at the end, as the
-// reports write them. Rendering is in impaginazione.cpp, the page count in
-// conteggioPagine.cpp, print and save in salvataggio.cpp, the application object in
-// applicazione.cpp.
+// reports write them. The column widths are in colonne.cpp, the pages in
+// impaginazione.cpp and disegnoPagine.cpp, print and save in salvataggio.cpp, the
+// application object in applicazione.cpp.
 #include "report/documento.h"
 
-#include <QTextDocument>
+#include "report/impaginazioneInterna.h"
 
 #include <algorithm>
 

@@ -8,10 +8,10 @@
 // impostaFabbricaFinestre() at start. Without a factory (core tests, benchmarks) an
 // application simply has no window.
 //
-// A Documento keeps its own model of paragraphs and tables (blocchi()); the
-// QTextDocument used for the page count, the PDF, the print and the screen is
-// rendered from the model only when asked for, so writing thousands of cells stays
-// cheap. The DOCX writer (report/docx.h) writes the same model.
+// A Documento keeps its own model of paragraphs and tables (blocchi()); its pages,
+// which the page count, the PDF, the print and the screen share, are laid out from
+// the model only when asked for, so writing thousands of cells stays cheap. The DOCX
+// writer (report/docx.h) writes the same model.
 //
 // Positions follow the reports' conventions: everything is appended at the end of the
 // document. The document always ends with a paragraph (the "last paragraph"); text
@@ -31,7 +31,7 @@
 
 class QPageLayout;
 class QPagedPaintDevice;
-class QTextDocument;
+class QPainter;
 
 namespace documento {
 
@@ -83,6 +83,29 @@ struct Griglia {
 };
 
 using Blocco = std::variant<Capoverso, Griglia>;
+
+// What a page holds of one block, in twips from the top of the page's text area: a
+// paragraph's lines, or a table's row (some of its lines only, when the row is split
+// between two pages).
+struct PezzoPagina {
+    int blocco = 0;          // position in Documento::blocchi()
+    int y = 0;
+    int altezza = 0;
+    int riga = 0;            // a table's row, from 1; 0 for a paragraph
+    int prima = 0;           // a paragraph's lines shown: [prima, fine)
+    int fine = 0;
+    bool bordoSopra = false; // the table's top border opens the row on this page
+    bool ripetuta = false;   // the header row repeated where the table goes on
+    std::vector<std::pair<int, int>> celle; // a split row: each cell's lines shown; empty: all
+};
+
+struct Pagina {
+    std::vector<PezzoPagina> pezzi;
+};
+
+namespace dettaglio {
+class Metriche;
+}
 
 // How a table is laid out across the text width, in millimetres.
 struct ColonneTabella {
@@ -189,16 +212,17 @@ public:
     void allineaTutto(Allineamento allineamento);
     Esito allineaColonna(int tabella, int colonna, Allineamento allineamento);
 
-    // The pages of the document on A4 with the file's margins, as the word processor
-    // breaks the saved file (counted line by line and row by row, without a layout).
+    // The pages of the document on A4 with the file's margins, broken where the word
+    // processor breaks the saved file (line by line and row by row): the one layout
+    // that the count, the window, the print and the PDF share. Laid out again after a
+    // change, when next asked for.
+    const std::vector<Pagina>& pagine();
     std::optional<int> contaPagine(Esito* esito = nullptr);
-    // The laid-out document (rendered again after each change); owned by the document.
-    QTextDocument* impaginato();
-    // A fresh rendering for the screen at the screen's resolution: no page size;
-    // the caller wraps lines at larghezzaTesto(dpi).
-    std::unique_ptr<QTextDocument> rendiPerSchermo(double dpi) const;
-    // Text width of a page, in pixels at the given resolution.
-    static double larghezzaTesto(double dpi);
+    // Draws page `indice` (from 0) with the painter's origin at the page's top left
+    // corner, in units of `dpi` dots an inch.
+    void disegnaPagina(QPainter& pittore, int indice, double dpi);
+    // The text of a page: its lines one a line, a table row's cells apart by tabs.
+    QString testoPagina(int indice);
     // Column widths of a table in millimetres: equal shares of the text width, or
     // for a formatted table widths fitted to the content (at most the text width);
     // and its left and right cell margins.
@@ -243,10 +267,11 @@ private:
     quint64 versione_ = 0;
     quint64 versioneTabelle_ = 0;
     mutable quint64 versioneSalvata_ = ~quint64(0);
-    std::unique_ptr<QTextDocument> impaginato_;
     mutable std::map<int, ColonneTabella> larghezze_;
     mutable quint64 versioneLarghezze_ = ~quint64(0);
-    quint64 versioneImpaginato_ = ~quint64(0);
+    std::vector<Pagina> pagine_;
+    quint64 versionePagine_ = ~quint64(0);
+    std::unique_ptr<dettaglio::Metriche> metriche_;
 };
 
 class Applicazione;

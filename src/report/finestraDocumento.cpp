@@ -5,6 +5,7 @@
 #include "platform/messaggi.h"
 #include "base/ModKorvel.h"
 #include "report/canaleWord.h"
+#include "report/vistaPagine.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -18,8 +19,6 @@
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryFile>
-#include <QTextDocument>
-#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 
@@ -29,16 +28,6 @@ namespace {
 
 // While a report writes, the window is rendered again at most this often.
 constexpr qint64 intervalloAggiornamentoMs = 250;
-
-double dpiSchermo(const QWidget* w)
-{
-    const QScreen* schermo = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-    return schermo ? schermo->logicalDotsPerInch() : 96.0;
-}
-
-// The page's margin and width on the screen: the view shows the page as it is saved.
-double margineSchermo(double dpi) { return documento::marginePaginaMm / 25.4 * dpi; }
-int larghezzaPagina(double dpi) { return qRound(documento::Documento::larghezzaTesto(dpi) + 2 * margineSchermo(dpi)); }
 
 QString titoloMessaggi()
 {
@@ -69,11 +58,8 @@ FinestraDocumento::FinestraDocumento(std::shared_ptr<documento::Applicazione> ap
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("finestraDocumento"));
 
-    vista_ = new QTextEdit(this);
+    vista_ = new VistaPagine(this);
     vista_->setObjectName(QStringLiteral("vista"));
-    vista_->setReadOnly(true);
-    vista_->setLineWrapMode(QTextEdit::FixedPixelWidth);
-    vista_->setLineWrapColumnOrWidth(larghezzaPagina(dpiSchermo(this)));
     setCentralWidget(vista_);
 
     auto* salva = new QAction(QStringLiteral("&Salva con nome..."), this);
@@ -108,10 +94,9 @@ FinestraDocumento::FinestraDocumento(std::shared_ptr<documento::Applicazione> ap
     barra->addAction(stampa);
     barra->addAction(apri);
 
-    const double dpi = dpiSchermo(this);
     const QScreen* schermo = screen();
     const int altezza = schermo ? schermo->availableGeometry().height() * 4 / 5 : 700;
-    resize(larghezzaPagina(dpi) + 40, altezza);
+    resize(qRound(documento::larghezzaPaginaMm / 25.4 * vista_->dpi()) + 60, altezza);
 
     connect(applicazione_.get(), &documento::Applicazione::documentoAggiunto, this, [this] {
         collegaDocumento();
@@ -197,11 +182,7 @@ void FinestraDocumento::aggiorna()
     ++aggiornamenti_;
     QScrollBar* barra = vista_->verticalScrollBar();
     const bool inFondo = barra->value() >= barra->maximum();
-    auto nuovo = doc->rendiPerSchermo(dpiSchermo(this));
-    nuovo->setDocumentMargin(margineSchermo(dpiSchermo(this)));
-    // The view owns the rendering and drops the previous one itself.
-    nuovo->setParent(vista_);
-    vista_->setDocument(nuovo.release());
+    vista_->mostra(doc);
     if (inFondo)
         barra->setValue(barra->maximum());
 }

@@ -12,7 +12,7 @@
 #include <memory>
 
 class QPrinter;
-class QTextEdit;
+class VistaPagine;
 
 class FinestraDocumento : public QMainWindow {
     Q_OBJECT
@@ -22,8 +22,8 @@ public:
 
     std::shared_ptr<documento::Applicazione> applicazione() const { return applicazione_; }
     std::shared_ptr<documento::Documento> documento() const;
-    // What the window shows (for tests).
-    QTextEdit* vista() const { return vista_; }
+    // The pages the window shows.
+    VistaPagine* vista() const { return vista_; }
 
     // The commands of the window; false when cancelled or failed (the user has been told).
     bool salvaConNome();
@@ -49,7 +49,7 @@ private:
 
     std::shared_ptr<documento::Applicazione> applicazione_;
     QPointer<documento::Documento> osservato_;
-    QTextEdit* vista_ = nullptr;
+    VistaPagine* vista_ = nullptr;
     quint64 versioneMostrata_ = ~quint64(0);
     bool aggiornamentoProgrammato_ = false;
     QElapsedTimer ultimoAggiornamento_;

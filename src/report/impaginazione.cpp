@@ -1,415 +1,469 @@
-// Rendering the model into a QTextDocument, and the column widths of its tables that
-// the rendering, the page count and the DOCX file share.
+// The pages of a document, broken as the word processor breaks the saved file. Every
+// paragraph is broken into lines at the text width, every table row is as high as its
+// tallest cell plus its border; a line or a row that does not fit goes to the next
+// page; a paragraph leaves no single line at the foot of a page nor at the head of the
+// next (widows and orphans of two lines); a row of several lines is split between the
+// pages, cell by cell, with no such rule; a formatted table repeats its header row at
+// the top of every page it goes on to. Lengths are whole twips, as in that layout.
 #include "report/documento.h"
 
+#include "report/docx.h"
 #include "report/impaginazioneInterna.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QFont>
-#include <QFontMetricsF>
-#include <QHash>
-#include <QImage>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextTable>
+#include <QRawFont>
+#include <QtEndian>
 
 #include <algorithm>
+#include <cmath>
 
 namespace documento {
 
-using dettaglio::dpiPagine;
-using dettaglio::fontMisurato;
-using dettaglio::mmPerPollice;
-using dettaglio::testoQt;
-using dettaglio::unitaPerPunto;
+namespace dettaglio {
+
+int larghezzaTestoTwips() { return docx::twips(larghezzaPaginaMm) - 2 * docx::twips(marginePaginaMm); }
+int altezzaTestoTwips() { return docx::twips(altezzaPaginaMm) - 2 * docx::twips(marginePaginaMm); }
+int margineTwips() { return docx::twips(marginePaginaMm); }
+
+ColonneTwips colonneTwips(const ColonneTabella& colonne)
+{
+    ColonneTwips t;
+    t.margine = docx::twips(colonne.margine);
+    for (double mm : colonne.larghezze)
+        t.larghezze.push_back(docx::twips(mm));
+    return t;
+}
 
 namespace {
 
-// Word's default left and right cell margins: 108 twips.
-constexpr double paddingCellaMm = 108.0 / 1440.0 * mmPerPollice;
-constexpr double bordoMm = 0.18;
-// The narrowest cell margin a table of many columns may take.
-constexpr double margineMinimoMm = 0.5;
-const QColor coloreBordo(0x80, 0x80, 0x80);
-const QColor sfondoIntestazione(0x1F, 0x38, 0x64);
-const QColor sfondoPrimaColonna(0xDE, 0xEA, 0xF6);
+int arrotonda(double x) { return int(std::floor(x + 0.5)); }
 
-double daMm(double mm, double dpi) { return mm / mmPerPollice * dpi; }
-
-// A paint device that only fixes the layout resolution.
-const QImage& dispositivoPagine()
+qint16 intero16(const QByteArray& tabella, int posizione)
 {
-    static const QImage immagine = [] {
-        QImage i(1, 1, QImage::Format_RGB32);
-        const int puntiPerMetro = qRound(dpiPagine / 0.0254);
-        i.setDotsPerMeterX(puntiPerMetro);
-        i.setDotsPerMeterY(puntiPerMetro);
-        return i;
-    }();
-    return immagine;
+    if (posizione + 2 > tabella.size())
+        return 0;
+    return qFromBigEndian<qint16>(tabella.constData() + posizione);
 }
 
-// The layout scales frame, table and border lengths by the paint device's resolution
-// over the screen's; this measures that factor once, so lengths come out exact.
-double scalaLunghezze()
+// The line height and ascent in twips of a face at `pixel` layout units, from the
+// face's own tables as the word processor reads them: the horizontal header's
+// ascender, descender and line gap; the OS/2 table's Windows metrics when the header
+// has none, its typographic ones when the face asks for them. Each is rounded to
+// whole pixels, and ascent and descent together to whole twips, the gap apart.
+bool metricaDelCarattere(const QFont& font, int pixel, int& altezza, int& ascesa)
 {
-    static const double scala = [] {
-        QTextDocument prova;
-        prova.documentLayout()->setPaintDevice(const_cast<QImage*>(&dispositivoPagine()));
-        QTextFrameFormat formato = prova.rootFrame()->frameFormat();
-        formato.setMargin(1000);
-        prova.rootFrame()->setFrameFormat(formato);
-        prova.setPageSize(QSizeF(1e7, 1e7));
-        const double x = prova.documentLayout()->blockBoundingRect(prova.begin()).x();
-        return x > 0 ? x / 1000.0 : 1.0;
-    }();
-    return scala;
-}
-
-QTextCharFormat formatoCarattere(const Carattere& c)
-{
-    installaSostituzioniCaratteri();
-    QTextCharFormat f;
-    f.setFontFamilies(QStringList{c.nome});
-    f.setFontPointSize(c.dimensione);
-    f.setFontWeight(c.grassetto ? QFont::Bold : QFont::Normal);
-    return f;
-}
-
-// Single line spacing as the word processor takes it from the face it draws: the
-// face's ascent, descent and line gap. The layout's own line leaves out the gap, so
-// it is set to that share of its natural height.
-double percentualeRiga(const QString& famiglia)
-{
-    static QHash<QString, double> cache;
-    const QString chiave = famiglia.toLower();
-    if (const auto trovata = cache.constFind(chiave); trovata != cache.constEnd())
-        return *trovata;
-    installaSostituzioniCaratteri();
-    QFont f(famiglia);
-    f.setPixelSize(1000);
-    const QFontMetricsF m(f);
-    const double senzaInterlinea = m.ascent() + m.descent();
-    const double percentuale = senzaInterlinea > 0 ? 100.0 * m.lineSpacing() / senzaInterlinea : 100.0;
-    cache.insert(chiave, percentuale);
-    return percentuale;
-}
-
-Qt::Alignment allineamentoQt(Allineamento a)
-{
-    switch (a) {
-    case Allineamento::Centro:
-        return Qt::AlignHCenter;
-    case Allineamento::Destra:
-        return Qt::AlignRight;
-    case Allineamento::Giustificato:
-        return Qt::AlignJustify;
-    case Allineamento::Sinistra:
-        break;
+    const QRawFont grezzo = QRawFont::fromFont(font);
+    const QByteArray hhea = grezzo.fontTable("hhea");
+    const double unita = grezzo.unitsPerEm();
+    if (!grezzo.isValid() || hhea.size() < 10 || unita <= 0)
+        return false;
+    const double scala = pixel / unita;
+    double sopra = intero16(hhea, 4) * scala;
+    double sotto = -intero16(hhea, 6) * scala;
+    double interlinea = intero16(hhea, 8) * scala;
+    const QByteArray os2 = grezzo.fontTable("OS/2");
+    if (os2.size() >= 78) {
+        const double tipoSopra = intero16(os2, 68), tipoSotto = intero16(os2, 70), tipoInterlinea = intero16(os2, 72);
+        const double winSopra = quint16(intero16(os2, 74)), winSotto = quint16(intero16(os2, 76));
+        if (sopra == 0 && sotto == 0) {
+            sopra = winSopra * scala;
+            sotto = winSotto * scala;
+            interlinea = 0;
+        }
+        constexpr quint16 usaMetricheTipografiche = 1 << 7;
+        if ((quint16(intero16(os2, 62)) & usaMetricheTipografiche) && (tipoSopra != 0 || tipoSotto != 0)) {
+            sopra = tipoSopra * scala;
+            sotto = -tipoSotto * scala;
+            interlinea = tipoInterlinea * scala;
+        }
     }
-    return Qt::AlignLeft;
+    const int pxSopra = arrotonda(sopra), pxSotto = arrotonda(sotto), pxInterlinea = arrotonda(interlinea);
+    altezza = arrotonda(double(pxSopra + pxSotto) / unitaPerTwip) + arrotonda(double(pxInterlinea) / unitaPerTwip);
+    ascesa = arrotonda(double(pxSopra) / unitaPerTwip);
+    return altezza > 0;
 }
 
 } // namespace
 
-namespace dettaglio {
-
-QString testoQt(const QString& testo)
+const Metrica& Metriche::di(const Carattere& c)
 {
-    QString t = testo;
-    t.replace(QChar(0x0B), QChar::LineSeparator);
-    return t;
+    // The saved file keeps sizes in half points.
+    const int mezziPunti = std::max(2, arrotonda(c.dimensione * 2));
+    const auto chiave = std::make_tuple(c.nome.toLower(), mezziPunti, c.grassetto);
+    auto trovata = voci_.find(chiave);
+    if (trovata != voci_.end())
+        return *trovata->second;
+    installaSostituzioniCaratteri();
+    const int pixel = mezziPunti * twipsPerPunto * unitaPerTwip / 2;
+    QFont f(c.nome);
+    f.setPixelSize(pixel);
+    f.setBold(c.grassetto);
+    // Unhinted glyphs advance by their design width rounded to whole pixels, as there.
+    f.setHintingPreference(QFont::PreferNoHinting);
+    auto voce = std::make_unique<Metrica>(Metrica{f, QFontMetricsF(f), 0, 0});
+    if (!metricaDelCarattere(f, pixel, voce->altezza, voce->ascesa)) {
+        voce->altezza = std::max(1, arrotonda(voce->misura.lineSpacing() / unitaPerTwip));
+        voce->ascesa = arrotonda(voce->misura.ascent() / unitaPerTwip);
+    }
+    return *voci_.emplace(chiave, std::move(voce)).first->second;
 }
 
-QFont fontMisurato(const Carattere& c)
+void righeDi(const std::vector<Sequenza>& sequenze, const Carattere& marca, Allineamento allineamento, int larghezza,
+             Metriche& metriche, std::vector<Riga>& righe, QTextLayout* testo)
 {
-    installaSostituzioniCaratteri();
-    QFont f(c.nome);
-    f.setPixelSize(std::max(1, qRound(c.dimensione * unitaPerPunto)));
-    f.setBold(c.grassetto);
-    return f;
+    righe.clear();
+    qsizetype lunghezza = 0;
+    for (const Sequenza& s : sequenze)
+        lunghezza += s.testo.size();
+    if (lunghezza == 0) {
+        // An empty paragraph is as high as its mark.
+        const Metrica& m = metriche.di(marca);
+        righe.push_back({0, 0, m.altezza, m.ascesa});
+        return;
+    }
+    const double larghezzaUnita = double(larghezza) * unitaPerTwip;
+    // One run that fits on a line needs no line breaking.
+    if (!testo && sequenze.size() == 1) {
+        const QString& t = sequenze.front().testo;
+        const Metrica& m = metriche.di(sequenze.front().carattere);
+        if (!t.contains(QChar(0x0B)) && !t.contains(QLatin1Char('\t')) && m.misura.horizontalAdvance(t) <= larghezzaUnita) {
+            righe.push_back({0, int(t.size()), m.altezza, m.ascesa});
+            return;
+        }
+    }
+    QString tutto;
+    tutto.reserve(lunghezza);
+    QList<QTextLayout::FormatRange> formati;
+    struct Fine {
+        int posizione;
+        const Metrica* metrica;
+    };
+    std::vector<Fine> fini;
+    for (const Sequenza& s : sequenze) {
+        if (s.testo.isEmpty())
+            continue;
+        const Metrica& m = metriche.di(s.carattere);
+        QTextLayout::FormatRange r;
+        r.start = int(tutto.size());
+        r.length = int(s.testo.size());
+        r.format.setFont(m.font);
+        formati << r;
+        tutto += s.testo;
+        fini.push_back({int(tutto.size()), &m});
+    }
+    QTextLayout locale;
+    QTextLayout& disposizione = testo ? *testo : locale;
+    disposizione.setText(testoQt(tutto));
+    disposizione.setFont(fini.front().metrica->font);
+    disposizione.setFormats(formati);
+    QTextOption opzione;
+    opzione.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    opzione.setTabStopDistance(tabulazioneTwips * unitaPerTwip);
+    switch (allineamento) {
+    case Allineamento::Centro:
+        opzione.setAlignment(Qt::AlignHCenter);
+        break;
+    case Allineamento::Destra:
+        opzione.setAlignment(Qt::AlignRight);
+        break;
+    case Allineamento::Giustificato:
+        opzione.setAlignment(Qt::AlignJustify);
+        break;
+    case Allineamento::Sinistra:
+        opzione.setAlignment(Qt::AlignLeft);
+        break;
+    }
+    disposizione.setTextOption(opzione);
+    disposizione.beginLayout();
+    for (QTextLine linea = disposizione.createLine(); linea.isValid(); linea = disposizione.createLine()) {
+        linea.setLineWidth(larghezzaUnita);
+        const int inizio = linea.textStart();
+        const int fine = inizio + std::max(linea.textLength(), 1);
+        // As high as the highest ascent over the deepest descent of its runs.
+        int sopra = 0, sotto = 0, da = 0;
+        for (const Fine& f : fini) {
+            if (f.posizione > inizio && da < fine) {
+                sopra = std::max(sopra, f.metrica->ascesa);
+                sotto = std::max(sotto, f.metrica->altezza - f.metrica->ascesa);
+            }
+            da = f.posizione;
+        }
+        righe.push_back({inizio, linea.textLength(), sopra + sotto, sopra});
+    }
+    disposizione.endLayout();
+}
+
+std::vector<std::vector<Sequenza>> paragrafiCella(const QString& testo, const Carattere& c)
+{
+    std::vector<std::vector<Sequenza>> paragrafi;
+    if (!testo.contains(QLatin1Char('\n'))) {
+        paragrafi.push_back(testo.isEmpty() ? std::vector<Sequenza>{} : std::vector<Sequenza>{{testo, c}});
+        return paragrafi;
+    }
+    for (const QString& p : testo.split(QLatin1Char('\n')))
+        paragrafi.push_back(p.isEmpty() ? std::vector<Sequenza>{} : std::vector<Sequenza>{{p, c}});
+    return paragrafi;
 }
 
 } // namespace dettaglio
 
 namespace {
 
-// Column widths and cell margins of a table, in mm: natural widths of the content
-// when they fit, else shrunk towards the longest words, as a word processor fits a
-// table to its content. A table whose longest words do not fit even so (many columns
-// of figures) narrows its cell margins first, so that its figures are not broken.
-ColonneTabella colonneAdattate(const Griglia& g)
-{
-    const double disponibile = larghezzaPaginaMm - 2 * marginePaginaMm;
-    Carattere normale = g.carattere;
-    normale.grassetto = false;
-    Carattere grassetto = g.carattere;
-    grassetto.grassetto = true;
-    const QFontMetricsF metricaNormale(fontMisurato(normale));
-    const QFontMetricsF metricaGrassetto(fontMisurato(grassetto));
-    const double mmPerUnita = mmPerPollice / 72.0 / unitaPerPunto;
+using namespace dettaglio;
 
-    // Natural widths first; the longest words only when the content does not fit.
-    auto perRighe = [&](auto&& misura) {
+class Impaginatore {
+public:
+    Impaginatore(Documento& d, Metriche& metriche) : documento_(d), metriche_(metriche) {}
+
+    std::vector<Pagina> impagina()
+    {
+        pagine_.assign(1, Pagina{});
+        int numeroTabella = 0;
+        const Griglia* precedente = nullptr;
+        const auto& blocchi = documento_.blocchi();
+        for (std::size_t i = 0; i < blocchi.size(); ++i) {
+            if (const auto* p = std::get_if<Capoverso>(&blocchi[i])) {
+                capoverso(*p, int(i));
+                precedente = nullptr;
+                continue;
+            }
+            const Griglia& g = std::get<Griglia>(blocchi[i]);
+            // The saved file keeps two tables apart with an empty line in the first one's font.
+            if (precedente) {
+                const Metrica& m = metriche_.di(precedente->carattere);
+                if (usato_ > 0 && usato_ + m.altezza > altezzaPagina_)
+                    nuovaPagina();
+                usato_ += m.altezza;
+            }
+            tabella(g, int(i), documento_.colonne(++numeroTabella));
+            precedente = &g;
+        }
+        return std::move(pagine_);
+    }
+
+private:
+    void nuovaPagina()
+    {
+        pagine_.emplace_back();
+        usato_ = 0;
+    }
+
+    void aggiungi(PezzoPagina pezzo)
+    {
+        pezzo.y = usato_;
+        usato_ += pezzo.altezza;
+        pagine_.back().pezzi.push_back(std::move(pezzo));
+    }
+
+    void capoverso(const Capoverso& p, int blocco)
+    {
+        // A break before the first paragraph leaves the first page empty, as there.
+        if (p.nuovaPagina && (usato_ > 0 || blocco == 0))
+            nuovaPagina();
+        righeDi(p.sequenze, p.marca, p.allineamento, larghezzaTesto_, metriche_, righe_);
+        const int n = int(righe_.size());
+        int da = 0;
+        while (da < n) {
+            int entrano = 0, altezza = 0;
+            while (da + entrano < n && usato_ + altezza + righe_[std::size_t(da + entrano)].altezza <= altezzaPagina_)
+                altezza += righe_[std::size_t(da + entrano++)].altezza;
+            if (da + entrano < n) {
+                const bool paginaVuota = usato_ == 0;
+                // No last line alone at the head of the next page...
+                if (n - (da + entrano) < 2 && entrano - 1 >= (paginaVuota ? 1 : 0))
+                    --entrano;
+                // ...and no first line alone at the foot of this one.
+                if (da == 0 && entrano < 2 && !paginaVuota)
+                    entrano = 0;
+                // A line higher than a whole page stands on its own page.
+                if (entrano == 0 && paginaVuota)
+                    entrano = 1;
+            }
+            if (entrano > 0) {
+                altezza = 0;
+                for (int k = da; k < da + entrano; ++k)
+                    altezza += righe_[std::size_t(k)].altezza;
+                PezzoPagina pezzo;
+                pezzo.blocco = blocco;
+                pezzo.altezza = altezza;
+                pezzo.prima = da;
+                pezzo.fine = da + entrano;
+                aggiungi(std::move(pezzo));
+                da += entrano;
+            }
+            if (da < n)
+                nuovaPagina();
+        }
+    }
+
+    // The heights of the lines of each cell of a row.
+    void righeRiga(const Griglia& g, int r, const ColonneTabella& colonne, const ColonneTwips& misure,
+                   std::vector<std::vector<int>>& celle)
+    {
+        Carattere c = g.carattere;
+        if (g.formattata && r == 1)
+            c.grassetto = true;
+        const Metrica& m = metriche_.di(c);
+        celle.resize(std::size_t(g.colonne));
+        for (int k = 1; k <= g.colonne; ++k) {
+            std::vector<int>& linee = celle[std::size_t(k - 1)];
+            linee.clear();
+            const QString& testo = g.cella(r, k);
+            const int larghezza = std::max(1, misure.larghezze[std::size_t(k - 1)] - 2 * misure.margine);
+            // A text that the column fitting measured well within the cell stands on one line.
+            const std::size_t cella = std::size_t(r - 1) * std::size_t(g.colonne) + std::size_t(k - 1);
+            if (testo.isEmpty()
+                || (cella < colonne.testi.size() && colonne.testi[cella] >= 0
+                    && colonne.testi[cella] * twipsPerPunto + twipsPerPunto < larghezza)) {
+                linee.push_back(m.altezza);
+                continue;
+            }
+            for (const auto& paragrafo : paragrafiCella(testo, c)) {
+                righeDi(paragrafo, c, Allineamento::Sinistra, larghezza, metriche_, righe_);
+                for (const Riga& riga : righe_)
+                    linee.push_back(riga.altezza);
+            }
+        }
+    }
+
+    static int somma(const std::vector<int>& linee, int da, int a)
+    {
+        int s = 0;
+        for (int k = da; k < a; ++k)
+            s += linee[std::size_t(k)];
+        return s;
+    }
+
+    void tabella(const Griglia& g, int blocco, const ColonneTabella& colonne)
+    {
+        const ColonneTwips misure = colonneTwips(colonne);
+        const bool testata = g.formattata && g.righe > 1;
+        int altezzaTestata = 0;
+        std::vector<std::vector<int>> celle;
+        if (testata) {
+            righeRiga(g, 1, colonne, misure, celle);
+            for (const auto& linee : celle)
+                altezzaTestata = std::max(altezzaTestata, somma(linee, 0, int(linee.size())));
+            altezzaTestata += bordoTwips;
+        }
+        bool apertaSullaPagina = false; // the table's top border stands on this page
+        bool soloTestata = false;       // the page holds nothing but the repeated header
+        const auto nuovaPaginaTabella = [&](int r) {
+            nuovaPagina();
+            apertaSullaPagina = false;
+            soloTestata = false;
+            // The header row again, where the table goes on.
+            if (testata && r > 1) {
+                PezzoPagina pezzo;
+                pezzo.blocco = blocco;
+                pezzo.riga = 1;
+                pezzo.ripetuta = true;
+                pezzo.bordoSopra = true;
+                pezzo.altezza = bordoTwips + altezzaTestata;
+                aggiungi(std::move(pezzo));
+                apertaSullaPagina = true;
+                soloTestata = true;
+            }
+        };
+        std::vector<int> da; // each cell's first line still to place
         for (int r = 1; r <= g.righe; ++r) {
-            const QFontMetricsF& m = (g.formattata && r == 1) || g.carattere.grassetto ? metricaGrassetto : metricaNormale;
-            for (int c = 1; c <= g.colonne; ++c) {
-                const QString& testo = g.cella(r, c);
-                if (!testo.isEmpty())
-                    misura(m, testo, std::size_t(c - 1), std::size_t(r - 1) * std::size_t(g.colonne) + std::size_t(c - 1));
+            righeRiga(g, r, colonne, misure, celle);
+            da.assign(std::size_t(g.colonne), 0);
+            for (;;) {
+                const int sopra = apertaSullaPagina ? 0 : bordoTwips;
+                int contenuto = 0;
+                for (std::size_t k = 0; k < celle.size(); ++k)
+                    contenuto = std::max(contenuto, somma(celle[k], da[k], int(celle[k].size())));
+                const bool paginaVuota = usato_ == 0 || soloTestata;
+                soloTestata = false;
+                if (paginaVuota || usato_ + sopra + contenuto + bordoTwips <= altezzaPagina_) {
+                    // The whole row, or what is left of it; on a page of its own when it is
+                    // higher than a page.
+                    const int spazio = altezzaPagina_ - usato_ - sopra - bordoTwips;
+                    if (!paginaVuota || contenuto <= spazio) {
+                        PezzoPagina pezzo;
+                        pezzo.blocco = blocco;
+                        pezzo.riga = r;
+                        pezzo.bordoSopra = !apertaSullaPagina;
+                        pezzo.altezza = sopra + contenuto + bordoTwips;
+                        if (std::any_of(da.begin(), da.end(), [](int d) { return d > 0; }))
+                            for (std::size_t k = 0; k < celle.size(); ++k)
+                                pezzo.celle.emplace_back(da[k], int(celle[k].size()));
+                        aggiungi(std::move(pezzo));
+                        apertaSullaPagina = true;
+                        break;
+                    }
+                }
+                // Split the row: each cell keeps on this page the lines that fit.
+                const int spazio = altezzaPagina_ - usato_ - sopra - bordoTwips;
+                std::vector<int> a(da);
+                int tenuto = 0;
+                bool qualcosa = false;
+                for (std::size_t k = 0; k < celle.size(); ++k) {
+                    int h = 0;
+                    while (a[k] < int(celle[k].size()) && h + celle[k][std::size_t(a[k])] <= spazio)
+                        h += celle[k][std::size_t(a[k]++)];
+                    qualcosa = qualcosa || a[k] > da[k];
+                    tenuto = std::max(tenuto, h);
+                }
+                if (qualcosa) {
+                    PezzoPagina pezzo;
+                    pezzo.blocco = blocco;
+                    pezzo.riga = r;
+                    pezzo.bordoSopra = !apertaSullaPagina;
+                    pezzo.altezza = sopra + tenuto + bordoTwips;
+                    for (std::size_t k = 0; k < celle.size(); ++k)
+                        pezzo.celle.emplace_back(da[k], a[k]);
+                    aggiungi(std::move(pezzo));
+                    da = a;
+                } else if (paginaVuota) {
+                    // Not even a line fits an empty page: the row goes on this page all the same.
+                    PezzoPagina pezzo;
+                    pezzo.blocco = blocco;
+                    pezzo.riga = r;
+                    pezzo.bordoSopra = !apertaSullaPagina;
+                    pezzo.altezza = sopra + contenuto + bordoTwips;
+                    aggiungi(std::move(pezzo));
+                    apertaSullaPagina = true;
+                    break;
+                }
+                nuovaPaginaTabella(r);
             }
         }
-    };
-    auto linee = [](const QString& testo) {
-        if (!testo.contains(QLatin1Char('\n')) && !testo.contains(QChar(0x0B)))
-            return QStringList{testo};
-        QString t = testo;
-        t.replace(QChar(0x0B), QLatin1Char('\n'));
-        return t.split(QLatin1Char('\n'));
-    };
-    const auto n = std::size_t(g.colonne);
-    std::vector<double> naturale(n, 0.0);
-    std::vector<double> minimo(n, 0.0);
-    ColonneTabella colonne;
-    // The page count reuses each cell's measure: most cells hold one short line.
-    colonne.testi.assign(g.celle.size(), 0.0F);
-    perRighe([&](const QFontMetricsF& m, const QString& testo, std::size_t c, std::size_t cella) {
-        const QStringList parti = linee(testo);
-        double massima = 0;
-        for (const QString& linea : parti)
-            massima = std::max(massima, m.horizontalAdvance(linea));
-        naturale[c] = std::max(naturale[c], massima * mmPerUnita);
-        colonne.testi[cella] = parti.size() == 1 ? float(massima / unitaPerPunto) : -1.0F;
-    });
-    // Some air: the file may be opened where the font is drawn a little wider.
-    constexpr double aria = 1.1;
-    colonne.margine = paddingCellaMm;
-    double sommaProva = 0;
-    for (double l : naturale)
-        sommaProva += l * aria + 2 * colonne.margine + bordoMm + 1.0;
-    if (sommaProva > disponibile) {
-        perRighe([&](const QFontMetricsF& m, const QString& testo, std::size_t c, std::size_t) {
-            for (const QString& linea : linee(testo))
-                for (const QString& parola : linea.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-                    minimo[c] = std::max(minimo[c], m.horizontalAdvance(parola) * mmPerUnita);
-        });
-        double parole = 0;
-        for (double l : minimo)
-            parole += l * aria + bordoMm;
-        if (parole + 2 * double(n) * colonne.margine > disponibile)
-            colonne.margine = std::clamp((disponibile - parole) / (2 * double(n)), margineMinimoMm, paddingCellaMm);
     }
-    const double extra = 2 * colonne.margine + bordoMm;
-    double sommaNaturale = 0, sommaMinimo = 0;
-    for (std::size_t c = 0; c < n; ++c) {
-        naturale[c] = naturale[c] * aria + extra + 1.0;
-        minimo[c] = minimo[c] * aria + extra;
-        sommaNaturale += naturale[c];
-        sommaMinimo += minimo[c];
-    }
-    colonne.larghezze.resize(n);
-    for (std::size_t c = 0; c < n; ++c) {
-        if (sommaNaturale <= disponibile)
-            colonne.larghezze[c] = naturale[c];
-        else if (sommaMinimo >= disponibile)
-            colonne.larghezze[c] = minimo[c] * disponibile / sommaMinimo;
-        else
-            colonne.larghezze[c]
-                = minimo[c] + (naturale[c] - minimo[c]) * (disponibile - sommaMinimo) / (sommaNaturale - sommaMinimo);
-    }
-    return colonne;
-}
 
-ColonneTabella colonneDi(const Griglia& g)
-{
-    if (g.formattata)
-        return colonneAdattate(g);
-    const double disponibile = larghezzaPaginaMm - 2 * marginePaginaMm;
-    return {std::vector<double>(std::size_t(g.colonne), disponibile / g.colonne), paddingCellaMm, {}};
-}
-
-// Renders the model into a QTextDocument whose lengths are pixels at dpi.
-void rendi(const Documento& documento, QTextDocument& doc, double dpi)
-{
-    QTextCursor cursore(&doc);
-    cursore.beginEditBlock();
-    bool bloccoLibero = true; // the cursor stands in an empty block nobody has formatted
-    int numeroTabella = 0;
-    for (const Blocco& blocco : documento.blocchi()) {
-        if (const auto* p = std::get_if<Capoverso>(&blocco)) {
-            QTextBlockFormat formato;
-            formato.setAlignment(allineamentoQt(p->allineamento));
-            const QString& famiglia = p->sequenze.empty() ? p->marca.nome : p->sequenze.front().carattere.nome;
-            formato.setLineHeight(percentualeRiga(famiglia), QTextBlockFormat::ProportionalHeight);
-            if (p->nuovaPagina)
-                formato.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-            const QTextCharFormat marca = formatoCarattere(p->marca);
-            if (bloccoLibero) {
-                cursore.setBlockFormat(formato);
-                cursore.setBlockCharFormat(marca);
-                bloccoLibero = false;
-            } else {
-                cursore.insertBlock(formato, marca);
-            }
-            for (const Sequenza& s : p->sequenze)
-                cursore.insertText(testoQt(s.testo), formatoCarattere(s.carattere));
-            continue;
-        }
-        const auto& g = std::get<Griglia>(blocco);
-        if (!bloccoLibero)
-            cursore.insertBlock();
-        QTextTableFormat formatoTabella;
-        formatoTabella.setCellSpacing(0);
-        formatoTabella.setCellPadding(0);
-        // At least one unit wide: thinner borders vanish from the screen.
-        formatoTabella.setBorder(std::max(1.0, daMm(bordoMm, dpi)));
-        formatoTabella.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-        formatoTabella.setBorderBrush(coloreBordo);
-        formatoTabella.setBorderCollapse(true);
-        formatoTabella.setMargin(0);
-        formatoTabella.setAlignment(Qt::AlignLeft);
-        // The saved file repeats a formatted table's header row on every page it
-        // spans; the pages counted and printed here do the same.
-        if (g.formattata && g.righe > 1)
-            formatoTabella.setHeaderRowCount(1);
-        const ColonneTabella colonne = documento.colonne(++numeroTabella);
-        const std::vector<double>& larghezze = colonne.larghezze;
-        QList<QTextLength> vincoli;
-        double totale = 0;
-        for (double l : larghezze) {
-            vincoli << QTextLength(QTextLength::FixedLength, daMm(l, dpi));
-            totale += l;
-        }
-        formatoTabella.setColumnWidthConstraints(vincoli);
-        formatoTabella.setWidth(QTextLength(QTextLength::FixedLength, daMm(totale, dpi)));
-        QTextTable* tabella = cursore.insertTable(g.righe, g.colonne, formatoTabella);
-
-        Carattere intestazione = g.carattere;
-        intestazione.grassetto = true;
-        const QTextCharFormat formatoNormale = formatoCarattere(g.carattere);
-        QTextCharFormat formatoIntestazione = formatoCarattere(intestazione);
-        formatoIntestazione.setForeground(Qt::white);
-        // The cell margins as the paragraphs' indents: one block format per column.
-        const double padding = daMm(colonne.margine, dpi);
-        std::vector<QTextBlockFormat> formatiColonna(std::size_t(g.colonne));
-        for (int c = 0; c < g.colonne; ++c) {
-            QTextBlockFormat& f = formatiColonna[std::size_t(c)];
-            // A justified cell is drawn flush left: the layout would stretch the letters
-            // of a lone word across a narrow column.
-            const Allineamento a = g.allineamenti[std::size_t(c)];
-            f.setAlignment(allineamentoQt(a == Allineamento::Giustificato ? Allineamento::Sinistra : a));
-            f.setLeftMargin(padding);
-            f.setRightMargin(padding);
-            f.setLineHeight(percentualeRiga(g.carattere.nome), QTextBlockFormat::ProportionalHeight);
-        }
-        for (int r = 0; r < g.righe; ++r) {
-            for (int c = 0; c < g.colonne; ++c) {
-                QTextTableCell cella = tabella->cellAt(r, c);
-                const bool testata = g.formattata && r == 0;
-                if (testata || (g.formattata && c == 0)) {
-                    QTextTableCellFormat formatoCella = cella.format().toTableCellFormat();
-                    formatoCella.setBackground(testata ? sfondoIntestazione : sfondoPrimaColonna);
-                    cella.setFormat(formatoCella);
-                }
-                QTextCursor dentro = cella.firstCursorPosition();
-                const QTextBlockFormat& formatoBlocco = formatiColonna[std::size_t(c)];
-                dentro.setBlockFormat(formatoBlocco);
-                const QTextCharFormat& testo = testata ? formatoIntestazione : formatoNormale;
-                const QString& contenuto = g.cella(r + 1, c + 1);
-                if (contenuto.isEmpty()) {
-                    // An empty cell is as high as a line of the table's font.
-                    dentro.setBlockCharFormat(testo);
-                    continue;
-                }
-                if (!contenuto.contains(QLatin1Char('\n'))) {
-                    dentro.insertText(testoQt(contenuto), testo);
-                    continue;
-                }
-                const QStringList paragrafi = contenuto.split(QLatin1Char('\n'));
-                for (qsizetype i = 0; i < paragrafi.size(); ++i) {
-                    if (i > 0)
-                        dentro.insertBlock(formatoBlocco, testo);
-                    if (!paragrafi[i].isEmpty())
-                        dentro.insertText(testoQt(paragrafi[i]), testo);
-                }
-            }
-        }
-        cursore.movePosition(QTextCursor::End);
-        bloccoLibero = true;
-    }
-    cursore.endEditBlock();
-}
-
-std::unique_ptr<QTextDocument> nuovoTesto()
-{
-    auto doc = std::make_unique<QTextDocument>();
-    doc->setUndoRedoEnabled(false);
-    doc->setUseDesignMetrics(true);
-    doc->setDocumentMargin(0);
-    return doc;
-}
+    Documento& documento_;
+    Metriche& metriche_;
+    std::vector<Riga> righe_;
+    std::vector<Pagina> pagine_;
+    const int altezzaPagina_ = altezzaTestoTwips();
+    const int larghezzaTesto_ = larghezzaTestoTwips();
+    int usato_ = 0;
+};
 
 } // namespace
 
-// ---------------------------------------------------------------------------------
-
-void installaSostituzioniCaratteri()
+const std::vector<Pagina>& Documento::pagine()
 {
-    // The faces the word processor of this desktop draws the two names with where
-    // they are not installed, so that the pages here are the pages it shows.
-    static const bool fatto = [] {
-        QFont::insertSubstitutions(QStringLiteral("Century Gothic"), {QStringLiteral("DejaVu Sans")});
-        QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                                   {QStringLiteral("Liberation Serif"), QStringLiteral("Nimbus Roman")});
-        return true;
-    }();
-    (void)fatto;
+    if (versionePagine_ == versione_ && !pagine_.empty())
+        return pagine_;
+    if (!metriche_)
+        metriche_ = std::make_unique<Metriche>();
+    pagine_ = Impaginatore(*this, *metriche_).impagina();
+    versionePagine_ = versione_;
+    return pagine_;
 }
 
-ColonneTabella Documento::colonne(int tabella) const
+std::optional<int> Documento::contaPagine(Esito* esito)
 {
-    const Griglia* g = griglia(tabella);
-    if (!g)
-        return {};
-    // Widths depend on the tables alone: texts and alignments set elsewhere keep them.
-    if (versioneLarghezze_ != versioneTabelle_) {
-        larghezze_.clear();
-        versioneLarghezze_ = versioneTabelle_;
+    const int pagine = int(this->pagine().size());
+    if (pagine < 1) {
+        if (esito)
+            *esito = Esito::fallito(QStringLiteral("Non è stato possibile impaginare il documento."));
+        return std::nullopt;
     }
-    auto& voce = larghezze_[tabella];
-    if (voce.larghezze.empty())
-        voce = colonneDi(*g);
-    return voce;
-}
-
-std::vector<double> Documento::larghezzeColonne(int tabella) const { return colonne(tabella).larghezze; }
-
-double Documento::larghezzaTesto(double dpi) { return daMm(larghezzaPaginaMm - 2 * marginePaginaMm, dpi); }
-
-QTextDocument* Documento::impaginato()
-{
-    if (impaginato_ && versioneImpaginato_ == versione_)
-        return impaginato_.get();
-    auto doc = nuovoTesto();
-    // Lengths in the layout's own units; the page size in the device's pixels. All set
-    // before the content, which goes in as one edit and so is laid out only once.
-    const double dpiLunghezze = dpiPagine / scalaLunghezze();
-    doc->documentLayout()->setPaintDevice(const_cast<QImage*>(&dispositivoPagine()));
-    doc->setPageSize(QSizeF(daMm(larghezzaPaginaMm, dpiPagine), daMm(altezzaPaginaMm, dpiPagine)));
-    QTextFrameFormat radice = doc->rootFrame()->frameFormat();
-    radice.setMargin(daMm(marginePaginaMm, dpiLunghezze));
-    doc->rootFrame()->setFrameFormat(radice);
-    rendi(*this, *doc, dpiLunghezze);
-    impaginato_ = std::move(doc);
-    versioneImpaginato_ = versione_;
-    return impaginato_.get();
-}
-
-std::unique_ptr<QTextDocument> Documento::rendiPerSchermo(double dpi) const
-{
-    auto doc = nuovoTesto();
-    rendi(*this, *doc, dpi);
-    return doc;
+    if (esito)
+        *esito = Esito::riuscito();
+    return pagine;
 }
 
 } // namespace documento

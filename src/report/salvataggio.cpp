@@ -3,45 +3,33 @@
 
 #include "base/scrittura.h"
 #include "report/docx.h"
-#include "report/impaginazioneInterna.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPalette>
 #include <QPdfWriter>
-#include <QTextDocument>
 
 namespace documento {
 
-using dettaglio::dpiPagine;
+namespace {
+// The resolution of the PDF saved.
+constexpr int dpiPdf = 1200;
+} // namespace
 
 Esito Documento::stampa(QPagedPaintDevice* dispositivo)
 {
-    QTextDocument* doc = impaginato();
-    const int pagine = doc->pageCount();
+    const int pagine = int(this->pagine().size());
     QPainter pittore;
     if (!dispositivo || !pittore.begin(dispositivo))
         return Esito::fallito(QStringLiteral("Non è stato possibile avviare la stampa."));
-    const QSizeF pagina = doc->pageSize();
-    const double scalaX = dispositivo->logicalDpiX() / dpiPagine;
-    const double scalaY = dispositivo->logicalDpiY() / dpiPagine;
+    pittore.setRenderHint(QPainter::TextAntialiasing);
     for (int i = 0; i < pagine; ++i) {
         if (i > 0 && !dispositivo->newPage())
             return Esito::fallito(QStringLiteral("Non è stato possibile aggiungere una pagina alla stampa."));
-        pittore.save();
-        pittore.scale(scalaX, scalaY);
-        const QRectF vista(0, i * pagina.height(), pagina.width(), pagina.height());
-        pittore.translate(0, -vista.top());
-        pittore.setClipRect(vista);
-        QAbstractTextDocumentLayout::PaintContext contesto;
-        contesto.clip = vista;
-        contesto.palette.setColor(QPalette::Text, Qt::black);
-        doc->documentLayout()->draw(&pittore, contesto);
-        pittore.restore();
+        // The page's top left corner at the device's origin, at its resolution.
+        disegnaPagina(pittore, i, dispositivo->logicalDpiY());
     }
     if (!pittore.end())
         return Esito::fallito(QStringLiteral("La stampa non è stata completata."));
@@ -93,7 +81,7 @@ Esito Documento::scriviPdf(const QString& nomeFile, const QPageLayout& pagina, i
 Esito Documento::salvaPdf(const QString& nomeFile)
 {
     const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
-    Esito esito = scriviPdf(nomeFile, a4, int(dpiPagine));
+    Esito esito = scriviPdf(nomeFile, a4, dpiPdf);
     if (esito)
         versioneSalvata_ = versione_;
     return esito;
@@ -103,7 +91,7 @@ Esito Documento::stampaPdf(const QString& nomeFile, const QPageLayout& pagina, i
 {
     // The margins are in the pages.
     const QPageLayout intera(pagina.pageSize(), pagina.orientation(), QMarginsF(0, 0, 0, 0));
-    return scriviPdf(nomeFile, intera, risoluzione > 0 ? risoluzione : int(dpiPagine));
+    return scriviPdf(nomeFile, intera, risoluzione > 0 ? risoluzione : dpiPdf);
 }
 
 } // namespace documento

@@ -1,8 +1,9 @@
 # Files of this folder (paths relative to src/).
 list(APPEND KORVEL_CORE_SOURCES
   report/documento.cpp
+  report/colonne.cpp
   report/impaginazione.cpp
-  report/conteggioPagine.cpp
+  report/disegnoPagine.cpp
   report/salvataggio.cpp
   report/applicazione.cpp
   report/docx.cpp
@@ -11,4 +12,5 @@ list(APPEND KORVEL_CORE_SOURCES
 )
 list(APPEND KORVEL_WINDOWS_SOURCES
   report/finestraDocumento.cpp
+  report/vistaPagine.cpp
 )

@@ -1,0 +1,262 @@
+// The pages of documents of many shapes against the pages LibreOffice shows for their
+// saved DOCX (LibreOffice 7.4 on Debian 12 with fonts-dejavu-core and
+// fonts-liberation2: Century Gothic drawn as DejaVu Sans, Times New Roman as
+// Liberation Serif), and the program's own PDF against the count; the rules of the
+// layout one by one, with the line heights LibreOffice gives those faces.
+#include "base/ModKorvel.h"
+#include "base/numeri.h"
+#include "report/canaleWord.h"
+#include "report/relazione.h"
+#include "support/ambiente.h"
+#include "support/doppi.h"
+#include "support/pagineLibreOffice.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace ModKorvel;
+
+namespace {
+
+const QString CR(1, QChar(13));
+const QString gothic = QStringLiteral("Century Gothic");
+const QString times = QStringLiteral("Times New Roman");
+
+struct Forma {
+    QString nome;
+    std::function<void()> scrivi;
+};
+
+// A data table of `righe` rows as the results reports write them.
+void tabellaNumeri(int righe, int colonne, double dimensione)
+{
+    std::vector<relazione::Colonna> intestazioni;
+    for (int c = 1; c <= colonne; ++c)
+        intestazioni.push_back({QStringLiteral("colonna %1").arg(c), u"##0.00"});
+    relazione::tabellaDati(intestazioni, righe, dimensione, [](int r, int c) -> Valore { return r * 1.37 + c; });
+}
+
+const relazione::Riga coppie[] = {
+    {QStringLiteral("tipologia"), QStringLiteral("dati")},
+    {QStringLiteral("località di riferimento"), QStringLiteral("Milano")},
+    {QStringLiteral("uso dell'impianto"), QStringLiteral("produzione di acqua calda sanitaria")},
+    {QStringLiteral("durata dell'impianto"), QStringLiteral("20 anni")},
+    {QStringLiteral("costo del combustibile alternativo"), QStringLiteral("0.8 euro al mc.")},
+};
+
+const QString frase = QStringLiteral("Il collettore riceve il massimo dell'energia quando i raggi del sole sono "
+                                     "perpendicolari alla sua superficie; ");
+
+// A table written cell by cell in a face and size: figures in eight columns, or a
+// caption and a text that wraps over one to five lines.
+void tabella(const QString& faccia, double dimensione, bool formattata, bool testi, int righe)
+{
+    impostaCarattere(faccia);
+    const int colonne = testi ? 2 : 8;
+    aggiungiTabella(righe, colonne, dimensione);
+    for (int r = 1; r <= righe; ++r)
+        for (int c = 1; c <= colonne; ++c) {
+            QString cella;
+            if (r == 1)
+                cella = QStringLiteral("colonna %1").arg(c);
+            else if (!testi)
+                cella = QString::number(r * 137.9 + c * 3.01, 'f', 2);
+            else
+                cella = c == 1 ? QStringLiteral("voce %1").arg(r) : frase.repeated(r % 5 + 1).trimmed();
+            scriviCella(r, c, cella);
+        }
+    if (formattata)
+        formattaTabella();
+}
+
+std::vector<Forma> forme()
+{
+    std::vector<Forma> tutte = {
+        {QStringLiteral("dati-finestra"),
+         [] {
+             scriviIntestazione(18, 12, 12, 2, QStringLiteral("DATI PER IL CALCOLO DI FATTIBILITA'"), 1);
+             relazione::tabellaDueColonne(coppie, 10);
+         }},
+        {QStringLiteral("risultati-1000-impianti"),
+         [] {
+             scriviIntestazione(20, 16, 12, 2, QStringLiteral("RISULTATI DEL CALCOLO DI FATTIBILITA'"), 2);
+             relazione::tabellaDueColonne(coppie, 10);
+             aggiungiParagrafo(10);
+             relazione::legenda(coppie, 8);
+             tabellaNumeri(1000, 8, 8);
+         }},
+        {QStringLiteral("tutte-le-localita"),
+         [] {
+             scriviIntestazione(20, 16, 12, 2, QStringLiteral("Tabella dei dati climatici"), 2);
+             for (int i = 1; i <= 64; ++i) {
+                 aggiungiParagrafo(12);
+                 testoParagrafo(CR + QStringLiteral("Località di riferimento n.%1 : Città  -  Latitudine 45,47").arg(i));
+                 tabellaNumeri(13, 4, 12);
+             }
+         }},
+        {QStringLiteral("capitoli"),
+         [] {
+             impostaCarattere(gothic);
+             impostaDimensione(20);
+             scriviTesto(QStringLiteral("CALCOLO DI PANNELLI SOLARI") + CR);
+             aggiungiParagrafo(18);
+             testoParagrafo(QChar(12) + QStringLiteral("RELAZIONE DI CALCOLO") + CR + CR);
+             dimensioneParagrafo(12);
+             for (int i = 0; i < 12; ++i)
+                 testoParagrafo(frase.repeated(3) + QString::number(i) + CR);
+             tabellaNumeri(40, 4, 10);
+             testoParagrafo(QChar(12) + QStringLiteral("DATI DI CALCOLO") + CR);
+             relazione::tabellaDueColonne(coppie, 12);
+             relazione::tabellaDueColonne(coppie, 12);
+             testoParagrafo(CR + QStringLiteral("Legenda:") + CR);
+             tabellaNumeri(60, 16, 8);
+             giustificaTesto();
+         }},
+        {QStringLiteral("tabella-1001x8"), [] { tabella(times, 8, true, false, 1001); }},
+    };
+    for (const QString& faccia : {gothic, times})
+        for (const int dimensione : {8, 10, 12})
+            for (const bool formattata : {false, true})
+                for (const bool testi : {false, true})
+                    tutte.push_back({QStringLiteral("tabella-%1-%2-%3-%4")
+                                         .arg(faccia == gothic ? QStringLiteral("gothic") : QStringLiteral("times"))
+                                         .arg(dimensione)
+                                         .arg(formattata ? QStringLiteral("formattata") : QStringLiteral("semplice"),
+                                              testi ? QStringLiteral("testi") : QStringLiteral("numeri")),
+                                     [=] { tabella(faccia, dimensione, formattata, testi, testi ? 60 : 114); }});
+    // Justified paragraphs of nine lines after k lines of 12 points: all nine fit, one
+    // would be left alone at the next page's head, two or one stay at the foot.
+    for (const QString& faccia : {gothic, times})
+        for (const int k : {43, 44, 50, 51})
+            tutte.push_back({QStringLiteral("capoversi-%1-%2").arg(faccia == gothic ? QStringLiteral("gothic") : QStringLiteral("times")).arg(k),
+                             [=] {
+                                 impostaCarattere(faccia);
+                                 impostaDimensione(12);
+                                 for (int i = 0; i < k; ++i)
+                                     scriviTesto(QStringLiteral("riga %1").arg(i) + CR);
+                                 for (int i = 0; i < 3; ++i)
+                                     scriviTesto(frase.repeated(5) + QString::number(i) + CR);
+                                 giustificaTesto();
+                             }});
+    // A table that starts at a page's foot: room for its header alone, or for one or two rows.
+    for (const int k : {48, 49, 50, 51})
+        for (const bool formattata : {false, true})
+            tutte.push_back({QStringLiteral("tabella-al-piede-%1-%2").arg(k).arg(formattata ? QStringLiteral("formattata") : QStringLiteral("semplice")),
+                             [=] {
+                                 impostaCarattere(gothic);
+                                 impostaDimensione(12);
+                                 for (int i = 0; i < k; ++i)
+                                     scriviTesto(QStringLiteral("riga %1").arg(i) + CR);
+                                 tabella(gothic, 12, formattata, true, 6);
+                             }});
+    return tutte;
+}
+
+} // namespace
+
+TEST(Impaginazione, EveryShapeHasThePagesLibreOfficeShowsAndThePdfDrawsThem)
+{
+    ambiente::ripristinaStato();
+    inizializzaDati();
+    doppi::Messaggi messaggi;
+    for (const Forma& forma : forme()) {
+        ASSERT_TRUE(avviaWord());
+        forma.scrivi();
+        ASSERT_TRUE(reportRiuscito()) << forma.nome.toStdString();
+        corpusPagine::verifica(forma.nome, *wordDoc);
+    }
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+}
+
+namespace {
+
+std::shared_ptr<documento::Documento> documentoNuovo()
+{
+    auto d = std::make_shared<documento::Documento>();
+    d->impostaNomeCarattere(gothic);
+    return d;
+}
+
+// Lines of paragraphs and rows of tables a page holds.
+int linee(const documento::Pagina& pagina)
+{
+    int n = 0;
+    for (const documento::PezzoPagina& p : pagina.pezzi)
+        n += p.riga > 0 ? 1 : p.fine - p.prima;
+    return n;
+}
+
+} // namespace
+
+// Figures read off LibreOffice 7.4's PDF of the same DOCX (pdftotext -bbox): the line
+// pitch of a face at a size, in twips, and how many lines or rows each page holds.
+TEST(Impaginazione, LinesAndRowsBreakWhereLibreOfficeBreaksThem)
+{
+    struct Altezza {
+        QString faccia;
+        double punti;
+        int twips;
+    };
+    for (const Altezza& a : {Altezza{gothic, 8, 186}, Altezza{gothic, 10, 233}, Altezza{gothic, 12, 280},
+                             Altezza{gothic, 20, 466}, Altezza{times, 10, 231}, Altezza{times, 12, 276},
+                             Altezza{times, 18, 414}}) {
+        auto d = documentoNuovo();
+        d->impostaNomeCarattere(a.faccia);
+        ASSERT_TRUE(d->impostaDimensione(a.punti));
+        d->scrivi(QStringLiteral("A") + CR + QStringLiteral("A") + CR);
+        const auto& pezzi = d->pagine().front().pezzi;
+        EXPECT_EQ(pezzi[1].y - pezzi[0].y, a.twips) << a.faccia.toStdString() << ' ' << a.punti;
+    }
+
+    // After k lines of 12 points, a paragraph of nine lines: it fits whole (43), leaves
+    // two lines to the next page rather than one (44), keeps two at the foot (50), goes
+    // whole to the next page rather than leave one line there (51).
+    QStringList parole;
+    for (int i = 0; i < 60; ++i)
+        parole << QStringLiteral("parola%1").arg(i);
+    const QString nove = parole.join(QLatin1Char(' ')) + QLatin1Char(' ') + parole.join(QLatin1Char(' ')).left(100);
+    for (const auto& [k, prima] : {std::pair{43, 52}, {44, 51}, {50, 52}, {51, 51}}) {
+        auto d = documentoNuovo();
+        for (int i = 0; i < k; ++i)
+            d->scrivi(QStringLiteral("riga") + CR);
+        d->scrivi(nove + CR);
+        EXPECT_EQ(linee(d->pagine().front()), prima) << k;
+    }
+
+    // A row of ten lines after 44 and after 42 lines: split between the pages with the
+    // lines that fit, seven or nine, with no rule against one line alone on the next.
+    for (const auto& [k, lineeSullaPrima] : {std::pair{44, 7}, {42, 9}}) {
+        auto d = documentoNuovo();
+        for (int i = 0; i < k; ++i)
+            d->scrivi(QStringLiteral("riga") + CR);
+        auto t = d->aggiungiTabella(1, 2);
+        t->scriviCella(1, 1, QStringLiteral("A1 ") + parole.mid(0, 40).join(QLatin1Char(' ')));
+        t->scriviCella(1, 2, QStringLiteral("B1\nB2"));
+        ASSERT_GE(d->pagine().size(), 2u);
+        const documento::PezzoPagina& riga = d->pagine().front().pezzi.back();
+        ASSERT_EQ(riga.celle.size(), 2u);
+        EXPECT_EQ(riga.celle[0], std::pair(0, lineeSullaPrima)) << k;
+        EXPECT_EQ(d->pagine()[1].pezzi.front().celle[0].first, lineeSullaPrima) << k;
+    }
+
+    // A formatted table of 121 rows at 12 points: its header and 49 rows a page, the
+    // header again at the head of every page.
+    {
+        auto d = documentoNuovo();
+        auto t = d->aggiungiTabella(121, 2);
+        for (int r = 1; r <= 121; ++r)
+            t->scriviCella(r, 1, QStringLiteral("r%1").arg(r));
+        t->formattaAutomatico();
+        ASSERT_EQ(d->pagine().size(), 3u);
+        EXPECT_EQ(linee(d->pagine()[0]), 50);
+        EXPECT_EQ(linee(d->pagine()[1]), 50);
+        EXPECT_TRUE(d->pagine()[1].pezzi.front().ripetuta);
+        EXPECT_EQ(d->testoPagina(1).section(QLatin1Char('\n'), 1, 1), QStringLiteral("r51\t"));
+    }
+
+    // A page break before the first paragraph leaves the first page empty.
+    auto d = documentoNuovo();
+    d->scrivi(QChar(12) + QStringLiteral("primo") + CR);
+    EXPECT_EQ(d->contaPagine(), 2);
+    EXPECT_TRUE(d->pagine().front().pezzi.empty());
+}

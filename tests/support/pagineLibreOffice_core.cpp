@@ -1,0 +1,66 @@
+#include "support/pagineLibreOffice.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace corpusPagine {
+
+const std::map<QString, int>& pagineLibreOffice()
+{
+    static const std::map<QString, int> pagine = [] {
+        std::map<QString, int> letti;
+        QFile file(QStringLiteral(KORVEL_PAGINE_LIBREOFFICE));
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            return letti;
+        while (!file.atEnd()) {
+            const QString riga = QString::fromUtf8(file.readLine()).trimmed();
+            const QStringList campi = riga.split(QLatin1Char('\t'));
+            if (riga.startsWith(QLatin1Char('#')) || campi.size() != 2)
+                continue;
+            letti[campi[0]] = campi[1].toInt();
+        }
+        return letti;
+    }();
+    return pagine;
+}
+
+int pagineDelPdf(const QByteArray& pdf)
+{
+    static const QRegularExpression pagina(QStringLiteral("/Type\\s*/Page[^s]"));
+    return int(QString::fromLatin1(pdf).count(pagina));
+}
+
+void verifica(const QString& nome, documento::Documento& doc, bool contata)
+{
+    SCOPED_TRACE(nome.toStdString());
+    const auto conteggio = doc.contaPagine();
+    ASSERT_TRUE(conteggio);
+    if (contata) {
+        const auto trovata = pagineLibreOffice().find(nome);
+        if (trovata == pagineLibreOffice().end())
+            ADD_FAILURE() << "no LibreOffice count stored for " << nome.toStdString();
+        else
+            EXPECT_EQ(*conteggio, trovata->second) << "pages counted against the pages LibreOffice shows";
+    }
+
+    QTemporaryDir temporanea;
+    const QString cartella = qEnvironmentVariable("KORVEL_PAGINE_DOCX", temporanea.path());
+    const QString base = QDir(cartella).filePath(nome);
+    ASSERT_TRUE(doc.salvaPdf(base + QStringLiteral(".korvel.pdf")));
+    QFile pdf(base + QStringLiteral(".korvel.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pagineDelPdf(pdf.readAll()), *conteggio) << "pages of the program's own PDF against the count";
+    if (qEnvironmentVariableIsSet("KORVEL_PAGINE_DOCX")) {
+        EXPECT_TRUE(doc.salvaDocx(base + QStringLiteral(".docx")));
+        for (int i = 0; i < *conteggio; ++i) {
+            QFile testo(base + QStringLiteral(".pagina%1.txt").arg(i + 1));
+            if (testo.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                testo.write(doc.testoPagina(i).toUtf8());
+        }
+    }
+}
+
+} // namespace corpusPagine

@@ -1,0 +1,95 @@
+#!/usr/bin/env python3
+"""Stores the pages LibreOffice shows for every document of the page corpus.
+
+The corpus tests save each shape as DOCX (with the program's own PDF and the text of
+each of its pages) when KORVEL_PAGINE_DOCX names a folder. This script runs them,
+converts every DOCX with LibreOffice (soffice --headless --convert-to pdf), counts the
+pages of each PDF and writes tests/report/pagine_libreoffice.tsv. It then lists the
+shapes whose count differs from LibreOffice's and, with --pagine, the first line of
+the first page where the two begin a page apart. With --casuali=N it also makes N
+technical reports of random plants and compares them the same way (they are not
+stored: the count each states is checked by the test that makes it).
+
+    tools/pagine_libreoffice.py [build folder] [--pagine] [--casuali=N]
+
+Needs LibreOffice (Debian: libreoffice-writer-nogui), poppler-utils and the fonts the
+README names.
+"""
+import glob
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+RADICE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+TSV = os.path.join(RADICE, 'tests', 'report', 'pagine_libreoffice.tsv')
+# The test binaries and the tests that write the corpus.
+PROVE = [('tests/test_core_report', 'Impaginazione.*'),
+         ('tests/test_windows_relazione', 'PagineStampate.*')]
+
+
+def pagine_pdf(pdf):
+    uscita = subprocess.run(['pdfinfo', pdf], capture_output=True, text=True, check=True).stdout
+    return int(re.search(r'^Pages:\s+(\d+)', uscita, re.M).group(1))
+
+
+def testo_pagina(pdf, pagina):
+    return subprocess.run(['pdftotext', '-f', str(pagina), '-l', str(pagina), '-raw', pdf, '-'],
+                          capture_output=True, text=True).stdout
+
+
+def parole(testo):
+    return re.findall(r'[^\s]+', testo)
+
+
+def main():
+    argomenti = [a for a in sys.argv[1:] if not a.startswith('--')]
+    costruzione = os.path.abspath(argomenti[0] if argomenti else os.path.join(RADICE, 'build'))
+    with tempfile.TemporaryDirectory() as cartella:
+        ambiente = dict(os.environ, KORVEL_PAGINE_DOCX=cartella, QT_QPA_PLATFORM='offscreen')
+        for opzione in sys.argv[1:]:
+            if opzione.startswith('--casuali='):
+                ambiente['KORVEL_RELAZIONI_CASUALI'] = opzione.split('=', 1)[1]
+        for programma, filtro in PROVE:
+            percorso = os.path.join(costruzione, programma)
+            if os.path.exists(percorso):
+                esito = subprocess.run([percorso, '--gtest_filter=' + filtro], env=ambiente,
+                                       capture_output=True, text=True)
+                for riga in esito.stdout.splitlines():
+                    if 'Failure' in riga or riga.startswith('Expected') or 'Which is' in riga or ' vs ' in riga:
+                        print(riga)
+        documenti = sorted(glob.glob(os.path.join(cartella, '*.docx')))
+        if not documenti:
+            sys.exit('no corpus document was written: build the tests first')
+        profilo = 'file://' + os.path.join(cartella, 'profilo')
+        subprocess.run(['soffice', '-env:UserInstallation=' + profilo, '--headless', '--convert-to', 'pdf',
+                        '--outdir', os.path.join(cartella, 'lo')] + documenti,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+        righe = ['# shape\tpages LibreOffice shows for its DOCX (tools/pagine_libreoffice.py)']
+        diversi = 0
+        for docx in documenti:
+            nome = os.path.basename(docx)[:-5]
+            pdf = os.path.join(cartella, 'lo', nome + '.pdf')
+            pagine = pagine_pdf(pdf)
+            if not nome.startswith('casuale-'):
+                righe.append('%s\t%d' % (nome, pagine))
+            nostre = len(glob.glob(os.path.join(cartella, nome + '.pagina*.txt')))
+            if nostre != pagine:
+                diversi += 1
+                print('%s: LibreOffice %d, Korvel %d' % (nome, pagine, nostre))
+            if '--pagine' in sys.argv:
+                for p in range(1, min(pagine, nostre) + 1):
+                    loro = parole(testo_pagina(pdf, p))[:6]
+                    with open(os.path.join(cartella, '%s.pagina%d.txt' % (nome, p)), encoding='utf-8') as f:
+                        mie = parole(f.read())[:6]
+                    if loro != mie:
+                        print('  %s page %d: LibreOffice %s | Korvel %s' % (nome, p, ' '.join(loro), ' '.join(mie)))
+                        break
+        with open(TSV, 'w', encoding='utf-8') as f:
+            f.write('\n'.join(righe) + '\n')
+        print('%d shapes, %d counted otherwise than LibreOffice; %s written' % (len(documenti), diversi, TSV))
+
+
+if __name__ == '__main__':
+    main()
