@@ -1,7 +1,9 @@
 // Speed of the complete technical report from the cover page: checks, the calculation
 // run again, every chapter, the page count and the save. A detailed plant of both uses
 // (every chapter, about ten pages), and a feasibility plant whose table of plants has
-// nearly 1000 rows (993, the most a town and a hot-water load give).
+// nearly 1000 rows (993, the most a town and a hot-water load give). And the document
+// window showing that report of 25 pages: laid out and its first pages drawn, as when
+// it opens, then every page drawn, as when the user scrolls through it.
 #include "base/ModKorvel.h"
 #include "cover/frontespizio.h"
 #include "detailed/dettagliato.h"
@@ -9,8 +11,12 @@
 #include "feasibility/risultati.h"
 #include "platform/controlli.h"
 #include "report/canaleWord.h"
+#include "report/finestraDocumento.h"
+#include "report/vistaPagine.h"
 #include "support/compilaFinestre.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -53,10 +59,8 @@ void BM_RelazioneDettagliataEntrambiGliUsi(benchmark::State& stato)
 }
 BENCHMARK(BM_RelazioneDettagliataEntrambiGliUsi)->Unit(benchmark::kMillisecond);
 
-void BM_RelazioneFattibilitaMilleImpianti(benchmark::State& stato)
+void milleImpianti()
 {
-    CartellaDocumenti cartella;
-    copertina();
     // Town 35, 590 litres a day at 55 degrees: from area 8 every area covers a share,
     // and none the whole need with every kind.
     fattib& f = finestra<fattib>();
@@ -72,9 +76,53 @@ void BM_RelazioneFattibilitaMilleImpianti(benchmark::State& stato)
     f.VScroll4->setValue(350);
     f.VScroll5->setValue(200);
     f.cmdavanti_Click();
+}
+
+void BM_RelazioneFattibilitaMilleImpianti(benchmark::State& stato)
+{
+    CartellaDocumenti cartella;
+    copertina();
+    milleImpianti();
     stato.counters["impianti"] = risultati::intervalloStampa().righe();
     esegui(stato);
 }
 BENCHMARK(BM_RelazioneFattibilitaMilleImpianti)->Unit(benchmark::kMillisecond);
+
+void BM_FinestraDellaRelazione(benchmark::State& stato)
+{
+    CartellaDocumenti cartella;
+    copertina();
+    milleImpianti();
+    finestra<frontespizio>().stampa_Click();
+    const auto doc = ModKorvel::wordDoc;
+    int volta = 0;
+    for (auto _ : stato) {
+        // A change of title makes the document lay its pages out again.
+        doc->impostaTitolo(QStringLiteral("Relazione %1").arg(++volta));
+        FinestraDocumento finestra(ModKorvel::wordApp);
+        finestra.resize(900, 1000);
+        benchmark::DoNotOptimize(finestra.vista()->viewport()->grab());
+    }
+    stato.counters["pagine"] = int(doc->pagine().size());
+}
+BENCHMARK(BM_FinestraDellaRelazione)->Unit(benchmark::kMillisecond);
+
+void BM_PagineDellaRelazioneDisegnate(benchmark::State& stato)
+{
+    CartellaDocumenti cartella;
+    copertina();
+    milleImpianti();
+    finestra<frontespizio>().stampa_Click();
+    const auto doc = ModKorvel::wordDoc;
+    QImage pagina(794, 1123, QImage::Format_RGB32);
+    for (auto _ : stato)
+        for (int i = 0; i < int(doc->pagine().size()); ++i) {
+            pagina.fill(Qt::white);
+            QPainter pittore(&pagina);
+            doc->disegnaPagina(pittore, i, 96);
+        }
+    stato.counters["pagine"] = int(doc->pagine().size());
+}
+BENCHMARK(BM_PagineDellaRelazioneDisegnate)->Unit(benchmark::kMillisecond);
 
 } // namespace
