@@ -1,0 +1,125 @@
+#!/usr/bin/env python3
+"""Figures of the detailed calculation worked out apart from the program, for
+calcoloDettagliato_test.cpp.
+
+The method, month by month at the month's mean day: the sunset hour angle on the
+horizontal and on a collector facing due south, the extraterrestrial radiation with a
+solar constant of 4871 kJ/m2 an hour (1353 W/m2), the diffuse share 1 - 1.13 KT, the
+isotropic sky with a ground reflectance of 0.2; the transmittance-absorptance of the
+beam at 37.5 degrees from noon, of the sky at 60 degrees and of the ground at
+89.8 - 0.5788 b + 0.002693 b2 degrees, each with the modifier 1 - b0 (1/cos - 1);
+the f-chart for liquid systems with the collector-loop heat exchanger (50 kg an hour
+per m2 of a fluid of 3.8 kJ/kg K, effectiveness 0.75), 75 litres of store per m2, the
+load heat exchanger's correction of Y for heating and the water temperatures'
+correction of X for hot water alone. Monthly figures are cut as the program stores
+them: the angles to one decimal, the fractions to three, halves up.
+
+Run: python3 tests/detailed/valori_dettagliato.py
+"""
+import math
+import os
+
+GIORNI = [31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31]
+# Declination (radians) and the sun's distance factor at the months' mean days.
+DECLINAZIONE = [-0.36507, -0.2261, -0.0421973, 0.164321, 0.327981, 0.402925,
+                0.369725, 0.234833, 0.0386915, -0.167541, -0.330076, -0.402292]
+DISTANZA = [1.0316, 1.02278, 1.00911, 0.992262, 0.977421, 0.969034,
+            0.968168, 0.976615, 0.991162, 1.00801, 1.02278, 1.03087]
+COSTANTE_SOLARE = 1353 * 3.6  # kJ/m2 an hour
+# FR (tau alpha)n and FR UL (W/m2 K) of a liquid collector, and its b0.
+COLLETTORI = {1: (0.85, 7.5, 0.17), 2: (0.75, 5.0, 0.19), 3: (0.85, 4.5, 0.17), 4: (0.75, 3.5, 0.19)}
+KJ_PER_KCAL = 4.19
+
+
+def localita(numero):
+    nome = os.path.join(os.path.dirname(__file__), "..", "..", "src", "climate", "localita.tsv")
+    tabelle = {}
+    sezione = None
+    with open(nome, encoding="utf-8") as f:
+        for riga in f:
+            riga = riga.rstrip("\n")
+            if not riga or riga.startswith("#"):
+                continue
+            if riga.startswith("["):
+                sezione = riga.strip("[]")
+                tabelle[sezione] = {}
+                continue
+            campi = riga.split("\t")
+            if campi[0] != "n":
+                tabelle[sezione][int(campi[0])] = campi[1:]
+    return (tabelle["localita"][numero][0], float(tabelle["localita"][numero][1]),
+            [float(x) for x in tabelle["radiazione"][numero]],
+            [float(x) for x in tabelle["temperatura"][numero]])
+
+
+def margine(x):
+    """Distance of x from the nearest edge where rounding halves up changes."""
+    return abs(x - 0.5 - round(x - 0.5))
+
+
+def modificatore(b0, gradi):
+    c = math.cos(math.radians(gradi))
+    return 0.0 if c <= 0 else min(1.0, max(0.0, 1 - b0 * (1 / c - 1)))
+
+
+def calcola(numero, inclinazione, uso, collettore, area, litri=0.0, rete=0.0, consumo=0.0, watt=0.0):
+    nome, lat, rad, temp = localita(numero)
+    phi, beta = math.radians(lat), math.radians(inclinazione)
+    guadagno, perdite, b0 = COLLETTORI[collettore]
+    scambiatore = 1 / (1 + perdite * 3.6 / (50 * 3.8) * (1 / 0.75 - 1))
+    correzione_y = 0.39 + 0.65 * math.exp(-0.139 / 2) if uso != 2 else 1.0
+    k_diffusa = modificatore(b0, 60)
+    k_suolo = modificatore(b0, 89.8 - 0.5788 * inclinazione + 0.002693 * inclinazione ** 2)
+    print(f"{nome}, inclinazione {inclinazione} a sud, uso {uso}, collettore {collettore}, {area} m2")
+    fabbisogno = utile = 0.0
+    tramonti = []
+    for m in range(12):
+        d = DECLINAZIONE[m]
+        ws = math.acos(-math.tan(phi) * math.tan(d))
+        wc = min(ws, math.acos(-math.tan(phi - beta) * math.tan(d)))
+        orizzontale = math.cos(phi) * math.cos(d) * math.sin(ws) + ws * math.sin(phi) * math.sin(d)
+        h0 = 24 / math.pi * COSTANTE_SOLARE * DISTANZA[m] * orizzontale
+        diffusa = 1 - 1.13 * rad[m] / h0
+        rb = (math.cos(phi - beta) * math.cos(d) * math.sin(wc) + wc * math.sin(phi - beta) * math.sin(d)) / orizzontale
+        parti = [(1 - diffusa) * rb, diffusa * (1 + math.cos(beta)) / 2, 0.2 * (1 - math.cos(beta)) / 2]
+        r = sum(parti)
+        cos_diretta = (math.cos(phi - beta) * math.cos(d) * math.cos(math.radians(37.5))
+                       + math.sin(phi - beta) * math.sin(d))
+        k_diretta = modificatore(b0, math.degrees(math.acos(cos_diretta)))
+        tau_alfa = (parti[0] * k_diretta + parti[1] * k_diffusa + parti[2] * k_suolo) / r
+        carico = 0.0
+        if uso != 1:
+            carico += KJ_PER_KCAL * (consumo - rete) * litri * GIORNI[m]
+        if uso != 2:
+            carico += max(0.0, 20 - temp[m]) * GIORNI[m] * watt * 24 * 3.6
+        correzione_x = 1.0
+        if uso == 2:
+            correzione_x = (11.6 + 1.18 * consumo + 3.86 * rete - 2.32 * temp[m]) / (100 - temp[m])
+        f = 0.0
+        if carico > 0:
+            x = scambiatore * perdite * (100 - temp[m]) * correzione_x * GIORNI[m] * 86.4 * area / carico
+            y = scambiatore * guadagno * tau_alfa * r * rad[m] * GIORNI[m] * correzione_y * area / carico
+            f = 1.029 * y - 0.065 * x - 0.245 * y * y + 0.0018 * x * x + 0.0215 * y ** 3
+            f = min(1.0, max(0.0, f))
+        fabbisogno += carico
+        utile += f * carico
+        gradi = math.degrees(wc)
+        tramonti.append(math.floor(gradi * 10 + 0.5) / 10)
+        print(f"  mese {m + 1:2d}: tramonto {math.degrees(ws):6.2f} sul collettore {gradi:8.4f}"
+              f" -> {tramonti[-1]:5.1f} (margine {margine(gradi * 10):.4f});"
+              f" f {f:.5f} -> {math.floor(f * 1000 + 0.5) / 1000:.3f} (margine {margine(f * 1000):.4f})")
+    annua = utile / fabbisogno
+    print(f"  tramonti sul collettore {tramonti}")
+    print(f"  fabbisogno {fabbisogno / 3600:.3f} kWh, utile {utile / 3600:.3f} kWh, utile {utile:.1f} kJ")
+    print(f"  frazione annua {annua:.6f} -> {math.floor(annua * 1000 + 0.5) / 1000:.3f}"
+          f" (margine {margine(annua * 1000):.4f})")
+    return utile
+
+
+if __name__ == "__main__":
+    # Roma, tilted 45 degrees (more than the latitude) due south, 250 litres a day from
+    # 14 to 50 degrees, one glass with a selective plate, 5 m2.
+    calcola(51, 45, 2, 3, 5, litri=250, rete=14, consumo=50)
+    # Bolzano, 30 degrees due south, heating a 150 W/K building and 200 litres a day from
+    # 12 to 45 degrees, two glasses with a plain plate, 12 m2.
+    calcola(1, 30, 3, 2, 12, litri=200, rete=12, consumo=45, watt=150)
