@@ -228,26 +228,27 @@ TEST(CalcoloDettagliato, ValoriDiUnCollettoreRivoltoASud)
         double utile;
         double frazioneAnnua;
     };
+    // Liquid collectors of the given type and area facing due south, water from the
+    // mains to the use temperature.
+    auto aSud = [](int citta, double inclinazione, int tipo, double area, double litri, double rete, double uso) {
+        IngressiDett in = completo(citta);
+        in.inclinazione = inclinazione;
+        in.azimut = 0;
+        in.tipoCollettore = tipo;
+        in.superficieCaptante = area;
+        in.consumoAcqua = litri;
+        in.temperaturaRete = rete;
+        in.temperaturaConsumo = uso;
+        return in;
+    };
     // Roma, tilted beyond its latitude: 250 litres a day from 14 to 50 degrees, one
     // glass with a selective plate, 5 m².
-    IngressiDett roma = completo(51);
-    roma.inclinazione = 45;
-    roma.azimut = 0;
-    roma.consumoAcqua = 250;
-    roma.temperaturaRete = 14;
-    roma.temperaturaConsumo = 50;
-    roma.superficieCaptante = 5;
+    const IngressiDett roma = aSud(51, 45, 3, 5, 250, 14, 50);
     // Bolzano, 30 degrees: heating a 150 W/K building and 200 litres a day from 12 to
     // 45 degrees, two glasses with a plain plate, 12 m².
-    IngressiDett bolzano = completo(1);
-    bolzano.inclinazione = 30;
-    bolzano.azimut = 0;
+    IngressiDett bolzano = aSud(1, 30, 2, 12, 200, 12, 45);
     bolzano.usoImpiantoDett = 3;
     bolzano.trasmittanzaDett = 150;
-    bolzano.consumoAcqua = 200;
-    bolzano.temperaturaConsumo = 45;
-    bolzano.tipoCollettore = 2;
-    bolzano.superficieCaptante = 12;
     const Caso casi[] = {
         {"Roma", roma,
          {0, 70.0, 78.1, 87.8, 89.5, 88.9, 88.6, 88.8, 89.2, 89.9, 81.3, 72.2, 67.6},

@@ -24,8 +24,12 @@ Run: python3 tests/detailed/valori_dettagliato.py
 """
 import math
 import os
+import sys
 
-GIORNI = [31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31]
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import localita  # noqa: E402
+
+GIORNI = localita.GIORNI
 # Declination (radians) and the sun's distance factor at the months' mean days.
 DECLINAZIONE = [-0.36507, -0.2261, -0.0421973, 0.164321, 0.327981, 0.402925,
                 0.369725, 0.234833, 0.0386915, -0.167541, -0.330076, -0.402292]
@@ -36,27 +40,6 @@ COSTANTE_SOLARE = 1353 * 3.6  # kJ/m2 an hour
 COLLETTORI = {1: (0.85, 7.5, 0.17), 2: (0.75, 5.0, 0.19), 3: (0.85, 4.5, 0.17), 4: (0.75, 3.5, 0.19)}
 KJ_PER_KCAL = 4.19
 KJ_PER_UNITA = {"gasolio": 5700 * KJ_PER_KCAL, "metano": 6800 * KJ_PER_KCAL, "elettricita": 860 * KJ_PER_KCAL}
-
-
-def localita(numero):
-    nome = os.path.join(os.path.dirname(__file__), "..", "..", "src", "climate", "localita.tsv")
-    tabelle = {}
-    sezione = None
-    with open(nome, encoding="utf-8") as f:
-        for riga in f:
-            riga = riga.rstrip("\n")
-            if not riga or riga.startswith("#"):
-                continue
-            if riga.startswith("["):
-                sezione = riga.strip("[]")
-                tabelle[sezione] = {}
-                continue
-            campi = riga.split("\t")
-            if campi[0] != "n":
-                tabelle[sezione][int(campi[0])] = campi[1:]
-    return (tabelle["localita"][numero][0], float(tabelle["localita"][numero][1]),
-            [float(x) for x in tabelle["radiazione"][numero]],
-            [float(x) for x in tabelle["temperatura"][numero]])
 
 
 def margine(x):
@@ -70,7 +53,8 @@ def modificatore(b0, gradi):
 
 
 def calcola(numero, inclinazione, uso, collettore, area, litri=0.0, rete=0.0, consumo=0.0, watt=0.0):
-    nome, lat, rad, temp = localita(numero)
+    citta = localita.leggi(numero)
+    nome, lat, rad, temp = citta.nome, citta.latitudine, citta.radiazione, citta.temperatura
     phi, beta = math.radians(lat), math.radians(inclinazione)
     guadagno, perdite, b0 = COLLETTORI[collettore]
     scambiatore = 1 / (1 + perdite * 3.6 / (50 * 3.8) * (1 / 0.75 - 1))

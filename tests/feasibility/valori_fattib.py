@@ -17,37 +17,16 @@ Run: python3 tests/feasibility/valori_fattib.py
 """
 import math
 import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import localita  # noqa: E402
 
 TIPI = {1: (0.85, 7.5), 2: (0.85, 4.5), 3: (0.75, 3.5)}
-GIORNI = [31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31]
 KCAL_PER_KWH = 860.0
 # Heat a unit of fuel gives: 5700 kcal a litre of gas oil, 6800 kcal a cubic metre of
 # methane; electricity is bought by the kWh.
 KWH_PER_UNITA = {"gasolio": 5700 / KCAL_PER_KWH, "metano": 6800 / KCAL_PER_KWH, "elettricita": 1.0}
-
-
-def localita(numero):
-    nome = os.path.join(os.path.dirname(__file__), "..", "..", "src", "climate", "localita.tsv")
-    tabelle = {}
-    sezione = None
-    with open(nome, encoding="utf-8") as f:
-        for riga in f:
-            riga = riga.rstrip("\n")
-            if not riga or riga.startswith("#"):
-                continue
-            if riga.startswith("["):
-                sezione = riga.strip("[]")
-                tabelle[sezione] = {}
-                continue
-            campi = riga.split("\t")
-            if campi[0] == "n":
-                continue
-            tabelle[sezione][int(campi[0])] = campi[1:]
-    riga = tabelle["localita"][numero]
-    coeff = [float(x) for x in riga[2:10]]
-    temperature = [float(x) for x in tabelle["temperatura"][numero]]
-    gradi_giorno = sum(max(0.0, (20 - t) * g) for t, g in zip(temperature, GIORNI))
-    return riga[0], coeff, gradi_giorno
 
 
 def margine(x):
@@ -58,7 +37,8 @@ def margine(x):
 
 def dimensiona(numero, uso, litri=0.0, gradi=0.0, watt=0.0, combustibile="metano", prezzo=0.0,
                anni=20, collettori=300.0, elettricita=5.0, sconto=3.5, aumento=2.0):
-    nome, c, gg = localita(numero)
+    citta = localita.leggi(numero)
+    nome, c, gg = citta.nome, citta.coefficienti, citta.gradi_giorno()
     if uso == "acqua":
         carico = (gradi - 12) * litri / 1000  # Mcal a day over the fits' 12 degrees
         fabbisogno = carico * 1000 * 365 / KCAL_PER_KWH  # kWh a year
