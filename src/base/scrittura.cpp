@@ -19,6 +19,11 @@ Esito fallito(QString motivo)
 
 Esito scriviFile(const QString& nome, const QByteArray& dati)
 {
+    return scriviFile(nome, dati, {});
+}
+
+Esito scriviFile(const QString& nome, const QByteArray& dati, const std::function<void()>& primaDelNome)
+{
     if (nome.trimmed().isEmpty())
         return fallito(QStringLiteral("il nome del file è vuoto"));
     // Destroyed without a commit, the save file removes its temporary file.
@@ -35,6 +40,8 @@ Esito scriviFile(const QString& nome, const QByteArray& dati)
         file.cancelWriting();
         return fallito(motivo);
     }
+    if (primaDelNome)
+        primaDelNome();
     if (!file.commit())
         return fallito(file.errorString());
     return Esito{true, {}};

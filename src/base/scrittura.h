@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace scrittura {
 
 struct Esito {
@@ -17,5 +19,9 @@ struct Esito {
 };
 
 Esito scriviFile(const QString& nome, const QByteArray& dati);
+
+// The same, running `primaDelNome` once the bytes are on disk, just before they take
+// the target's name: the tests make that last step fail from there.
+Esito scriviFile(const QString& nome, const QByteArray& dati, const std::function<void()>& primaDelNome);
 
 } // namespace scrittura

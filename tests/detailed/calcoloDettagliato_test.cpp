@@ -213,6 +213,64 @@ TEST(CalcoloDettagliato, RisultatiTagliatiEMemorizzati)
     EXPECT_EQ(ModKorvel::bilancio[21], 77);
 }
 
+// Figures worked out apart from the program, from the towns' climate in
+// src/climate/localita.tsv (tests/detailed/valori_dettagliato.py): collectors facing
+// due south, the hour angle of their sunset month by month, the monthly and annual
+// fractions to three decimals, the annual need and the useful energy.
+TEST(CalcoloDettagliato, ValoriDiUnCollettoreRivoltoASud)
+{
+    struct Caso {
+        const char* nome;
+        IngressiDett in;
+        Mesi tramonto;
+        Mesi frazione;
+        double fabbisogno;
+        double utile;
+        double frazioneAnnua;
+    };
+    // Liquid collectors of the given type and area facing due south, water from the
+    // mains to the use temperature.
+    auto aSud = [](int citta, double inclinazione, int tipo, double area, double litri, double rete, double uso) {
+        IngressiDett in = completo(citta);
+        in.inclinazione = inclinazione;
+        in.azimut = 0;
+        in.tipoCollettore = tipo;
+        in.superficieCaptante = area;
+        in.consumoAcqua = litri;
+        in.temperaturaRete = rete;
+        in.temperaturaConsumo = uso;
+        return in;
+    };
+    // Roma, tilted beyond its latitude: 250 litres a day from 14 to 50 degrees, one
+    // glass with a selective plate, 5 m².
+    const IngressiDett roma = aSud(51, 45, 3, 5, 250, 14, 50);
+    // Bolzano, 30 degrees: heating a 150 W/K building and 200 litres a day from 12 to
+    // 45 degrees, two glasses with a plain plate, 12 m².
+    IngressiDett bolzano = aSud(1, 30, 2, 12, 200, 12, 45);
+    bolzano.usoImpiantoDett = 3;
+    bolzano.trasmittanzaDett = 150;
+    const Caso casi[] = {
+        {"Roma", roma,
+         {0, 70.0, 78.1, 87.8, 89.5, 88.9, 88.6, 88.8, 89.2, 89.9, 81.3, 72.2, 67.6},
+         {0, 0.512, 0.61, 0.75, 0.85, 0.927, 0.962, 1, 1, 0.928, 0.81, 0.522, 0.383}, 3823, 2952, 0.772},
+        {"Bolzano", bolzano,
+         {0, 66.3, 76.0, 87.5, 92.8, 95.8, 97.2, 96.6, 94.1, 90.7, 79.7, 68.9, 63.4},
+         {0, 0.067, 0.16, 0.347, 0.534, 0.944, 1, 1, 1, 0.881, 0.393, 0.077, 0.03}, 13030, 3521, 0.27},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        RisultatiDett ris;
+        ASSERT_EQ(calcolaDettagliato(caso.in, ris), QString());
+        for (int m = 1; m <= 12; ++m) {
+            EXPECT_DOUBLE_EQ(ris.angoloTramontoCollettore[m], caso.tramonto[m]) << "mese " << m;
+            EXPECT_DOUBLE_EQ(ris.frazioneMensile[m], caso.frazione[m]) << "mese " << m;
+        }
+        EXPECT_EQ(ris.fabbisognoAnnuoDett, caso.fabbisogno);
+        EXPECT_EQ(ris.energiaUtileAnnua, caso.utile);
+        EXPECT_DOUBLE_EQ(ris.frazioneAnnua, caso.frazioneAnnua);
+    }
+}
+
 // Stored as the window stores a calculation; a refused one leaves the results as they were.
 TEST(CalcoloDettagliato, MemorizzaLaLocalitaScelta)
 {

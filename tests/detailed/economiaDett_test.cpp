@@ -62,23 +62,32 @@ TEST(Economia, RecuperoComeValoreAttualeDeiRisparmi)
     EXPECT_EQ(eco.tempoRecupero, QStringLiteral("Investimento non conveniente."));
 }
 
-TEST(Economia, TabellaAnnuale)
+// Figures worked out apart from the program (tests/detailed/valori_dettagliato.py):
+// methane gives 6800 kcal a cubic metre and electricity 860 kcal a kWh, at 4.19 kJ a
+// kcal. 6000 euro over 20 years, rates 3.5, 2 and 3 %, 1.2e7 kJ of solar energy a year.
+TEST(Economia, TabellaERecuperoDelMetanoEDellElettricita)
 {
     EconomiaDett eco;
-    calcolaEconomia(economia(4000, 20, 3, 20, 5.0F, 2.0F, 6.0F), 2e7, eco);
+    calcolaEconomia(economia(6000, 20, 2, 85, 3.5F, 2.0F, 3.0F), 1.2e7, eco);
     EXPECT_EQ(eco.anni, 20);
-    const float aumento = float(0.06F - 0.02F) / 1.02F;
-    for (int y = 1; y <= 20; ++y) {
-        EXPECT_EQ(eco.costoSolare[y], eco.costoSolare[1]);
-        EXPECT_EQ(eco.costoAttuale[y], std::floor(20 * std::pow(double(1 + aumento), y - 1) + 0.5));
-        // Balances in euro with two decimals.
-        EXPECT_NEAR(eco.bilancio[y] * 100, std::round(eco.bilancio[y] * 100), 1e-6);
-    }
+    for (int y = 1; y <= 20; ++y)
+        EXPECT_EQ(eco.costoSolare[y], 83) << y; // cents per cubic metre, every year
+    EXPECT_EQ(eco.costoAttuale[1], 85);
+    EXPECT_EQ(eco.costoAttuale[2], 86);
+    EXPECT_EQ(eco.costoAttuale[10], 93);
+    EXPECT_EQ(eco.costoAttuale[20], 102);
     EXPECT_EQ(eco.costoAttuale[21], 0);
-    // Electricity: the replaced energy is valued at 3603.4 kJ per kWh.
-    EXPECT_EQ(eco.costoSolare[1], std::floor(eco.costoAnnuoSolare / 2e7 * 3603.4 + 0.5));
-    const double primoAnno = (20 / 3603.4) * 2e7 - eco.costoAnnuoSolare;
-    EXPECT_EQ(eco.bilancio[1], std::floor(primoAnno + 0.5) / 100);
+    // Balances in euro with two decimals.
+    EXPECT_DOUBLE_EQ(eco.bilancio[1], 9.53);
+    EXPECT_DOUBLE_EQ(eco.bilancio[2], 22.58);
+    EXPECT_DOUBLE_EQ(eco.bilancio[10], 257.47);
+    EXPECT_DOUBLE_EQ(eco.bilancio[20], 898.43);
+    EXPECT_EQ(eco.tempoRecupero, QStringLiteral(" 18 anni.")); // 17.52 years
+
+    calcolaEconomia(economia(6000, 20, 3, 20, 3.5F, 2.0F, 3.0F), 1.2e7, eco);
+    EXPECT_EQ(eco.costoSolare[1], 10); // cents per kWh
+    EXPECT_DOUBLE_EQ(eco.bilancio[1], 317.58);
+    EXPECT_EQ(eco.tempoRecupero, QStringLiteral(" 9 anni.")); // 9.23 years
 }
 
 TEST(Economia, ArrotondamentoAlleMetaAncheNegative)

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -64,9 +65,6 @@ TEST(CalcoloFattib, FabbisognoDiAcquaCalda)
 {
     // 10 litres at 20 °C: L = 0.08, Q = 0.08 x 1000 x 365 / 860 = 33.95...
     EXPECT_EQ(calcola(acquaCalda(1, 10, 20))->fabbisognoAnnuo, 33);
-    // Heating: 24 x transmittance x annual degree-days / 3.6, integer part.
-    const IngressiFattib in = riscaldamento(64, 250);
-    EXPECT_EQ(calcola(in)->fabbisognoAnnuo, std::floor(24 * 0.9 * in.coefficienti[9] / 3.6));
 }
 
 TEST(CalcoloFattib, SuperficiDiProva)
@@ -125,24 +123,60 @@ TEST(CalcoloFattib, AreaOttimaleETassoNettoNullo)
     EXPECT_EQ(calcola(in)->areaOttimale, atteso);
 }
 
-TEST(CalcoloFattib, AreaOttimaleDelRiscaldamentoConLaSuaPendenza)
+// Figures worked out apart from the program, from the towns' fits in
+// src/climate/localita.tsv (tests/feasibility/valori_fattib.py): the share of the
+// need each collector kind covers, cut to one decimal, the energy it delivers, the
+// annual need and the optimal area, with methane as the fuel replaced.
+TEST(CalcoloFattib, ValoriDiUnCalcoloIndipendente)
 {
-    // Heating: the optimum carries the slope of the heating fit (c8), not that of
-    // the hot-water fit (c4). Cheap methane keeps it below full coverage.
-    IngressiFattib in = riscaldamento(20, 300);
-    in.combustibile = 2;
-    in.costoCombustibile = 0.2;
-    const float i = (0.05F - 0.03F) / (1 + 0.03F);
-    const double valoreAttuale = (1 - std::pow(double(1 + i), -20.0)) / double(i);
-    const double fabbisogno = 24 * in.trasmittanza * in.coefficienti[9] / 3.6;
-    auto ottimo = [&](double pendenza) {
-        return std::floor(10 * fabbisogno * pendenza * (0.2 / 7.90697975) * valoreAttuale
-                              / (300 + valoreAttuale * 5)
-                          + 0.5)
-            / 10;
+    struct Riga {
+        int s;
+        double superficie;
+        std::array<double, 3> quote;
+        std::array<double, 3> energia;
     };
-    ASSERT_NE(ottimo(in.coefficienti[8]), ottimo(in.coefficienti[4]));
-    EXPECT_EQ(calcola(in)->areaOttimale, ottimo(in.coefficienti[8]));
+    struct Caso {
+        const char* nome;
+        IngressiFattib in;
+        double fabbisogno;
+        double ottimo;
+        std::vector<Riga> righe;
+    };
+    // Milano, 300 litres a day at 45 degrees, methane at 0.8 euro, rates 3.5 % and 2 %.
+    IngressiFattib acqua = acquaCalda(17, 300, 45);
+    acqua.combustibile = 2;
+    acqua.costoCombustibile = 0.8;
+    acqua.tassoSconto = 3.5F;
+    acqua.tassoAumento = 2.0F;
+    // Torino, heating a 300 W/K building, methane at 0.2 euro: the optimum carries the
+    // slope of the heating fit. At 11 m² the plain plate's fit is below 0.
+    IngressiFattib caldo = riscaldamento(20, 300);
+    caldo.combustibile = 2;
+    caldo.costoCombustibile = 0.2;
+    const Caso casi[] = {
+        {"acqua calda a Milano", acqua, 4201, 5.7,
+         {{21, 3.0, {19.0, 34.7, 33.1}, {799, 1460, 1391}},
+          {25, 3.4, {22.7, 38.4, 36.8}, {956, 1617, 1548}},
+          {100, 10.9, {57.5, 73.2, 71.6}, {2418, 3079, 3010}}}},
+        {"riscaldamento a Torino", caldo, 19068, 6.2,
+         {{10, 11, {0, 11.6, 10.1}, {0, 2229, 1944}},
+          {30, 31, {25.4, 42.4, 40.9}, {4844, 8101, 7816}},
+          {60, 61, {45.5, 62.6, 61.1}, {8680, 11937, 11652}}}},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        auto ris = calcola(caso.in);
+        EXPECT_EQ(ris->fabbisognoAnnuo, caso.fabbisogno);
+        EXPECT_DOUBLE_EQ(ris->areaOttimale, caso.ottimo);
+        for (const Riga& riga : caso.righe) {
+            for (int k = 1; k <= numeroTipi; ++k) {
+                SCOPED_TRACE(testing::Message() << "superficie " << riga.s << ", tipo " << k);
+                EXPECT_DOUBLE_EQ(ris->superfici[riga.s][k], riga.superficie);
+                EXPECT_DOUBLE_EQ(ris->percentuali[riga.s][k], riga.quote[std::size_t(k - 1)]);
+                EXPECT_EQ(ris->energiaSolare[riga.s][k], riga.energia[std::size_t(k - 1)]);
+            }
+        }
+    }
 }
 
 TEST(CalcoloFattib, ElettricitaAPrezzoDiretto)

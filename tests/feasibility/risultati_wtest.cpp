@@ -81,6 +81,46 @@ TEST_F(Risultati, BlocksPageOverTheThousandAreasAndHighlightTheRowUnderThePointe
     EXPECT_EQ(riga(w.num2, w.areac2, w.fraz2, w.util2, 1), attesa(1, 2));
 }
 
+// The figures each block shows are its own kind's, with their decimal: worked out
+// apart from the program for Milano, 300 litres at 45 degrees and methane at 0.8 euro
+// (tests/feasibility/valori_fattib.py).
+TEST_F(Risultati, EachBlockShowsItsOwnKindsFigures)
+{
+    compilaFattib(true);
+    f().cmdavanti_Click();
+    risultati& w = rf();
+    EXPECT_EQ(w.fabb->Caption(), QStringLiteral("4201"));
+    EXPECT_EQ(w.ottim->Caption(), QStringLiteral("5.7"));
+    const QStringList aree{QStringLiteral("3"), QStringLiteral("3.1"), QStringLiteral("3.2"), QStringLiteral("3.3"),
+                           QStringLiteral("3.4")};
+    struct Blocco {
+        BarraScorrimento* barra;
+        const std::array<Etichetta*, 6>& num;
+        const std::array<Etichetta*, 6>& areac;
+        const std::array<Etichetta*, 6>& fraz;
+        const std::array<Etichetta*, 6>& util;
+        QStringList quote;
+        QStringList energia;
+    };
+    const Blocco blocchi[] = {
+        {w.VScroll1, w.num, w.areac, w.fraz, w.util, {"19", "20", "20.9", "21.8", "22.7"},
+         {"799", "841", "880", "919", "956"}},
+        {w.VScroll2, w.num2, w.areac2, w.fraz2, w.util2, {"34.7", "35.7", "36.6", "37.6", "38.4"},
+         {"1460", "1501", "1541", "1580", "1617"}},
+        {w.VScroll3, w.num3, w.areac3, w.fraz3, w.util3, {"33.1", "34", "35", "35.9", "36.8"},
+         {"1391", "1432", "1472", "1511", "1548"}},
+    };
+    for (const Blocco& b : blocchi) {
+        SCOPED_TRACE(b.barra->objectName().toStdString());
+        b.barra->setValue(21);
+        for (int i = 1; i <= 5; ++i) {
+            const auto r = qsizetype(i - 1);
+            EXPECT_EQ(riga(b.num, b.areac, b.fraz, b.util, i),
+                      (QStringList{QString::number(20 + i), aree[r], b.quote[r], b.energia[r]}));
+        }
+    }
+}
+
 TEST_F(Risultati, WaterChangesRecalculateThroughTheFeasibilityWindow)
 {
     compilaFattib(true);

@@ -139,6 +139,35 @@ TEST(Docx, PageSizeMarginsAndBodyEndingWithParagraph)
     EXPECT_EQ(g[0], g[1]);
 }
 
+// The file holds the model's blocks in order and adds one thing only: between two
+// adjacent tables an empty line in the first one's font, which keeps them two
+// tables. A paragraph between tables is all that stands there; anything more would
+// be a line, and possibly a page, that neither the screen nor the page count has.
+TEST(Docx, BlocksInTheModelsOrderWithASeparatorOnlyBetweenAdjacentTables)
+{
+    auto app = Applicazione::nuova();
+    auto d = app->aggiungiDocumento();
+    d->aggiungiTabella(2, 2)->impostaDimensione(8);
+    d->aggiungiTabella(1, 3); // in place of the empty paragraph after the first one
+    d->scrivi(QStringLiteral("tra le tabelle"));
+    d->aggiungiTabella(1, 1);
+    QStringList modello;
+    for (const Blocco& b : d->blocchi())
+        modello << (std::holds_alternative<Griglia>(b) ? QStringLiteral("tbl")
+                                                       : QStringLiteral("p:") + std::get<Capoverso>(b).testo());
+    ASSERT_EQ(modello, (QStringList{QStringLiteral("tbl"), QStringLiteral("tbl"), QStringLiteral("p:tra le tabelle"),
+                                    QStringLiteral("tbl"), QStringLiteral("p:")}));
+
+    const Letto l = rileggi(*d);
+    QStringList file;
+    for (const lettore::Blocco& b : l.corpo.blocchi)
+        file << (b.tabella ? QStringLiteral("tbl") : QStringLiteral("p:") + b.paragrafo.testo());
+    EXPECT_EQ(file, (QStringList{QStringLiteral("tbl"), QStringLiteral("p:"), QStringLiteral("tbl"),
+                                 QStringLiteral("p:tra le tabelle"), QStringLiteral("tbl"), QStringLiteral("p:")}));
+    ASSERT_EQ(l.corpo.blocchi.size(), 6u);
+    EXPECT_EQ(l.corpo.blocchi[1].paragrafo.mezziPuntiMarca, 16) << "the separator in the first table's font";
+}
+
 TEST(Docx, PageBreaksJustificationBlanksAndSpecialCharacters)
 {
     auto app = Applicazione::nuova();
