@@ -171,7 +171,7 @@ bool stampa(frontespizio& copertina)
     chiusura(copertina.dati(), contaPagine());
     giustificaTesto();
     allineaPerRuolo(tabelle);
-    salvaDocumento(percorsoRelazione(copertina.dati().committente));
+    salvaReport(percorsoRelazione(copertina.dati().committente), QStringLiteral("La relazione non è stata salvata."));
     return chiudiStato(copertina, QStringLiteral("ho visualizzato la relazione su WORD"));
 }
 
