@@ -193,6 +193,12 @@ void trasmitt::barra_Change(Griglia& g, int r)
 void trasmitt::VScroll1_Change() { pagina(periferici_); }
 void trasmitt::VScroll2_Change() { pagina(interni_); }
 
+void trasmitt::scorri(int gruppo, int primo)
+{
+    Griglia& g = griglia(gruppo);
+    modulo::impostaBarra(g.pagine, primo, [this, &g] { pagina(g); });
+}
+
 void trasmitt::pagina(Griglia& g)
 {
     *g.primo = std::clamp(g.pagine->Value(), 1, elementiPerGruppo - righe + 1);

@@ -126,6 +126,8 @@ private:
     void unitaria_Change(Griglia& g, int r);
     void barra_Change(Griglia& g, int r);
     void pagina(Griglia& g);
+    // Grid g from element `primo` on, its rows written again even when it stands there.
+    void scorri(int gruppo, int primo);
     // Coefficients and air change.
     void coefficiente_Change(CasellaTesto* casella);
     void scrollaes_Change();
