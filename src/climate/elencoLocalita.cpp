@@ -86,6 +86,17 @@ void ElencoLocalita::loc_Conferma()
 {
     const QString testo = loc_->currentText();
     const int posizione = loc_->ListIndex();
+    if (testo.isEmpty()) {
+        // An emptied box is no town, as before the first choice: the check asks for
+        // one and choosing the same town again is a choice. The town loaded stays,
+        // since the other windows still show it.
+        if (posizione >= 0) {
+            loc_->nessunaScelta();
+            if (dopoScelta_)
+                dopoScelta_();
+        }
+        return;
+    }
     if (posizione >= 0 && testo == loc_->List(posizione))
         return;
     const int esatta = loc_->findText(testo, Qt::MatchFixedString);
@@ -98,11 +109,7 @@ void ElencoLocalita::loc_Conferma()
     }
 }
 
-void ElencoLocalita::conferma()
-{
-    if (!loc_->currentText().isEmpty())
-        loc_Conferma();
-}
+void ElencoLocalita::conferma() { loc_Conferma(); }
 
 void ElencoLocalita::loc_Activated(int indice)
 {

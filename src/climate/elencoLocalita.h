@@ -2,8 +2,8 @@
 // The town chooser of a calculation window: a list of the 64 towns in which a name
 // may also be typed. A town's full name chooses it; a text that can still become one
 // waits; any other text matches no town and the first town is chosen at once. The
-// end of typing (Enter, or the focus leaving) leaves either a town's name or the
-// first town. Every choice runs the program's town choice (the climate table's
+// end of typing (Enter, or the focus leaving) leaves a town's name, the first town,
+// or an empty box, which chooses no town. Every choice runs the program's town choice (the climate table's
 // scroll bar moves, the record loads, the other chooser follows) and then the
 // window's own follow-up (its hint line).
 #include <QObject>
@@ -28,7 +28,7 @@ public:
     void scegli(int posizione);
     void scegliPrima() { scegli(0); }
     // Ends a typing under way as leaving the box does; an empty box stays empty (no
-    // town chosen yet). Whatever reads the box (check, file, report) calls it first, so
+    // town chosen). Whatever reads the box (check, file, report) calls it first, so
     // that a half-typed name never reaches them.
     void conferma();
 

@@ -136,24 +136,34 @@ void Elenco::cambiato(int indice)
     emit Click();
 }
 
+template <class F>
+void Elenco::senzaClick(F cambia)
+{
+    silenzioso_ = true;
+    cambia();
+    silenzioso_ = false;
+    ultimo_ = currentIndex();
+}
+
 void Elenco::AddItem(const QString& voce)
 {
     // The toolkit selects the first item added to an empty list; a list here keeps
     // its position (none) until it is set.
     const int prima = currentIndex();
-    silenzioso_ = true;
-    addItem(voce);
-    setCurrentIndex(prima);
-    silenzioso_ = false;
-    ultimo_ = currentIndex();
+    senzaClick([&] {
+        addItem(voce);
+        setCurrentIndex(prima);
+    });
 }
 
 void Elenco::Clear()
 {
-    silenzioso_ = true;
-    clear();
-    silenzioso_ = false;
-    ultimo_ = -1;
+    senzaClick([this] { clear(); });
+}
+
+void Elenco::nessunaScelta()
+{
+    senzaClick([this] { setCurrentIndex(-1); });
 }
 
 void Elenco::setListIndex(int indice)

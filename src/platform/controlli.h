@@ -82,6 +82,8 @@ public:
     int ListIndex() const { return currentIndex(); }
     // Runs Click only when the position changes.
     void setListIndex(int indice);
+    // Selects nothing, as before the first choice, without a Click.
+    void nessunaScelta();
     QString Text() const { return currentIndex() >= 0 ? currentText() : QString(); }
 signals:
     void Click();
@@ -90,6 +92,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* evento) override;
 private:
     void cambiato(int indice);
+    // Runs a change of the list without a Click; the next Click comes from a new position.
+    template <class F> void senzaClick(F cambia);
     bool silenzioso_ = false;
     int ultimo_ = -1;
 };

@@ -11,7 +11,7 @@
 
 namespace piattaforma {
 
-AvvioDialogoFile preparaDialogoFile(const RichiestaFile& richiesta, const QString& cartellaCorrente)
+AvvioDialogoFile preparaDialogoFile(const RichiestaFile& richiesta, const QString& cartellaCorrente, bool salvataggio)
 {
     AvvioDialogoFile avvio;
     const QDir corrente(cartellaCorrente);
@@ -21,7 +21,7 @@ AvvioDialogoFile preparaDialogoFile(const RichiestaFile& richiesta, const QStrin
         const QFileInfo info(corrente.absoluteFilePath(nome));
         if (!nome.contains(QLatin1Char('/'))) {
             avvio.nome = nome;
-        } else if (info.isDir()) {
+        } else if (info.isDir() && !salvataggio) {
             avvio.cartella = info.absoluteFilePath();
         } else {
             avvio.nome = info.fileName();
@@ -122,7 +122,7 @@ private:
 std::optional<QString> mostraDialogoFile(const RichiestaFile& richiesta, bool salvataggio)
 {
     const AvvioDialogoFile avvio =
-        preparaDialogoFile(richiesta, richiesta.cartellaRicordata ? cartellaDiPartenza() : cartellaDocumenti());
+        preparaDialogoFile(richiesta, richiesta.cartellaRicordata ? cartellaDiPartenza() : cartellaDocumenti(), salvataggio);
     QString titolo = richiesta.titolo;
     if (titolo.isEmpty())
         titolo = salvataggio ? QStringLiteral("Salva con nome") : QStringLiteral("Apri");

@@ -51,8 +51,10 @@ struct AvvioDialogoFile {
     int filtroScelto = -1; // index into filtri, -1 when there are none
 };
 // FileName: empty or a bare name starts in `cartellaCorrente`; a path starts in its
-// folder with its name filled; an existing folder starts there with no name.
-AvvioDialogoFile preparaDialogoFile(const RichiestaFile& richiesta, const QString& cartellaCorrente);
+// folder with its name filled; an existing folder starts there with no name, except
+// in a save, whose path names the file proposed even where a folder stands.
+AvvioDialogoFile preparaDialogoFile(const RichiestaFile& richiesta, const QString& cartellaCorrente,
+                                    bool salvataggio = false);
 
 // Where a data-file dialog with an empty or bare name starts: the folder of the last
 // file chosen in a data-file dialog while it exists (an open dialog empties its name

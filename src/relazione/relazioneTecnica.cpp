@@ -67,7 +67,7 @@ std::optional<Elaborazione> elaborazioneDaStampare()
         // An empty sum (a cleared window) is no transmittance either.
         const trasmitt& t = finestra<trasmitt>();
         if (numeri::val(t.testoTotale()) == 0) {
-            rifiuta(QStringLiteral("Attenzione! Inserire i dati della trasmittanza."));
+            rifiuta(trasmitt::messaggioTrasmittanzaMancante());
             w.finestra->Show();
             return std::nullopt;
         }
@@ -184,7 +184,7 @@ bool stampa(frontespizio& copertina)
     }
     giustificaTesto();
     allineaPerRuolo(tabelle);
-    salvaDocumento(percorsoRelazione(copertina.dati().committente));
+    salvaReport(percorsoRelazione(copertina.dati().committente), QStringLiteral("La relazione non è stata salvata."));
     return chiudiStato(copertina, QStringLiteral("ho visualizzato la relazione su WORD"));
 }
 

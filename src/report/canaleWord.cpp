@@ -28,16 +28,20 @@ QString titoloMessaggio()
 }
 
 // The first failure of a report: one message, the hint line as it was.
-bool fallisci(const QString& motivo)
+bool fallisciCon(const QString& messaggio)
 {
     if (stato.fallito)
         return false;
     stato.fallito = true;
     if (stato.passo)
         stato.passo.scrivi(stato.passoPrecedente);
-    piattaforma::msgBox(QStringLiteral("Il documento non è stato completato.") + QChar(13) + motivo,
-                        piattaforma::vbCritical, titoloMessaggio());
+    piattaforma::msgBox(messaggio, piattaforma::vbCritical, titoloMessaggio());
     return false;
+}
+
+bool fallisci(const QString& motivo)
+{
+    return fallisciCon(QStringLiteral("Il documento non è stato completato.") + QChar(13) + motivo);
 }
 
 bool esito(const Esito& e) { return e ? true : fallisci(e.errore); }
@@ -251,12 +255,35 @@ bool sostituisciTesto(const QString& testo, const QString& nuovo)
     return pronto() && esito(wordDoc->sostituisci(testo, nuovo));
 }
 
+namespace {
+std::shared_ptr<documento::Documento> documentoDaSalvare()
+{
+    const auto doc = wordApp ? wordApp->documento(wordApp->numeroDocumenti()) : nullptr;
+    return doc ? doc : wordDoc;
+}
+} // namespace
+
 bool salvaDocumento(const QString& nomeFile)
 {
-    if (!pronto())
-        return false;
-    const auto doc = wordApp->documento(wordApp->numeroDocumenti());
-    return esito((doc ? doc : wordDoc)->salvaDocx(nomeFile));
+    return pronto() && esito(documentoDaSalvare()->salvaDocx(nomeFile));
+}
+
+bool salvaReport(const QString& percorso, const QString& nonSalvato)
+{
+    if (pronto()) {
+        const Esito salvato = documentoDaSalvare()->salvaDocx(percorso);
+        if (salvato)
+            return true;
+        // The document is whole: only its file is missing.
+        const QChar fine(13);
+        fallisciCon(nonSalvato + fine + salvato.errore + fine
+                    + QStringLiteral("Il documento resta aperto nella sua finestra senza essere salvato."));
+    }
+    // Not saved: the window shows an unsaved document, not one named after a file;
+    // closing it asks first, and "Salva con nome" proposes the file not written.
+    if (const auto doc = documentoDaSalvare())
+        doc->impostaTitolo(QFileInfo(percorso).completeBaseName());
+    return false;
 }
 
 bool chiudiStato(const Didascalia& passo, const QString& testo)
@@ -391,13 +418,7 @@ bool stampaGuide(std::span<const std::pair<QString, QString>> guide)
         scriviTesto(guide[i].second + fine + (i + 1 < guide.size() ? QString(1, QChar(12)) : QString()));
     }
     giustificaTesto();
-    if (salvaDocumento(percorso))
-        return true;
-    // Not saved: the window shows an unsaved document, not one named after a file;
-    // closing it asks first, and "Salva con nome" proposes the file not written.
-    if (wordDoc)
-        wordDoc->impostaTitolo(QFileInfo(percorso).completeBaseName());
-    return false;
+    return salvaReport(percorso, QStringLiteral("La guida non è stata salvata."));
 }
 
 } // namespace ModKorvel

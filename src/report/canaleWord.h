@@ -125,6 +125,12 @@ bool sostituisciTesto(const QString& testo, const QString& nuovo);
 // Saves wordDoc as DOCX under the full name given (atomic: an existing file is
 // replaced only by a complete one).
 bool salvaDocumento(const QString& nomeFile);
+// Saves the finished document of a report as salvaDocumento does. A failed save
+// tells the user nonSalvato (the first line), the reason and that the document stays
+// open unsaved; the document then bears the file's name without extension, as a
+// document never saved, so that closing it asks and "Salva con nome" proposes the
+// file. A report that had failed before is retitled so as well.
+bool salvaReport(const QString& percorso, const QString& nonSalvato);
 // The hint line shows the closing text; the report is over.
 bool chiudiStato(const Didascalia& passo, const QString& testo);
 template <ConPasso W>

@@ -23,6 +23,12 @@ namespace {
 
 QString numeroElemento(int elemento) { return QStringLiteral("n. ") + QString::number(elemento); }
 
+QString senzaElementi(int gruppo)
+{
+    return gruppo == 1 ? QStringLiteral("Scegliere o digitare gli elementi periferici da calcolare")
+                       : QStringLiteral("Scegliere o digitare gli elementi interni da calcolare");
+}
+
 } // namespace
 
 trasmitt::trasmitt() : FinestraLavoro(3), file_(CommonDialog1, QStringLiteral("Korvel-trasm-"), &ModKorvel::nomeFile)
@@ -38,6 +44,8 @@ QString trasmitt::messaggioAreaMancante(int gruppo, int elemento)
                         : QStringLiteral("Digitare il valore dell'area dell'elemento interno "))
         + numeroElemento(elemento);
 }
+
+QString trasmitt::messaggioTrasmittanzaMancante() { return QStringLiteral("Attenzione! Inserire i dati della trasmittanza."); }
 
 QString trasmitt::passoAreaMancante(int gruppo, int elemento)
 {
@@ -193,6 +201,12 @@ void trasmitt::barra_Change(Griglia& g, int r)
 void trasmitt::VScroll1_Change() { pagina(periferici_); }
 void trasmitt::VScroll2_Change() { pagina(interni_); }
 
+void trasmitt::scorri(int gruppo, int primo)
+{
+    Griglia& g = griglia(gruppo);
+    modulo::impostaBarra(g.pagine, primo, [this, &g] { pagina(g); });
+}
+
 void trasmitt::pagina(Griglia& g)
 {
     *g.primo = std::clamp(g.pagine->Value(), 1, elementiPerGruppo - righe + 1);
@@ -268,10 +282,9 @@ void trasmitt::calcolo()
 
 QString trasmitt::primoErrore(bool completo) const
 {
-    if (completo && tipologiaElem[1][1].isEmpty())
-        return QStringLiteral("Scegliere o digitare gli elementi periferici da calcolare");
-    if (completo && tipologiaElem[2][1].isEmpty())
-        return QStringLiteral("Scegliere o digitare gli elementi interni da calcolare");
+    for (int g = 1; g <= 2; ++g)
+        if (completo && tipologiaElem[g][1].isEmpty())
+            return senzaElementi(g);
     for (int g = 1; g <= 2; ++g)
         for (const int i : calcoli::elementiConTipo(g))
             if (areaElem[g][i].isEmpty())
@@ -338,11 +351,17 @@ void trasmitt::Command1_Click()
     // building without internal (or external) elements passes.
     if (!ModKorvel::verificaSilenziosa([this] { controlla_Click(); }))
         return;
-    if (calcoli::elementiConTipo(1).empty() && calcoli::elementiConTipo(2).empty())
-        return;
+    // Nothing to send: the user is told why, as by the check.
     const QString valore = complessiva->Text();
-    if (valore.isEmpty() || numeri::val(valore) == 0)
+    QString motivo;
+    if (calcoli::elementiConTipo(1).empty() && calcoli::elementiConTipo(2).empty())
+        motivo = senzaElementi(1);
+    else if (valore.isEmpty() || numeri::val(valore) == 0)
+        motivo = messaggioTrasmittanzaMancante();
+    if (!motivo.isEmpty()) {
+        piattaforma::msgBox(motivo, piattaforma::vbCritical, titoloControllo);
         return;
+    }
     if (chiamanteTrasm == 1) {
         fattib& f = finestra<fattib>();
         f.riceviTrasmittanza(valore);

@@ -41,7 +41,8 @@ public:
     // silent-check protocol.
     void controlla_Click() override;
     void cancella_click() override;
-    // "inserisci trasmittanza nel calcolo".
+    // "inserisci trasmittanza nel calcolo"; with no element or no overall
+    // transmittance it sends nothing and says why.
     void Command1_Click();
 
     // Totals and overall transmittance from the element table and the boxes.
@@ -91,6 +92,8 @@ public:
     // Hint and check texts.
     static QString messaggioAreaMancante(int gruppo, int elemento);
     static QString passoAreaMancante(int gruppo, int elemento);
+    // The refusal of an overall transmittance that is empty or 0.
+    static QString messaggioTrasmittanzaMancante();
 
 protected:
     void caricaFinestra() override;
@@ -126,6 +129,8 @@ private:
     void unitaria_Change(Griglia& g, int r);
     void barra_Change(Griglia& g, int r);
     void pagina(Griglia& g);
+    // Grid g from element `primo` on, its rows written again even when it stands there.
+    void scorri(int gruppo, int primo);
     // Coefficients and air change.
     void coefficiente_Change(CasellaTesto* casella);
     void scrollaes_Change();

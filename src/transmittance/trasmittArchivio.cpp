@@ -4,7 +4,6 @@
 #include "base/ModKorvel.h"
 #include "cover/frontespizio.h"
 #include "platform/controlli.h"
-#include "platform/modulo.h"
 #include "transmittance/archivioTrasm.h"
 #include "transmittance/datiTrasmittanza.h"
 
@@ -46,14 +45,13 @@ void trasmitt::apri_Click()
             }
             calcolo();
             finestra<frontespizio>().imposta(c.frontespizio);
-            // Each element passes through a row of its grid; the grid stays on the last
-            // page shown.
-            const int pagine[3] = {0, std::min(int(c.gruppi[1].size()), elementiPerGruppo - 4),
-                                   std::min(int(c.gruppi[2].size()), elementiPerGruppo - 4)};
-            for (int p = 1; p <= pagine[1]; ++p)
-                modulo::impostaBarra(VScroll1, p, [this] { VScroll1_Change(); });
-            for (int p = 1; p <= pagine[2]; ++p)
-                modulo::impostaBarra(VScroll2, p, [this] { VScroll2_Change(); });
+            // Each element passes through a row of its grid; then each grid shows its
+            // first element again.
+            for (int g = 1; g <= 2; ++g)
+                for (int p = 1; p <= std::min(int(c.gruppi[g].size()), elementiPerGruppo - 4); ++p)
+                    scorri(g, p);
+            scorri(1, 1);
+            scorri(2, 1);
             aggiornaPasso();
         };
     });

@@ -4,7 +4,6 @@
 
 #include "base/ModKorvel.h"
 #include "platform/controlli.h"
-#include "platform/modulo.h"
 #include "report/canaleWord.h"
 #include "transmittance/tabelleTrasmittanza.h"
 
@@ -23,7 +22,7 @@ void trasmitt::stampa_Click()
     const int coefficienti = tabelleTrasm::tabellaCoefficienti(traes->Text(), train->Text(), 10);
     aggiungiParagrafo(12, fine + QStringLiteral("Dati complessivi") + fine);
     // The external grid goes back to its first page, as after every report.
-    modulo::impostaBarra(VScroll1, 1, [this] { VScroll1_Change(); });
+    scorri(1, 1);
     const int complessivi = tabelleTrasm::tabellaComplessiva(tralim->Text(), total->Text(), equiv->Text(),
                                                              complessiva->Text(), 10);
     for (const int t : {esterni, interni}) {

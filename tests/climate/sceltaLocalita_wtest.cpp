@@ -8,6 +8,7 @@
 #include "platform/controlli.h"
 #include "base/ModKorvel.h"
 #include "base/numeri.h"
+#include "support/compilaFinestre.h"
 #include "support/doppi.h"
 
 #include <QLineEdit>
@@ -216,4 +217,76 @@ TEST_F(SceltaLocalita, MistypedTownShowsTheFirstTownInBothCalculationWindows)
     dettagliato& d = finestra<dettagliato>();
     aMeta(f.loc, [&] { f.controlla_Click(); });
     aMeta(d.loc, [&] { d.controlla_Click(); });
+}
+
+TEST_F(SceltaLocalita, EmptiedTownBoxStaysEmptyAndChoosesNoTown)
+{
+    fattib& f = finestra<fattib>();
+    dettagliato& d = finestra<dettagliato>();
+    struct Finestra {
+        FinestraLavoro& w;
+        Elenco* lista;
+        std::function<void()> controlla;
+        std::function<void()> salva;
+        QString chiedeLocalita;
+        QString passoLocalita;
+    };
+    const Finestra finestre[] = {
+        {f, f.loc, [&] { f.controlla_Click(); }, [&] { f.salva_Click(); }, fattib::messaggioControllo(1),
+         fattib::testoPasso(1)},
+        {d, d.loc, [&] { d.controlla_Click(); }, [&] { d.salva_Click(); }, dettagliato::messaggioControllo(1),
+         dettagliato::testoPasso(1)},
+    };
+    auto entraEEsci = [](QLineEdit* riga) {
+        riga->setFocus();
+        ASSERT_TRUE(riga->hasFocus());
+        QTest::keyClick(riga, Qt::Key_Tab);
+        EXPECT_FALSE(riga->hasFocus());
+    };
+    // A fresh box left empty stays empty.
+    for (const Finestra& x : finestre) {
+        x.w.Show();
+        x.w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&x.w));
+        entraEEsci(x.lista->lineEdit());
+        EXPECT_EQ(x.lista->lineEdit()->text(), QString()) << x.w.objectName().toStdString();
+        EXPECT_EQ(x.lista->ListIndex(), -1);
+    }
+    EXPECT_EQ(numLocalita, 0);
+
+    // A town chosen and then erased: the check, pressed at once or later, asks for the
+    // town, and nothing is saved.
+    compilaFattib(true);
+    compilaDettagliato(2);
+    doppi::Dialoghi dialoghi;
+    for (const Finestra& x : finestre) {
+        const std::string nome = x.w.objectName().toStdString();
+        x.w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&x.w)) << nome;
+        QLineEdit* riga = x.lista->lineEdit();
+        ASSERT_EQ(riga->text(), QStringLiteral("Milano")) << nome;
+        riga->setFocus();
+        riga->selectAll();
+        QTest::keyClick(riga, Qt::Key_Backspace);
+        messaggi.azzera();
+        x.controlla();
+        entraEEsci(riga); // as the message box takes the focus
+        entraEEsci(riga);
+        EXPECT_EQ(riga->text(), QString()) << nome;
+        EXPECT_EQ(x.lista->ListIndex(), -1) << nome;
+        EXPECT_EQ(x.w.passo->Caption(), x.passoLocalita) << nome;
+        x.controlla();
+        x.salva();
+        EXPECT_EQ(messaggi.testi(), QStringList(3, x.chiedeLocalita)) << nome;
+        EXPECT_TRUE(dialoghi.mostrati.isEmpty()) << nome;
+        EXPECT_EQ(numLocalita, 17) << "the other window still shows Milano";
+
+        // Choosing Milano again is a choice.
+        x.lista->setListIndex(16);
+        EXPECT_EQ(riga->text(), QStringLiteral("Milano")) << nome;
+        messaggi.azzera();
+        x.controlla();
+        ASSERT_EQ(messaggi.mostrati.size(), 1) << nome;
+        EXPECT_EQ(messaggi.mostrati[0].pulsanti, piattaforma::vbInformation) << nome;
+    }
 }

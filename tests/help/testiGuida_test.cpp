@@ -144,6 +144,8 @@ TEST_F(TestiGuida, PrintThatCannotBeSavedSaysSoOnceAndLeavesNoFile)
     EXPECT_FALSE(ModKorvel::stampaGuide(tutte()));
     ASSERT_EQ(messaggi.mostrati.size(), 1);
     EXPECT_EQ(messaggi.mostrati[0].pulsanti, piattaforma::vbCritical);
+    EXPECT_EQ(messaggi.mostrati[0].testo.split(QChar(13)).value(0), QStringLiteral("La guida non è stata salvata."))
+        << "the guide is whole, only its file is missing";
     EXPECT_TRUE(QFileInfo(ModKorvel::percorsoGuida()).isDir());
     // The next print is a report of its own.
     QDir().rmdir(ModKorvel::percorsoGuida());

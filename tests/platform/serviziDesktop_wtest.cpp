@@ -358,6 +358,39 @@ TEST_F(DialoghiVeri, AReportSavedElsewhereDoesNotMoveTheDataFileDialogs)
     }
 }
 
+TEST_F(DialoghiVeri, ASaveWhoseNameIsTakenByAFolderProposesTheNameInTheFolderAbove)
+{
+    const QString cartellaOccupante = QDir(documenti).filePath(QStringLiteral("Korvel-guida.docx"));
+    ASSERT_TRUE(QDir().mkpath(cartellaOccupante));
+    RichiestaFile report;
+    report.titolo = QStringLiteral("Salva il documento");
+    report.nomeFile = cartellaOccupante;
+    QString cartellaVista, nomeVisto, cartellaDopo;
+    bool ancoraAperto = false;
+    quandoAppare<QFileDialog>([&](QFileDialog* d) {
+        cartellaVista = d->directory().absolutePath();
+        nomeVisto = testoNome(d);
+        // Chosen as it is, the name is a folder: the dialog goes into it, as for any folder.
+        static_cast<QDialog*>(d)->accept();
+        ancoraAperto = d->isVisible();
+        cartellaDopo = d->directory().absolutePath();
+        d->reject();
+    });
+    EXPECT_FALSE(dialoghi.salva(report));
+    EXPECT_EQ(cartellaVista, documenti);
+    EXPECT_EQ(nomeVisto, QStringLiteral("Korvel-guida.docx"));
+    EXPECT_TRUE(ancoraAperto);
+    EXPECT_EQ(cartellaDopo, cartellaOccupante);
+
+    // An open given a folder still starts inside it.
+    quandoAppare<QFileDialog>([&](QFileDialog* d) {
+        cartellaVista = d->directory().absolutePath();
+        d->reject();
+    });
+    EXPECT_FALSE(dialoghi.apri(report));
+    EXPECT_EQ(cartellaVista, cartellaOccupante);
+}
+
 TEST_F(DialoghiVeri, SaveAsksBeforeReplacingAnExistingFile)
 {
     doppi::Messaggi messaggi;

@@ -7,8 +7,10 @@
 
 #include "climate/tabella.h"
 #include "relazione/relazioneTecnica.h"
+#include "report/finestraDocumento.h"
 #include "transmittance/trasmitt.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 
@@ -291,17 +293,42 @@ TEST_F(RelazioneTecnica, FullDiskKeepsTheEarlierReportAndTheHintLineSaysNothingD
     messaggi.azzera();
     {
         doppi::DiscoPieno pieno;
+        finestraDocumento::installa(); // this report in a window
         copertina().stampa_Click();
+        documento::impostaFabbricaFinestre({});
     }
     EXPECT_FALSE(reportRiuscito());
     ASSERT_EQ(messaggi.mostrati.size(), 1);
-    EXPECT_TRUE(messaggi.mostrati[0].testo.startsWith(QStringLiteral("Il documento non è stato completato.") + QChar(13)));
-    EXPECT_TRUE(messaggi.mostrati[0].testo.contains(percorso()));
+    const QStringList righe = messaggi.mostrati[0].testo.split(QChar(13));
+    ASSERT_EQ(righe.size(), 3);
+    EXPECT_EQ(righe[0], QStringLiteral("La relazione non è stata salvata."));
+    EXPECT_TRUE(righe[1].contains(percorso()));
+    EXPECT_EQ(righe[2], QStringLiteral("Il documento resta aperto nella sua finestra senza essere salvato."));
     EXPECT_EQ(leggi(), prima);
     EXPECT_EQ(voci(), presenti);
     const QString passo = copertina().passo->Caption();
     copertina().impostaPasso();
     EXPECT_EQ(passo, copertina().passo->Caption());
+
+    // The complete report stays open as a document never saved, named after its file.
+    FinestraDocumento* aperta = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* f = qobject_cast<FinestraDocumento*>(w); f && f->isVisible() && f->documento() == wordDoc)
+            aperta = f;
+    ASSERT_TRUE(aperta);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(aperta->windowTitle(), QStringLiteral("Korvel-RelazioneKORVEL-Comune di Sesto"));
+    dialoghi.annullaFile();
+    EXPECT_FALSE(aperta->salvaConNome());
+    ASSERT_EQ(dialoghi.mostrati.size(), 1);
+    EXPECT_EQ(dialoghi.mostrati[0].richiesta.nomeFile,
+              QDir(cartellaDocumenti()).filePath(QStringLiteral("Korvel-RelazioneKORVEL-Comune di Sesto.docx")));
+    messaggi.azzera();
+    messaggi.rispondi(piattaforma::vbNo);
+    EXPECT_FALSE(aperta->close());
+    EXPECT_EQ(messaggi.mostrati.size(), 1) << "closing asks";
+    messaggi.rispondi(piattaforma::vbYes);
+    EXPECT_TRUE(aperta->close());
 
     // With space again the same report is saved.
     copertina().stampa_Click();

@@ -91,10 +91,15 @@ TEST_F(ArchivioTrasmFinestra, SaveAndReopenRebuildTheResults)
     EXPECT_EQ(risultati(), risultatiSalvati);
     EXPECT_EQ(trasTotale[1][3], 15.81);
     EXPECT_EQ(finestra<frontespizio>().tipostudio->Text(), QStringLiteral("fattibilità"));
-    // Each grid stays on the last position replayed.
-    EXPECT_EQ(t().VScroll1->Value(), 3);
-    EXPECT_EQ(t().Combo1[1]->currentText(), QStringLiteral("Portoni in legno, doppi infissi"));
-    EXPECT_EQ(t().VScroll2->Value(), 2);
+    // Both grids show their first element again.
+    EXPECT_EQ(t().VScroll1->Value(), 1);
+    EXPECT_EQ(t().num[1]->Caption(), QStringLiteral("1"));
+    EXPECT_EQ(t().Combo1[1]->currentText(), QStringLiteral("Muratura con intercapedine"));
+    EXPECT_EQ(t().ar[1]->Text(), QStringLiteral("120"));
+    EXPECT_EQ(t().trat[3]->Text(), QStringLiteral("15.81"));
+    EXPECT_EQ(t().VScroll2->Value(), 1);
+    EXPECT_EQ(t().Combo2[2]->currentText(), QStringLiteral("Porta"));
+    EXPECT_EQ(t().ar2[2]->Text(), QStringLiteral("4.2"));
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
 
     // A plain save now writes to the file opened, without a dialog.
@@ -120,8 +125,8 @@ TEST_F(ArchivioTrasmFinestra, OpeningKeepsTheCoefficientsAndReplaysEighteenEleme
     EXPECT_EQ(t().equiv->Text(), QStringLiteral("500"));
     EXPECT_EQ(trasTotale[1][18], 37.8);
     EXPECT_EQ(t().total->Text(), QStringLiteral("359.1")) << "2.1 x 171";
-    EXPECT_EQ(t().VScroll1->Value(), 16);
-    EXPECT_EQ(t().ar[3]->Text(), QStringLiteral("18"));
+    EXPECT_EQ(t().VScroll1->Value(), 1);
+    EXPECT_EQ(t().ar[3]->Text(), QStringLiteral("3"));
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
 }
 

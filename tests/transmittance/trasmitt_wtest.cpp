@@ -223,8 +223,9 @@ TEST_F(Trasmitt, SendingNeverWipesTheCallersTransmittance)
     f.trasm->setText(QStringLiteral("250"));
     chiamanteTrasm = 1;
 
-    // A cleared window: nothing is sent or shown, also when a sum stands without
-    // any element.
+    // A cleared window: nothing is sent, also when a sum stands without any element,
+    // and the user is told why as the check tells.
+    titoloControllo = QStringLiteral("Controllo dati");
     riempiPeriferici(7);
     w.scrollain->setValue(100);
     w.cancella_click();
@@ -234,11 +235,15 @@ TEST_F(Trasmitt, SendingNeverWipesTheCallersTransmittance)
     w.Command1->click();
     w.complessiva->setText(QStringLiteral("1000"));
     w.Command1->click();
-    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+    EXPECT_EQ(messaggi.testi(), QStringList(2, mancaPeriferico));
+    for (const doppi::Messaggio& m : messaggi.mostrati) {
+        EXPECT_EQ(m.pulsanti, piattaforma::vbCritical);
+        EXPECT_EQ(m.titolo, QStringLiteral("Controllo dati"));
+    }
     EXPECT_EQ(f.trasm->Text(), QStringLiteral("250"));
     EXPECT_FALSE(f.isVisible());
 
-    // Both groups filled but the overall transmittance 0: nothing either.
+    // Both groups filled but the overall transmittance 0: nothing sent either.
     w.VScroll1->setValue(1); // clearing keeps the page shown
     elemento(1, 1, muratura, QStringLiteral("0"));
     elemento(2, 1, muratura, QStringLiteral("0"));
@@ -246,8 +251,9 @@ TEST_F(Trasmitt, SendingNeverWipesTheCallersTransmittance)
     ASSERT_EQ(w.complessiva->Text(), QStringLiteral("0"));
     messaggi.azzera();
     w.Command1->click();
-    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+    EXPECT_EQ(messaggi.testi(), QStringList{QStringLiteral("Attenzione! Inserire i dati della trasmittanza.")});
     EXPECT_EQ(f.trasm->Text(), QStringLiteral("250"));
+    EXPECT_FALSE(f.isVisible());
 
     // No caller yet: nothing at all.
     chiamanteTrasm = 0;
