@@ -3,9 +3,9 @@
 // may also be typed. A town's full name chooses it; a text that can still become one
 // waits; any other text matches no town and the first town is chosen at once. The
 // end of typing (Enter, or the focus leaving) leaves a town's name, the first town,
-// or an empty box, which chooses no town. Every choice runs the program's town choice (the climate table's
-// scroll bar moves, the record loads, the other chooser follows) and then the
-// window's own follow-up (its hint line).
+// or an empty box, which chooses no town. Every choice runs the program's town
+// choice (the climate table's scroll bar moves, the record loads, the other chooser
+// follows) and then the window's own follow-up (its hint line).
 #include <QObject>
 
 #include <functional>

@@ -1,6 +1,8 @@
-// The DOCX writer: a document built from any texts (lone surrogate halves and control
-// characters included) is saved, and every part of the package is well-formed XML;
-// a report's file name made of any client's name fits the file system.
+// The DOCX writer and the pages: a document built from any texts (lone surrogate halves
+// and control characters included) is saved, and every part of the package is
+// well-formed XML; its pages hold every line of every paragraph once, in order, and
+// every row of every table, and each page can be drawn; a report's file name made of
+// any client's name fits the file system.
 #include "ingressi.h"
 
 #include "report/canaleWord.h"
@@ -9,6 +11,8 @@
 #include "report/lettoreDocx.h"
 
 #include <QFileInfo>
+#include <QImage>
+#include <QPainter>
 
 namespace fuzz {
 
@@ -89,6 +93,37 @@ QStringList provaDocx(const QByteArray& dati)
     v(parti.size() == 6, QStringLiteral("the package holds %1 parts").arg(parti.size()));
     for (auto parte = parti.cbegin(); parte != parti.cend(); ++parte)
         v(lettore::benFormato(parte.value()), parte.key() + QStringLiteral(" is not well-formed XML"));
+
+    // Each paragraph's lines and each table's rows follow on from where the pages left
+    // them; a row split between pages goes on on the next.
+    const std::vector<Pagina>& pagine = d->pagine();
+    v(!pagine.empty(), QStringLiteral("no pages"));
+    std::vector<int> seguito(d->blocchi().size(), 0);
+    QImage immagine(60, 85, QImage::Format_RGB32);
+    for (std::size_t i = 0; i < pagine.size(); ++i) {
+        for (const PezzoPagina& p : pagine[i].pezzi) {
+            if (p.blocco < 0 || std::size_t(p.blocco) >= seguito.size()) {
+                v(false, QStringLiteral("a piece of no block"));
+                continue;
+            }
+            int& visto = seguito[std::size_t(p.blocco)];
+            if (p.riga == 0) {
+                v(p.prima == visto && p.fine > p.prima,
+                  QStringLiteral("lines %1..%2 of block %3 after %4").arg(p.prima).arg(p.fine).arg(p.blocco).arg(visto));
+                visto = p.fine;
+            } else if (!p.ripetuta) {
+                v(p.riga == visto || p.riga == visto + 1,
+                  QStringLiteral("row %1 of block %2 after %3").arg(p.riga).arg(p.blocco).arg(visto));
+                visto = p.riga;
+            }
+        }
+        immagine.fill(Qt::white);
+        QPainter pittore(&immagine);
+        d->disegnaPagina(pittore, int(i), 7);
+    }
+    for (std::size_t b = 0; b < seguito.size(); ++b)
+        if (const auto* g = std::get_if<Griglia>(&d->blocchi()[b]))
+            v(seguito[b] == g->righe, QStringLiteral("table of %1 rows laid out to row %2").arg(g->righe).arg(seguito[b]));
     return v.mancate();
 }
 

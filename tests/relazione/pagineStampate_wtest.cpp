@@ -3,7 +3,7 @@
 // plant with inputs drawn at random as a user would type them, every window's report
 // and the print of all help texts. Each is counted, and drawn into a PDF of just as
 // many pages; a technical report states the pages it has.
-#include "support/ambienteCalcolo.h"
+#include "relazione/casaDiProva.h"
 #include "support/pagineLibreOffice.h"
 
 #include "climate/tabella.h"
@@ -17,34 +17,7 @@ using namespace ModKorvel;
 
 namespace {
 
-class PagineStampate : public AmbienteCalcolo {
-protected:
-    void SetUp() override
-    {
-        casaPrecedente_ = qgetenv("HOME");
-        qputenv("HOME", casa_.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", casa_.filePath(QStringLiteral(".config")).toUtf8());
-        AmbienteCalcolo::SetUp();
-    }
-    void TearDown() override
-    {
-        qputenv("HOME", casaPrecedente_);
-        qunsetenv("XDG_CONFIG_HOME");
-        AmbienteCalcolo::TearDown();
-    }
-
-    // Every window unloaded, the state as at start, the cover page filled.
-    void daCapo()
-    {
-        ambiente::ripristinaFinestre();
-        AmbienteCalcolo::SetUp();
-        copertinaCompilata();
-        messaggi.azzera();
-    }
-
-    QTemporaryDir casa_;
-    QByteArray casaPrecedente_;
-};
+using PagineStampate = CasaDiProva;
 
 class Caso {
 public:

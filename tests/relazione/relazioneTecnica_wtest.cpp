@@ -1,8 +1,8 @@
 // The complete technical report from the cover page: the tables of each kind of plant
 // and their alignment, the closing's page count, the refusals, the saved file, and a
 // report that always prints one plant (inputs, town, transmittance, results, fuel).
+#include "relazione/casaDiProva.h"
 #include "report/lettoreDocx.h"
-#include "support/ambienteCalcolo.h"
 #include "support/discoPieno.h"
 
 #include "climate/tabella.h"
@@ -23,32 +23,8 @@ namespace {
 
 const QString paginaNuova(1, QChar(12));
 
-class RelazioneTecnica : public AmbienteCalcolo {
+class RelazioneTecnica : public CasaDiProva {
 protected:
-    void SetUp() override
-    {
-        casaPrecedente_ = qgetenv("HOME");
-        qputenv("HOME", casa_.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", casa_.filePath(QStringLiteral(".config")).toUtf8());
-        AmbienteCalcolo::SetUp();
-        copertinaCompilata();
-    }
-    void TearDown() override
-    {
-        qputenv("HOME", casaPrecedente_);
-        qunsetenv("XDG_CONFIG_HOME");
-        AmbienteCalcolo::TearDown();
-    }
-
-    // Every window unloaded, the state as at start, the cover page filled.
-    void daCapo()
-    {
-        ambiente::ripristinaFinestre();
-        AmbienteCalcolo::SetUp();
-        copertinaCompilata();
-        messaggi.azzera();
-    }
-
     static frontespizio& copertina() { return finestra<frontespizio>(); }
     static trasmitt& t() { return finestra<trasmitt>(); }
 
@@ -79,9 +55,6 @@ protected:
     }
 
     static QString percorso() { return percorsoRelazione(copertina().committente->Text()); }
-
-    QTemporaryDir casa_;
-    QByteArray casaPrecedente_;
 };
 
 struct Forma {
