@@ -9,9 +9,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>

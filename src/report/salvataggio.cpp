@@ -28,8 +28,12 @@ Esito Documento::stampa(QPagedPaintDevice* dispositivo)
     for (int i = 0; i < pagine; ++i) {
         if (i > 0 && !dispositivo->newPage())
             return Esito::fallito(QStringLiteral("Non è stato possibile aggiungere una pagina alla stampa."));
-        // The page's top left corner at the device's origin, at its resolution.
+        // The page's top left corner at the device's origin, at its resolution (a
+        // device of other dots across than down stretches the page across).
+        pittore.save();
+        pittore.scale(double(dispositivo->logicalDpiX()) / dispositivo->logicalDpiY(), 1.0);
         disegnaPagina(pittore, i, dispositivo->logicalDpiY());
+        pittore.restore();
     }
     if (!pittore.end())
         return Esito::fallito(QStringLiteral("La stampa non è stata completata."));
