@@ -58,6 +58,15 @@ void disegnaLinea(QPainter& pittore, const QTextLayout& testo, int indice, const
     linea.draw(&pittore, QPointF(x, y + u(riga.ascesa) - linea.ascent()));
 }
 
+// The columns, in twips, of the table at position `blocco` of the document.
+ColonneTwips misureDi(const Documento& documento, int blocco)
+{
+    const auto& blocchi = documento.blocchi();
+    const auto numero = std::count_if(blocchi.begin(), blocchi.begin() + blocco + 1,
+                                      [](const Blocco& b) { return std::holds_alternative<Griglia>(b); });
+    return colonneTwips(documento.colonne(int(numero)));
+}
+
 std::pair<int, int> lineeMostrate(const PezzoPagina& pezzo, int k, int tutte)
 {
     if (pezzo.celle.empty())
@@ -93,8 +102,7 @@ void Documento::disegnaPagina(QPainter& pittore, int indice, double dpi)
             continue;
         }
         const auto& g = std::get<Griglia>(blocchi_[std::size_t(pezzo.blocco)]);
-        const int numero = int(std::find(tabelle_.begin(), tabelle_.end(), std::size_t(pezzo.blocco)) - tabelle_.begin()) + 1;
-        const ColonneTwips misure = colonneTwips(colonne(numero));
+        const ColonneTwips misure = misureDi(*this, pezzo.blocco);
         const int alto = pezzo.y;
         const int basso = pezzo.y + pezzo.altezza;
         const int contenuto = alto + (pezzo.bordoSopra ? bordoTwips : 0);
@@ -154,8 +162,7 @@ QString Documento::testoPagina(int indice)
             for (int k = 1; k <= g.colonne; ++k)
                 celle << QString(g.cella(pezzo.riga, k)).replace(QLatin1Char('\n'), QLatin1Char(' '));
         } else {
-            const int numero = int(std::find(tabelle_.begin(), tabelle_.end(), std::size_t(pezzo.blocco)) - tabelle_.begin()) + 1;
-            const ColonneTwips misure = colonneTwips(colonne(numero));
+            const ColonneTwips misure = misureDi(*this, pezzo.blocco);
             for (int k = 1; k <= g.colonne; ++k) {
                 CellaDisposta cella;
                 disponiCella(g, pezzo.riga, k, misure, metriche, cella);

@@ -370,62 +370,49 @@ private:
             da.assign(std::size_t(g.colonne), 0);
             for (;;) {
                 const int sopra = apertaSullaPagina ? 0 : bordoTwips;
-                int contenuto = 0;
-                for (std::size_t k = 0; k < celle.size(); ++k)
-                    contenuto = std::max(contenuto, somma(celle[k], da[k], int(celle[k].size())));
+                const int spazio = altezzaPagina_ - usato_ - sopra - bordoTwips;
                 const bool paginaVuota = usato_ == 0 || soloTestata;
                 soloTestata = false;
-                if (paginaVuota || usato_ + sopra + contenuto + bordoTwips <= altezzaPagina_) {
-                    // The whole row, or what is left of it; on a page of its own when it is
-                    // higher than a page.
-                    const int spazio = altezzaPagina_ - usato_ - sopra - bordoTwips;
-                    if (!paginaVuota || contenuto <= spazio) {
-                        PezzoPagina pezzo;
-                        pezzo.blocco = blocco;
-                        pezzo.riga = r;
-                        pezzo.bordoSopra = !apertaSullaPagina;
-                        pezzo.altezza = sopra + contenuto + bordoTwips;
-                        if (std::any_of(da.begin(), da.end(), [](int d) { return d > 0; }))
-                            for (std::size_t k = 0; k < celle.size(); ++k)
-                                pezzo.celle.emplace_back(da[k], int(celle[k].size()));
-                        aggiungi(std::move(pezzo));
-                        apertaSullaPagina = true;
-                        break;
+                // The piece of the row that holds each cell's lines up to `a`.
+                const auto pezzoFino = [&](const std::vector<int>& a) {
+                    PezzoPagina pezzo;
+                    pezzo.blocco = blocco;
+                    pezzo.riga = r;
+                    pezzo.bordoSopra = !apertaSullaPagina;
+                    int contenuto = 0;
+                    bool intera = true;
+                    for (std::size_t k = 0; k < celle.size(); ++k) {
+                        contenuto = std::max(contenuto, somma(celle[k], da[k], a[k]));
+                        intera = intera && da[k] == 0 && a[k] == int(celle[k].size());
                     }
-                }
-                // Split the row: each cell keeps on this page the lines that fit.
-                const int spazio = altezzaPagina_ - usato_ - sopra - bordoTwips;
+                    pezzo.altezza = sopra + contenuto + bordoTwips;
+                    if (!intera)
+                        for (std::size_t k = 0; k < celle.size(); ++k)
+                            pezzo.celle.emplace_back(da[k], a[k]);
+                    aggiungi(std::move(pezzo));
+                    apertaSullaPagina = true;
+                    da = a;
+                };
+                // Each cell keeps on this page the lines that fit.
                 std::vector<int> a(da);
-                int tenuto = 0;
-                bool qualcosa = false;
+                bool qualcosa = false, tutto = true;
                 for (std::size_t k = 0; k < celle.size(); ++k) {
                     int h = 0;
                     while (a[k] < int(celle[k].size()) && h + celle[k][std::size_t(a[k])] <= spazio)
                         h += celle[k][std::size_t(a[k]++)];
                     qualcosa = qualcosa || a[k] > da[k];
-                    tenuto = std::max(tenuto, h);
+                    tutto = tutto && a[k] == int(celle[k].size());
                 }
-                if (qualcosa) {
-                    PezzoPagina pezzo;
-                    pezzo.blocco = blocco;
-                    pezzo.riga = r;
-                    pezzo.bordoSopra = !apertaSullaPagina;
-                    pezzo.altezza = sopra + tenuto + bordoTwips;
+                if (tutto || (!qualcosa && paginaVuota)) {
+                    // The whole row, or what is left of it; when not even a line of it
+                    // fits an empty page, it goes on that page all the same.
                     for (std::size_t k = 0; k < celle.size(); ++k)
-                        pezzo.celle.emplace_back(da[k], a[k]);
-                    aggiungi(std::move(pezzo));
-                    da = a;
-                } else if (paginaVuota) {
-                    // Not even a line fits an empty page: the row goes on this page all the same.
-                    PezzoPagina pezzo;
-                    pezzo.blocco = blocco;
-                    pezzo.riga = r;
-                    pezzo.bordoSopra = !apertaSullaPagina;
-                    pezzo.altezza = sopra + contenuto + bordoTwips;
-                    aggiungi(std::move(pezzo));
-                    apertaSullaPagina = true;
+                        a[k] = int(celle[k].size());
+                    pezzoFino(a);
                     break;
                 }
+                if (qualcosa)
+                    pezzoFino(a);
                 nuovaPaginaTabella(r);
             }
         }
