@@ -2,6 +2,8 @@
 // the faces the document's font names are drawn with.
 #include "report/documento.h"
 
+#include "report/aspettoTabella.h"
+#include "report/docx.h"
 #include "report/impaginazioneInterna.h"
 
 #include <QFont>
@@ -17,22 +19,14 @@ using dettaglio::unitaPerPunto;
 
 namespace {
 
-// Word's default left and right cell margins: 108 twips.
-constexpr double paddingCellaMm = 108.0 / 1440.0 * mmPerPollice;
-constexpr double bordoMm = 0.18;
+constexpr double paddingCellaMm = dettaglio::margineCellaTwips / 1440.0 * mmPerPollice;
+constexpr double bordoMm = dettaglio::ariaBordoMm;
 // The narrowest cell margin a table of many columns may take.
 constexpr double margineMinimoMm = 0.5;
 
 } // namespace
 
 namespace dettaglio {
-
-QString testoQt(const QString& testo)
-{
-    QString t = testo;
-    t.replace(QChar(0x0B), QChar::LineSeparator);
-    return t;
-}
 
 QFont fontMisurato(const Carattere& c)
 {
@@ -69,7 +63,7 @@ ColonneTabella colonneAdattate(const Griglia& g)
             for (int c = 1; c <= g.colonne; ++c) {
                 const QString& testo = g.cella(r, c);
                 if (!testo.isEmpty())
-                    misura(m, testo, std::size_t(c - 1), std::size_t(r - 1) * std::size_t(g.colonne) + std::size_t(c - 1));
+                    misura(m, testo, std::size_t(c - 1));
             }
         }
     };
@@ -84,15 +78,9 @@ ColonneTabella colonneAdattate(const Griglia& g)
     std::vector<double> naturale(n, 0.0);
     std::vector<double> minimo(n, 0.0);
     ColonneTabella colonne;
-    // The page count reuses each cell's measure: most cells hold one short line.
-    colonne.testi.assign(g.celle.size(), 0.0F);
-    perRighe([&](const QFontMetricsF& m, const QString& testo, std::size_t c, std::size_t cella) {
-        const QStringList parti = linee(testo);
-        double massima = 0;
-        for (const QString& linea : parti)
-            massima = std::max(massima, m.horizontalAdvance(linea));
-        naturale[c] = std::max(naturale[c], massima * mmPerUnita);
-        colonne.testi[cella] = parti.size() == 1 ? float(massima / unitaPerPunto) : -1.0F;
+    perRighe([&](const QFontMetricsF& m, const QString& testo, std::size_t c) {
+        for (const QString& linea : linee(testo))
+            naturale[c] = std::max(naturale[c], m.horizontalAdvance(linea) * mmPerUnita);
     });
     // Some air: the file may be opened where the font is drawn a little wider.
     constexpr double aria = 1.1;
@@ -101,7 +89,7 @@ ColonneTabella colonneAdattate(const Griglia& g)
     for (double l : naturale)
         sommaProva += l * aria + 2 * colonne.margine + bordoMm + 1.0;
     if (sommaProva > disponibile) {
-        perRighe([&](const QFontMetricsF& m, const QString& testo, std::size_t c, std::size_t) {
+        perRighe([&](const QFontMetricsF& m, const QString& testo, std::size_t c) {
             for (const QString& linea : linee(testo))
                 for (const QString& parola : linea.split(QLatin1Char(' '), Qt::SkipEmptyParts))
                     minimo[c] = std::max(minimo[c], m.horizontalAdvance(parola) * mmPerUnita);
@@ -138,10 +126,59 @@ ColonneTabella colonneDi(const Griglia& g)
     if (g.formattata)
         return colonneAdattate(g);
     const double disponibile = larghezzaPaginaMm - 2 * marginePaginaMm;
-    return {std::vector<double>(std::size_t(g.colonne), disponibile / g.colonne), paddingCellaMm, {}};
+    return {std::vector<double>(std::size_t(g.colonne), disponibile / g.colonne), paddingCellaMm};
 }
 
 } // namespace
+
+namespace dettaglio {
+
+int FormaTabella::larghezza() const
+{
+    int totale = 0;
+    for (int l : colonne)
+        totale += l;
+    return totale;
+}
+
+int FormaTabella::larghezzaTesto(int colonna) const { return std::max(1, colonne[std::size_t(colonna - 1)] - 2 * margine); }
+
+int FormaTabella::sinistra(int colonna) const
+{
+    int x = -margine;
+    for (int k = 1; k < colonna; ++k)
+        x += colonne[std::size_t(k - 1)];
+    return x;
+}
+
+Carattere FormaTabella::carattere(const Griglia& g, int riga) const
+{
+    Carattere c = g.carattere;
+    if (intestazione(riga))
+        c.grassetto = true;
+    return c;
+}
+
+std::optional<QRgb> FormaTabella::sfondo(int riga, int colonna) const
+{
+    if (intestazione(riga))
+        return sfondoIntestazione;
+    if (formattata && colonna == 1)
+        return sfondoPrimaColonna;
+    return std::nullopt;
+}
+
+FormaTabella formaTabella(const Griglia& g, const ColonneTabella& colonne)
+{
+    FormaTabella forma;
+    forma.margine = docx::twips(colonne.margine);
+    for (double mm : colonne.larghezze)
+        forma.colonne.push_back(docx::twips(mm));
+    forma.formattata = g.formattata;
+    return forma;
+}
+
+} // namespace dettaglio
 
 void installaSostituzioniCaratteri()
 {

@@ -84,6 +84,36 @@ struct Griglia {
 
 using Blocco = std::variant<Capoverso, Griglia>;
 
+namespace dettaglio {
+struct Metrica;
+class Metriche;
+} // namespace dettaglio
+
+// A piece of a line in one font, where the drawing writes it. Lengths across a page
+// are in twips as doubles (the layout measures glyphs in sixths of a twip).
+struct Frammento {
+    QString testo;       // no tab, no line break
+    int inizio = 0;      // where testo starts in the line's text (Linea::inizio counts from the same origin)
+    double x = 0;        // left edge, twips from the left edge of the page's text area
+    double larghezza = 0;
+    const dettaglio::Metrica* metrica = nullptr; // its font, kept by the document
+};
+
+// One line of text on a page, of a paragraph or of a table's cell, where the page
+// layout put it: what the count, the screen, the print and the PDF draw.
+struct Linea {
+    int blocco = 0;        // position in Documento::blocchi()
+    int riga = 0;          // a table cell's row and column, from 1; 0 for a paragraph
+    int colonna = 0;
+    int inizio = 0;        // the line's range in its text, the paragraph's runs joined or the
+    int fine = 0;          // cell's text: the blanks it ends with and its line break included
+    int y = 0;             // top, twips from the top of the page's text area
+    int altezza = 0;       // twips
+    int ascesa = 0;        // baseline below the top, twips
+    bool ripetuta = false; // in a header row repeated at the head of a page
+    std::vector<Frammento> frammenti;
+};
+
 // What a page holds of one block, in twips from the top of the page's text area: a
 // paragraph's lines, or a table's row (some of its lines only, when the row is split
 // between two pages).
@@ -92,28 +122,26 @@ struct PezzoPagina {
     int y = 0;
     int altezza = 0;
     int riga = 0;            // a table's row, from 1; 0 for a paragraph
+    int tabella = 0;         // a row's table, by its position among the tables (from 1)
     int prima = 0;           // a paragraph's lines shown: [prima, fine)
     int fine = 0;
     bool bordoSopra = false; // the table's top border opens the row on this page
     bool ripetuta = false;   // the header row repeated where the table goes on
     std::vector<std::pair<int, int>> celle; // a split row: each cell's lines shown; empty: all
+    int primaLinea = 0;      // the piece's lines in Pagina::linee: [primaLinea, fineLinea)
+    int fineLinea = 0;
 };
 
 struct Pagina {
     std::vector<PezzoPagina> pezzi;
+    std::vector<Linea> linee;
 };
 
-namespace dettaglio {
-class Metriche;
-}
 
 // How a table is laid out across the text width, in millimetres.
 struct ColonneTabella {
     std::vector<double> larghezze; // one per column
     double margine = 0;            // left and right margin inside every cell
-    // The width in points of each cell's text set on one line, row by row, as the
-    // fitting measured it (-1 for a text of several lines); empty when not measured.
-    std::vector<float> testi;
 };
 
 // Result of an operation that can fail: empty text on success, else the reason (Italian).

@@ -1,5 +1,7 @@
 #include "report/docx.h"
 
+#include "report/aspettoTabella.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QXmlStreamWriter>
@@ -8,6 +10,7 @@
 
 #include <cmath>
 #include <memory>
+#include <optional>
 
 using documento::Allineamento;
 using documento::Capoverso;
@@ -26,12 +29,8 @@ const QString TIPO_DOC = QStringLiteral("http://schemas.openxmlformats.org/offic
 const QString TIPO_CORE = QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships/metadata/core-properties");
 const QString TIPO_STILI = QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles");
 
-// The same look as the screen and the page count use (documento.cpp).
-const QString coloreBordo = QStringLiteral("808080");
-const QString sfondoIntestazione = QStringLiteral("1F3864");
-const QString sfondoPrimaColonna = QStringLiteral("DEEAF6");
-constexpr int paddingCella = 108; // twips
-constexpr int spessoreBordo = 4;  // eighths of a point
+// A colour as the file writes it: six hexadecimal digits, upper case.
+QString esadecimale(QRgb colore) { return QStringLiteral("%1").arg(colore & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper(); }
 
 class Scrittore {
 public:
@@ -87,7 +86,7 @@ QString jc(Allineamento a)
 
 QString mezziPunti(double punti) { return QString::number(qRound(punti * 2)); }
 
-void proprietaCarattere(Scrittore& s, const Carattere& c, bool bianco = false)
+void proprietaCarattere(Scrittore& s, const Carattere& c, std::optional<QRgb> colore = std::nullopt)
 {
     s->writeStartElement(W, QStringLiteral("rPr"));
     s->writeEmptyElement(W, QStringLiteral("rFonts"));
@@ -97,20 +96,20 @@ void proprietaCarattere(Scrittore& s, const Carattere& c, bool bianco = false)
         s->writeEmptyElement(W, QStringLiteral("b"));
         s->writeEmptyElement(W, QStringLiteral("bCs"));
     }
-    if (bianco)
-        s.valore(QStringLiteral("color"), QStringLiteral("FFFFFF"));
+    if (colore)
+        s.valore(QStringLiteral("color"), esadecimale(*colore));
     s.valore(QStringLiteral("sz"), mezziPunti(c.dimensione));
     s.valore(QStringLiteral("szCs"), mezziPunti(c.dimensione));
     s->writeEndElement();
 }
 
 // Runs of one text: tabs and line breaks as their own elements, every w:t preserved.
-void sequenza(Scrittore& s, const QString& testo, const Carattere& c, bool bianco = false)
+void sequenza(Scrittore& s, const QString& testo, const Carattere& c, std::optional<QRgb> colore = std::nullopt)
 {
     if (testo.isEmpty())
         return;
     s->writeStartElement(W, QStringLiteral("r"));
-    proprietaCarattere(s, c, bianco);
+    proprietaCarattere(s, c, colore);
     QString pezzo;
     auto scriviPezzo = [&] {
         if (pezzo.isEmpty())
@@ -167,9 +166,9 @@ void bordi(Scrittore& s)
     for (const char* lato : {"top", "left", "bottom", "right", "insideH", "insideV"}) {
         s->writeEmptyElement(W, QString::fromLatin1(lato));
         s.attributo(W, QStringLiteral("val"), QStringLiteral("single"));
-        s.attributo(W, QStringLiteral("sz"), QString::number(spessoreBordo));
+        s.attributo(W, QStringLiteral("sz"), QString::number(documento::dettaglio::bordoOttaviDiPunto));
         s.attributo(W, QStringLiteral("space"), QStringLiteral("0"));
-        s.attributo(W, QStringLiteral("color"), coloreBordo);
+        s.attributo(W, QStringLiteral("color"), esadecimale(documento::dettaglio::coloreBordo));
     }
     s->writeEndElement();
 }
@@ -181,68 +180,56 @@ void larghezza(Scrittore& s, const QString& elemento, int valore, const QString&
     s.attributo(W, QStringLiteral("type"), tipo);
 }
 
-void tabella(Scrittore& s, const Griglia& g, const documento::ColonneTabella& misure)
+void tabella(Scrittore& s, const Griglia& g, const documento::dettaglio::FormaTabella& forma)
 {
-    std::vector<int> colonne;
-    int totale = 0;
-    for (double mm : misure.larghezze) {
-        colonne.push_back(twips(mm));
-        totale += colonne.back();
-    }
     s->writeStartElement(W, QStringLiteral("tbl"));
     s->writeStartElement(W, QStringLiteral("tblPr"));
-    larghezza(s, QStringLiteral("tblW"), totale, QStringLiteral("dxa"));
+    larghezza(s, QStringLiteral("tblW"), forma.larghezza(), QStringLiteral("dxa"));
     bordi(s);
     s->writeEmptyElement(W, QStringLiteral("tblLayout"));
     s.attributo(W, QStringLiteral("type"), QStringLiteral("fixed"));
     s->writeStartElement(W, QStringLiteral("tblCellMar"));
-    larghezza(s, QStringLiteral("left"), twips(misure.margine), QStringLiteral("dxa"));
-    larghezza(s, QStringLiteral("right"), twips(misure.margine), QStringLiteral("dxa"));
+    larghezza(s, QStringLiteral("left"), forma.margine, QStringLiteral("dxa"));
+    larghezza(s, QStringLiteral("right"), forma.margine, QStringLiteral("dxa"));
     s->writeEndElement();
     s->writeEndElement();
 
     s->writeStartElement(W, QStringLiteral("tblGrid"));
-    for (int w : colonne) {
+    for (int w : forma.colonne) {
         s->writeEmptyElement(W, QStringLiteral("gridCol"));
         s.attributo(W, QStringLiteral("w"), QString::number(w));
     }
     s->writeEndElement();
 
-    Carattere intestazione = g.carattere;
-    intestazione.grassetto = true;
     for (int r = 1; r <= g.righe; ++r) {
-        const bool testata = g.formattata && r == 1;
+        const bool testata = forma.intestazione(r);
         s->writeStartElement(W, QStringLiteral("tr"));
         if (testata) {
             s->writeStartElement(W, QStringLiteral("trPr"));
             s->writeEmptyElement(W, QStringLiteral("tblHeader"));
             s->writeEndElement();
         }
+        const Carattere car = forma.carattere(g, r);
+        const std::optional<QRgb> colore = testata ? std::optional<QRgb>(documento::dettaglio::testoIntestazione) : std::nullopt;
         for (int c = 1; c <= g.colonne; ++c) {
             s->writeStartElement(W, QStringLiteral("tc"));
             s->writeStartElement(W, QStringLiteral("tcPr"));
-            larghezza(s, QStringLiteral("tcW"), colonne[std::size_t(c - 1)], QStringLiteral("dxa"));
-            QString sfondo;
-            if (testata)
-                sfondo = sfondoIntestazione;
-            else if (g.formattata && c == 1)
-                sfondo = sfondoPrimaColonna;
-            if (!sfondo.isEmpty()) {
+            larghezza(s, QStringLiteral("tcW"), forma.colonne[std::size_t(c - 1)], QStringLiteral("dxa"));
+            if (const auto sfondo = forma.sfondo(r, c)) {
                 s->writeEmptyElement(W, QStringLiteral("shd"));
                 s.attributo(W, QStringLiteral("val"), QStringLiteral("clear"));
                 s.attributo(W, QStringLiteral("color"), QStringLiteral("auto"));
-                s.attributo(W, QStringLiteral("fill"), sfondo);
+                s.attributo(W, QStringLiteral("fill"), esadecimale(*sfondo));
             }
             s->writeEndElement();
-            const Carattere& car = testata ? intestazione : g.carattere;
             const QStringList paragrafi = g.cella(r, c).split(QLatin1Char('\n'));
             for (const QString& testo : paragrafi) {
                 s->writeStartElement(W, QStringLiteral("p"));
                 s->writeStartElement(W, QStringLiteral("pPr"));
                 s.valore(QStringLiteral("jc"), jc(g.allineamenti[std::size_t(c - 1)]));
-                proprietaCarattere(s, car, testata);
+                proprietaCarattere(s, car, colore);
                 s->writeEndElement();
-                sequenza(s, testo, car, testata);
+                sequenza(s, testo, car, colore);
                 s->writeEndElement();
             }
             s->writeEndElement();
@@ -358,9 +345,9 @@ QByteArray stili()
     s->writeStartElement(W, QStringLiteral("tblPr"));
     s->writeStartElement(W, QStringLiteral("tblCellMar"));
     larghezza(s, QStringLiteral("top"), 0, QStringLiteral("dxa"));
-    larghezza(s, QStringLiteral("left"), paddingCella, QStringLiteral("dxa"));
+    larghezza(s, QStringLiteral("left"), documento::dettaglio::margineCellaTwips, QStringLiteral("dxa"));
     larghezza(s, QStringLiteral("bottom"), 0, QStringLiteral("dxa"));
-    larghezza(s, QStringLiteral("right"), paddingCella, QStringLiteral("dxa"));
+    larghezza(s, QStringLiteral("right"), documento::dettaglio::margineCellaTwips, QStringLiteral("dxa"));
     s->writeEndElement();
     s->writeEndElement();
     s->writeEndElement();
@@ -389,7 +376,7 @@ QByteArray corpo(const documento::Documento& doc)
         // line in the first one's font keeps them apart, as they are on the screen.
         if (precedente)
             capoverso(s, separatoreTabelle(*precedente));
-        tabella(s, g, doc.colonne(++numeroTabella));
+        tabella(s, g, documento::dettaglio::formaTabella(g, doc.colonne(++numeroTabella)));
         precedente = &g;
     }
     s->writeStartElement(W, QStringLiteral("sectPr"));

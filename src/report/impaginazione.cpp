@@ -1,12 +1,16 @@
 // The pages of a document, broken as the word processor breaks the saved file. Every
-// paragraph is broken into lines at the text width, every table row is as high as its
-// tallest cell plus its border; a line or a row that does not fit goes to the next
+// paragraph is broken into lines at the text width, where that word processor breaks
+// Italian text (acapo.h) and measuring as it measures; every table row is as high as
+// its tallest cell plus its border; a line or a row that does not fit goes to the next
 // page; a paragraph leaves no single line at the foot of a page nor at the head of the
 // next (widows and orphans of two lines); a row of several lines is split between the
 // pages, cell by cell, with no such rule; a formatted table repeats its header row at
 // the top of every page it goes on to. Lengths are whole twips, as in that layout.
+// Each page keeps its lines, placed and in their fonts: the drawing only draws them.
 #include "report/documento.h"
 
+#include "report/acapo.h"
+#include "report/aspettoTabella.h"
 #include "report/docx.h"
 #include "report/impaginazioneInterna.h"
 
@@ -15,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace documento {
 
@@ -23,15 +28,6 @@ namespace dettaglio {
 int larghezzaTestoTwips() { return docx::twips(larghezzaPaginaMm) - 2 * docx::twips(marginePaginaMm); }
 int altezzaTestoTwips() { return docx::twips(altezzaPaginaMm) - 2 * docx::twips(marginePaginaMm); }
 int margineTwips() { return docx::twips(marginePaginaMm); }
-
-ColonneTwips colonneTwips(const ColonneTabella& colonne)
-{
-    ColonneTwips t;
-    t.margine = docx::twips(colonne.margine);
-    for (double mm : colonne.larghezze)
-        t.larghezze.push_back(docx::twips(mm));
-    return t;
-}
 
 namespace {
 
@@ -99,6 +95,8 @@ const Metrica& Metriche::di(const Carattere& c)
     f.setBold(c.grassetto);
     // Unhinted glyphs advance by their design width rounded to whole pixels, as there.
     f.setHintingPreference(QFont::PreferNoHinting);
+    // The saved file asks for no kerning, and the word processor sets none.
+    f.setKerning(false);
     auto voce = std::make_unique<Metrica>(Metrica{f, QFontMetricsF(f), 0, 0});
     if (!metricaDelCarattere(f, pixel, voce->altezza, voce->ascesa)) {
         voce->altezza = std::max(1, arrotonda(voce->misura.lineSpacing() / unitaPerTwip));
@@ -107,101 +105,331 @@ const Metrica& Metriche::di(const Carattere& c)
     return *voci_.emplace(chiave, std::move(voce)).first->second;
 }
 
-void righeDi(const std::vector<Sequenza>& sequenze, const Carattere& marca, Allineamento allineamento, int larghezza,
-             Metriche& metriche, std::vector<Riga>& righe, QTextLayout* testo)
+
+namespace {
+
+// A stretch of a paragraph's text that no line breaks inside: a word or a part of one
+// between two break opportunities, a run of blanks, a tab or a line break, in one font.
+struct Tratto {
+    enum Tipo { Testo, Spazi, Tabulazione, ACapo } tipo;
+    int inizio;
+    int fine;
+    const Metrica* metrica;
+    double larghezza; // layout units; a tab's is where it lands
+};
+
+bool bianco(QChar c) { return c.isSpace() && c != QChar(0x0B); }
+
+double larghezzaDi(const Metrica& m, const QString& testo, int inizio, int fine)
 {
-    righe.clear();
-    qsizetype lunghezza = 0;
-    for (const Sequenza& s : sequenze)
-        lunghezza += s.testo.size();
-    if (lunghezza == 0) {
-        // An empty paragraph is as high as its mark.
-        const Metrica& m = metriche.di(marca);
-        righe.push_back({0, 0, m.altezza, m.ascesa});
-        return;
+    return m.misura.horizontalAdvance(testo.mid(inizio, fine - inizio));
+}
+
+// How many characters of `tratto` fit in `spazio` layout units (whole characters:
+// a surrogate pair or a combining sequence is not split).
+int quantiEntrano(const QString& testo, const Tratto& tratto, double spazio)
+{
+    int dentro = 0, fuori = tratto.fine - tratto.inizio;
+    while (fuori - dentro > 1) {
+        const int mezzo = (dentro + fuori) / 2;
+        if (larghezzaDi(*tratto.metrica, testo, tratto.inizio, tratto.inizio + mezzo) <= spazio)
+            dentro = mezzo;
+        else
+            fuori = mezzo;
     }
-    const double larghezzaUnita = double(larghezza) * unitaPerTwip;
-    // One run that fits on a line needs no line breaking.
-    if (!testo && sequenze.size() == 1) {
-        const QString& t = sequenze.front().testo;
-        const Metrica& m = metriche.di(sequenze.front().carattere);
-        if (!t.contains(QChar(0x0B)) && !t.contains(QLatin1Char('\t')) && m.misura.horizontalAdvance(t) <= larghezzaUnita) {
-            righe.push_back({0, int(t.size()), m.altezza, m.ascesa});
-            return;
+    while (dentro > 0 && tratto.inizio + dentro < tratto.fine
+           && (testo[tratto.inizio + dentro].isLowSurrogate() || testo[tratto.inizio + dentro].isMark()))
+        --dentro;
+    return dentro;
+}
+
+// The next default tab stop after `x` (layout units).
+double tabulazioneDopo(double x)
+{
+    const double passo = double(tabulazioneTwips) * unitaPerTwip;
+    return (std::floor(x / passo + 1e-9) + 1) * passo;
+}
+
+// One line of tratti [da, a): its height, range and pieces, x in twips from the
+// paragraph's left edge.
+Linea lineaDi(const QString& testo, const std::vector<Tratto>& tratti, std::size_t da, std::size_t a, double larghezza,
+              Allineamento allineamento, bool ultima)
+{
+    Linea linea;
+    linea.inizio = tratti[da].inizio;
+    linea.fine = tratti[a - 1].fine;
+    int sopra = 0, sotto = 0;
+    std::size_t contenuto = da; // tratti up to the last one that is drawn
+    double occupata = 0;         // layout units, without the blanks at the end
+    double x = 0;
+    for (std::size_t k = da; k < a; ++k) {
+        const Tratto& t = tratti[k];
+        sopra = std::max(sopra, t.metrica->ascesa);
+        sotto = std::max(sotto, t.metrica->altezza - t.metrica->ascesa);
+        x += t.larghezza;
+        if (t.tipo == Tratto::Testo || t.tipo == Tratto::Tabulazione) {
+            contenuto = k + 1;
+            occupata = x;
         }
     }
-    QString tutto;
-    tutto.reserve(lunghezza);
-    QList<QTextLayout::FormatRange> formati;
-    struct Fine {
-        int posizione;
-        const Metrica* metrica;
-    };
-    std::vector<Fine> fini;
+    linea.altezza = sopra + sotto;
+    linea.ascesa = sopra;
+
+    // The blanks inside the line take what justification adds; a paragraph's last
+    // line, and a line ended by a line break, are not justified.
+    double inizioRiga = 0, aggiunta = 0;
+    switch (allineamento) {
+    case Allineamento::Centro:
+        inizioRiga = (larghezza - occupata) / 2;
+        break;
+    case Allineamento::Destra:
+        inizioRiga = larghezza - occupata;
+        break;
+    case Allineamento::Giustificato:
+        if (!ultima && tratti[a - 1].tipo != Tratto::ACapo) {
+            int spazi = 0;
+            for (std::size_t k = da; k < contenuto; ++k)
+                if (tratti[k].tipo == Tratto::Spazi)
+                    spazi += tratti[k].fine - tratti[k].inizio;
+            if (spazi > 0)
+                aggiunta = (larghezza - occupata) / spazi;
+        }
+        break;
+    case Allineamento::Sinistra:
+        break;
+    }
+    x = std::max(0.0, inizioRiga);
+    Frammento* aperto = nullptr;
+    for (std::size_t k = da; k < contenuto; ++k) {
+        const Tratto& t = tratti[k];
+        const bool unibile = aperto && aperto->metrica == t.metrica && aggiunta == 0;
+        if (t.tipo == Tratto::Testo || (t.tipo == Tratto::Spazi && unibile)) {
+            if (unibile && aperto->inizio + aperto->testo.size() == t.inizio) {
+                aperto->testo += QStringView(testo).mid(t.inizio, t.fine - t.inizio);
+                aperto->larghezza += t.larghezza / unitaPerTwip;
+            } else if (t.tipo == Tratto::Testo) {
+                linea.frammenti.push_back({testo.mid(t.inizio, t.fine - t.inizio), t.inizio, x / unitaPerTwip,
+                                           t.larghezza / unitaPerTwip, t.metrica});
+                aperto = &linea.frammenti.back();
+            }
+        } else {
+            aperto = nullptr;
+        }
+        x += t.larghezza;
+        if (t.tipo == Tratto::Spazi)
+            x += aggiunta * (t.fine - t.inizio);
+    }
+    return linea;
+}
+
+} // namespace
+
+void righeDi(const std::vector<Sequenza>& sequenze, const Carattere& marca, Allineamento allineamento, int larghezza,
+             Metriche& metriche, std::vector<Linea>& righe)
+{
+    righe.clear();
+    const double larghezzaUnita = double(larghezza) * unitaPerTwip;
+    const Sequenza* sola = nullptr;
+    int pieni = 0;
+    for (const Sequenza& s : sequenze)
+        if (!s.testo.isEmpty()) {
+            sola = &s;
+            ++pieni;
+        }
+    if (pieni == 0) {
+        // An empty paragraph is as high as its mark.
+        const Metrica& m = metriche.di(marca);
+        Linea vuota;
+        vuota.altezza = m.altezza;
+        vuota.ascesa = m.ascesa;
+        righe.push_back(std::move(vuota));
+        return;
+    }
+
+    // One run that fits on a line needs no breaking.
+    if (pieni == 1 && !sola->testo.contains(QChar(0x0B)) && !sola->testo.contains(QLatin1Char('\t'))) {
+        const Metrica& m = metriche.di(sola->carattere);
+        const double intera = m.misura.horizontalAdvance(sola->testo);
+        if (intera <= larghezzaUnita) {
+            int fine = int(sola->testo.size());
+            while (fine > 0 && bianco(sola->testo[fine - 1]))
+                --fine;
+            if (fine > 0) {
+                const Tratto t{Tratto::Testo, 0, fine, &m, fine == sola->testo.size() ? intera : larghezzaDi(m, sola->testo, 0, fine)};
+                std::vector<Tratto> tratti{t};
+                if (fine < sola->testo.size())
+                    tratti.push_back({Tratto::Spazi, fine, int(sola->testo.size()), &m, intera - t.larghezza});
+                righe.push_back(lineaDi(sola->testo, tratti, 0, tratti.size(), larghezzaUnita, allineamento, true));
+                return;
+            }
+        }
+    }
+
+    QString testo;
+    std::vector<std::pair<int, const Metrica*>> sequenzeFino; // where each run ends
     for (const Sequenza& s : sequenze) {
         if (s.testo.isEmpty())
             continue;
-        const Metrica& m = metriche.di(s.carattere);
-        QTextLayout::FormatRange r;
-        r.start = int(tutto.size());
-        r.length = int(s.testo.size());
-        r.format.setFont(m.font);
-        formati << r;
-        tutto += s.testo;
-        fini.push_back({int(tutto.size()), &m});
+        testo += s.testo;
+        sequenzeFino.emplace_back(int(testo.size()), &metriche.di(s.carattere));
     }
-    QTextLayout locale;
-    QTextLayout& disposizione = testo ? *testo : locale;
-    disposizione.setText(testoQt(tutto));
-    disposizione.setFont(fini.front().metrica->font);
-    disposizione.setFormats(formati);
-    QTextOption opzione;
-    opzione.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    opzione.setTabStopDistance(tabulazioneTwips * unitaPerTwip);
-    switch (allineamento) {
-    case Allineamento::Centro:
-        opzione.setAlignment(Qt::AlignHCenter);
-        break;
-    case Allineamento::Destra:
-        opzione.setAlignment(Qt::AlignRight);
-        break;
-    case Allineamento::Giustificato:
-        opzione.setAlignment(Qt::AlignJustify);
-        break;
-    case Allineamento::Sinistra:
-        opzione.setAlignment(Qt::AlignLeft);
-        break;
-    }
-    disposizione.setTextOption(opzione);
-    disposizione.beginLayout();
-    for (QTextLine linea = disposizione.createLine(); linea.isValid(); linea = disposizione.createLine()) {
-        linea.setLineWidth(larghezzaUnita);
-        const int inizio = linea.textStart();
-        const int fine = inizio + std::max(linea.textLength(), 1);
-        // As high as the highest ascent over the deepest descent of its runs.
-        int sopra = 0, sotto = 0, da = 0;
-        for (const Fine& f : fini) {
-            if (f.posizione > inizio && da < fine) {
-                sopra = std::max(sopra, f.metrica->ascesa);
-                sotto = std::max(sotto, f.metrica->altezza - f.metrica->ascesa);
+    std::vector<char> rotture;
+    puntiDiRottura(testo, rotture);
+
+    // The text in tratti, each measured whole.
+    std::vector<Tratto> tratti;
+    {
+        std::size_t sequenza = 0;
+        int i = 0;
+        const int n = int(testo.size());
+        while (i < n) {
+            while (sequenzeFino[sequenza].first <= i)
+                ++sequenza;
+            const int fineSequenza = sequenzeFino[sequenza].first;
+            const Metrica* m = sequenzeFino[sequenza].second;
+            const QChar c = testo[i];
+            if (c == QChar(0x0B) || c == QLatin1Char('\t')) {
+                tratti.push_back({c == QLatin1Char('\t') ? Tratto::Tabulazione : Tratto::ACapo, i, i + 1, m, 0});
+                ++i;
+                continue;
             }
-            da = f.posizione;
+            const bool spazi = bianco(c);
+            int j = i + 1;
+            while (j < fineSequenza && bianco(testo[j]) == spazi && testo[j] != QChar(0x0B) && testo[j] != QLatin1Char('\t')
+                   && (spazi || !rotture[std::size_t(j)]))
+                ++j;
+            tratti.push_back({spazi ? Tratto::Spazi : Tratto::Testo, i, j, m, larghezzaDi(*m, testo, i, j)});
+            i = j;
         }
-        righe.push_back({inizio, linea.textLength(), sopra + sotto, sopra});
     }
-    disposizione.endLayout();
+
+    std::size_t da = 0;
+    while (da < tratti.size()) {
+        std::size_t a = tratti.size();
+        double x = 0;
+        std::size_t ultimaRottura = 0; // a tratto the line may end before; 0: none
+        for (std::size_t k = da; k < tratti.size(); ++k) {
+            Tratto& t = tratti[k];
+            if (k > da && rotture[std::size_t(t.inizio)])
+                ultimaRottura = k;
+            if (t.tipo == Tratto::ACapo) {
+                a = k + 1;
+                break;
+            }
+            if (t.tipo == Tratto::Spazi) {
+                // Blanks at the end of a line hang past its edge.
+                x += t.larghezza;
+                continue;
+            }
+            if (t.tipo == Tratto::Tabulazione)
+                t.larghezza = tabulazioneDopo(x) - x;
+            if (x + t.larghezza <= larghezzaUnita) {
+                x += t.larghezza;
+                continue;
+            }
+            if (ultimaRottura > da) {
+                a = ultimaRottura;
+                // A slash keeps its word whole: the line ends at the blank before it.
+                const int posizione = rotturaDopoBarra(testo, tratti[a].inizio);
+                if (posizione > tratti[da].inizio)
+                    while (a > da + 1 && tratti[a].inizio > posizione)
+                        --a;
+            } else if (t.tipo == Tratto::Tabulazione) {
+                a = k + 1;
+            } else {
+                // No break opportunity on the line: it ends with the last character that fits.
+                int entrano = quantiEntrano(testo, t, larghezzaUnita - x);
+                if (entrano == 0 && k == da)
+                    entrano = std::min(t.fine - t.inizio, testo[t.inizio].isHighSurrogate() ? 2 : 1);
+                if (entrano == 0) {
+                    a = k;
+                } else {
+                    if (t.inizio + entrano < t.fine) {
+                        Tratto resto = t;
+                        resto.inizio = t.inizio + entrano;
+                        resto.larghezza = larghezzaDi(*t.metrica, testo, resto.inizio, resto.fine);
+                        t.fine = resto.inizio;
+                        t.larghezza = larghezzaDi(*t.metrica, testo, t.inizio, t.fine);
+                        tratti.insert(tratti.begin() + std::ptrdiff_t(k + 1), resto);
+                    }
+                    a = k + 1;
+                }
+            }
+            break;
+        }
+        righe.push_back(lineaDi(testo, tratti, da, a, larghezzaUnita, allineamento, a == tratti.size()));
+        da = a;
+    }
+    // A line break at the paragraph's end leaves an empty line after it.
+    if (tratti.back().tipo == Tratto::ACapo) {
+        Linea vuota;
+        vuota.inizio = vuota.fine = int(testo.size());
+        vuota.altezza = tratti.back().metrica->altezza;
+        vuota.ascesa = tratti.back().metrica->ascesa;
+        righe.push_back(std::move(vuota));
+    }
 }
 
-std::vector<std::vector<Sequenza>> paragrafiCella(const QString& testo, const Carattere& c)
+std::vector<ParagrafoCella> paragrafiCella(const QString& testo, const Carattere& c)
 {
-    std::vector<std::vector<Sequenza>> paragrafi;
+    std::vector<ParagrafoCella> paragrafi;
     if (!testo.contains(QLatin1Char('\n'))) {
-        paragrafi.push_back(testo.isEmpty() ? std::vector<Sequenza>{} : std::vector<Sequenza>{{testo, c}});
+        paragrafi.push_back({testo.isEmpty() ? std::vector<Sequenza>{} : std::vector<Sequenza>{{testo, c}}, 0});
         return paragrafi;
     }
-    for (const QString& p : testo.split(QLatin1Char('\n')))
-        paragrafi.push_back(p.isEmpty() ? std::vector<Sequenza>{} : std::vector<Sequenza>{{p, c}});
+    int inizio = 0;
+    for (const QString& p : testo.split(QLatin1Char('\n'))) {
+        paragrafi.push_back({p.isEmpty() ? std::vector<Sequenza>{} : std::vector<Sequenza>{{p, c}}, inizio});
+        inizio += int(p.size()) + 1;
+    }
     return paragrafi;
+}
+
+double xInLinea(const Linea& linea, int posizione)
+{
+    if (linea.frammenti.empty())
+        return 0;
+    const Frammento* prima = nullptr;
+    for (const Frammento& f : linea.frammenti) {
+        if (posizione < f.inizio)
+            return prima ? prima->x + prima->larghezza : f.x;
+        if (posizione <= f.inizio + f.testo.size())
+            return f.x + f.metrica->misura.horizontalAdvance(f.testo.left(posizione - f.inizio)) / unitaPerTwip;
+        prima = &f;
+    }
+    return prima->x + prima->larghezza;
+}
+
+int posizioneInLinea(const Linea& linea, double x)
+{
+    if (linea.frammenti.empty() || x <= linea.frammenti.front().x)
+        return linea.inizio;
+    for (const Frammento& f : linea.frammenti) {
+        if (x > f.x + f.larghezza)
+            continue;
+        if (x < f.x)
+            return f.inizio;
+        // The nearest boundary between two characters of the piece.
+        const QFontMetricsF& misura = f.metrica->misura;
+        const double dentro = (x - f.x) * unitaPerTwip;
+        int sinistra = 0, destra = int(f.testo.size());
+        while (destra - sinistra > 1) {
+            const int mezzo = (sinistra + destra) / 2;
+            if (misura.horizontalAdvance(f.testo.left(mezzo)) <= dentro)
+                sinistra = mezzo;
+            else
+                destra = mezzo;
+        }
+        const double a = misura.horizontalAdvance(f.testo.left(sinistra));
+        const double b = misura.horizontalAdvance(f.testo.left(destra));
+        int k = dentro - a <= b - dentro ? sinistra : destra;
+        if (k < f.testo.size() && f.testo[k].isLowSurrogate())
+            ++k;
+        return f.inizio + k;
+    }
+    // Past the last piece: the end of its text.
+    const Frammento& ultimo = linea.frammenti.back();
+    return ultimo.inizio + int(ultimo.testo.size());
 }
 
 } // namespace dettaglio
@@ -234,7 +462,9 @@ public:
                     nuovaPagina();
                 usato_ += m.altezza;
             }
-            tabella(g, int(i), documento_.colonne(++numeroTabella));
+            if (std::exchange(saltoDopo_, false) && usato_ > 0)
+                nuovaPagina();
+            tabella(g, int(i), ++numeroTabella);
             precedente = &g;
         }
         return std::move(pagine_);
@@ -247,17 +477,30 @@ private:
         usato_ = 0;
     }
 
-    void aggiungi(PezzoPagina pezzo)
+    // Places a piece at the foot of the page, with its lines (y from the piece's top).
+    void aggiungi(PezzoPagina pezzo, std::vector<Linea>&& linee)
     {
+        Pagina& pagina = pagine_.back();
         pezzo.y = usato_;
+        pezzo.primaLinea = int(pagina.linee.size());
+        for (Linea& l : linee) {
+            l.y += usato_;
+            pagina.linee.push_back(std::move(l));
+        }
+        pezzo.fineLinea = int(pagina.linee.size());
         usato_ += pezzo.altezza;
-        pagine_.back().pezzi.push_back(std::move(pezzo));
+        pagina.pezzi.push_back(std::move(pezzo));
     }
 
     void capoverso(const Capoverso& p, int blocco)
     {
-        // A break before the first paragraph leaves the first page empty, as there.
-        if (p.nuovaPagina && (usato_ > 0 || blocco == 0))
+        // A paragraph that holds a page break alone stays where it is and the page
+        // breaks after it (and not at all at the document's end); a break before the
+        // first paragraph leaves the first page empty. Both as there.
+        const bool soloSalto = p.nuovaPagina && p.testo().isEmpty();
+        const bool dopoUnSalto = std::exchange(saltoDopo_, soloSalto);
+        const bool salto = (p.nuovaPagina && !soloSalto) || dopoUnSalto;
+        if (salto && (usato_ > 0 || blocco == 0))
             nuovaPagina();
         righeDi(p.sequenze, p.marca, p.allineamento, larghezzaTesto_, metriche_, righe_);
         const int n = int(righe_.size());
@@ -279,15 +522,19 @@ private:
                     entrano = 1;
             }
             if (entrano > 0) {
-                altezza = 0;
-                for (int k = da; k < da + entrano; ++k)
-                    altezza += righe_[std::size_t(k)].altezza;
                 PezzoPagina pezzo;
                 pezzo.blocco = blocco;
-                pezzo.altezza = altezza;
                 pezzo.prima = da;
                 pezzo.fine = da + entrano;
-                aggiungi(std::move(pezzo));
+                std::vector<Linea> linee;
+                for (int k = da; k < da + entrano; ++k) {
+                    Linea& l = righe_[std::size_t(k)];
+                    l.blocco = blocco;
+                    l.y = pezzo.altezza;
+                    pezzo.altezza += l.altezza;
+                    linee.push_back(std::move(l));
+                }
+                aggiungi(std::move(pezzo), std::move(linee));
                 da += entrano;
             }
             if (da < n)
@@ -295,55 +542,55 @@ private:
         }
     }
 
-    // The heights of the lines of each cell of a row.
-    void righeRiga(const Griglia& g, int r, const ColonneTabella& colonne, const ColonneTwips& misure,
-                   std::vector<std::vector<int>>& celle)
+    // The lines of each cell of row `r`, x from the page's text edge.
+    void righeRiga(const Griglia& g, int r, int blocco, const FormaTabella& forma, std::vector<std::vector<Linea>>& celle)
     {
-        Carattere c = g.carattere;
-        if (g.formattata && r == 1)
-            c.grassetto = true;
-        const Metrica& m = metriche_.di(c);
+        const Carattere c = forma.carattere(g, r);
         celle.resize(std::size_t(g.colonne));
         for (int k = 1; k <= g.colonne; ++k) {
-            std::vector<int>& linee = celle[std::size_t(k - 1)];
+            std::vector<Linea>& linee = celle[std::size_t(k - 1)];
             linee.clear();
-            const QString& testo = g.cella(r, k);
-            const int larghezza = std::max(1, misure.larghezze[std::size_t(k - 1)] - 2 * misure.margine);
-            // A text that the column fitting measured well within the cell stands on one line.
-            const std::size_t cella = std::size_t(r - 1) * std::size_t(g.colonne) + std::size_t(k - 1);
-            if (testo.isEmpty()
-                || (cella < colonne.testi.size() && colonne.testi[cella] >= 0
-                    && colonne.testi[cella] * twipsPerPunto + twipsPerPunto < larghezza)) {
-                linee.push_back(m.altezza);
-                continue;
-            }
-            for (const auto& paragrafo : paragrafiCella(testo, c)) {
-                righeDi(paragrafo, c, Allineamento::Sinistra, larghezza, metriche_, righe_);
-                for (const Riga& riga : righe_)
-                    linee.push_back(riga.altezza);
+            const double x = forma.sinistra(k) + forma.margine;
+            for (const ParagrafoCella& paragrafo : paragrafiCella(g.cella(r, k), c)) {
+                righeDi(paragrafo.sequenze, c, g.allineamenti[std::size_t(k - 1)], forma.larghezzaTesto(k), metriche_, righe_);
+                for (Linea& l : righe_) {
+                    l.blocco = blocco;
+                    l.riga = r;
+                    l.colonna = k;
+                    l.inizio += paragrafo.inizio;
+                    l.fine += paragrafo.inizio;
+                    for (Frammento& f : l.frammenti) {
+                        f.inizio += paragrafo.inizio;
+                        f.x += x;
+                    }
+                    linee.push_back(std::move(l));
+                }
             }
         }
     }
 
-    static int somma(const std::vector<int>& linee, int da, int a)
+    static int somma(const std::vector<Linea>& linee, int da, int a)
     {
         int s = 0;
         for (int k = da; k < a; ++k)
-            s += linee[std::size_t(k)];
+            s += linee[std::size_t(k)].altezza;
         return s;
     }
 
-    void tabella(const Griglia& g, int blocco, const ColonneTabella& colonne)
+    void tabella(const Griglia& g, int blocco, int numero)
     {
-        const ColonneTwips misure = colonneTwips(colonne);
-        const bool testata = g.formattata && g.righe > 1;
+        const FormaTabella forma = formaTabella(g, documento_.colonne(numero));
+        const bool testata = forma.intestazione(1) && g.righe > 1;
+        std::vector<std::vector<Linea>> celle, celleTestata;
         int altezzaTestata = 0;
-        std::vector<std::vector<int>> celle;
         if (testata) {
-            righeRiga(g, 1, colonne, misure, celle);
-            for (const auto& linee : celle)
+            righeRiga(g, 1, blocco, forma, celleTestata);
+            for (const auto& linee : celleTestata)
                 altezzaTestata = std::max(altezzaTestata, somma(linee, 0, int(linee.size())));
             altezzaTestata += bordoTwips;
+            for (auto& linee : celleTestata)
+                for (Linea& l : linee)
+                    l.ripetuta = true;
         }
         bool apertaSullaPagina = false; // the table's top border stands on this page
         bool soloTestata = false;       // the page holds nothing but the repeated header
@@ -355,18 +602,35 @@ private:
             if (testata && r > 1) {
                 PezzoPagina pezzo;
                 pezzo.blocco = blocco;
+                pezzo.tabella = numero;
                 pezzo.riga = 1;
                 pezzo.ripetuta = true;
                 pezzo.bordoSopra = true;
                 pezzo.altezza = bordoTwips + altezzaTestata;
-                aggiungi(std::move(pezzo));
+                std::vector<Linea> linee;
+                for (const auto& cella : celleTestata) {
+                    int y = bordoTwips;
+                    for (Linea l : cella) {
+                        l.y = y;
+                        y += l.altezza;
+                        linee.push_back(std::move(l));
+                    }
+                }
+                aggiungi(std::move(pezzo), std::move(linee));
                 apertaSullaPagina = true;
                 soloTestata = true;
             }
         };
         std::vector<int> da; // each cell's first line still to place
         for (int r = 1; r <= g.righe; ++r) {
-            righeRiga(g, r, colonne, misure, celle);
+            if (r == 1 && testata) {
+                celle = celleTestata;
+                for (auto& linee : celle)
+                    for (Linea& l : linee)
+                        l.ripetuta = false;
+            } else {
+                righeRiga(g, r, blocco, forma, celle);
+            }
             da.assign(std::size_t(g.colonne), 0);
             for (;;) {
                 const int sopra = apertaSullaPagina ? 0 : bordoTwips;
@@ -377,19 +641,28 @@ private:
                 const auto pezzoFino = [&](const std::vector<int>& a) {
                     PezzoPagina pezzo;
                     pezzo.blocco = blocco;
+                    pezzo.tabella = numero;
                     pezzo.riga = r;
                     pezzo.bordoSopra = !apertaSullaPagina;
                     int contenuto = 0;
                     bool intera = true;
+                    std::vector<Linea> linee;
                     for (std::size_t k = 0; k < celle.size(); ++k) {
                         contenuto = std::max(contenuto, somma(celle[k], da[k], a[k]));
                         intera = intera && da[k] == 0 && a[k] == int(celle[k].size());
+                        int y = sopra;
+                        for (int i = da[k]; i < a[k]; ++i) {
+                            Linea& l = celle[k][std::size_t(i)];
+                            l.y = y;
+                            y += l.altezza;
+                            linee.push_back(std::move(l));
+                        }
                     }
                     pezzo.altezza = sopra + contenuto + bordoTwips;
                     if (!intera)
                         for (std::size_t k = 0; k < celle.size(); ++k)
                             pezzo.celle.emplace_back(da[k], a[k]);
-                    aggiungi(std::move(pezzo));
+                    aggiungi(std::move(pezzo), std::move(linee));
                     apertaSullaPagina = true;
                     da = a;
                 };
@@ -398,8 +671,8 @@ private:
                 bool qualcosa = false, tutto = true;
                 for (std::size_t k = 0; k < celle.size(); ++k) {
                     int h = 0;
-                    while (a[k] < int(celle[k].size()) && h + celle[k][std::size_t(a[k])] <= spazio)
-                        h += celle[k][std::size_t(a[k]++)];
+                    while (a[k] < int(celle[k].size()) && h + celle[k][std::size_t(a[k])].altezza <= spazio)
+                        h += celle[k][std::size_t(a[k]++)].altezza;
                     qualcosa = qualcosa || a[k] > da[k];
                     tutto = tutto && a[k] == int(celle[k].size());
                 }
@@ -420,11 +693,12 @@ private:
 
     Documento& documento_;
     Metriche& metriche_;
-    std::vector<Riga> righe_;
+    std::vector<Linea> righe_;
     std::vector<Pagina> pagine_;
     const int altezzaPagina_ = altezzaTestoTwips();
     const int larghezzaTesto_ = larghezzaTestoTwips();
     int usato_ = 0;
+    bool saltoDopo_ = false; // a paragraph holding a page break alone asks for a new page
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 list(APPEND KORVEL_CORE_SOURCES
   report/documento.cpp
   report/colonne.cpp
+  report/acapo.cpp
   report/impaginazione.cpp
   report/disegnoPagine.cpp
   report/salvataggio.cpp
