@@ -25,7 +25,7 @@ import tempfile
 RADICE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 TSV = os.path.join(RADICE, 'tests', 'report', 'pagine_libreoffice.tsv')
 # The test binaries and the tests that write the corpus.
-PROVE = [('tests/test_core_report', 'Impaginazione.*'),
+PROVE = [('tests/test_core_report', 'Impaginazione.Every*:Impaginazione.Random*'),
          ('tests/test_windows_relazione', 'PagineStampate.*')]
 
 
@@ -51,6 +51,7 @@ def main():
         for opzione in sys.argv[1:]:
             if opzione.startswith('--casuali='):
                 ambiente['KORVEL_RELAZIONI_CASUALI'] = opzione.split('=', 1)[1]
+                ambiente['KORVEL_DOCUMENTI_CASUALI'] = opzione.split('=', 1)[1]
         for programma, filtro in PROVE:
             percorso = os.path.join(costruzione, programma)
             if os.path.exists(percorso):

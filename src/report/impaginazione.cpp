@@ -327,13 +327,18 @@ void righeDi(const std::vector<Sequenza>& sequenze, const Carattere& marca, Alli
                 x += t.larghezza;
                 continue;
             }
+            // A slash keeps its word whole: the line ends at the blank before the word,
+            // and where that blank is not on the line, as if it had no break at all.
+            if (ultimaRottura > da) {
+                const int posizione = rotturaDopoBarra(testo, tratti[ultimaRottura].inizio);
+                if (posizione <= tratti[da].inizio)
+                    ultimaRottura = 0;
+                else
+                    while (ultimaRottura > da + 1 && tratti[ultimaRottura].inizio > posizione)
+                        --ultimaRottura;
+            }
             if (ultimaRottura > da) {
                 a = ultimaRottura;
-                // A slash keeps its word whole: the line ends at the blank before it.
-                const int posizione = rotturaDopoBarra(testo, tratti[a].inizio);
-                if (posizione > tratti[da].inizio)
-                    while (a > da + 1 && tratti[a].inizio > posizione)
-                        --a;
             } else if (t.tipo == Tratto::Tabulazione) {
                 a = k + 1;
             } else {
@@ -622,14 +627,35 @@ private:
             }
         };
         std::vector<int> da; // each cell's first line still to place
+        std::vector<std::vector<Linea>> seconda; // row 2, laid out early to see whether it follows the header
         for (int r = 1; r <= g.righe; ++r) {
             if (r == 1 && testata) {
                 celle = celleTestata;
                 for (auto& linee : celle)
                     for (Linea& l : linee)
                         l.ripetuta = false;
+            } else if (r == 2 && !seconda.empty()) {
+                celle = std::move(seconda);
             } else {
                 righeRiga(g, r, blocco, forma, celle);
+            }
+            // A header row goes whole to the next page when more than its bottom
+            // border is missing here, or when not a line of the row after it would
+            // follow it here; as there.
+            if (r == 1 && forma.intestazione(1) && usato_ > 0) {
+                int contenuto = 0;
+                for (const auto& linee : celle)
+                    contenuto = std::max(contenuto, somma(linee, 0, int(linee.size())));
+                const int spazio = altezzaPagina_ - usato_;
+                bool sposta = bordoTwips + contenuto > spazio;
+                if (!sposta && 2 * bordoTwips + contenuto <= spazio && g.righe > 1) {
+                    righeRiga(g, 2, blocco, forma, seconda);
+                    const int resto = spazio - 2 * bordoTwips - contenuto - bordoTwips;
+                    sposta = std::none_of(seconda.begin(), seconda.end(),
+                                          [&](const std::vector<Linea>& l) { return !l.empty() && l.front().altezza <= resto; });
+                }
+                if (sposta)
+                    nuovaPaginaTabella(1);
             }
             da.assign(std::size_t(g.colonne), 0);
             for (;;) {

@@ -5,6 +5,7 @@
 // many pages; a technical report states the pages it has.
 #include "relazione/casaDiProva.h"
 #include "support/pagineLibreOffice.h"
+#include "support/testiCasuali.h"
 
 #include "climate/tabella.h"
 #include "help/sommario.h"
@@ -133,7 +134,40 @@ void relazioneACaso(unsigned seme, const QString& nome, doppi::Messaggi& messagg
     EXPECT_EQ(pagineDichiarate(), *wordDoc->contaPagine()) << nome.toStdString();
 }
 
+// The cover page's fields, and the studio's name and address, filled with texts drawn
+// from `seme`: long, in capitals most of them, as a studio types a condominium's name.
+void copertinaACaso(unsigned seme)
+{
+    testiCasuali::Generatore caso(seme);
+    const auto testo = [&] { return caso.testo(caso.intero(1, 24), caso.moneta(70)); };
+    ModKorvel::nomeStudio = testo();
+    ModKorvel::indirizzoStudio = testo();
+    frontespizio& c = finestra<frontespizio>();
+    for (CasellaTesto* campo : {c.progetto, c.committente, c.luogo, c.data, c.allegati})
+        campo->setText(testo());
+}
+
 } // namespace
+
+TEST_F(PagineStampate, EveryCoverFieldHoldingALongTextInCapitals)
+{
+    const QString lungo = QStringLiteral("CONDOMINIO «LE TAVERNE» VIA VALTELLINA 12/14 AVV. TORTORA AMMINISTRATORE "
+                                         "P.ZZA SAN BABILA 3 - 20122 MILANO TEL. 02/12345678");
+    const std::pair<const char*, std::function<void()>> campi[] = {
+        {"progetto", [&] { finestra<frontespizio>().progetto->setText(lungo); }},
+        {"committente", [&] { finestra<frontespizio>().committente->setText(lungo); }},
+        {"luogo", [&] { finestra<frontespizio>().luogo->setText(lungo); }},
+        {"data", [&] { finestra<frontespizio>().data->setText(lungo); }},
+        {"allegati", [&] { finestra<frontespizio>().allegati->setText(lungo); }},
+        {"studio", [&] { ModKorvel::nomeStudio = lungo; }},
+        {"indirizzo", [&] { ModKorvel::indirizzoStudio = lungo; }},
+    };
+    for (const auto& [campo, riempi] : campi) {
+        daCapo();
+        riempi();
+        relazioneACaso(3, QStringLiteral("copertina-") + QString::fromLatin1(campo), messaggi);
+    }
+}
 
 TEST_F(PagineStampate, EveryDocumentHasThePagesLibreOfficeShowsAndThePdfDrawsThem)
 {
@@ -209,6 +243,8 @@ TEST_F(PagineStampate, RandomTechnicalReportsStateThePagesTheyHave)
         GTEST_SKIP() << "KORVEL_RELAZIONI_CASUALI not set";
     for (int i = 0; i < quante; ++i) {
         daCapo();
+        if (i % 2)
+            copertinaACaso(unsigned(1000 + i));
         relazioneACaso(unsigned(1000 + i), QStringLiteral("casuale-%1").arg(1000 + i), messaggi, false);
     }
 }

@@ -10,6 +10,7 @@
 #include "support/ambiente.h"
 #include "support/doppi.h"
 #include "support/pagineLibreOffice.h"
+#include "support/testiCasuali.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -67,6 +68,56 @@ void tabella(const QString& faccia, double dimensione, bool formattata, bool tes
         }
     if (formattata)
         formattaTabella();
+}
+
+// A document of paragraphs of varied text drawn from `seme`: sizes, faces, bold,
+// justified or not, some paragraphs holding a page break alone or starting with one.
+void capoversiCasuali(unsigned seme)
+{
+    testiCasuali::Generatore caso(seme);
+    const bool giustificato = caso.moneta(50);
+    for (int i = caso.intero(15, 60); i > 0; --i) {
+        impostaCarattere(caso.moneta(50) ? gothic : times);
+        impostaDimensione(caso.uno({8, 9, 10, 11, 12, 12, 12, 14, 16, 20}));
+        impostaGrassetto(caso.moneta(15) ? 1 : 0);
+        const int forma = caso.intero(1, 100);
+        if (forma <= 4)
+            scriviTesto(QChar(12));
+        else if (forma <= 8)
+            scriviTesto(QChar(12) + caso.testo(caso.intero(1, 8), true) + CR);
+        else if (forma <= 12)
+            scriviTesto(CR);
+        else
+            scriviTesto(caso.testo(caso.intero(1, 140), caso.moneta(10)) + CR);
+    }
+    if (giustificato)
+        giustificaTesto();
+}
+
+// Tables of varied content drawn from `seme`, a paragraph or none between them:
+// figures (negative ones too), words, slashes and hyphens in cells narrow or wide.
+void tabelleCasuali(unsigned seme)
+{
+    testiCasuali::Generatore caso(seme);
+    for (int t = caso.intero(1, 4); t > 0; --t) {
+        impostaCarattere(caso.moneta(50) ? gothic : times);
+        if (caso.moneta(60))
+            scriviTesto(caso.testo(caso.intero(1, 30)) + CR);
+        const int righe = caso.intero(1, 160), colonne = caso.intero(1, 12);
+        aggiungiTabella(righe, colonne, caso.uno({8, 9, 10, 11, 12}));
+        const int parole = caso.uno({1, 1, 2, 4, 12});
+        for (int r = 1; r <= righe; ++r)
+            for (int c = 1; c <= colonne; ++c) {
+                if (caso.moneta(8))
+                    continue;
+                scriviCella(r, c, r == 1 ? caso.testo(caso.intero(1, 3)) : caso.moneta(60) ? caso.numero() : caso.testo(caso.intero(1, parole)));
+            }
+        if (caso.moneta(70))
+            formattaTabella();
+        for (int c = 1; c <= colonne; ++c)
+            if (caso.moneta(30))
+                allineaColonne(ModKorvel::wordDoc->numeroTabelle(), c);
+    }
 }
 
 std::vector<Forma> forme()
@@ -149,10 +200,85 @@ std::vector<Forma> forme()
                                      scriviTesto(QStringLiteral("riga %1").arg(i) + CR);
                                  tabella(gothic, 12, formattata, true, 6);
                              }});
+    // Where a line may end: capitals, slashes inside words, hyphens before digits,
+    // negative figures in narrow cells, paragraphs holding a page break alone.
+    tutte.push_back({QStringLiteral("capitali-lunghe"), [] {
+                         impostaCarattere(times);
+                         impostaDimensione(10);
+                         for (int i = 0; i < 30; ++i)
+                             scriviTesto(QStringLiteral("CONDOMINIO «LE TAVERNE» VIA VALTELLINA 12/14 AVV. TORTORA ").repeated(1 + i % 3)
+                                         + QString::number(i) + CR);
+                         impostaCarattere(gothic);
+                         impostaDimensione(14);
+                         for (int i = 0; i < 20; ++i)
+                             scriviTesto(QStringLiteral("progettista: STUDIO TECNICO ASSOCIATO ING. ROSSI & ARCH. VERDI / ") + QString(i, QLatin1Char('W')) + CR);
+                     }});
+    tutte.push_back({QStringLiteral("barre-e-trattini"), [] {
+                         impostaCarattere(gothic);
+                         impostaDimensione(12);
+                         QString t;
+                         for (int i = 0; i < 400; ++i)
+                             t += QStringLiteral("%1 kWh/anno Tecnico/Comunale 12-%2 -%3,91 ").arg(i).arg(i * 7).arg(i * 13);
+                         scriviTesto(t + CR);
+                         impostaCarattere(times);
+                         scriviTesto(t + CR);
+                     }});
+    tutte.push_back({QStringLiteral("tabella-gothic-11-numeri-negativi"), [] {
+                         impostaCarattere(gothic);
+                         aggiungiTabella(1000, 12, 11);
+                         for (int r = 1; r <= 1000; ++r)
+                             for (int c = 1; c <= 12; ++c)
+                                 scriviCella(r, c, r == 1 ? QStringLiteral("colonna %1").arg(c)
+                                                          : QString::number((r * 37 + c * 101) % 20000 / 100.0 * ((r + c) % 2 ? -1 : 1), 'f', 2)
+                                                                .replace(QLatin1Char('.'), QLatin1Char(',')));
+                         formattaTabella();
+                     }});
+    const std::pair<const char*, const char*> salti[] = {
+        {"salto-in-fondo", "testo\r\f"},
+        {"salti-doppi", "uno\r\f\ftre\f"},
+        {"salto-in-testa", "\f"},
+        {"salti-tra-righe", "uno\r\f\r\f\rdue\r\f"},
+    };
+    for (const auto& [nome, testo] : salti)
+        tutte.push_back({QString::fromLatin1(nome), [testo] {
+                             impostaCarattere(gothic);
+                             impostaDimensione(12);
+                             scriviTesto(QString::fromLatin1(testo).replace(QLatin1Char('\r'), QChar(13)).replace(QLatin1Char('\f'), QChar(12)));
+                         }});
+    tutte.push_back({QStringLiteral("salto-e-titolo-in-testa"), [] {
+                         impostaCarattere(gothic);
+                         impostaDimensione(12);
+                         scriviTesto(QChar(12));
+                         aggiungiParagrafo(18);
+                         testoParagrafo(QChar(12) + QStringLiteral("RELAZIONE DI CALCOLO") + CR);
+                     }});
+    for (unsigned seme = 1; seme <= 6; ++seme) {
+        tutte.push_back({QStringLiteral("capoversi-casuali-%1").arg(seme), [seme] { capoversiCasuali(seme); }});
+        tutte.push_back({QStringLiteral("tabelle-casuali-%1").arg(seme), [seme] { tabelleCasuali(seme); }});
+    }
     return tutte;
 }
 
 } // namespace
+
+// Documents of random shapes, as many of each kind as KORVEL_DOCUMENTI_CASUALI asks,
+// for tools/pagine_libreoffice.py to compare with LibreOffice.
+TEST(Impaginazione, RandomDocumentsForLibreOffice)
+{
+    const int quanti = qEnvironmentVariableIntValue("KORVEL_DOCUMENTI_CASUALI");
+    if (quanti <= 0)
+        GTEST_SKIP() << "KORVEL_DOCUMENTI_CASUALI not set";
+    ambiente::ripristinaStato();
+    inizializzaDati();
+    doppi::Messaggi messaggi;
+    for (int i = 0; i < quanti; ++i)
+        for (const auto& [tipo, scrivi] : {std::pair{"casuale-capoversi", &capoversiCasuali}, {"casuale-tabelle", &tabelleCasuali}}) {
+            ASSERT_TRUE(avviaWord());
+            scrivi(unsigned(1000 + i));
+            ASSERT_TRUE(reportRiuscito());
+            corpusPagine::verifica(QStringLiteral("%1-%2").arg(QString::fromLatin1(tipo)).arg(1000 + i), *wordDoc, false);
+        }
+}
 
 TEST(Impaginazione, EveryShapeHasThePagesLibreOfficeShowsAndThePdfDrawsThem)
 {
