@@ -599,12 +599,21 @@ private:
         }
         bool apertaSullaPagina = false; // the table's top border stands on this page
         bool soloTestata = false;       // the page holds nothing but the repeated header
-        const auto nuovaPaginaTabella = [&](int r) {
+        // Two ways the word processor lays out a header row that meets a page's foot,
+        // followed here as it shows them: a header row split there (only its bottom
+        // border was missing) is repeated above the rest of it, and on every page the
+        // table goes on to but its last; a header row sent to the next page because the
+        // row after it would not follow it there takes just that row with it when the
+        // rest of the table does not fit that page.
+        bool testataSpezzata = false;
+        std::size_t ultimaConTestata = 0; // the last page that keeps it, when the header row was split
+        bool testataConUnaRiga = false;
+        const auto nuovaPaginaTabella = [&](int r, bool ripeti) {
             nuovaPagina();
             apertaSullaPagina = false;
             soloTestata = false;
             // The header row again, where the table goes on.
-            if (testata && r > 1) {
+            if (testata && ripeti) {
                 PezzoPagina pezzo;
                 pezzo.blocco = blocco;
                 pezzo.tabella = numero;
@@ -623,12 +632,22 @@ private:
                 }
                 aggiungi(std::move(pezzo), std::move(linee));
                 apertaSullaPagina = true;
-                soloTestata = true;
+                soloTestata = r > 1;
             }
         };
+        // Where the table stood before its third row, to lay the rest out again.
+        struct Ritorno {
+            bool attivo = false;
+            std::size_t pagine = 0, pezzi = 0, linee = 0;
+            int usato = 0;
+            bool aperta = false, sola = false;
+        } ritorno;
         std::vector<int> da; // each cell's first line still to place
         std::vector<std::vector<Linea>> seconda; // row 2, laid out early to see whether it follows the header
         for (int r = 1; r <= g.righe; ++r) {
+            if (r == 3 && testataConUnaRiga)
+                ritorno = Ritorno{true, pagine_.size(), pagine_.back().pezzi.size(), pagine_.back().linee.size(), usato_,
+                                  apertaSullaPagina, soloTestata};
             if (r == 1 && testata) {
                 celle = celleTestata;
                 for (auto& linee : celle)
@@ -641,7 +660,7 @@ private:
             }
             // A header row goes whole to the next page when more than its bottom
             // border is missing here, or when not a line of the row after it would
-            // follow it here; as there.
+            // follow it here.
             if (r == 1 && forma.intestazione(1) && usato_ > 0) {
                 int contenuto = 0;
                 for (const auto& linee : celle)
@@ -651,13 +670,15 @@ private:
                 if (!sposta && 2 * bordoTwips + contenuto <= spazio && g.righe > 1) {
                     righeRiga(g, 2, blocco, forma, seconda);
                     const int resto = spazio - 2 * bordoTwips - contenuto - bordoTwips;
-                    sposta = std::none_of(seconda.begin(), seconda.end(),
-                                          [&](const std::vector<Linea>& l) { return !l.empty() && l.front().altezza <= resto; });
+                    sposta = testataConUnaRiga = std::none_of(seconda.begin(), seconda.end(), [&](const std::vector<Linea>& l) {
+                        return !l.empty() && l.front().altezza <= resto;
+                    });
                 }
                 if (sposta)
-                    nuovaPaginaTabella(1);
+                    nuovaPaginaTabella(1, false);
             }
             da.assign(std::size_t(g.colonne), 0);
+            bool daCapo = false;
             for (;;) {
                 const int sopra = apertaSullaPagina ? 0 : bordoTwips;
                 const int spazio = altezzaPagina_ - usato_ - sopra - bordoTwips;
@@ -710,11 +731,59 @@ private:
                     pezzoFino(a);
                     break;
                 }
+                if (ritorno.attivo) {
+                    // The rest does not fit the page the header went to with one row.
+                    pagine_.resize(ritorno.pagine);
+                    pagine_.back().pezzi.resize(ritorno.pezzi);
+                    pagine_.back().linee.resize(ritorno.linee);
+                    usato_ = ritorno.usato;
+                    apertaSullaPagina = ritorno.aperta;
+                    soloTestata = ritorno.sola;
+                    ritorno.attivo = false;
+                    testataConUnaRiga = false;
+                    nuovaPaginaTabella(3, true);
+                    daCapo = true;
+                    break;
+                }
                 if (qualcosa)
                     pezzoFino(a);
-                nuovaPaginaTabella(r);
+                if (r == 1 && forma.intestazione(1) && !testataSpezzata) {
+                    testataSpezzata = true;
+                    // (when none of it fit, the table keeps it on its last page up to two pages on)
+                    ultimaConTestata = pagine_.size() + (qualcosa ? 0 : 2);
+                }
+                nuovaPaginaTabella(r, r > 1 || qualcosa);
             }
+            if (daCapo)
+                r = 2;
         }
+        if (testataSpezzata && pagine_.size() > ultimaConTestata)
+            togliTestataDallUltimaPagina(blocco);
+    }
+
+    // The header row repeated at the head of the last page of the table at `blocco`
+    // taken away: the table opens on that page with its next row.
+    void togliTestataDallUltimaPagina(int blocco)
+    {
+        Pagina& pagina = pagine_.back();
+        const auto testata = std::find_if(pagina.pezzi.begin(), pagina.pezzi.end(),
+                                          [&](const PezzoPagina& p) { return p.blocco == blocco && p.ripetuta; });
+        if (testata == pagina.pezzi.end() || testata + 1 == pagina.pezzi.end() || (testata + 1)->blocco != blocco)
+            return;
+        const int tolta = testata->altezza - bordoTwips;
+        const int primaLinea = testata->primaLinea, linee = testata->fineLinea - testata->primaLinea;
+        pagina.linee.erase(pagina.linee.begin() + primaLinea, pagina.linee.begin() + primaLinea + linee);
+        const auto dopo = pagina.pezzi.erase(testata);
+        dopo->bordoSopra = true;
+        dopo->altezza += bordoTwips;
+        for (auto p = dopo; p != pagina.pezzi.end(); ++p) {
+            p->primaLinea -= linee;
+            p->fineLinea -= linee;
+            p->y -= p == dopo ? testata->altezza : tolta;
+        }
+        for (auto l = pagina.linee.begin() + primaLinea; l != pagina.linee.end(); ++l)
+            l->y -= tolta;
+        usato_ -= tolta;
     }
 
     Documento& documento_;

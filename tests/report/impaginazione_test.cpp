@@ -252,6 +252,23 @@ std::vector<Forma> forme()
                          aggiungiParagrafo(18);
                          testoParagrafo(QChar(12) + QStringLiteral("RELAZIONE DI CALCOLO") + CR);
                      }});
+    // A formatted table whose header row of one or three lines meets a page's foot:
+    // it follows the row after it to the next page, is split, or goes whole.
+    for (const auto& [righeTestata, k] : {std::pair{1, 49}, {1, 50}, {1, 51}, {1, 52}, {3, 47}, {3, 48}, {3, 49}, {3, 50}})
+        tutte.push_back({QStringLiteral("testata-al-piede-%1-%2").arg(righeTestata).arg(k), [=] {
+                             impostaCarattere(gothic);
+                             impostaDimensione(12);
+                             for (int i = 0; i < k; ++i)
+                                 scriviTesto(QStringLiteral("riga %1").arg(i) + CR);
+                             aggiungiTabella(121, 2);
+                             QStringList testata;
+                             for (int i = 0; i < righeTestata; ++i)
+                                 testata << QStringLiteral("intestazione %1").arg(i);
+                             scriviCella(1, 1, testata.join(CR));
+                             for (int r = 2; r <= 121; ++r)
+                                 scriviCella(r, 1, QStringLiteral("dato %1").arg(r));
+                             formattaTabella();
+                         }});
     for (unsigned seme = 1; seme <= 6; ++seme) {
         tutte.push_back({QStringLiteral("capoversi-casuali-%1").arg(seme), [seme] { capoversiCasuali(seme); }});
         tutte.push_back({QStringLiteral("tabelle-casuali-%1").arg(seme), [seme] { tabelleCasuali(seme); }});
