@@ -599,15 +599,16 @@ private:
         }
         bool apertaSullaPagina = false; // the table's top border stands on this page
         bool soloTestata = false;       // the page holds nothing but the repeated header
-        // Two ways the word processor lays out a header row that meets a page's foot,
-        // followed here as it shows them: a header row split there (only its bottom
-        // border was missing) is repeated above the rest of it, and on every page the
-        // table goes on to but its last; a header row sent to the next page because the
-        // row after it would not follow it there takes just that row with it when the
-        // rest of the table does not fit that page.
+        // Ways the word processor lays out a table that meets a page's foot, followed
+        // here as it shows them: a header row split there (only its bottom border was
+        // missing) is repeated above the rest of it, and on every page the table goes
+        // on to but its last; a header row sent to the next page because the row after
+        // it would not follow it there takes just that row with it, and a table without
+        // a header whose first row went whole to the next page has that row alone
+        // there, when the rest of the table does not fit that page.
         bool testataSpezzata = false;
         std::size_t ultimaConTestata = 0; // the last page that keeps it, when the header row was split
-        bool testataConUnaRiga = false;
+        int rigaSola = 0; // the row that ends the page the table went to, when the rest does not fit it
         const auto nuovaPaginaTabella = [&](int r, bool ripeti) {
             nuovaPagina();
             apertaSullaPagina = false;
@@ -645,7 +646,7 @@ private:
         std::vector<int> da; // each cell's first line still to place
         std::vector<std::vector<Linea>> seconda; // row 2, laid out early to see whether it follows the header
         for (int r = 1; r <= g.righe; ++r) {
-            if (r == 3 && testataConUnaRiga)
+            if (rigaSola > 0 && r == rigaSola + 1)
                 ritorno = Ritorno{true, pagine_.size(), pagine_.back().pezzi.size(), pagine_.back().linee.size(), usato_,
                                   apertaSullaPagina, soloTestata};
             if (r == 1 && testata) {
@@ -670,9 +671,11 @@ private:
                 if (!sposta && 2 * bordoTwips + contenuto <= spazio && g.righe > 1) {
                     righeRiga(g, 2, blocco, forma, seconda);
                     const int resto = spazio - 2 * bordoTwips - contenuto - bordoTwips;
-                    sposta = testataConUnaRiga = std::none_of(seconda.begin(), seconda.end(), [&](const std::vector<Linea>& l) {
+                    sposta = std::none_of(seconda.begin(), seconda.end(), [&](const std::vector<Linea>& l) {
                         return !l.empty() && l.front().altezza <= resto;
                     });
+                    if (sposta)
+                        rigaSola = 2;
                 }
                 if (sposta)
                     nuovaPaginaTabella(1, false);
@@ -740,13 +743,14 @@ private:
                     apertaSullaPagina = ritorno.aperta;
                     soloTestata = ritorno.sola;
                     ritorno.attivo = false;
-                    testataConUnaRiga = false;
-                    nuovaPaginaTabella(3, true);
+                    nuovaPaginaTabella(rigaSola + 1, true);
                     daCapo = true;
                     break;
                 }
                 if (qualcosa)
                     pezzoFino(a);
+                if (r == 1 && !qualcosa && !forma.intestazione(1))
+                    rigaSola = 1;
                 if (r == 1 && forma.intestazione(1) && !testataSpezzata) {
                     testataSpezzata = true;
                     // (when none of it fit, the table keeps it on its last page up to two pages on)
@@ -754,8 +758,10 @@ private:
                 }
                 nuovaPaginaTabella(r, r > 1 || qualcosa);
             }
-            if (daCapo)
-                r = 2;
+            if (daCapo) {
+                r = rigaSola;
+                rigaSola = 0;
+            }
         }
         if (testataSpezzata && pagine_.size() > ultimaConTestata)
             togliTestataDallUltimaPagina(blocco);

@@ -269,6 +269,22 @@ std::vector<Forma> forme()
                                  scriviCella(r, 1, QStringLiteral("dato %1").arg(r));
                              formattaTabella();
                          }});
+    // A table without a header whose first row of one or five lines finds no room at
+    // a page's foot.
+    for (const auto& [righePrima, k] : {std::pair{1, 51}, {1, 52}, {5, 50}, {5, 51}})
+        tutte.push_back({QStringLiteral("tabella-spostata-%1-%2").arg(righePrima).arg(k), [=] {
+                             impostaCarattere(gothic);
+                             impostaDimensione(12);
+                             for (int i = 0; i < k; ++i)
+                                 scriviTesto(QStringLiteral("riga %1").arg(i) + CR);
+                             aggiungiTabella(121, 2);
+                             QStringList prima;
+                             for (int i = 0; i < righePrima; ++i)
+                                 prima << QStringLiteral("prima riga %1").arg(i);
+                             scriviCella(1, 1, prima.join(CR));
+                             for (int r = 2; r <= 121; ++r)
+                                 scriviCella(r, 1, QStringLiteral("dato %1").arg(r));
+                         }});
     for (unsigned seme = 1; seme <= 6; ++seme) {
         tutte.push_back({QStringLiteral("capoversi-casuali-%1").arg(seme), [seme] { capoversiCasuali(seme); }});
         tutte.push_back({QStringLiteral("tabelle-casuali-%1").arg(seme), [seme] { tabelleCasuali(seme); }});
