@@ -52,14 +52,14 @@ ColonneTabella colonneAdattate(const Griglia& g)
     normale.grassetto = false;
     Carattere grassetto = g.carattere;
     grassetto.grassetto = true;
-    const QFontMetricsF metricaNormale(fontMisurato(normale));
-    const QFontMetricsF metricaGrassetto(fontMisurato(grassetto));
+    const dettaglio::Misura metricaNormale(fontMisurato(normale));
+    const dettaglio::Misura metricaGrassetto(fontMisurato(grassetto));
     const double mmPerUnita = mmPerPollice / 72.0 / unitaPerPunto;
 
     // Natural widths first; the longest words only when the content does not fit.
     auto perRighe = [&](auto&& misura) {
         for (int r = 1; r <= g.righe; ++r) {
-            const QFontMetricsF& m = (g.formattata && r == 1) || g.carattere.grassetto ? metricaGrassetto : metricaNormale;
+            const dettaglio::Misura& m = (g.formattata && r == 1) || g.carattere.grassetto ? metricaGrassetto : metricaNormale;
             for (int c = 1; c <= g.colonne; ++c) {
                 const QString& testo = g.cella(r, c);
                 if (!testo.isEmpty())
@@ -78,9 +78,9 @@ ColonneTabella colonneAdattate(const Griglia& g)
     std::vector<double> naturale(n, 0.0);
     std::vector<double> minimo(n, 0.0);
     ColonneTabella colonne;
-    perRighe([&](const QFontMetricsF& m, const QString& testo, std::size_t c) {
+    perRighe([&](const dettaglio::Misura& m, const QString& testo, std::size_t c) {
         for (const QString& linea : linee(testo))
-            naturale[c] = std::max(naturale[c], m.horizontalAdvance(linea) * mmPerUnita);
+            naturale[c] = std::max(naturale[c], m.larghezza(linea) * mmPerUnita);
     });
     // Some air: the file may be opened where the font is drawn a little wider.
     constexpr double aria = 1.1;
@@ -89,10 +89,10 @@ ColonneTabella colonneAdattate(const Griglia& g)
     for (double l : naturale)
         sommaProva += l * aria + 2 * colonne.margine + bordoMm + 1.0;
     if (sommaProva > disponibile) {
-        perRighe([&](const QFontMetricsF& m, const QString& testo, std::size_t c) {
+        perRighe([&](const dettaglio::Misura& m, const QString& testo, std::size_t c) {
             for (const QString& linea : linee(testo))
                 for (const QString& parola : linea.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-                    minimo[c] = std::max(minimo[c], m.horizontalAdvance(parola) * mmPerUnita);
+                    minimo[c] = std::max(minimo[c], m.larghezza(parola) * mmPerUnita);
         });
         double parole = 0;
         for (double l : minimo)

@@ -97,10 +97,10 @@ const Metrica& Metriche::di(const Carattere& c)
     f.setHintingPreference(QFont::PreferNoHinting);
     // The saved file asks for no kerning, and the word processor sets none.
     f.setKerning(false);
-    auto voce = std::make_unique<Metrica>(Metrica{f, QFontMetricsF(f), 0, 0});
+    auto voce = std::make_unique<Metrica>(f);
     if (!metricaDelCarattere(f, pixel, voce->altezza, voce->ascesa)) {
-        voce->altezza = std::max(1, arrotonda(voce->misura.lineSpacing() / unitaPerTwip));
-        voce->ascesa = arrotonda(voce->misura.ascent() / unitaPerTwip);
+        voce->altezza = std::max(1, arrotonda(voce->misura.metriche().lineSpacing() / unitaPerTwip));
+        voce->ascesa = arrotonda(voce->misura.metriche().ascent() / unitaPerTwip);
     }
     return *voci_.emplace(chiave, std::move(voce)).first->second;
 }
@@ -122,25 +122,14 @@ bool bianco(QChar c) { return c.isSpace() && c != QChar(0x0B); }
 
 double larghezzaDi(const Metrica& m, const QString& testo, int inizio, int fine)
 {
-    return m.misura.horizontalAdvance(testo.mid(inizio, fine - inizio));
+    return m.misura.larghezza(QStringView(testo).mid(inizio, fine - inizio));
 }
 
 // How many characters of `tratto` fit in `spazio` layout units (whole characters:
 // a surrogate pair or a combining sequence is not split).
 int quantiEntrano(const QString& testo, const Tratto& tratto, double spazio)
 {
-    int dentro = 0, fuori = tratto.fine - tratto.inizio;
-    while (fuori - dentro > 1) {
-        const int mezzo = (dentro + fuori) / 2;
-        if (larghezzaDi(*tratto.metrica, testo, tratto.inizio, tratto.inizio + mezzo) <= spazio)
-            dentro = mezzo;
-        else
-            fuori = mezzo;
-    }
-    while (dentro > 0 && tratto.inizio + dentro < tratto.fine
-           && (testo[tratto.inizio + dentro].isLowSurrogate() || testo[tratto.inizio + dentro].isMark()))
-        --dentro;
-    return dentro;
+    return tratto.metrica->misura.quantiEntrano(QStringView(testo).mid(tratto.inizio, tratto.fine - tratto.inizio), spazio);
 }
 
 // The next default tab stop after `x` (layout units).
@@ -224,6 +213,65 @@ Linea lineaDi(const QString& testo, const std::vector<Tratto>& tratti, std::size
 
 } // namespace
 
+double Misura::avanzamento(QChar c) const
+{
+    const auto trovato = avanzamenti_.constFind(c.unicode());
+    if (trovato != avanzamenti_.constEnd())
+        return *trovato;
+    return *avanzamenti_.insert(c.unicode(), metriche_.horizontalAdvance(c));
+}
+
+bool Misura::separabili(QChar a, QChar b) const
+{
+    const quint32 chiave = quint32(a.unicode()) << 16 | b.unicode();
+    const auto trovata = coppie_.constFind(chiave);
+    if (trovata != coppie_.constEnd())
+        return *trovata;
+    return *coppie_.insert(chiave, metriche_.horizontalAdvance(QString(a) + b) == avanzamento(a) + avanzamento(b));
+}
+
+bool Misura::additivo(QStringView testo) const
+{
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        const QChar c = testo[i];
+        if (c.unicode() < 0x20 || c.isSurrogate() || c.isMark() || (i > 0 && !separabili(testo[i - 1], c)))
+            return false;
+    }
+    return true;
+}
+
+double Misura::larghezza(QStringView testo) const
+{
+    if (!additivo(testo))
+        return metriche_.horizontalAdvance(testo.toString());
+    double somma = 0;
+    for (const QChar c : testo)
+        somma += avanzamento(c);
+    return somma;
+}
+
+int Misura::quantiEntrano(QStringView testo, double spazio) const
+{
+    int dentro = 0;
+    if (additivo(testo)) {
+        double x = 0;
+        while (dentro < testo.size() && (x += avanzamento(testo[dentro])) <= spazio)
+            ++dentro;
+        return dentro;
+    }
+    int fuori = int(testo.size());
+    while (fuori - dentro > 1) {
+        const int mezzo = (dentro + fuori) / 2;
+        if (metriche_.horizontalAdvance(testo.left(mezzo).toString()) <= spazio)
+            dentro = mezzo;
+        else
+            fuori = mezzo;
+    }
+    while (dentro > 0 && dentro < testo.size() && (testo[dentro].isLowSurrogate() || testo[dentro].isMark()))
+        --dentro;
+    return dentro;
+}
+
 void righeDi(const std::vector<Sequenza>& sequenze, const Carattere& marca, Allineamento allineamento, int larghezza,
              Metriche& metriche, std::vector<Linea>& righe)
 {
@@ -249,17 +297,25 @@ void righeDi(const std::vector<Sequenza>& sequenze, const Carattere& marca, Alli
     // One run that fits on a line needs no breaking.
     if (pieni == 1 && !sola->testo.contains(QChar(0x0B)) && !sola->testo.contains(QLatin1Char('\t'))) {
         const Metrica& m = metriche.di(sola->carattere);
-        const double intera = m.misura.horizontalAdvance(sola->testo);
+        const double intera = m.misura.larghezza(sola->testo);
         if (intera <= larghezzaUnita) {
             int fine = int(sola->testo.size());
             while (fine > 0 && bianco(sola->testo[fine - 1]))
                 --fine;
             if (fine > 0) {
-                const Tratto t{Tratto::Testo, 0, fine, &m, fine == sola->testo.size() ? intera : larghezzaDi(m, sola->testo, 0, fine)};
-                std::vector<Tratto> tratti{t};
-                if (fine < sola->testo.size())
-                    tratti.push_back({Tratto::Spazi, fine, int(sola->testo.size()), &m, intera - t.larghezza});
-                righe.push_back(lineaDi(sola->testo, tratti, 0, tratti.size(), larghezzaUnita, allineamento, true));
+                const double larghezzaTesto = fine == sola->testo.size() ? intera : larghezzaDi(m, sola->testo, 0, fine);
+                double x = 0;
+                if (allineamento == Allineamento::Centro)
+                    x = std::max(0.0, (larghezzaUnita - larghezzaTesto) / 2);
+                else if (allineamento == Allineamento::Destra)
+                    x = std::max(0.0, larghezzaUnita - larghezzaTesto);
+                Linea linea;
+                linea.fine = int(sola->testo.size());
+                linea.altezza = m.altezza;
+                linea.ascesa = m.ascesa;
+                linea.frammenti.push_back({fine == sola->testo.size() ? sola->testo : sola->testo.left(fine), 0,
+                                           x / unitaPerTwip, larghezzaTesto / unitaPerTwip, &m});
+                righe.push_back(std::move(linea));
                 return;
             }
         }
@@ -299,6 +355,10 @@ void righeDi(const std::vector<Sequenza>& sequenze, const Carattere& marca, Alli
                    && (spazi || !rotture[std::size_t(j)]))
                 ++j;
             tratti.push_back({spazi ? Tratto::Spazi : Tratto::Testo, i, j, m, larghezzaDi(*m, testo, i, j)});
+            // A break inside a run of blanks (before a no-break space) leaves them all on
+            // the line, the no-break ones too.
+            if (spazi && j < n && std::any_of(rotture.begin() + i + 1, rotture.begin() + j, [](char r) { return r != 0; }))
+                rotture[std::size_t(j)] = 1;
             i = j;
         }
     }
@@ -399,7 +459,7 @@ double xInLinea(const Linea& linea, int posizione)
         if (posizione < f.inizio)
             return prima ? prima->x + prima->larghezza : f.x;
         if (posizione <= f.inizio + f.testo.size())
-            return f.x + f.metrica->misura.horizontalAdvance(f.testo.left(posizione - f.inizio)) / unitaPerTwip;
+            return f.x + f.metrica->misura.larghezza(QStringView(f.testo).left(posizione - f.inizio)) / unitaPerTwip;
         prima = &f;
     }
     return prima->x + prima->larghezza;
@@ -415,18 +475,17 @@ int posizioneInLinea(const Linea& linea, double x)
         if (x < f.x)
             return f.inizio;
         // The nearest boundary between two characters of the piece.
-        const QFontMetricsF& misura = f.metrica->misura;
         const double dentro = (x - f.x) * unitaPerTwip;
         int sinistra = 0, destra = int(f.testo.size());
         while (destra - sinistra > 1) {
             const int mezzo = (sinistra + destra) / 2;
-            if (misura.horizontalAdvance(f.testo.left(mezzo)) <= dentro)
+            if (f.metrica->misura.larghezza(QStringView(f.testo).left(mezzo)) <= dentro)
                 sinistra = mezzo;
             else
                 destra = mezzo;
         }
-        const double a = misura.horizontalAdvance(f.testo.left(sinistra));
-        const double b = misura.horizontalAdvance(f.testo.left(destra));
+        const double a = f.metrica->misura.larghezza(QStringView(f.testo).left(sinistra));
+        const double b = f.metrica->misura.larghezza(QStringView(f.testo).left(destra));
         int k = dentro - a <= b - dentro ? sinistra : destra;
         if (k < f.testo.size() && f.testo[k].isLowSurrogate())
             ++k;
@@ -556,16 +615,28 @@ private:
             std::vector<Linea>& linee = celle[std::size_t(k - 1)];
             linee.clear();
             const double x = forma.sinistra(k) + forma.margine;
-            for (const ParagrafoCella& paragrafo : paragrafiCella(g.cella(r, k), c)) {
-                righeDi(paragrafo.sequenze, c, g.allineamenti[std::size_t(k - 1)], forma.larghezzaTesto(k), metriche_, righe_);
+            const QString& testo = g.cella(r, k);
+            // Most cells hold one paragraph: its run is kept from cell to cell.
+            std::vector<ParagrafoCella> paragrafi;
+            if (testo.contains(QLatin1Char('\n'))) {
+                paragrafi = paragrafiCella(testo, c);
+            } else {
+                cellaSola_.clear();
+                if (!testo.isEmpty())
+                    cellaSola_.push_back({testo, c});
+            }
+            for (std::size_t p = 0; p < std::max<std::size_t>(1, paragrafi.size()); ++p) {
+                const std::vector<Sequenza>& sequenze = paragrafi.empty() ? cellaSola_ : paragrafi[p].sequenze;
+                const int inizio = paragrafi.empty() ? 0 : paragrafi[p].inizio;
+                righeDi(sequenze, c, g.allineamenti[std::size_t(k - 1)], forma.larghezzaTesto(k), metriche_, righe_);
                 for (Linea& l : righe_) {
                     l.blocco = blocco;
                     l.riga = r;
                     l.colonna = k;
-                    l.inizio += paragrafo.inizio;
-                    l.fine += paragrafo.inizio;
+                    l.inizio += inizio;
+                    l.fine += inizio;
                     for (Frammento& f : l.frammenti) {
-                        f.inizio += paragrafo.inizio;
+                        f.inizio += inizio;
                         f.x += x;
                     }
                     linee.push_back(std::move(l));
@@ -795,6 +866,7 @@ private:
     Documento& documento_;
     Metriche& metriche_;
     std::vector<Linea> righe_;
+    std::vector<Sequenza> cellaSola_;
     std::vector<Pagina> pagine_;
     const int altezzaPagina_ = altezzaTestoTwips();
     const int larghezzaTesto_ = larghezzaTestoTwips();

@@ -10,6 +10,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 
 #include <map>
@@ -36,10 +37,32 @@ int larghezzaTestoTwips();
 int altezzaTestoTwips();
 int margineTwips();
 
+// Widths of texts in one font as its shaped runs measure them, fast: measuring a
+// shaped run loads every glyph again at these sizes, so each character's advance is
+// kept and a text measures as the sum of them, unless two neighbours join into one
+// glyph or kern, which only the shaped run gives.
+class Misura {
+public:
+    explicit Misura(const QFont& font) : metriche_(font) {}
+    const QFontMetricsF& metriche() const { return metriche_; }
+    double larghezza(QStringView testo) const;
+    // How many characters of `testo` fit in `spazio` (whole characters).
+    int quantiEntrano(QStringView testo, double spazio) const;
+
+private:
+    double avanzamento(QChar c) const;
+    bool separabili(QChar a, QChar b) const; // a b is a's advance and b's
+    bool additivo(QStringView testo) const;
+    QFontMetricsF metriche_;
+    mutable QHash<char16_t, double> avanzamenti_;
+    mutable QHash<quint32, bool> coppie_;
+};
+
 // A font at the layout's resolution, with the line height the word processor gives it.
 struct Metrica {
+    explicit Metrica(const QFont& f) : font(f), misura(f) {}
     QFont font;            // pixel size in layout units, no kerning
-    QFontMetricsF misura;
+    Misura misura;         // widths in layout units
     int altezza = 0;       // line height, twips
     int ascesa = 0;        // baseline from the line's top, twips
 };
