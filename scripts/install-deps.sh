@@ -5,13 +5,14 @@ PACKAGES=(build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
   libzip-dev libfluidsynth-dev timgm6mb-soundfont
   fonts-dejavu-core fonts-liberation2 fonts-urw-base35 qt6-translations-l10n xdg-utils
-  libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3)
+  libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3 poppler-utils)
 # fonts-dejavu-core: the windows' default sans serif and the title screen's faces;
 # fonts-dejavu-core and fonts-liberation2: the faces reports are drawn and their pages
 # counted with, those the word processor of a Debian desktop shows them in;
 # fonts-urw-base35: the windows' design font; qt6-translations-l10n: the Italian texts
 # of the file and colour dialogs; xdg-utils: web and mail links open in the desktop's programs;
-# python3: the test that the town table agrees with its data file.
+# python3: the test that the town table agrees with its data file; poppler-utils: the
+# tests that read back where the program's own PDF draws each word (pdftotext).
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace documento {
 
 namespace {
@@ -30,8 +32,9 @@ void disegnaLinee(QPainter& pittore, const Pagina& pagina, const PezzoPagina& pe
     }
 }
 
-// A table's row: its shading, then its text, then its borders.
-void disegnaRiga(QPainter& pittore, const FormaTabella& forma, const PezzoPagina& pezzo, const Pagina& pagina)
+// A table's row: its shading, then its text, then its borders, at least a device's
+// pixel thick (`pixel`, in layout units) so that the screen shows them.
+void disegnaRiga(QPainter& pittore, const FormaTabella& forma, const PezzoPagina& pezzo, const Pagina& pagina, double pixel)
 {
     const int alto = pezzo.y;
     const int basso = pezzo.y + pezzo.altezza;
@@ -42,12 +45,13 @@ void disegnaRiga(QPainter& pittore, const FormaTabella& forma, const PezzoPagina
                              QColor(*sfondo));
     disegnaLinee(pittore, pagina, pezzo, forma.intestazione(pezzo.riga) ? QColor(testoIntestazione) : QColor(Qt::black));
     const QColor bordo(coloreBordo);
-    const int sinistra = forma.sinistra(1), destra = forma.sinistra(colonne + 1);
+    const double spessore = std::max(u(bordoTwips), pixel);
+    const double sinistra = u(forma.sinistra(1)), destra = u(forma.sinistra(colonne + 1));
     if (pezzo.bordoSopra)
-        pittore.fillRect(QRectF(u(sinistra), u(alto), u(destra - sinistra), u(bordoTwips)), bordo);
-    pittore.fillRect(QRectF(u(sinistra), u(basso - bordoTwips), u(destra - sinistra), u(bordoTwips)), bordo);
+        pittore.fillRect(QRectF(sinistra, u(alto), destra - sinistra, spessore), bordo);
+    pittore.fillRect(QRectF(sinistra, u(basso) - spessore, destra - sinistra, spessore), bordo);
     for (int k = 1; k <= colonne + 1; ++k)
-        pittore.fillRect(QRectF(u(forma.sinistra(k)) - u(bordoTwips) / 2, u(alto), u(bordoTwips), u(basso - alto)), bordo);
+        pittore.fillRect(QRectF(u(forma.sinistra(k)) - spessore / 2, u(alto), spessore, u(basso - alto)), bordo);
 }
 
 // The text of a line as it stands in its paragraph or cell, without its line break.
@@ -82,7 +86,7 @@ void Documento::disegnaPagina(QPainter& pittore, int indice, double dpi)
             const Griglia* g = griglia(tabella);
             forma = g ? formaTabella(*g, colonne(tabella)) : FormaTabella{};
         }
-        disegnaRiga(pittore, forma, pezzo, pagina);
+        disegnaRiga(pittore, forma, pezzo, pagina, 1440.0 * unitaPerTwip / dpi);
     }
     pittore.restore();
 }

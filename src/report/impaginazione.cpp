@@ -191,12 +191,14 @@ Linea lineaDi(const QString& testo, const std::vector<Tratto>& tratti, std::size
     Frammento* aperto = nullptr;
     for (std::size_t k = da; k < contenuto; ++k) {
         const Tratto& t = tratti[k];
-        const bool unibile = aperto && aperto->metrica == t.metrica && aggiunta == 0;
-        if (t.tipo == Tratto::Testo || (t.tipo == Tratto::Spazi && unibile)) {
-            if (unibile && aperto->inizio + aperto->testo.size() == t.inizio) {
+        // Pieces of text go on in one piece until a tab, a font or, in a justified
+        // line, a blank that widens.
+        const bool segue = aperto && aperto->metrica == t.metrica && aperto->inizio + aperto->testo.size() == t.inizio;
+        if (t.tipo == Tratto::Testo || (t.tipo == Tratto::Spazi && segue && aggiunta == 0)) {
+            if (segue) {
                 aperto->testo += QStringView(testo).mid(t.inizio, t.fine - t.inizio);
                 aperto->larghezza += t.larghezza / unitaPerTwip;
-            } else if (t.tipo == Tratto::Testo) {
+            } else {
                 linea.frammenti.push_back({testo.mid(t.inizio, t.fine - t.inizio), t.inizio, x / unitaPerTwip,
                                            t.larghezza / unitaPerTwip, t.metrica});
                 aperto = &linea.frammenti.back();
