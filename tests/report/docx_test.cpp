@@ -1,5 +1,6 @@
 // The DOCX writer, read back: package parts, texts, sizes, bold, alignment, page
 // breaks and table shapes.
+#include "report/aspettoTabella.h"
 #include "report/docx.h"
 #include "report/documento.h"
 #include "report/lettoreDocx.h"
@@ -247,4 +248,91 @@ TEST(Docx, SavedFileReadsBack)
     const auto parti = lettore::decomprimiFile(nome);
     EXPECT_EQ(parti.size(), 6);
     EXPECT_EQ(lettore::leggiCorpo(parti.value(QStringLiteral("word/document.xml"))).tabelle().size(), 1u);
+}
+
+// The saved tables and texts as the page model lays them out: column widths, cell
+// margins (narrowed in a table of many columns), borders, shading, the header row's
+// weight, colour and repetition, and every run's font, size and weight.
+TEST(Docx, TheFileHoldsTheLookTheModelLaysOut)
+{
+    auto app = Applicazione::nuova();
+    auto d = app->aggiungiDocumento();
+    d->impostaNomeCarattere(QStringLiteral("Century Gothic"));
+    d->impostaDimensione(14);
+    d->impostaGrassetto(1);
+    d->scrivi(QStringLiteral("Titolo") + CR);
+    d->impostaGrassetto(0);
+    d->impostaNomeCarattere(QStringLiteral("Times New Roman"));
+    d->impostaDimensione(11);
+    d->scrivi(QStringLiteral("Testo ") + CR);
+    auto larga = d->aggiungiTabella(4, 16);
+    larga->impostaDimensione(8);
+    for (int r = 1; r <= 4; ++r)
+        for (int c = 1; c <= 16; ++c)
+            larga->scriviCella(r, c, r == 1 ? QStringLiteral("colonna %1").arg(c) : QStringLiteral("-%1871,91").arg(c));
+    larga->formattaAutomatico();
+    d->scrivi(QStringLiteral("tra") + CR);
+    auto semplice = d->aggiungiTabella(2, 3);
+    semplice->scriviCella(1, 1, QStringLiteral("a\nb"));
+
+    const Letto l = rileggi(*d);
+    const auto tabelle = l.corpo.tabelle();
+    ASSERT_EQ(tabelle.size(), 2u);
+    for (int t = 1; t <= 2; ++t) {
+        SCOPED_TRACE(t);
+        const Griglia& g = *d->griglia(t);
+        const dettaglio::FormaTabella forma = dettaglio::formaTabella(g, d->colonne(t));
+        const lettore::Tabella& letta = *tabelle[std::size_t(t - 1)];
+        EXPECT_EQ(letta.griglia, forma.colonne);
+        EXPECT_EQ(letta.larghezza, forma.larghezza());
+        EXPECT_EQ(letta.margineSinistro, forma.margine);
+        EXPECT_EQ(letta.margineDestro, forma.margine);
+        for (const char* lato : {"top", "left", "bottom", "right", "insideH", "insideV"}) {
+            const lettore::Bordo b = letta.bordi.value(QString::fromLatin1(lato));
+            EXPECT_EQ(b.tipo, QStringLiteral("single")) << lato;
+            EXPECT_EQ(b.ottavi * 20, dettaglio::bordoTwips * 8) << lato;
+            EXPECT_EQ(b.colore.toUInt(nullptr, 16), dettaglio::coloreBordo) << lato;
+        }
+        ASSERT_EQ(letta.righe.size(), std::size_t(g.righe));
+        for (int r = 1; r <= g.righe; ++r) {
+            EXPECT_EQ(letta.intestazioni[std::size_t(r - 1)], forma.intestazione(r)) << r;
+            const Carattere c = forma.carattere(g, r);
+            for (int k = 1; k <= g.colonne; ++k) {
+                const lettore::Cella& cella = letta.righe[std::size_t(r - 1)][std::size_t(k - 1)];
+                EXPECT_EQ(cella.larghezza, forma.colonne[std::size_t(k - 1)]);
+                const auto sfondo = forma.sfondo(r, k);
+                EXPECT_EQ(cella.sfondo.isEmpty() ? -1 : qint64(cella.sfondo.toUInt(nullptr, 16)), sfondo ? qint64(*sfondo) : -1)
+                    << r << "," << k;
+                for (const lettore::Paragrafo& p : cella.paragrafi)
+                    for (const lettore::Sequenza& s : p.sequenze) {
+                        EXPECT_EQ(s.font, c.nome);
+                        EXPECT_EQ(s.mezziPunti, qRound(c.dimensione * 2));
+                        EXPECT_EQ(s.grassetto, c.grassetto);
+                        EXPECT_EQ(s.colore.isEmpty() ? -1 : qint64(s.colore.toUInt(nullptr, 16)),
+                                  forma.intestazione(r) ? qint64(dettaglio::testoIntestazione) : -1);
+                    }
+            }
+        }
+    }
+    // The table of sixteen columns narrows its cell margins below the default.
+    EXPECT_LT(dettaglio::formaTabella(*d->griglia(1), d->colonne(1)).margine, dettaglio::margineCellaTwips);
+
+    // Paragraphs: each run in its model's font, size and weight.
+    std::vector<const Sequenza*> modello;
+    for (const Blocco& b : d->blocchi())
+        if (const auto* c = std::get_if<Capoverso>(&b))
+            for (const Sequenza& s : c->sequenze)
+                modello.push_back(&s);
+    std::vector<const lettore::Sequenza*> lette;
+    for (const lettore::Blocco& b : l.corpo.blocchi)
+        if (!b.tabella)
+            for (const lettore::Sequenza& s : b.paragrafo.sequenze)
+                lette.push_back(&s);
+    ASSERT_EQ(lette.size(), modello.size());
+    for (std::size_t i = 0; i < modello.size(); ++i) {
+        EXPECT_EQ(lette[i]->testo, modello[i]->testo);
+        EXPECT_EQ(lette[i]->font, modello[i]->carattere.nome);
+        EXPECT_EQ(lette[i]->mezziPunti, qRound(modello[i]->carattere.dimensione * 2));
+        EXPECT_EQ(lette[i]->grassetto, modello[i]->carattere.grassetto);
+    }
 }

@@ -54,6 +54,7 @@ struct Sequenza {
     QString font;
     int mezziPunti = 0;
     bool grassetto = false;
+    QString colore;
 };
 
 struct Paragrafo {
@@ -73,6 +74,7 @@ struct Paragrafo {
 struct Cella {
     std::vector<Paragrafo> paragrafi;
     QString sfondo;
+    int larghezza = 0; // tcW
     QString testo() const
     {
         QStringList t;
@@ -82,9 +84,18 @@ struct Cella {
     }
 };
 
+struct Bordo {
+    QString tipo, colore;
+    int ottavi = 0; // sz
+};
+
 struct Tabella {
     std::vector<int> griglia;
     std::vector<std::vector<Cella>> righe;
+    std::vector<bool> intestazioni; // tblHeader, row by row
+    int larghezza = 0;              // tblW
+    int margineSinistro = -1, margineDestro = -1; // tblCellMar
+    QMap<QString, Bordo> bordi;     // tblBorders, by side
 };
 
 struct Blocco {
@@ -163,6 +174,8 @@ inline Paragrafo leggiParagrafo(QXmlStreamReader& x)
             corrente.grassetto = true;
         } else if (inRun && nome == QLatin1String("sz")) {
             corrente.mezziPunti = w(x, "val").toInt();
+        } else if (inRun && nome == QLatin1String("color")) {
+            corrente.colore = w(x, "val");
         } else if (inRun && nome == QLatin1String("t")) {
             corrente.testo += x.readElementText();
             --profondita;
@@ -181,16 +194,38 @@ inline Paragrafo leggiParagrafo(QXmlStreamReader& x)
 inline Tabella leggiTabella(QXmlStreamReader& x)
 {
     Tabella t;
+    bool inBordi = false, inMargini = false;
     while (!x.atEnd()) {
         x.readNext();
         if (x.isEndElement() && x.name() == QLatin1String("tbl"))
             break;
+        if (x.isEndElement() && x.name() == QLatin1String("tblBorders"))
+            inBordi = false;
+        if (x.isEndElement() && x.name() == QLatin1String("tblCellMar"))
+            inMargini = false;
         if (!x.isStartElement())
             continue;
-        if (x.name() == QLatin1String("gridCol")) {
+        if (x.name() == QLatin1String("tblBorders")) {
+            inBordi = true;
+        } else if (inBordi) {
+            t.bordi[x.name().toString()] = Bordo{w(x, "val"), w(x, "color"), w(x, "sz").toInt()};
+        } else if (x.name() == QLatin1String("tblCellMar")) {
+            inMargini = true;
+        } else if (inMargini && x.name() == QLatin1String("left")) {
+            t.margineSinistro = w(x, "w").toInt();
+        } else if (inMargini && x.name() == QLatin1String("right")) {
+            t.margineDestro = w(x, "w").toInt();
+        } else if (x.name() == QLatin1String("tblW")) {
+            t.larghezza = w(x, "w").toInt();
+        } else if (x.name() == QLatin1String("gridCol")) {
             t.griglia.push_back(w(x, "w").toInt());
         } else if (x.name() == QLatin1String("tr")) {
             t.righe.emplace_back();
+            t.intestazioni.push_back(false);
+        } else if (x.name() == QLatin1String("tblHeader")) {
+            t.intestazioni.back() = true;
+        } else if (x.name() == QLatin1String("tcW")) {
+            t.righe.back().back().larghezza = w(x, "w").toInt();
         } else if (x.name() == QLatin1String("tc")) {
             t.righe.back().emplace_back();
         } else if (x.name() == QLatin1String("shd")) {
