@@ -20,8 +20,11 @@
 // page, character 11 breaks the line, a tab stays a tab; other control characters and
 // characters that XML 1.0 does not allow are dropped.
 #include <QObject>
+#include <QPointF>
+#include <QRectF>
 #include <QString>
 
+#include <compare>
 #include <functional>
 #include <map>
 #include <memory>
@@ -89,6 +92,17 @@ struct Metrica;
 class Metriche;
 } // namespace dettaglio
 
+// A place in the document's text, in reading order: a block, for a table a cell (row
+// and column from 1, 0 for a paragraph) and a character of its text (a paragraph's
+// runs joined, or the cell's text).
+struct Posizione {
+    int blocco = 0;
+    int riga = 0;
+    int colonna = 0;
+    int carattere = 0;
+    auto operator<=>(const Posizione&) const = default;
+};
+
 // A piece of a line in one font, where the drawing writes it. Lengths across a page
 // are in twips as doubles (the layout measures glyphs in sixths of a twip).
 struct Frammento {
@@ -107,6 +121,7 @@ struct Linea {
     int colonna = 0;
     int inizio = 0;        // the line's range in its text, the paragraph's runs joined or the
     int fine = 0;          // cell's text: the blanks it ends with and its line break included
+    double x = 0;          // where its box starts, twips from the left edge of the page's text area
     int y = 0;             // top, twips from the top of the page's text area
     int altezza = 0;       // twips
     int ascesa = 0;        // baseline below the top, twips
@@ -256,6 +271,24 @@ public:
     // and its left and right cell margins.
     ColonneTabella colonne(int tabella) const;
     std::vector<double> larghezzeColonne(int tabella) const;
+
+    // Selecting and copying, as in a page viewer. The text between two places as plain
+    // text in reading order: paragraphs on lines of their own, a table's cells apart by
+    // tabs and its rows by line ends.
+    QString testoTra(Posizione da, Posizione a) const;
+    Posizione inizioTesto() const;
+    Posizione fineTesto() const;
+    // The place nearest to a point of page `indice`, in twips from the top left corner
+    // of its text area (a header row repeated there stands for where its table goes on).
+    std::optional<Posizione> posizioneSulla(int indice, QPointF punto);
+    // The word around a place: its first place and the place after it.
+    std::pair<Posizione, Posizione> parola(Posizione p) const;
+    // What page `indice` highlights of the text between two places, in twips from the
+    // top left corner of its text area.
+    std::vector<QRectF> evidenziate(int indice, Posizione da, Posizione a);
+    // The page a place of the text stands on and its point there (the middle of its
+    // line's height), in twips from the top left corner of its text area.
+    std::optional<std::pair<int, QPointF>> doveSta(Posizione p);
 
     // Writes the pages on a paged device (PDF writer, printer); the device's page
     // should be A4 without margins (the margins are in the pages).

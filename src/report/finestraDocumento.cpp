@@ -44,10 +44,22 @@ bool vuoto(const documento::Documento& doc)
     return primo && primo->vuoto();
 }
 
-// Where a document is saved or printed to a file unless the user chooses otherwise.
+// Where a document is saved or printed to a file unless the user chooses otherwise:
+// a name a folder has taken would have the dialog open that folder, so a free name
+// beside it instead ("-2", "-3" ... before the extension).
 QString nomeProposto(const documento::Documento& doc, const QString& estensione)
 {
-    return QDir(ModKorvel::cartellaDocumenti()).filePath(ModKorvel::nomeSicuro(doc.titolo()) + estensione);
+    const QDir cartella(ModKorvel::cartellaDocumenti());
+    const QString base = ModKorvel::nomeSicuro(doc.titolo());
+    QString nome = cartella.filePath(base + estensione);
+    if (!QFileInfo(nome).isDir())
+        return nome;
+    for (int n = 2; n < 10000; ++n) {
+        nome = cartella.filePath(QStringLiteral("%1-%2%3").arg(base).arg(n).arg(estensione));
+        if (!QFileInfo::exists(nome))
+            break;
+    }
+    return nome;
 }
 
 } // namespace

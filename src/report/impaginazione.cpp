@@ -455,7 +455,7 @@ std::vector<ParagrafoCella> paragrafiCella(const QString& testo, const Carattere
 double xInLinea(const Linea& linea, int posizione)
 {
     if (linea.frammenti.empty())
-        return 0;
+        return linea.x;
     const Frammento* prima = nullptr;
     for (const Frammento& f : linea.frammenti) {
         if (posizione < f.inizio)
@@ -637,6 +637,7 @@ private:
                     l.colonna = k;
                     l.inizio += inizio;
                     l.fine += inizio;
+                    l.x = x;
                     for (Frammento& f : l.frammenti) {
                         f.inizio += inizio;
                         f.x += x;

@@ -90,8 +90,8 @@ struct ParagrafoCella {
 };
 std::vector<ParagrafoCella> paragrafiCella(const QString& testo, const Carattere& c);
 
-// Where, in twips from the line's left edge, position `posizione` of a line's text
-// stands; and the position nearest to `x`.
+// Where position `posizione` of a line's text stands, in twips from the left edge of
+// the page's text area; and the position nearest to `x`.
 double xInLinea(const Linea& linea, int posizione);
 int posizioneInLinea(const Linea& linea, double x);
 

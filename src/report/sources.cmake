@@ -5,6 +5,7 @@ list(APPEND KORVEL_CORE_SOURCES
   report/acapo.cpp
   report/impaginazione.cpp
   report/disegnoPagine.cpp
+  report/selezione.cpp
   report/salvataggio.cpp
   report/applicazione.cpp
   report/docx.cpp

@@ -1,6 +1,11 @@
 #include "report/vistaPagine.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScreen>
@@ -11,12 +16,15 @@
 namespace {
 constexpr int spazio = 16; // pixels around and between the pages
 const QColor sfondo(0x80, 0x80, 0x80);
+const QColor evidenziatore(0x33, 0x99, 0xFF, 0x60);
+constexpr double margineTwips = documento::marginePaginaMm / 25.4 * 1440.0;
 } // namespace
 
 VistaPagine::VistaPagine(QWidget* parent) : QAbstractScrollArea(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(false);
+    viewport()->setCursor(Qt::IBeamCursor);
 }
 
 double VistaPagine::dpi() const
@@ -33,8 +41,14 @@ QSize VistaPagine::dimensionePagina() const
 
 void VistaPagine::mostra(std::shared_ptr<documento::Documento> documento)
 {
+    const bool altro = documento != documento_;
     documento_ = std::move(documento);
     pagine_ = documento_ ? int(documento_->pagine().size()) : 0;
+    // A selection outlives the document growing, not another document.
+    if (altro || !documento_ || (ancora_ && std::max(ancora_->blocco, cursore_->blocco) >= int(documento_->blocchi().size()))) {
+        ancora_.reset();
+        cursore_.reset();
+    }
     aggiornaBarre();
     viewport()->update();
 }
@@ -84,6 +98,7 @@ void VistaPagine::paintEvent(QPaintEvent* evento)
     pittore.setRenderHint(QPainter::Antialiasing);
     pittore.setRenderHint(QPainter::TextAntialiasing);
     const double risoluzione = dpi();
+    const double scala = risoluzione / 1440.0;
     for (int i = 0; i < pagine_; ++i) {
         const QRect pagina = rettangoloPagina(i);
         if (!pagina.intersects(evento->rect()))
@@ -94,6 +109,149 @@ void VistaPagine::paintEvent(QPaintEvent* evento)
         pittore.setClipRect(pagina);
         pittore.translate(pagina.topLeft());
         documento_->disegnaPagina(pittore, i, risoluzione);
+        if (ancora_ && cursore_)
+            for (const QRectF& r : documento_->evidenziate(i, *ancora_, *cursore_))
+                pittore.fillRect(QRectF((margineTwips + r.x()) * scala, (margineTwips + r.y()) * scala, r.width() * scala,
+                                        r.height() * scala),
+                                 evidenziatore);
         pittore.restore();
     }
+}
+
+std::optional<documento::Posizione> VistaPagine::posizioneA(QPoint punto)
+{
+    if (!documento_ || pagine_ == 0)
+        return std::nullopt;
+    // The page under the point, or the one above the gap it falls in.
+    int indice = pagine_ - 1;
+    for (int i = 0; i < pagine_; ++i)
+        if (punto.y() < rettangoloPagina(i).bottom() + spazio / 2) {
+            indice = i;
+            break;
+        }
+    const QRect pagina = rettangoloPagina(indice);
+    const double twipsPerPixel = 1440.0 / dpi();
+    const QPointF inPagina((punto.x() - pagina.left()) * twipsPerPixel - margineTwips,
+                           (punto.y() - pagina.top()) * twipsPerPixel - margineTwips);
+    return documento_->posizioneSulla(indice, inPagina);
+}
+
+QPoint VistaPagine::puntoDi(documento::Posizione posizione)
+{
+    if (!documento_)
+        return {};
+    const auto dove = documento_->doveSta(posizione);
+    if (!dove)
+        return {};
+    const QRect pagina = rettangoloPagina(dove->first);
+    const double scala = dpi() / 1440.0;
+    return QPoint(pagina.left() + qRound((margineTwips + dove->second.x()) * scala),
+                  pagina.top() + qRound((margineTwips + dove->second.y()) * scala));
+}
+
+QString VistaPagine::testoSelezionato() const
+{
+    return documento_ && ancora_ && cursore_ ? documento_->testoTra(*ancora_, *cursore_) : QString();
+}
+
+void VistaPagine::selezionaTutto()
+{
+    if (!documento_)
+        return;
+    ancora_ = documento_->inizioTesto();
+    cursore_ = documento_->fineTesto();
+    viewport()->update();
+}
+
+void VistaPagine::copia()
+{
+    const QString testo = testoSelezionato();
+    if (!testo.isEmpty())
+        QGuiApplication::clipboard()->setText(testo);
+}
+
+void VistaPagine::mousePressEvent(QMouseEvent* evento)
+{
+    if (evento->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mousePressEvent(evento);
+        return;
+    }
+    const auto qui = posizioneA(evento->position().toPoint());
+    if (!qui)
+        return;
+    if (!(evento->modifiers() & Qt::ShiftModifier) || !ancora_)
+        ancora_ = qui;
+    cursore_ = qui;
+    trascina_ = true;
+    viewport()->update();
+}
+
+void VistaPagine::mouseMoveEvent(QMouseEvent* evento)
+{
+    if (!trascina_ || !(evento->buttons() & Qt::LeftButton))
+        return;
+    // Past the view's edge, the pages scroll under the pointer.
+    QPoint punto = evento->position().toPoint();
+    QScrollBar* barra = verticalScrollBar();
+    if (punto.y() < 0)
+        barra->setValue(barra->value() + punto.y());
+    else if (punto.y() > viewport()->height())
+        barra->setValue(barra->value() + punto.y() - viewport()->height());
+    punto.setY(std::clamp(punto.y(), 0, viewport()->height()));
+    if (const auto qui = posizioneA(punto)) {
+        cursore_ = qui;
+        viewport()->update();
+    }
+}
+
+void VistaPagine::mouseReleaseEvent(QMouseEvent* evento)
+{
+    if (evento->button() == Qt::LeftButton)
+        trascina_ = false;
+    QAbstractScrollArea::mouseReleaseEvent(evento);
+}
+
+void VistaPagine::mouseDoubleClickEvent(QMouseEvent* evento)
+{
+    if (evento->button() != Qt::LeftButton || !documento_)
+        return;
+    if (const auto qui = posizioneA(evento->position().toPoint())) {
+        const auto [inizio, fine] = documento_->parola(*qui);
+        ancora_ = inizio;
+        cursore_ = fine;
+        trascina_ = false;
+        viewport()->update();
+    }
+}
+
+void VistaPagine::keyPressEvent(QKeyEvent* evento)
+{
+    if (evento->matches(QKeySequence::SelectAll)) {
+        selezionaTutto();
+    } else if (evento->matches(QKeySequence::Copy)) {
+        copia();
+    } else if (evento->key() == Qt::Key_Home) {
+        // Home and Ctrl+Home: the first page's top.
+        verticalScrollBar()->setValue(0);
+        horizontalScrollBar()->setValue(0);
+    } else if (evento->key() == Qt::Key_End) {
+        // End and Ctrl+End: the last page's end.
+        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    } else {
+        QAbstractScrollArea::keyPressEvent(evento);
+    }
+}
+
+void VistaPagine::contextMenuEvent(QContextMenuEvent* evento)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("menuPagine"));
+    QAction* copiaVoce = menu.addAction(QStringLiteral("Copia"), this, &VistaPagine::copia);
+    copiaVoce->setObjectName(QStringLiteral("copia"));
+    copiaVoce->setShortcut(QKeySequence::Copy);
+    copiaVoce->setEnabled(!testoSelezionato().isEmpty());
+    QAction* tutto = menu.addAction(QStringLiteral("Seleziona tutto"), this, &VistaPagine::selezionaTutto);
+    tutto->setObjectName(QStringLiteral("selezionaTutto"));
+    tutto->setShortcut(QKeySequence::SelectAll);
+    menu.exec(evento->globalPos());
 }

@@ -1,11 +1,16 @@
 #pragma once
 // The pages of a document as they are printed: one below the other on a grey ground,
-// each drawn from the document's own pagination at the screen's resolution.
+// each drawn from the document's own pagination at the screen's resolution. Text is
+// selected as in a page viewer: dragging across lines, cells and pages, Shift and a
+// click to extend, a double click on a word; Ctrl+A selects all and Ctrl+C, or
+// "Copia" on the context menu, copies it as plain text. Home and End go to the first
+// page's top and the last page's end.
 #include "report/documento.h"
 
 #include <QAbstractScrollArea>
 
 #include <memory>
+#include <optional>
 
 class VistaPagine : public QAbstractScrollArea {
     Q_OBJECT
@@ -22,14 +27,33 @@ public:
     // Dots an inch the pages are drawn at.
     double dpi() const;
 
+    // The selection, as plain text in reading order; empty when nothing is selected.
+    QString testoSelezionato() const;
+    void selezionaTutto();
+    // Puts the selection on the clipboard (nothing when nothing is selected).
+    void copia();
+    // The viewport's point over a place of the text (for tests and the context menu).
+    QPoint puntoDi(documento::Posizione posizione);
+
 protected:
     void paintEvent(QPaintEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
+    void mousePressEvent(QMouseEvent* evento) override;
+    void mouseMoveEvent(QMouseEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
+    void mouseDoubleClickEvent(QMouseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    void contextMenuEvent(QContextMenuEvent* evento) override;
 
 private:
     QSize dimensionePagina() const;
     void aggiornaBarre();
+    // The place of the text under (or nearest to) a point of the viewport.
+    std::optional<documento::Posizione> posizioneA(QPoint punto);
 
     std::shared_ptr<documento::Documento> documento_;
+    quint64 versione_ = ~quint64(0);
     int pagine_ = 0;
+    std::optional<documento::Posizione> ancora_, cursore_; // the selection's two ends
+    bool trascina_ = false;
 };

@@ -13,7 +13,12 @@
 #include "support/doppi.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
 #include <QFileInfo>
+#include <QMenu>
+#include <QTest>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QTimer>
@@ -494,4 +499,198 @@ TEST_F(FinestraDocumentoTest, WorkingWindowHintLineThroughTheReport)
     EXPECT_EQ(messaggi.mostrati.size(), 1);
     Unica<FinestraProva>::scarica();
     modelloFinestre::eliminaScaricate();
+}
+
+namespace {
+
+// A report of a title, two paragraphs and a table of 60 rows that goes on to the
+// second page, in its window, the view at the first page's top.
+VistaPagine* paginePerSelezionare(FinestraDocumento*& f)
+{
+    ModKorvel::avviaWord();
+    ModKorvel::impostaCarattere(QStringLiteral("Century Gothic"));
+    ModKorvel::impostaDimensione(12);
+    ModKorvel::scriviTesto(QStringLiteral("Titolo") + CR);
+    ModKorvel::scriviTesto(QStringLiteral("Il collettore riceve il massimo dell'energia quando i raggi del sole sono "
+                                          "perpendicolari alla sua superficie, 12,5 kWh/anno.") + CR);
+    ModKorvel::scriviTesto(QStringLiteral("Secondo paragrafo") + CR);
+    ModKorvel::aggiungiTabella(60, 3, 12);
+    for (int r = 1; r <= 60; ++r)
+        for (int c = 1; c <= 3; ++c)
+            ModKorvel::scriviCella(r, c, QStringLiteral("r%1c%2").arg(r).arg(c));
+    ModKorvel::formattaTabella();
+    f = finestreDocumento().value(0);
+    if (!f)
+        return nullptr;
+    f->resize(900, 700);
+    QCoreApplication::processEvents();
+    f->vista()->verticalScrollBar()->setValue(0);
+    return f->vista();
+}
+
+// The place of a table's cell (block 3) or a paragraph's character.
+documento::Posizione cella(int riga, int colonna, int carattere = 0) { return {3, riga, colonna, carattere}; }
+documento::Posizione capoverso(int blocco, int carattere) { return {blocco, 0, 0, carattere}; }
+
+void trascina(VistaPagine* vista, documento::Posizione da, documento::Posizione a)
+{
+    QTest::mousePress(vista->viewport(), Qt::LeftButton, {}, vista->puntoDi(da));
+    QTest::mouseMove(vista->viewport(), vista->puntoDi(a));
+    QTest::mouseRelease(vista->viewport(), Qt::LeftButton, {}, vista->puntoDi(a));
+}
+
+// The context menu's entry `nome`, triggered while the menu is up; whether it was enabled.
+bool dalMenu(VistaPagine* vista, const QString& nome)
+{
+    bool abilitata = false;
+    QTimer::singleShot(0, vista, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction* a : menu->actions())
+            if (a->text() == nome) {
+                abilitata = a->isEnabled();
+                if (abilitata)
+                    a->trigger();
+            }
+        menu->close();
+    });
+    QContextMenuEvent evento(QContextMenuEvent::Mouse, QPoint(50, 50), vista->viewport()->mapToGlobal(QPoint(50, 50)));
+    QCoreApplication::sendEvent(vista->viewport(), &evento);
+    return abilitata;
+}
+
+} // namespace
+
+// Text selected with the mouse and the keyboard, copied as plain text in reading order.
+TEST_F(FinestraDocumentoTest, TextIsSelectedAndCopiedAsInAPageViewer)
+{
+    FinestraDocumento* f = nullptr;
+    VistaPagine* vista = paginePerSelezionare(f);
+    ASSERT_TRUE(vista);
+    ASSERT_GE(vista->numeroPagine(), 2);
+    QGuiApplication::clipboard()->clear();
+
+    // Over a paragraph: from "massimo" to the end of "energia".
+    trascina(vista, capoverso(1, 24), capoverso(1, 44));
+    EXPECT_EQ(vista->testoSelezionato(), QStringLiteral("massimo dell'energia"));
+    QTest::keyClick(vista, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("massimo dell'energia"));
+
+    // Across paragraphs and into a table: paragraphs on lines of their own, cells apart
+    // by tabs, rows by line ends.
+    trascina(vista, capoverso(2, 8), cella(3, 2, 2));
+    EXPECT_EQ(vista->testoSelezionato(), QStringLiteral("paragrafo\nr1c1\tr1c2\tr1c3\nr2c1\tr2c2\tr2c3\nr3c1\tr3"));
+    // Shift and a click carry the selection's far end on.
+    QTest::mouseClick(vista->viewport(), Qt::LeftButton, Qt::ShiftModifier, vista->puntoDi(cella(4, 1, 4)));
+    EXPECT_TRUE(vista->testoSelezionato().endsWith(QStringLiteral("r3c3\nr4c1")));
+    // A double click takes a word.
+    QTest::mouseDClick(vista->viewport(), Qt::LeftButton, {}, vista->puntoDi(capoverso(1, 50)));
+    EXPECT_EQ(vista->testoSelezionato(), QStringLiteral("quando"));
+
+    // A drag that goes on over the next page, the view scrolled meanwhile.
+    QTest::mousePress(vista->viewport(), Qt::LeftButton, {}, vista->puntoDi(cella(2, 2)));
+    vista->verticalScrollBar()->setValue(vista->rettangoloPagina(1).top() + vista->verticalScrollBar()->value() - 40);
+    const auto dove = f->documento()->doveSta(cella(59, 3, 5));
+    ASSERT_TRUE(dove);
+    EXPECT_EQ(dove->first, 1);
+    QTest::mouseMove(vista->viewport(), vista->puntoDi(cella(59, 3, 5)));
+    QTest::mouseRelease(vista->viewport(), Qt::LeftButton, {}, vista->puntoDi(cella(59, 3, 5)));
+    const QStringList righe = vista->testoSelezionato().split(QLatin1Char('\n'));
+    ASSERT_EQ(righe.size(), 58);
+    EXPECT_EQ(righe.front(), QStringLiteral("r2c2\tr2c3"));
+    EXPECT_EQ(righe.back(), QStringLiteral("r59c1\tr59c2\tr59c3"));
+
+    // Ctrl+A takes everything, page after page.
+    QTest::keyClick(vista, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(vista, Qt::Key_C, Qt::ControlModifier);
+    QStringList tutto{QStringLiteral("Titolo"),
+                      QStringLiteral("Il collettore riceve il massimo dell'energia quando i raggi del sole sono perpendicolari "
+                                     "alla sua superficie, 12,5 kWh/anno."),
+                      QStringLiteral("Secondo paragrafo")};
+    for (int r = 1; r <= 60; ++r)
+        tutto << QStringLiteral("r%1c1\tr%1c2\tr%1c3").arg(r);
+    tutto << QString();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), tutto.join(QLatin1Char('\n')));
+
+    // The context menu: "Copia" copies what is selected, "Seleziona tutto" selects all.
+    trascina(vista, capoverso(0, 0), capoverso(0, 6));
+    QGuiApplication::clipboard()->clear();
+    EXPECT_TRUE(dalMenu(vista, QStringLiteral("Copia")));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Titolo"));
+    EXPECT_TRUE(dalMenu(vista, QStringLiteral("Seleziona tutto")));
+    EXPECT_EQ(vista->testoSelezionato(), tutto.join(QLatin1Char('\n')));
+    // A click without a drag selects nothing, and there is nothing to copy.
+    QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, vista->puntoDi(capoverso(1, 3)));
+    EXPECT_TRUE(vista->testoSelezionato().isEmpty());
+    EXPECT_FALSE(dalMenu(vista, QStringLiteral("Copia")));
+}
+
+// The selection is drawn over the text it takes, and nowhere else.
+TEST_F(FinestraDocumentoTest, TheSelectionIsDrawnOverItsText)
+{
+    FinestraDocumento* f = nullptr;
+    VistaPagine* vista = paginePerSelezionare(f);
+    ASSERT_TRUE(vista);
+    const QImage prima = vista->viewport()->grab().toImage();
+    trascina(vista, capoverso(1, 24), capoverso(1, 44));
+    const QImage dopo = vista->viewport()->grab().toImage();
+    const QPoint da = vista->puntoDi(capoverso(1, 24)), a = vista->puntoDi(capoverso(1, 44));
+    int cambiati = 0, fuori = 0;
+    for (int y = 0; y < prima.height(); ++y)
+        for (int x = 0; x < prima.width(); ++x)
+            if (prima.pixel(x, y) != dopo.pixel(x, y)) {
+                ++cambiati;
+                fuori += x < da.x() - 2 || x > a.x() + 2 || std::abs(y - da.y()) > 12;
+            }
+    EXPECT_GT(cambiati, (a.x() - da.x()) * 8);
+    EXPECT_EQ(fuori, 0);
+}
+
+// Home and Ctrl+Home go to the first page's top, End and Ctrl+End to the last page's end.
+TEST_F(FinestraDocumentoTest, HomeAndEndGoToTheFirstPagesTopAndTheLastPagesEnd)
+{
+    FinestraDocumento* f = nullptr;
+    VistaPagine* vista = paginePerSelezionare(f);
+    ASSERT_TRUE(vista);
+    QScrollBar* barra = vista->verticalScrollBar();
+    ASSERT_GT(barra->maximum(), 0);
+    for (const Qt::KeyboardModifiers tasti : {Qt::KeyboardModifiers{}, Qt::KeyboardModifiers{Qt::ControlModifier}}) {
+        QTest::keyClick(vista, Qt::Key_End, tasti);
+        EXPECT_EQ(barra->value(), barra->maximum());
+        EXPECT_GT(vista->rettangoloPagina(vista->numeroPagine() - 1).bottom(), 0);
+        EXPECT_LE(vista->rettangoloPagina(vista->numeroPagine() - 1).bottom(), vista->viewport()->height());
+        QTest::keyClick(vista, Qt::Key_Home, tasti);
+        EXPECT_EQ(barra->value(), 0);
+    }
+    // The other keys still scroll.
+    QTest::keyClick(vista, Qt::Key_PageDown);
+    EXPECT_GT(barra->value(), 0);
+}
+
+// "Salva con nome" of a help print whose file is taken by a folder proposes a free
+// name beside it: "Korvel-guida-2.docx", then "-3" when that is taken too.
+TEST_F(FinestraDocumentoTest, SaveAsProposesAFreeNameBesideAFolderOfThatName)
+{
+    ASSERT_TRUE(QDir().mkpath(ModKorvel::percorsoGuida()));
+    const std::vector<std::pair<QString, QString>> guide = {{QStringLiteral("Finestra MENU"), QStringLiteral("testo")}};
+    EXPECT_FALSE(ModKorvel::stampaGuide(guide));
+    messaggi.azzera();
+    FinestraDocumento* f = finestreDocumento().value(0);
+    ASSERT_TRUE(f);
+    const QDir documenti(ModKorvel::cartellaDocumenti());
+    dialoghi.annullaFile();
+    EXPECT_FALSE(f->salvaConNome());
+    ASSERT_FALSE(dialoghi.mostrati.isEmpty());
+    EXPECT_EQ(dialoghi.mostrati.last().richiesta.nomeFile, documenti.filePath(QStringLiteral("Korvel-guida-2.docx")));
+    QFile occupato(documenti.filePath(QStringLiteral("Korvel-guida-2.docx")));
+    ASSERT_TRUE(occupato.open(QIODevice::WriteOnly));
+    occupato.close();
+    dialoghi.annullaFile();
+    EXPECT_FALSE(f->salvaConNome());
+    EXPECT_EQ(dialoghi.mostrati.last().richiesta.nomeFile, documenti.filePath(QStringLiteral("Korvel-guida-3.docx")));
+    // Chosen, it is written there.
+    dialoghi.scegliFile(documenti.filePath(QStringLiteral("Korvel-guida-3.docx")));
+    EXPECT_TRUE(f->salvaConNome());
+    EXPECT_TRUE(QFileInfo(documenti.filePath(QStringLiteral("Korvel-guida-3.docx"))).isFile());
 }

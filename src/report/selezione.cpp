@@ -1,0 +1,218 @@
+// Selecting the text of the pages: places in the text, the text between two of them,
+// the place under a point of a page and what a page highlights, all on the lines the
+// page model keeps.
+#include "report/documento.h"
+
+#include "report/aspettoTabella.h"
+#include "report/impaginazioneInterna.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace documento {
+
+namespace {
+
+using namespace dettaglio;
+
+Posizione inizioDi(const Linea& l) { return {l.blocco, l.riga, l.colonna, l.inizio}; }
+Posizione fineDi(const Linea& l) { return {l.blocco, l.riga, l.colonna, l.fine}; }
+
+// A text copied as plain text: a line break inside a paragraph ends a line, inside a
+// cell (where lines end rows) it is a blank, as a paragraph end is.
+QString inChiaro(QString testo, bool cella)
+{
+    if (cella)
+        testo.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    testo.replace(QChar(0x0B), cella ? QLatin1Char(' ') : QLatin1Char('\n'));
+    return testo;
+}
+
+QString spezzone(const QString& testo, int da, int a)
+{
+    da = std::clamp(da, 0, int(testo.size()));
+    a = std::clamp(a, da, int(testo.size()));
+    return testo.mid(da, a - da);
+}
+
+} // namespace
+
+Posizione Documento::inizioTesto() const
+{
+    return std::holds_alternative<Griglia>(blocchi_.front()) ? Posizione{0, 1, 1, 0} : Posizione{};
+}
+
+Posizione Documento::fineTesto() const
+{
+    // The document always ends with a paragraph.
+    const int ultimo = int(blocchi_.size()) - 1;
+    return {ultimo, 0, 0, int(std::get<Capoverso>(blocchi_.back()).testo().size())};
+}
+
+QString Documento::testoTra(Posizione da, Posizione a) const
+{
+    if (a < da)
+        std::swap(da, a);
+    if (!(da < a) || da.blocco < 0)
+        return {};
+    QString testo;
+    for (int b = da.blocco; b <= a.blocco && b < int(blocchi_.size()); ++b) {
+        const bool primo = b == da.blocco, ultimo = b == a.blocco;
+        if (const auto* p = std::get_if<Capoverso>(&blocchi_[std::size_t(b)])) {
+            const QString t = p->testo();
+            testo += inChiaro(spezzone(t, primo ? da.carattere : 0, ultimo ? a.carattere : int(t.size())), false);
+        } else {
+            const Griglia& g = std::get<Griglia>(blocchi_[std::size_t(b)]);
+            const Posizione dalla = primo && da.riga > 0 ? da : Posizione{b, 1, 1, 0};
+            const Posizione alla = ultimo && a.riga > 0 ? a : Posizione{b, g.righe, g.colonne, std::numeric_limits<int>::max()};
+            QStringList righe;
+            for (int r = std::max(1, dalla.riga); r <= std::min(g.righe, alla.riga); ++r) {
+                QStringList celle;
+                const int prima = r == dalla.riga ? std::max(1, dalla.colonna) : 1;
+                const int ultima = r == alla.riga ? std::min(g.colonne, alla.colonna) : g.colonne;
+                for (int c = prima; c <= ultima; ++c) {
+                    const QString& t = g.cella(r, c);
+                    const bool daQui = r == dalla.riga && c == dalla.colonna, finoQui = r == alla.riga && c == alla.colonna;
+                    celle << inChiaro(spezzone(t, daQui ? dalla.carattere : 0, finoQui ? alla.carattere : int(t.size())), true);
+                }
+                righe << celle.join(QLatin1Char('\t'));
+            }
+            testo += righe.join(QLatin1Char('\n'));
+        }
+        if (!ultimo)
+            testo += QLatin1Char('\n');
+    }
+    return testo;
+}
+
+std::optional<Posizione> Documento::posizioneSulla(int indice, QPointF punto)
+{
+    const std::vector<Pagina>& tutte = pagine();
+    if (indice < 0 || indice >= int(tutte.size()))
+        return std::nullopt;
+    const Pagina& pagina = tutte[std::size_t(indice)];
+    // The piece under the point, or the nearest; a repeated header row stands for the
+    // row after it.
+    const PezzoPagina* scelto = nullptr;
+    double distanza = std::numeric_limits<double>::max();
+    for (const PezzoPagina& pezzo : pagina.pezzi) {
+        if (pezzo.fineLinea == pezzo.primaLinea)
+            continue;
+        const double d = punto.y() < pezzo.y ? pezzo.y - punto.y() : std::max(0.0, punto.y() - (pezzo.y + pezzo.altezza));
+        if (d < distanza) {
+            distanza = d;
+            scelto = &pezzo;
+        }
+    }
+    if (!scelto)
+        return std::nullopt;
+    if (scelto->ripetuta) {
+        const auto dopo = std::find_if(pagina.pezzi.begin(), pagina.pezzi.end(),
+                                       [&](const PezzoPagina& p) { return p.y > scelto->y && !p.ripetuta && p.fineLinea > p.primaLinea; });
+        if (dopo == pagina.pezzi.end())
+            return std::nullopt;
+        return inizioDi(pagina.linee[std::size_t(dopo->primaLinea)]);
+    }
+    // In a row, the cell under the point.
+    int colonna = 0;
+    if (scelto->riga > 0) {
+        const Griglia* g = griglia(scelto->tabella);
+        if (!g)
+            return std::nullopt;
+        const FormaTabella forma = formaTabella(*g, colonne(scelto->tabella));
+        colonna = g->colonne;
+        for (int k = 1; k <= g->colonne; ++k)
+            if (punto.x() < forma.sinistra(k + 1)) {
+                colonna = k;
+                break;
+            }
+    }
+    // Its line under the point, or the nearest; a cell none of whose lines stand on
+    // this page stands for its place after the lines before.
+    const Linea* linea = nullptr;
+    distanza = std::numeric_limits<double>::max();
+    for (int i = scelto->primaLinea; i < scelto->fineLinea; ++i) {
+        const Linea& l = pagina.linee[std::size_t(i)];
+        if (l.colonna != colonna)
+            continue;
+        const double d = punto.y() < l.y ? l.y - punto.y() : std::max(0.0, punto.y() - (l.y + l.altezza));
+        if (d < distanza) {
+            distanza = d;
+            linea = &l;
+        }
+    }
+    if (!linea) {
+        const Linea& prima = pagina.linee[std::size_t(scelto->primaLinea)];
+        return Posizione{prima.blocco, prima.riga, colonna, 0};
+    }
+    Posizione p = inizioDi(*linea);
+    p.carattere = posizioneInLinea(*linea, punto.x());
+    return p;
+}
+
+std::pair<Posizione, Posizione> Documento::parola(Posizione p) const
+{
+    if (p.blocco < 0 || p.blocco >= int(blocchi_.size()))
+        return {p, p};
+    QString testo;
+    if (const auto* c = std::get_if<Capoverso>(&blocchi_[std::size_t(p.blocco)]))
+        testo = c->testo();
+    else if (const Griglia& g = std::get<Griglia>(blocchi_[std::size_t(p.blocco)]);
+             p.riga >= 1 && p.riga <= g.righe && p.colonna >= 1 && p.colonna <= g.colonne)
+        testo = g.cella(p.riga, p.colonna);
+    const int n = int(testo.size());
+    int da = std::clamp(p.carattere, 0, n), a = da;
+    const auto lettera = [&](int i) { return i >= 0 && i < n && (testo[i].isLetterOrNumber() || testo[i].isMark()); };
+    if (!lettera(da) && lettera(da - 1))
+        --da, --a;
+    if (lettera(da)) {
+        while (lettera(da - 1))
+            --da;
+        while (lettera(a))
+            ++a;
+    } else if (da < n) {
+        ++a; // not in a word: the character itself
+    }
+    Posizione inizio = p, fine = p;
+    inizio.carattere = da;
+    fine.carattere = a;
+    return {inizio, fine};
+}
+
+std::vector<QRectF> Documento::evidenziate(int indice, Posizione da, Posizione a)
+{
+    std::vector<QRectF> rettangoli;
+    if (a < da)
+        std::swap(da, a);
+    const std::vector<Pagina>& tutte = pagine();
+    if (!(da < a) || indice < 0 || indice >= int(tutte.size()))
+        return rettangoli;
+    for (const Linea& l : tutte[std::size_t(indice)].linee) {
+        if (l.ripetuta || !(inizioDi(l) < a) || !(da <= fineDi(l)) || (da == fineDi(l) && l.fine > l.inizio))
+            continue;
+        const int inizio = da < inizioDi(l) ? l.inizio : da.carattere;
+        const bool finoInFondo = fineDi(l) < a;
+        const int fine = finoInFondo ? l.fine : a.carattere;
+        double x1 = xInLinea(l, inizio), x2 = xInLinea(l, fine);
+        // A line taken whole shows it, an empty one too.
+        if (finoInFondo)
+            x2 = std::max(x2, x1 + tabulazioneTwips / 8.0);
+        if (x2 > x1)
+            rettangoli.emplace_back(x1, l.y, x2 - x1, l.altezza);
+    }
+    return rettangoli;
+}
+
+std::optional<std::pair<int, QPointF>> Documento::doveSta(Posizione p)
+{
+    const std::vector<Pagina>& tutte = pagine();
+    for (std::size_t i = 0; i < tutte.size(); ++i)
+        for (const Linea& l : tutte[i].linee)
+            if (!l.ripetuta && l.blocco == p.blocco && l.riga == p.riga && l.colonna == p.colonna && l.inizio <= p.carattere
+                && p.carattere <= l.fine)
+                return std::pair{int(i), QPointF(xInLinea(l, p.carattere), l.y + l.altezza / 2.0)};
+    return std::nullopt;
+}
+
+} // namespace documento
