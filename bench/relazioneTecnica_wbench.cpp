@@ -3,7 +3,8 @@
 // (every chapter, about ten pages), and a feasibility plant whose table of plants has
 // nearly 1000 rows (993, the most a town and a hot-water load give). And the document
 // window showing that report of 25 pages: laid out and its first pages drawn, as when
-// it opens, then every page drawn, as when the user scrolls through it.
+// it opens, then every page drawn, as when the user scrolls through it, and one step
+// of the wheel.
 #include "base/ModKorvel.h"
 #include "cover/frontespizio.h"
 #include "detailed/dettagliato.h"
@@ -17,6 +18,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -127,5 +129,28 @@ void BM_PagineDellaRelazioneDisegnate(benchmark::State& stato)
     stato.counters["pagine"] = int(doc->pagine().size());
 }
 BENCHMARK(BM_PagineDellaRelazioneDisegnate)->Unit(benchmark::kMillisecond);
+
+// One step of the mouse wheel through the window of that report: the view scrolled and
+// what it shows drawn again, a selection over it.
+void BM_PassoDellaRotella(benchmark::State& stato)
+{
+    CartellaDocumenti cartella;
+    relazioneMilleImpianti();
+    FinestraDocumento finestra(ModKorvel::wordApp);
+    finestra.resize(900, 1000);
+    VistaPagine* vista = finestra.vista();
+    vista->selezionaTutto();
+    QScrollBar* barra = vista->verticalScrollBar();
+    barra->setValue(0);
+    QImage immagine(vista->viewport()->size(), QImage::Format_RGB32);
+    for (auto _ : stato) {
+        // Three lines a notch, as the desktop scrolls; back to the top at the end.
+        const int passo = 3 * barra->singleStep();
+        barra->setValue(barra->value() + passo >= barra->maximum() ? 0 : barra->value() + passo);
+        vista->viewport()->render(&immagine);
+    }
+    stato.counters["pagine"] = vista->numeroPagine();
+}
+BENCHMARK(BM_PassoDellaRotella)->Unit(benchmark::kMillisecond);
 
 } // namespace
