@@ -120,6 +120,25 @@ void tabelleCasuali(unsigned seme)
     }
 }
 
+// After k lines of 12 points, a table of 121 rows whose first row holds `righePrima`
+// lines, formatted or not.
+void tabellaAlPiede(int k, int righePrima, bool formattata)
+{
+    impostaCarattere(gothic);
+    impostaDimensione(12);
+    for (int i = 0; i < k; ++i)
+        scriviTesto(QStringLiteral("riga %1").arg(i) + CR);
+    aggiungiTabella(121, 2);
+    QStringList prima;
+    for (int i = 0; i < righePrima; ++i)
+        prima << QStringLiteral("%1 %2").arg(formattata ? QStringLiteral("intestazione") : QStringLiteral("prima riga")).arg(i);
+    scriviCella(1, 1, prima.join(CR));
+    for (int r = 2; r <= 121; ++r)
+        scriviCella(r, 1, QStringLiteral("dato %1").arg(r));
+    if (formattata)
+        formattaTabella();
+}
+
 std::vector<Forma> forme()
 {
     std::vector<Forma> tutte = {
@@ -253,38 +272,14 @@ std::vector<Forma> forme()
                          testoParagrafo(QChar(12) + QStringLiteral("RELAZIONE DI CALCOLO") + CR);
                      }});
     // A formatted table whose header row of one or three lines meets a page's foot:
-    // it follows the row after it to the next page, is split, or goes whole.
+    // it follows the row after it to the next page, is split, or goes whole; a table
+    // without a header whose first row of one or five lines finds no room there.
     for (const auto& [righeTestata, k] : {std::pair{1, 49}, {1, 50}, {1, 51}, {1, 52}, {3, 47}, {3, 48}, {3, 49}, {3, 50}})
-        tutte.push_back({QStringLiteral("testata-al-piede-%1-%2").arg(righeTestata).arg(k), [=] {
-                             impostaCarattere(gothic);
-                             impostaDimensione(12);
-                             for (int i = 0; i < k; ++i)
-                                 scriviTesto(QStringLiteral("riga %1").arg(i) + CR);
-                             aggiungiTabella(121, 2);
-                             QStringList testata;
-                             for (int i = 0; i < righeTestata; ++i)
-                                 testata << QStringLiteral("intestazione %1").arg(i);
-                             scriviCella(1, 1, testata.join(CR));
-                             for (int r = 2; r <= 121; ++r)
-                                 scriviCella(r, 1, QStringLiteral("dato %1").arg(r));
-                             formattaTabella();
-                         }});
-    // A table without a header whose first row of one or five lines finds no room at
-    // a page's foot.
+        tutte.push_back({QStringLiteral("testata-al-piede-%1-%2").arg(righeTestata).arg(k),
+                         [=] { tabellaAlPiede(k, righeTestata, true); }});
     for (const auto& [righePrima, k] : {std::pair{1, 51}, {1, 52}, {5, 50}, {5, 51}})
-        tutte.push_back({QStringLiteral("tabella-spostata-%1-%2").arg(righePrima).arg(k), [=] {
-                             impostaCarattere(gothic);
-                             impostaDimensione(12);
-                             for (int i = 0; i < k; ++i)
-                                 scriviTesto(QStringLiteral("riga %1").arg(i) + CR);
-                             aggiungiTabella(121, 2);
-                             QStringList prima;
-                             for (int i = 0; i < righePrima; ++i)
-                                 prima << QStringLiteral("prima riga %1").arg(i);
-                             scriviCella(1, 1, prima.join(CR));
-                             for (int r = 2; r <= 121; ++r)
-                                 scriviCella(r, 1, QStringLiteral("dato %1").arg(r));
-                         }});
+        tutte.push_back({QStringLiteral("tabella-spostata-%1-%2").arg(righePrima).arg(k),
+                         [=] { tabellaAlPiede(k, righePrima, false); }});
     for (unsigned seme = 1; seme <= 6; ++seme) {
         tutte.push_back({QStringLiteral("capoversi-casuali-%1").arg(seme), [seme] { capoversiCasuali(seme); }});
         tutte.push_back({QStringLiteral("tabelle-casuali-%1").arg(seme), [seme] { tabelleCasuali(seme); }});
