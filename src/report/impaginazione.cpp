@@ -105,7 +105,6 @@ const Metrica& Metriche::di(const Carattere& c)
     return *voci_.emplace(chiave, std::move(voce)).first->second;
 }
 
-
 namespace {
 
 // A stretch of a paragraph's text that no line breaks inside: a word or a part of one
@@ -850,7 +849,9 @@ private:
                                           [&](const PezzoPagina& p) { return p.blocco == blocco && p.ripetuta; });
         if (testata == pagina.pezzi.end() || testata + 1 == pagina.pezzi.end() || (testata + 1)->blocco != blocco)
             return;
-        const int tolta = testata->altezza - bordoTwips;
+        // The next row takes the header's place and its top border; what follows moves
+        // up by the header less that border.
+        const int altezza = testata->altezza, tolta = altezza - bordoTwips;
         const int primaLinea = testata->primaLinea, linee = testata->fineLinea - testata->primaLinea;
         pagina.linee.erase(pagina.linee.begin() + primaLinea, pagina.linee.begin() + primaLinea + linee);
         const auto dopo = pagina.pezzi.erase(testata);
@@ -859,7 +860,7 @@ private:
         for (auto p = dopo; p != pagina.pezzi.end(); ++p) {
             p->primaLinea -= linee;
             p->fineLinea -= linee;
-            p->y -= p == dopo ? testata->altezza : tolta;
+            p->y -= p == dopo ? altezza : tolta;
         }
         for (auto l = pagina.linee.begin() + primaLinea; l != pagina.linee.end(); ++l)
             l->y -= tolta;

@@ -9,13 +9,11 @@
 #include "report/docx.h"
 #include "report/documento.h"
 #include "report/lettoreDocx.h"
+#include "support/controlloPagine.h"
 
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-
-#include <map>
-#include <tuple>
 
 namespace fuzz {
 
@@ -102,26 +100,11 @@ QStringList provaDocx(const QByteArray& dati)
     const std::vector<Pagina>& pagine = d->pagine();
     v(!pagine.empty(), QStringLiteral("no pages"));
     std::vector<int> seguito(d->blocchi().size(), 0);
-    std::map<std::tuple<int, int, int>, int> fineTesto; // where each paragraph's or cell's text stands
+    for (const QString& difetto : controlloPagine::difetti(*d))
+        v(false, difetto);
     QImage immagine(60, 85, QImage::Format_RGB32);
     for (std::size_t i = 0; i < pagine.size(); ++i) {
         for (const PezzoPagina& p : pagine[i].pezzi) {
-            // The piece's lines: of its block and row, inside it, their text going on
-            // from where the last line of that text stopped (a cell's paragraph ends
-            // with one character more, its paragraph end).
-            v(p.primaLinea >= 0 && p.primaLinea <= p.fineLinea && p.fineLinea <= int(pagine[i].linee.size()),
-              QStringLiteral("a piece's lines out of its page"));
-            for (int k = std::max(0, p.primaLinea); k < std::min(p.fineLinea, int(pagine[i].linee.size())); ++k) {
-                const Linea& l = pagine[i].linee[std::size_t(k)];
-                v(l.blocco == p.blocco && l.riga == p.riga && l.y >= p.y && l.y + l.altezza <= p.y + p.altezza,
-                  QStringLiteral("a line outside its piece on page %1").arg(i + 1));
-                if (l.ripetuta)
-                    continue;
-                int& fine = fineTesto[{l.blocco, l.riga, l.colonna}];
-                v(l.inizio == fine || (l.riga > 0 && l.inizio == fine + 1) || (fine == 0 && l.inizio == 0),
-                  QStringLiteral("line of block %1 from %2 after %3").arg(l.blocco).arg(l.inizio).arg(fine));
-                fine = l.fine;
-            }
             if (p.blocco < 0 || std::size_t(p.blocco) >= seguito.size()) {
                 v(false, QStringLiteral("a piece of no block"));
                 continue;

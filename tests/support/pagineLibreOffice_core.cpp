@@ -1,5 +1,7 @@
 #include "support/pagineLibreOffice.h"
 
+#include "support/controlloPagine.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -38,6 +40,7 @@ void verifica(const QString& nome, documento::Documento& doc, bool contata)
     SCOPED_TRACE(nome.toStdString());
     const auto conteggio = doc.contaPagine();
     ASSERT_TRUE(conteggio);
+    EXPECT_EQ(controlloPagine::difetti(doc), QStringList()) << "the pages as laid out";
     if (contata) {
         const auto trovata = pagineLibreOffice().find(nome);
         if (trovata == pagineLibreOffice().end())

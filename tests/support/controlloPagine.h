@@ -1,0 +1,15 @@
+#pragma once
+// What every laid-out document holds to, whatever its shape: each page's pieces one
+// below the other inside its text area (a piece higher than a page alone on its own),
+// each line of a piece inside it and of its block and row, and the lines of each
+// paragraph and cell following on from one another through the pages.
+#include "report/documento.h"
+
+#include <QStringList>
+
+namespace controlloPagine {
+
+// What does not hold, one text each; empty when all does.
+QStringList difetti(documento::Documento& doc);
+
+} // namespace controlloPagine
