@@ -152,7 +152,6 @@ struct Pagina {
     std::vector<Linea> linee;
 };
 
-
 // How a table is laid out across the text width, in millimetres.
 struct ColonneTabella {
     std::vector<double> larghezze; // one per column
