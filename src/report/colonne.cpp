@@ -10,6 +10,9 @@
 #include <QFontMetricsF>
 
 #include <algorithm>
+#include <map>
+#include <memory>
+#include <tuple>
 
 namespace documento {
 
@@ -41,6 +44,18 @@ QFont fontMisurato(const Carattere& c)
 
 namespace {
 
+// The measure of a font as the fitting measures it, kept for the program's life: each
+// keeps the advances and the pairs of characters it has met, table after table.
+const dettaglio::Misura& misuraDi(const Carattere& c)
+{
+    static std::map<std::tuple<QString, int, bool>, std::unique_ptr<dettaglio::Misura>> misure;
+    const QFont font = fontMisurato(c);
+    auto& voce = misure[{font.family().toLower(), font.pixelSize(), c.grassetto}];
+    if (!voce)
+        voce = std::make_unique<dettaglio::Misura>(font);
+    return *voce;
+}
+
 // Column widths and cell margins of a table, in mm: natural widths of the content
 // when they fit, else shrunk towards the longest words, as a word processor fits a
 // table to its content. A table whose longest words do not fit even so (many columns
@@ -52,8 +67,8 @@ ColonneTabella colonneAdattate(const Griglia& g)
     normale.grassetto = false;
     Carattere grassetto = g.carattere;
     grassetto.grassetto = true;
-    const dettaglio::Misura metricaNormale(fontMisurato(normale));
-    const dettaglio::Misura metricaGrassetto(fontMisurato(grassetto));
+    const dettaglio::Misura& metricaNormale = misuraDi(normale);
+    const dettaglio::Misura& metricaGrassetto = misuraDi(grassetto);
     const double mmPerUnita = mmPerPollice / 72.0 / unitaPerPunto;
 
     // Natural widths first; the longest words only when the content does not fit.
