@@ -32,7 +32,7 @@ public:
     void selezionaTutto();
     // Puts the selection on the clipboard (nothing when nothing is selected).
     void copia();
-    // The viewport's point over a place of the text (for tests and the context menu).
+    // The viewport's point over a place of the text (the middle of its line).
     QPoint puntoDi(documento::Posizione posizione);
 
 protected:
