@@ -47,6 +47,7 @@ struct FormaTabella {
     std::optional<QRgb> sfondo(int riga, int colonna) const;
 };
 
-FormaTabella formaTabella(const Griglia& g, const ColonneTabella& colonne);
+// Table `tabella` (from 1) of a document; no columns when it has no such table.
+FormaTabella formaTabella(const Documento& documento, int tabella);
 
 } // namespace documento::dettaglio

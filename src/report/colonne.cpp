@@ -183,13 +183,17 @@ std::optional<QRgb> FormaTabella::sfondo(int riga, int colonna) const
     return std::nullopt;
 }
 
-FormaTabella formaTabella(const Griglia& g, const ColonneTabella& colonne)
+FormaTabella formaTabella(const Documento& documento, int tabella)
 {
     FormaTabella forma;
+    const Griglia* g = documento.griglia(tabella);
+    if (!g)
+        return forma;
+    const ColonneTabella colonne = documento.colonne(tabella);
     forma.margine = docx::twips(colonne.margine);
     for (double mm : colonne.larghezze)
         forma.colonne.push_back(docx::twips(mm));
-    forma.formattata = g.formattata;
+    forma.formattata = g->formattata;
     return forma;
 }
 

@@ -83,8 +83,7 @@ void Documento::disegnaPagina(QPainter& pittore, int indice, double dpi)
         }
         if (pezzo.tabella != tabella) {
             tabella = pezzo.tabella;
-            const Griglia* g = griglia(tabella);
-            forma = g ? formaTabella(*g, colonne(tabella)) : FormaTabella{};
+            forma = formaTabella(*this, tabella);
         }
         disegnaRiga(pittore, forma, pezzo, pagina, 1440.0 * unitaPerTwip / dpi);
     }

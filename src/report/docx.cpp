@@ -376,7 +376,7 @@ QByteArray corpo(const documento::Documento& doc)
         // line in the first one's font keeps them apart, as they are on the screen.
         if (precedente)
             capoverso(s, separatoreTabelle(*precedente));
-        tabella(s, g, documento::dettaglio::formaTabella(g, doc.colonne(++numeroTabella)));
+        tabella(s, g, documento::dettaglio::formaTabella(doc, ++numeroTabella));
         precedente = &g;
     }
     s->writeStartElement(W, QStringLiteral("sectPr"));

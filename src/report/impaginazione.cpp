@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <utility>
 
 namespace documento {
@@ -140,7 +141,7 @@ double tabulazioneDopo(double x)
 
 // One line of tratti [da, a): its height, range and pieces, x in twips from the
 // paragraph's left edge.
-Linea lineaDi(const QString& testo, const std::vector<Tratto>& tratti, std::size_t da, std::size_t a, double larghezza,
+Linea lineaDi(const QString& testo, std::span<const Tratto> tratti, std::size_t da, std::size_t a, double larghezza,
               Allineamento allineamento, bool ultima)
 {
     Linea linea;
@@ -304,19 +305,10 @@ void righeDi(const std::vector<Sequenza>& sequenze, const Carattere& marca, Alli
             while (fine > 0 && bianco(sola->testo[fine - 1]))
                 --fine;
             if (fine > 0) {
-                const double larghezzaTesto = fine == sola->testo.size() ? intera : larghezzaDi(m, sola->testo, 0, fine);
-                double x = 0;
-                if (allineamento == Allineamento::Centro)
-                    x = std::max(0.0, (larghezzaUnita - larghezzaTesto) / 2);
-                else if (allineamento == Allineamento::Destra)
-                    x = std::max(0.0, larghezzaUnita - larghezzaTesto);
-                Linea linea;
-                linea.fine = int(sola->testo.size());
-                linea.altezza = m.altezza;
-                linea.ascesa = m.ascesa;
-                linea.frammenti.push_back({fine == sola->testo.size() ? sola->testo : sola->testo.left(fine), 0,
-                                           x / unitaPerTwip, larghezzaTesto / unitaPerTwip, &m});
-                righe.push_back(std::move(linea));
+                const int n = int(sola->testo.size());
+                const Tratto testo{Tratto::Testo, 0, fine, &m, fine == n ? intera : larghezzaDi(m, sola->testo, 0, fine)};
+                const Tratto tratti[] = {testo, {Tratto::Spazi, fine, n, &m, intera - testo.larghezza}};
+                righe.push_back(lineaDi(sola->testo, tratti, 0, fine == n ? 1 : 2, larghezzaUnita, allineamento, true));
                 return;
             }
         }
@@ -657,7 +649,7 @@ private:
 
     void tabella(const Griglia& g, int blocco, int numero)
     {
-        const FormaTabella forma = formaTabella(g, documento_.colonne(numero));
+        const FormaTabella forma = formaTabella(documento_, numero);
         const bool testata = forma.intestazione(1) && g.righe > 1;
         std::vector<std::vector<Linea>> celle, celleTestata;
         int altezzaTestata = 0;
@@ -666,9 +658,6 @@ private:
             for (const auto& linee : celleTestata)
                 altezzaTestata = std::max(altezzaTestata, somma(linee, 0, int(linee.size())));
             altezzaTestata += bordoTwips;
-            for (auto& linee : celleTestata)
-                for (Linea& l : linee)
-                    l.ripetuta = true;
         }
         bool apertaSullaPagina = false; // the table's top border stands on this page
         bool soloTestata = false;       // the page holds nothing but the repeated header
@@ -699,6 +688,7 @@ private:
                 for (const auto& cella : celleTestata) {
                     int y = bordoTwips;
                     for (Linea l : cella) {
+                        l.ripetuta = true;
                         l.y = y;
                         y += l.altezza;
                         linee.push_back(std::move(l));
@@ -724,9 +714,6 @@ private:
                                   apertaSullaPagina, soloTestata};
             if (r == 1 && testata) {
                 celle = celleTestata;
-                for (auto& linee : celle)
-                    for (Linea& l : linee)
-                        l.ripetuta = false;
             } else if (r == 2 && !seconda.empty()) {
                 celle = std::move(seconda);
             } else {

@@ -120,7 +120,7 @@ std::optional<Posizione> Documento::posizioneSulla(int indice, QPointF punto)
         const Griglia* g = griglia(scelto->tabella);
         if (!g)
             return std::nullopt;
-        const FormaTabella forma = formaTabella(*g, colonne(scelto->tabella));
+        const FormaTabella forma = formaTabella(*this, scelto->tabella);
         colonna = g->colonne;
         for (int k = 1; k <= g->colonne; ++k)
             if (punto.x() < forma.sinistra(k + 1)) {

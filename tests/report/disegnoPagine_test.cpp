@@ -241,7 +241,7 @@ TEST(DisegnoPagine, PagesDrawnAtTheScreensResolutionShowEveryRowsShadingBordersA
                 continue;
             const Griglia* g = d->griglia(pezzo.tabella);
             ASSERT_TRUE(g);
-            const dettaglio::FormaTabella forma = dettaglio::formaTabella(*g, d->colonne(pezzo.tabella));
+            const dettaglio::FormaTabella forma = dettaglio::formaTabella(*d, pezzo.tabella);
             testateViste += pezzo.ripetuta;
             righeDivise += !pezzo.celle.empty();
             for (int k = 1; k <= g->colonne; ++k) {

@@ -281,7 +281,7 @@ TEST(Docx, TheFileHoldsTheLookTheModelLaysOut)
     for (int t = 1; t <= 2; ++t) {
         SCOPED_TRACE(t);
         const Griglia& g = *d->griglia(t);
-        const dettaglio::FormaTabella forma = dettaglio::formaTabella(g, d->colonne(t));
+        const dettaglio::FormaTabella forma = dettaglio::formaTabella(*d, t);
         const lettore::Tabella& letta = *tabelle[std::size_t(t - 1)];
         EXPECT_EQ(letta.griglia, forma.colonne);
         EXPECT_EQ(letta.larghezza, forma.larghezza());
@@ -315,7 +315,7 @@ TEST(Docx, TheFileHoldsTheLookTheModelLaysOut)
         }
     }
     // The table of sixteen columns narrows its cell margins below the default.
-    EXPECT_LT(dettaglio::formaTabella(*d->griglia(1), d->colonne(1)).margine, dettaglio::margineCellaTwips);
+    EXPECT_LT(dettaglio::formaTabella(*d, 1).margine, dettaglio::margineCellaTwips);
 
     // Paragraphs: each run in its model's font, size and weight.
     std::vector<const Sequenza*> modello;
