@@ -1,7 +1,9 @@
 #pragma once
 // The look of the document's tables, in one place: the DOCX writer writes it, the page
-// layout lays the rows out with it and the drawing draws it. Private to report/.
+// layout lays the rows out with it, the column fitting measures with it and the
+// drawing draws it. Private to report/.
 #include "report/documento.h"
+#include "report/unita.h"
 
 #include <QRgb>
 
@@ -13,8 +15,8 @@ namespace documento::dettaglio {
 // Borders: single lines of half a point on every side and between every two cells,
 // written in eighths of a point, laid out and drawn in twips.
 inline constexpr int bordoOttaviDiPunto = 4;
-inline constexpr int bordoTwips = bordoOttaviDiPunto * 20 / 8;
-static_assert(bordoTwips * 8 == bordoOttaviDiPunto * 20, "the border is a whole number of twips");
+inline constexpr int bordoTwips = bordoOttaviDiPunto * twipsPerPunto / 8;
+static_assert(bordoTwips * 8 == bordoOttaviDiPunto * twipsPerPunto, "the border is a whole number of twips");
 // The room the column fitting leaves a column for its border: a little more than the
 // border itself, as the tables of the files written so far have it.
 inline constexpr double ariaBordoMm = 0.18;
@@ -25,7 +27,7 @@ inline constexpr int margineCellaTwips = 108;
 
 inline constexpr QRgb coloreBordo = 0x808080;
 inline constexpr QRgb sfondoIntestazione = 0x1F3864; // the header row of a formatted table
-inline constexpr QRgb testoIntestazione = 0xFFFFFF;
+inline constexpr QRgb testoIntestazione = 0xFFFFFF; // in bold
 inline constexpr QRgb sfondoPrimaColonna = 0xDEEAF6; // the first column of a formatted table
 
 // One table as the file writes it and the pages show it.
@@ -43,7 +45,11 @@ struct FormaTabella {
     // A formatted table's first row: shaded, in white bold text, repeated on every page
     // the table goes on to.
     bool intestazione(int riga) const { return formattata && riga == 1; }
-    Carattere carattere(const Griglia& g, int riga) const;
+    // The font of row `riga` of `g`: the table's, bold in its header row. (The column
+    // fitting asks before the table has its widths.)
+    static Carattere carattere(const Griglia& g, int riga);
+    // The colour of a row's text, none for the document's black.
+    std::optional<QRgb> coloreTesto(int riga) const;
     std::optional<QRgb> sfondo(int riga, int colonna) const;
 };
 

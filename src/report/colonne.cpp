@@ -1,60 +1,27 @@
-// Column widths of the tables, which the page layout and the saved file share, and
-// the faces the document's font names are drawn with.
+// Column widths of the tables, which the page layout and the saved file share.
 #include "report/documento.h"
 
 #include "report/aspettoTabella.h"
-#include "report/docx.h"
-#include "report/impaginazioneInterna.h"
-
-#include <QFont>
-#include <QFontMetricsF>
+#include "report/metriche.h"
 
 #include <algorithm>
-#include <map>
-#include <memory>
-#include <tuple>
 
 namespace documento {
 
-using dettaglio::fontMisurato;
+using dettaglio::FormaTabella;
 using dettaglio::mmPerPollice;
 using dettaglio::unitaPerPunto;
 
 namespace {
 
-constexpr double paddingCellaMm = dettaglio::margineCellaTwips / 1440.0 * mmPerPollice;
+constexpr double paddingCellaMm = dettaglio::margineCellaTwips / double(dettaglio::twipsPerPollice) * mmPerPollice;
 constexpr double bordoMm = dettaglio::ariaBordoMm;
 // The narrowest cell margin a table of many columns may take.
 constexpr double margineMinimoMm = 0.5;
-
-} // namespace
-
-namespace dettaglio {
-
-QFont fontMisurato(const Carattere& c)
-{
-    installaSostituzioniCaratteri();
-    QFont f(c.nome);
-    f.setPixelSize(std::max(1, qRound(c.dimensione * unitaPerPunto)));
-    f.setBold(c.grassetto);
-    return f;
-}
-
-} // namespace dettaglio
-
-namespace {
-
-// The measure of a font as the fitting measures it, kept for the program's life: each
-// keeps the advances and the pairs of characters it has met, table after table.
-const dettaglio::Misura& misuraDi(const Carattere& c)
-{
-    static std::map<std::tuple<QString, int, bool>, std::unique_ptr<dettaglio::Misura>> misure;
-    const QFont font = fontMisurato(c);
-    auto& voce = misure[{font.family().toLower(), font.pixelSize(), c.grassetto}];
-    if (!voce)
-        voce = std::make_unique<dettaglio::Misura>(font);
-    return *voce;
-}
+// Some air: the file may be opened where the font is drawn a little wider.
+constexpr double aria = 1.1;
+// The room a column's natural width leaves beyond its longest line.
+constexpr double agioMm = 1.0;
 
 // Column widths and cell margins of a table, in mm: natural widths of the content
 // when they fit, else shrunk towards the longest words, as a word processor fits a
@@ -63,18 +30,14 @@ const dettaglio::Misura& misuraDi(const Carattere& c)
 ColonneTabella colonneAdattate(const Griglia& g)
 {
     const double disponibile = larghezzaPaginaMm - 2 * marginePaginaMm;
-    Carattere normale = g.carattere;
-    normale.grassetto = false;
-    Carattere grassetto = g.carattere;
-    grassetto.grassetto = true;
-    const dettaglio::Misura& metricaNormale = misuraDi(normale);
-    const dettaglio::Misura& metricaGrassetto = misuraDi(grassetto);
-    const double mmPerUnita = mmPerPollice / 72.0 / unitaPerPunto;
+    const dettaglio::Misura& misuraTestata = dettaglio::misuraPerLeColonne(FormaTabella::carattere(g, 1));
+    const dettaglio::Misura& misuraCorpo = dettaglio::misuraPerLeColonne(FormaTabella::carattere(g, 2));
+    const double mmPerUnita = mmPerPollice / dettaglio::puntiPerPollice / unitaPerPunto;
 
     // Natural widths first; the longest words only when the content does not fit.
     auto perRighe = [&](auto&& misura) {
         for (int r = 1; r <= g.righe; ++r) {
-            const dettaglio::Misura& m = (g.formattata && r == 1) || g.carattere.grassetto ? metricaGrassetto : metricaNormale;
+            const dettaglio::Misura& m = r == 1 ? misuraTestata : misuraCorpo;
             for (int c = 1; c <= g.colonne; ++c) {
                 const QString& testo = g.cella(r, c);
                 if (!testo.isEmpty())
@@ -97,12 +60,10 @@ ColonneTabella colonneAdattate(const Griglia& g)
         for (const QString& linea : linee(testo))
             naturale[c] = std::max(naturale[c], m.larghezza(linea) * mmPerUnita);
     });
-    // Some air: the file may be opened where the font is drawn a little wider.
-    constexpr double aria = 1.1;
     colonne.margine = paddingCellaMm;
     double sommaProva = 0;
     for (double l : naturale)
-        sommaProva += l * aria + 2 * colonne.margine + bordoMm + 1.0;
+        sommaProva += l * aria + 2 * colonne.margine + bordoMm + agioMm;
     if (sommaProva > disponibile) {
         perRighe([&](const dettaglio::Misura& m, const QString& testo, std::size_t c) {
             for (const QString& linea : linee(testo))
@@ -118,7 +79,7 @@ ColonneTabella colonneAdattate(const Griglia& g)
     const double extra = 2 * colonne.margine + bordoMm;
     double sommaNaturale = 0, sommaMinimo = 0;
     for (std::size_t c = 0; c < n; ++c) {
-        naturale[c] = naturale[c] * aria + extra + 1.0;
+        naturale[c] = naturale[c] * aria + extra + agioMm;
         minimo[c] = minimo[c] * aria + extra;
         sommaNaturale += naturale[c];
         sommaMinimo += minimo[c];
@@ -146,72 +107,6 @@ ColonneTabella colonneDi(const Griglia& g)
 
 } // namespace
 
-namespace dettaglio {
-
-int FormaTabella::larghezza() const
-{
-    int totale = 0;
-    for (int l : colonne)
-        totale += l;
-    return totale;
-}
-
-int FormaTabella::larghezzaTesto(int colonna) const { return std::max(1, colonne[std::size_t(colonna - 1)] - 2 * margine); }
-
-int FormaTabella::sinistra(int colonna) const
-{
-    int x = -margine;
-    for (int k = 1; k < colonna; ++k)
-        x += colonne[std::size_t(k - 1)];
-    return x;
-}
-
-Carattere FormaTabella::carattere(const Griglia& g, int riga) const
-{
-    Carattere c = g.carattere;
-    if (intestazione(riga))
-        c.grassetto = true;
-    return c;
-}
-
-std::optional<QRgb> FormaTabella::sfondo(int riga, int colonna) const
-{
-    if (intestazione(riga))
-        return sfondoIntestazione;
-    if (formattata && colonna == 1)
-        return sfondoPrimaColonna;
-    return std::nullopt;
-}
-
-FormaTabella formaTabella(const Documento& documento, int tabella)
-{
-    FormaTabella forma;
-    const Griglia* g = documento.griglia(tabella);
-    if (!g)
-        return forma;
-    const ColonneTabella colonne = documento.colonne(tabella);
-    forma.margine = docx::twips(colonne.margine);
-    for (double mm : colonne.larghezze)
-        forma.colonne.push_back(docx::twips(mm));
-    forma.formattata = g->formattata;
-    return forma;
-}
-
-} // namespace dettaglio
-
-void installaSostituzioniCaratteri()
-{
-    // The faces the word processor of this desktop draws the two names with where
-    // they are not installed, so that the pages here are the pages it shows.
-    static const bool fatto = [] {
-        QFont::insertSubstitutions(QStringLiteral("Century Gothic"), {QStringLiteral("DejaVu Sans")});
-        QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                                   {QStringLiteral("Liberation Serif"), QStringLiteral("Nimbus Roman")});
-        return true;
-    }();
-    (void)fatto;
-}
-
 ColonneTabella Documento::colonne(int tabella) const
 {
     const Griglia* g = griglia(tabella);
@@ -227,7 +122,5 @@ ColonneTabella Documento::colonne(int tabella) const
         voce = colonneDi(*g);
     return voce;
 }
-
-std::vector<double> Documento::larghezzeColonne(int tabella) const { return colonne(tabella).larghezze; }
 
 } // namespace documento

@@ -3,7 +3,7 @@
 #include "report/documento.h"
 
 #include "report/aspettoTabella.h"
-#include "report/impaginazioneInterna.h"
+#include "report/metriche.h"
 
 #include <QPainter>
 
@@ -19,7 +19,7 @@ using namespace dettaglio;
 double u(double twips) { return twips * unitaPerTwip; }
 
 // A piece's lines, each piece of text on the line's baseline.
-void disegnaLinee(QPainter& pittore, const Pagina& pagina, const PezzoPagina& pezzo, const QColor& colore)
+void disegnaLinee(QPainter& pittore, const Pagina& pagina, const Pezzo& pezzo, const QColor& colore)
 {
     pittore.setPen(colore);
     for (int i = pezzo.primaLinea; i < pezzo.fineLinea; ++i) {
@@ -34,7 +34,7 @@ void disegnaLinee(QPainter& pittore, const Pagina& pagina, const PezzoPagina& pe
 
 // A table's row: its shading, then its text, then its borders, at least a device's
 // pixel thick (`pixel`, in layout units) so that the screen shows them.
-void disegnaRiga(QPainter& pittore, const FormaTabella& forma, const PezzoPagina& pezzo, const Pagina& pagina, double pixel)
+void disegnaRiga(QPainter& pittore, const FormaTabella& forma, const PezzoRiga& pezzo, const Pagina& pagina, double pixel)
 {
     const int alto = pezzo.y;
     const int basso = pezzo.y + pezzo.altezza;
@@ -43,7 +43,8 @@ void disegnaRiga(QPainter& pittore, const FormaTabella& forma, const PezzoPagina
         if (const auto sfondo = forma.sfondo(pezzo.riga, k))
             pittore.fillRect(QRectF(u(forma.sinistra(k)), u(alto), u(forma.colonne[std::size_t(k - 1)]), u(basso - alto)),
                              QColor(*sfondo));
-    disegnaLinee(pittore, pagina, pezzo, forma.intestazione(pezzo.riga) ? QColor(testoIntestazione) : QColor(Qt::black));
+    const std::optional<QRgb> colore = forma.coloreTesto(pezzo.riga);
+    disegnaLinee(pittore, pagina, pezzo, colore ? QColor(*colore) : QColor(Qt::black));
     const QColor bordo(coloreBordo);
     const double spessore = std::max(u(bordoTwips), pixel);
     const double sinistra = u(forma.sinistra(1)), destra = u(forma.sinistra(colonne + 1));
@@ -71,21 +72,22 @@ void Documento::disegnaPagina(QPainter& pittore, int indice, double dpi)
         return;
     const Pagina& pagina = tutte[std::size_t(indice)];
     pittore.save();
-    const double scala = dpi / (1440.0 * unitaPerTwip);
+    const double scala = dpi / (twipsPerPollice * unitaPerTwip);
     pittore.scale(scala, scala);
     pittore.translate(u(margineTwips()), u(margineTwips()));
     int tabella = 0;
     FormaTabella forma;
     for (const PezzoPagina& pezzo : pagina.pezzi) {
-        if (pezzo.riga == 0) {
-            disegnaLinee(pittore, pagina, pezzo, Qt::black);
+        const auto* riga = std::get_if<PezzoRiga>(&pezzo);
+        if (!riga) {
+            disegnaLinee(pittore, pagina, comune(pezzo), Qt::black);
             continue;
         }
-        if (pezzo.tabella != tabella) {
-            tabella = pezzo.tabella;
+        if (riga->tabella != tabella) {
+            tabella = riga->tabella;
             forma = formaTabella(*this, tabella);
         }
-        disegnaRiga(pittore, forma, pezzo, pagina, 1440.0 * unitaPerTwip / dpi);
+        disegnaRiga(pittore, forma, *riga, pagina, twipsPerPollice * unitaPerTwip / dpi);
     }
     pittore.restore();
 }
@@ -97,8 +99,10 @@ QString Documento::testoPagina(int indice)
         return {};
     const Pagina& pagina = tutte[std::size_t(indice)];
     QStringList righe;
-    for (const PezzoPagina& pezzo : pagina.pezzi) {
-        if (pezzo.riga == 0) {
+    for (const PezzoPagina& parte : pagina.pezzi) {
+        const Pezzo& pezzo = comune(parte);
+        const auto* riga = std::get_if<PezzoRiga>(&parte);
+        if (!riga) {
             const QString testo = std::get<Capoverso>(blocchi_[std::size_t(pezzo.blocco)]).testo();
             for (int i = pezzo.primaLinea; i < pezzo.fineLinea; ++i)
                 righe << testoLinea(testo, pagina.linee[std::size_t(i)]);
@@ -107,8 +111,8 @@ QString Documento::testoPagina(int indice)
         const Griglia& g = std::get<Griglia>(blocchi_[std::size_t(pezzo.blocco)]);
         QStringList celle;
         for (int k = 1; k <= g.colonne; ++k) {
-            const QString& testo = g.cella(pezzo.riga, k);
-            if (pezzo.celle.empty()) {
+            const QString& testo = g.cella(riga->riga, k);
+            if (riga->intera) {
                 celle << QString(testo).replace(QLatin1Char('\n'), QLatin1Char(' '));
                 continue;
             }

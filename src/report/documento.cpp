@@ -4,7 +4,7 @@
 // application object in applicazione.cpp.
 #include "report/documento.h"
 
-#include "report/impaginazioneInterna.h"
+#include "report/metriche.h"
 
 #include <algorithm>
 
@@ -19,20 +19,20 @@ bool ammessoInXml(char32_t c)
 }
 
 // Pieces of a typed text: text, paragraph ends and page breaks.
-struct Pezzo {
+struct PezzoTesto {
     enum Tipo { Testo, FineParagrafo, NuovaPagina } tipo;
     QString testo;
 };
 
 // Character 13, a line feed or CR LF end a paragraph; 12 starts a page; 9 and 11
 // stay; every other control character, and what XML cannot hold, is dropped.
-std::vector<Pezzo> scomponi(const QString& testo)
+std::vector<PezzoTesto> scomponi(const QString& testo)
 {
-    std::vector<Pezzo> pezzi;
+    std::vector<PezzoTesto> pezzi;
     QString corrente;
     auto chiudiTesto = [&] {
         if (!corrente.isEmpty()) {
-            pezzi.push_back({Pezzo::Testo, corrente});
+            pezzi.push_back({PezzoTesto::Testo, corrente});
             corrente.clear();
         }
     };
@@ -43,10 +43,10 @@ std::vector<Pezzo> scomponi(const QString& testo)
             if (c == 0x0D && i + 1 < codici.size() && codici[i + 1] == 0x0A)
                 ++i;
             chiudiTesto();
-            pezzi.push_back({Pezzo::FineParagrafo, {}});
+            pezzi.push_back({PezzoTesto::FineParagrafo, {}});
         } else if (c == 0x0C) {
             chiudiTesto();
-            pezzi.push_back({Pezzo::NuovaPagina, {}});
+            pezzi.push_back({PezzoTesto::NuovaPagina, {}});
         } else if (c == 0x09 || c == 0x0B || (c >= 0x20 && ammessoInXml(c))) {
             corrente.append(QString::fromUcs4(&c, 1));
         }
@@ -59,10 +59,10 @@ std::vector<Pezzo> scomponi(const QString& testo)
 QString testoCella(const QString& testo)
 {
     QString risultato;
-    for (const Pezzo& pezzo : scomponi(testo)) {
-        if (pezzo.tipo == Pezzo::Testo)
+    for (const PezzoTesto& pezzo : scomponi(testo)) {
+        if (pezzo.tipo == PezzoTesto::Testo)
             risultato += pezzo.testo;
-        else if (pezzo.tipo == Pezzo::FineParagrafo)
+        else if (pezzo.tipo == PezzoTesto::FineParagrafo)
             risultato += QLatin1Char('\n');
     }
     return risultato;
@@ -210,8 +210,8 @@ Documento::~Documento() = default;
 void Documento::impostaTitolo(const QString& titolo)
 {
     QString pulito;
-    for (const Pezzo& p : scomponi(titolo))
-        pulito += p.tipo == Pezzo::Testo ? p.testo : QStringLiteral(" ");
+    for (const PezzoTesto& p : scomponi(titolo))
+        pulito += p.tipo == PezzoTesto::Testo ? p.testo : QStringLiteral(" ");
     pulito.replace(QChar(0x0B), QLatin1Char(' '));
     pulito.replace(QLatin1Char('\t'), QLatin1Char(' '));
     pulito = pulito.simplified();
@@ -245,9 +245,9 @@ void Documento::nuovoCapoverso()
 
 void Documento::aggiungiTesto(const QString& testo)
 {
-    for (const Pezzo& pezzo : scomponi(testo)) {
+    for (const PezzoTesto& pezzo : scomponi(testo)) {
         switch (pezzo.tipo) {
-        case Pezzo::Testo: {
+        case PezzoTesto::Testo: {
             Capoverso& p = ultimo();
             if (!p.sequenze.empty() && p.sequenze.back().carattere == corrente_)
                 p.sequenze.back().testo += pezzo.testo;
@@ -256,11 +256,11 @@ void Documento::aggiungiTesto(const QString& testo)
             p.marca = corrente_;
             break;
         }
-        case Pezzo::FineParagrafo:
+        case PezzoTesto::FineParagrafo:
             ultimo().marca = corrente_;
             nuovoCapoverso();
             break;
-        case Pezzo::NuovaPagina:
+        case PezzoTesto::NuovaPagina:
             if (!ultimo().vuoto())
                 nuovoCapoverso();
             ultimo().nuovaPagina = true;

@@ -125,27 +125,43 @@ struct Linea {
     int y = 0;             // top, twips from the top of the page's text area
     int altezza = 0;       // twips
     int ascesa = 0;        // baseline below the top, twips
-    bool ripetuta = false; // in a header row repeated at the head of a page
     std::vector<Frammento> frammenti;
 };
 
-// What a page holds of one block, in twips from the top of the page's text area: a
-// paragraph's lines, or a table's row (some of its lines only, when the row is split
-// between two pages).
-struct PezzoPagina {
-    int blocco = 0;          // position in Documento::blocchi()
+// What a page holds of one block, in twips from the top of the page's text area, with
+// its lines in Pagina::linee.
+struct Pezzo {
+    int blocco = 0;     // position in Documento::blocchi()
     int y = 0;
     int altezza = 0;
-    int riga = 0;            // a table's row, from 1; 0 for a paragraph
-    int tabella = 0;         // a row's table, by its position among the tables (from 1)
-    int prima = 0;           // a paragraph's lines shown: [prima, fine)
-    int fine = 0;
-    bool bordoSopra = false; // the table's top border opens the row on this page
-    bool ripetuta = false;   // the header row repeated where the table goes on
-    std::vector<std::pair<int, int>> celle; // a split row: each cell's lines shown; empty: all
-    int primaLinea = 0;      // the piece's lines in Pagina::linee: [primaLinea, fineLinea)
+    int primaLinea = 0; // its lines: [primaLinea, fineLinea)
     int fineLinea = 0;
 };
+
+// Lines of a paragraph.
+struct PezzoCapoverso : Pezzo {};
+
+// A table's row: whole, or some of its cells' lines when the row is split between two
+// pages.
+struct PezzoRiga : Pezzo {
+    int tabella = 0;         // by its position among the tables (from 1)
+    int riga = 0;            // from 1
+    bool bordoSopra = false; // the table's top border opens the row on this page
+    bool ripetuta = false;   // the header row repeated where the table goes on
+    bool intera = true;      // every line of the row stands here
+};
+
+using PezzoPagina = std::variant<PezzoCapoverso, PezzoRiga>;
+
+// What every piece has.
+inline const Pezzo& comune(const PezzoPagina& p)
+{
+    return std::visit([](const Pezzo& pezzo) -> const Pezzo& { return pezzo; }, p);
+}
+inline Pezzo& comune(PezzoPagina& p)
+{
+    return std::visit([](Pezzo& pezzo) -> Pezzo& { return pezzo; }, p);
+}
 
 struct Pagina {
     std::vector<PezzoPagina> pezzi;
@@ -269,7 +285,6 @@ public:
     // for a formatted table widths fitted to the content (at most the text width);
     // and its left and right cell margins.
     ColonneTabella colonne(int tabella) const;
-    std::vector<double> larghezzeColonne(int tabella) const;
 
     // Selecting and copying, as in a page viewer. The text between two places as plain
     // text in reading order: paragraphs on lines of their own, a table's cells apart by

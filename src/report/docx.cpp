@@ -209,8 +209,8 @@ void tabella(Scrittore& s, const Griglia& g, const documento::dettaglio::FormaTa
             s->writeEmptyElement(W, QStringLiteral("tblHeader"));
             s->writeEndElement();
         }
-        const Carattere car = forma.carattere(g, r);
-        const std::optional<QRgb> colore = testata ? std::optional<QRgb>(documento::dettaglio::testoIntestazione) : std::nullopt;
+        const Carattere car = documento::dettaglio::FormaTabella::carattere(g, r);
+        const std::optional<QRgb> colore = forma.coloreTesto(r);
         for (int c = 1; c <= g.colonne; ++c) {
             s->writeStartElement(W, QStringLiteral("tc"));
             s->writeStartElement(W, QStringLiteral("tcPr"));
@@ -245,8 +245,6 @@ struct Voce {
 };
 
 } // namespace
-
-int twips(double mm) { return int(std::lround(mm / 25.4 * 1440.0)); }
 
 QByteArray tipiContenuto()
 {
@@ -381,10 +379,10 @@ QByteArray corpo(const documento::Documento& doc)
     }
     s->writeStartElement(W, QStringLiteral("sectPr"));
     s->writeEmptyElement(W, QStringLiteral("pgSz"));
-    s.attributo(W, QStringLiteral("w"), QString::number(twips(documento::larghezzaPaginaMm)));
-    s.attributo(W, QStringLiteral("h"), QString::number(twips(documento::altezzaPaginaMm)));
+    s.attributo(W, QStringLiteral("w"), QString::number(documento::dettaglio::twips(documento::larghezzaPaginaMm)));
+    s.attributo(W, QStringLiteral("h"), QString::number(documento::dettaglio::twips(documento::altezzaPaginaMm)));
     s->writeEmptyElement(W, QStringLiteral("pgMar"));
-    const QString margine = QString::number(twips(documento::marginePaginaMm));
+    const QString margine = QString::number(documento::dettaglio::twips(documento::marginePaginaMm));
     for (const char* lato : {"top", "right", "bottom", "left"})
         s.attributo(W, QString::fromLatin1(lato), margine);
     s.attributo(W, QStringLiteral("header"), QStringLiteral("709"));

@@ -19,7 +19,4 @@ QByteArray stili();                // word/styles.xml
 QByteArray corpo(const documento::Documento& doc); // word/document.xml
 QByteArray proprieta(const documento::Documento& doc); // docProps/core.xml
 
-// Twentieths of a point from millimetres.
-int twips(double mm);
-
 } // namespace docx

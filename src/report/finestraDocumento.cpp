@@ -5,6 +5,7 @@
 #include "platform/messaggi.h"
 #include "base/ModKorvel.h"
 #include "report/canaleWord.h"
+#include "report/unita.h"
 #include "report/vistaPagine.h"
 
 #include <QAction>
@@ -108,7 +109,7 @@ FinestraDocumento::FinestraDocumento(std::shared_ptr<documento::Applicazione> ap
 
     const QScreen* schermo = screen();
     const int altezza = schermo ? schermo->availableGeometry().height() * 4 / 5 : 700;
-    resize(qRound(documento::larghezzaPaginaMm / 25.4 * vista_->dpi()) + 60, altezza);
+    resize(qRound(documento::larghezzaPaginaMm / documento::dettaglio::mmPerPollice * vista_->dpi()) + 60, altezza);
 
     connect(applicazione_.get(), &documento::Applicazione::documentoAggiunto, this, [this] {
         collegaDocumento();

@@ -4,7 +4,8 @@
 #include "report/documento.h"
 
 #include "report/aspettoTabella.h"
-#include "report/impaginazioneInterna.h"
+#include "report/metriche.h"
+#include "report/posizioniLinea.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,11 +13,78 @@
 
 namespace documento {
 
+namespace dettaglio {
+
+double xInLinea(const Linea& linea, int posizione)
+{
+    if (linea.frammenti.empty())
+        return linea.x;
+    const Frammento* prima = nullptr;
+    for (const Frammento& f : linea.frammenti) {
+        if (posizione < f.inizio)
+            return prima ? prima->x + prima->larghezza : f.x;
+        if (posizione <= f.inizio + f.testo.size())
+            return f.x + f.metrica->misura.larghezza(QStringView(f.testo).left(posizione - f.inizio)) / unitaPerTwip;
+        prima = &f;
+    }
+    return prima->x + prima->larghezza;
+}
+
+int posizioneInLinea(const Linea& linea, double x)
+{
+    if (linea.frammenti.empty() || x <= linea.frammenti.front().x)
+        return linea.inizio;
+    for (const Frammento& f : linea.frammenti) {
+        if (x > f.x + f.larghezza)
+            continue;
+        if (x < f.x)
+            return f.inizio;
+        // The nearest boundary between two characters of the piece.
+        const double dentro = (x - f.x) * unitaPerTwip;
+        int sinistra = 0, destra = int(f.testo.size());
+        while (destra - sinistra > 1) {
+            const int mezzo = (sinistra + destra) / 2;
+            if (f.metrica->misura.larghezza(QStringView(f.testo).left(mezzo)) <= dentro)
+                sinistra = mezzo;
+            else
+                destra = mezzo;
+        }
+        const double a = f.metrica->misura.larghezza(QStringView(f.testo).left(sinistra));
+        const double b = f.metrica->misura.larghezza(QStringView(f.testo).left(destra));
+        int k = dentro - a <= b - dentro ? sinistra : destra;
+        if (k < f.testo.size() && f.testo[k].isLowSurrogate())
+            ++k;
+        return f.inizio + k;
+    }
+    // Past the last piece: the end of its text.
+    const Frammento& ultimo = linea.frammenti.back();
+    return ultimo.inizio + int(ultimo.testo.size());
+}
+
+} // namespace dettaglio
+
 namespace {
 
 using namespace dettaglio;
 
 Posizione inizioDi(const Linea& l) { return {l.blocco, l.riga, l.colonna, l.inizio}; }
+
+bool ripetuta(const PezzoPagina& p)
+{
+    const auto* riga = std::get_if<PezzoRiga>(&p);
+    return riga && riga->ripetuta;
+}
+
+// Each line of a page that the text reads there: not those of a header row repeated
+// at its head, which stand for the table going on.
+template <class F>
+void perLineeLette(const Pagina& pagina, F&& f)
+{
+    for (const PezzoPagina& pezzo : pagina.pezzi)
+        if (!ripetuta(pezzo))
+            for (int i = comune(pezzo).primaLinea; i < comune(pezzo).fineLinea; ++i)
+                f(pagina.linee[std::size_t(i)]);
+}
 Posizione fineDi(const Linea& l) { return {l.blocco, l.riga, l.colonna, l.fine}; }
 
 // A text copied as plain text: a line break inside a paragraph ends a line, inside a
@@ -94,33 +162,36 @@ std::optional<Posizione> Documento::posizioneSulla(int indice, QPointF punto)
     const Pagina& pagina = tutte[std::size_t(indice)];
     // The piece under the point, or the nearest; a repeated header row stands for the
     // row after it.
-    const PezzoPagina* scelto = nullptr;
+    const PezzoPagina* sceltoPezzo = nullptr;
     double distanza = std::numeric_limits<double>::max();
     for (const PezzoPagina& pezzo : pagina.pezzi) {
-        if (pezzo.fineLinea == pezzo.primaLinea)
+        const Pezzo& p = comune(pezzo);
+        if (p.fineLinea == p.primaLinea)
             continue;
-        const double d = punto.y() < pezzo.y ? pezzo.y - punto.y() : std::max(0.0, punto.y() - (pezzo.y + pezzo.altezza));
+        const double d = punto.y() < p.y ? p.y - punto.y() : std::max(0.0, punto.y() - (p.y + p.altezza));
         if (d < distanza) {
             distanza = d;
-            scelto = &pezzo;
+            sceltoPezzo = &pezzo;
         }
     }
-    if (!scelto)
+    if (!sceltoPezzo)
         return std::nullopt;
-    if (scelto->ripetuta) {
-        const auto dopo = std::find_if(pagina.pezzi.begin(), pagina.pezzi.end(),
-                                       [&](const PezzoPagina& p) { return p.y > scelto->y && !p.ripetuta && p.fineLinea > p.primaLinea; });
+    const Pezzo* scelto = &comune(*sceltoPezzo);
+    if (ripetuta(*sceltoPezzo)) {
+        const auto dopo = std::find_if(pagina.pezzi.begin(), pagina.pezzi.end(), [&](const PezzoPagina& p) {
+            return comune(p).y > scelto->y && !ripetuta(p) && comune(p).fineLinea > comune(p).primaLinea;
+        });
         if (dopo == pagina.pezzi.end())
             return std::nullopt;
-        return inizioDi(pagina.linee[std::size_t(dopo->primaLinea)]);
+        return inizioDi(pagina.linee[std::size_t(comune(*dopo).primaLinea)]);
     }
     // In a row, the cell under the point.
     int colonna = 0;
-    if (scelto->riga > 0) {
-        const Griglia* g = griglia(scelto->tabella);
+    if (const auto* riga = std::get_if<PezzoRiga>(sceltoPezzo)) {
+        const Griglia* g = griglia(riga->tabella);
         if (!g)
             return std::nullopt;
-        const FormaTabella forma = formaTabella(*this, scelto->tabella);
+        const FormaTabella forma = formaTabella(*this, riga->tabella);
         colonna = g->colonne;
         for (int k = 1; k <= g->colonne; ++k)
             if (punto.x() < forma.sinistra(k + 1)) {
@@ -188,9 +259,9 @@ std::vector<QRectF> Documento::evidenziate(int indice, Posizione da, Posizione a
     const std::vector<Pagina>& tutte = pagine();
     if (!(da < a) || indice < 0 || indice >= int(tutte.size()))
         return rettangoli;
-    for (const Linea& l : tutte[std::size_t(indice)].linee) {
-        if (l.ripetuta || !(inizioDi(l) < a) || !(da <= fineDi(l)) || (da == fineDi(l) && l.fine > l.inizio))
-            continue;
+    perLineeLette(tutte[std::size_t(indice)], [&](const Linea& l) {
+        if (!(inizioDi(l) < a) || !(da <= fineDi(l)) || (da == fineDi(l) && l.fine > l.inizio))
+            return;
         const int inizio = da < inizioDi(l) ? l.inizio : da.carattere;
         const bool finoInFondo = fineDi(l) < a;
         const int fine = finoInFondo ? l.fine : a.carattere;
@@ -200,18 +271,23 @@ std::vector<QRectF> Documento::evidenziate(int indice, Posizione da, Posizione a
             x2 = std::max(x2, x1 + tabulazioneTwips / 8.0);
         if (x2 > x1)
             rettangoli.emplace_back(x1, l.y, x2 - x1, l.altezza);
-    }
+    });
     return rettangoli;
 }
 
 std::optional<std::pair<int, QPointF>> Documento::doveSta(Posizione p)
 {
     const std::vector<Pagina>& tutte = pagine();
-    for (std::size_t i = 0; i < tutte.size(); ++i)
-        for (const Linea& l : tutte[i].linee)
-            if (!l.ripetuta && l.blocco == p.blocco && l.riga == p.riga && l.colonna == p.colonna && l.inizio <= p.carattere
+    for (std::size_t i = 0; i < tutte.size(); ++i) {
+        const Linea* trovata = nullptr;
+        perLineeLette(tutte[i], [&](const Linea& l) {
+            if (!trovata && l.blocco == p.blocco && l.riga == p.riga && l.colonna == p.colonna && l.inizio <= p.carattere
                 && p.carattere <= l.fine)
-                return std::pair{int(i), QPointF(xInLinea(l, p.carattere), l.y + l.altezza / 2.0)};
+                trovata = &l;
+        });
+        if (trovata)
+            return std::pair{int(i), QPointF(xInLinea(*trovata, p.carattere), trovata->y + trovata->altezza / 2.0)};
+    }
     return std::nullopt;
 }
 

@@ -1,9 +1,13 @@
 # Files of this folder (paths relative to src/).
 list(APPEND KORVEL_CORE_SOURCES
   report/documento.cpp
+  report/metriche.cpp
+  report/aspettoTabella.cpp
   report/colonne.cpp
   report/acapo.cpp
+  report/righe.cpp
   report/impaginazione.cpp
+  report/flussoTabella.cpp
   report/disegnoPagine.cpp
   report/selezione.cpp
   report/salvataggio.cpp

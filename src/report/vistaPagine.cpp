@@ -1,5 +1,7 @@
 #include "report/vistaPagine.h"
 
+#include "report/unita.h"
+
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -17,7 +19,9 @@ namespace {
 constexpr int spazio = 16; // pixels around and between the pages
 const QColor sfondo(0x80, 0x80, 0x80);
 const QColor evidenziatore(0x33, 0x99, 0xFF, 0x60);
-constexpr double margineTwips = documento::marginePaginaMm / 25.4 * 1440.0;
+using documento::dettaglio::margineTwips;
+using documento::dettaglio::mmPerPollice;
+using documento::dettaglio::twipsPerPollice;
 } // namespace
 
 VistaPagine::VistaPagine(QWidget* parent) : QAbstractScrollArea(parent)
@@ -35,7 +39,7 @@ double VistaPagine::dpi() const
 
 QSize VistaPagine::dimensionePagina() const
 {
-    const double punti = dpi() / 25.4;
+    const double punti = dpi() / mmPerPollice;
     return {qRound(documento::larghezzaPaginaMm * punti), qRound(documento::altezzaPaginaMm * punti)};
 }
 
@@ -98,7 +102,7 @@ void VistaPagine::paintEvent(QPaintEvent* evento)
     pittore.setRenderHint(QPainter::Antialiasing);
     pittore.setRenderHint(QPainter::TextAntialiasing);
     const double risoluzione = dpi();
-    const double scala = risoluzione / 1440.0;
+    const double scala = risoluzione / double(twipsPerPollice);
     for (int i = 0; i < pagine_; ++i) {
         const QRect pagina = rettangoloPagina(i);
         if (!pagina.intersects(evento->rect()))
@@ -111,7 +115,7 @@ void VistaPagine::paintEvent(QPaintEvent* evento)
         documento_->disegnaPagina(pittore, i, risoluzione);
         if (ancora_ && cursore_)
             for (const QRectF& r : documento_->evidenziate(i, *ancora_, *cursore_))
-                pittore.fillRect(QRectF((margineTwips + r.x()) * scala, (margineTwips + r.y()) * scala, r.width() * scala,
+                pittore.fillRect(QRectF((margineTwips() + r.x()) * scala, (margineTwips() + r.y()) * scala, r.width() * scala,
                                         r.height() * scala),
                                  evidenziatore);
         pittore.restore();
@@ -130,9 +134,9 @@ std::optional<documento::Posizione> VistaPagine::posizioneA(QPoint punto)
             break;
         }
     const QRect pagina = rettangoloPagina(indice);
-    const double twipsPerPixel = 1440.0 / dpi();
-    const QPointF inPagina((punto.x() - pagina.left()) * twipsPerPixel - margineTwips,
-                           (punto.y() - pagina.top()) * twipsPerPixel - margineTwips);
+    const double twipsPerPixel = double(twipsPerPollice) / dpi();
+    const QPointF inPagina((punto.x() - pagina.left()) * twipsPerPixel - margineTwips(),
+                           (punto.y() - pagina.top()) * twipsPerPixel - margineTwips());
     return documento_->posizioneSulla(indice, inPagina);
 }
 
@@ -144,9 +148,9 @@ QPoint VistaPagine::puntoDi(documento::Posizione posizione)
     if (!dove)
         return {};
     const QRect pagina = rettangoloPagina(dove->first);
-    const double scala = dpi() / 1440.0;
-    return QPoint(pagina.left() + qRound((margineTwips + dove->second.x()) * scala),
-                  pagina.top() + qRound((margineTwips + dove->second.y()) * scala));
+    const double scala = dpi() / twipsPerPollice;
+    return QPoint(pagina.left() + qRound((margineTwips() + dove->second.x()) * scala),
+                  pagina.top() + qRound((margineTwips() + dove->second.y()) * scala));
 }
 
 QString VistaPagine::testoSelezionato() const

@@ -104,20 +104,20 @@ QStringList provaDocx(const QByteArray& dati)
         v(false, difetto);
     QImage immagine(60, 85, QImage::Format_RGB32);
     for (std::size_t i = 0; i < pagine.size(); ++i) {
-        for (const PezzoPagina& p : pagine[i].pezzi) {
+        for (const PezzoPagina& parte : pagine[i].pezzi) {
+            const Pezzo& p = comune(parte);
             if (p.blocco < 0 || std::size_t(p.blocco) >= seguito.size()) {
                 v(false, QStringLiteral("a piece of no block"));
                 continue;
             }
             int& visto = seguito[std::size_t(p.blocco)];
-            if (p.riga == 0) {
-                v(p.prima == visto && p.fine > p.prima,
-                  QStringLiteral("lines %1..%2 of block %3 after %4").arg(p.prima).arg(p.fine).arg(p.blocco).arg(visto));
-                visto = p.fine;
-            } else if (!p.ripetuta) {
-                v(p.riga == visto || p.riga == visto + 1,
-                  QStringLiteral("row %1 of block %2 after %3").arg(p.riga).arg(p.blocco).arg(visto));
-                visto = p.riga;
+            const auto* riga = std::get_if<PezzoRiga>(&parte);
+            if (!riga) {
+                v(p.fineLinea > p.primaLinea, QStringLiteral("a piece of block %1 without lines").arg(p.blocco));
+            } else if (!riga->ripetuta) {
+                v(riga->riga == visto || riga->riga == visto + 1,
+                  QStringLiteral("row %1 of block %2 after %3").arg(riga->riga).arg(p.blocco).arg(visto));
+                visto = riga->riga;
             }
         }
         immagine.fill(Qt::white);

@@ -5,7 +5,8 @@
 // no ink outside the model's lines and rows.
 #include "report/aspettoTabella.h"
 #include "report/documento.h"
-#include "report/impaginazioneInterna.h"
+#include "report/metriche.h"
+#include "report/posizioniLinea.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -236,14 +237,16 @@ TEST(DisegnoPagine, PagesDrawnAtTheScreensResolutionShowEveryRowsShadingBordersA
                     segno = std::abs(luce(img.pixel(x, y)) - luce(img.pixel(int(r.left()) - 1, int(r.bottom())))) > 90;
             EXPECT_TRUE(segno) << "nothing drawn in the line at y " << l.y;
         }
-        for (const PezzoPagina& pezzo : pagine[p].pezzi) {
-            if (pezzo.riga == 0)
+        for (const PezzoPagina& parte : pagine[p].pezzi) {
+            const auto* riga = std::get_if<PezzoRiga>(&parte);
+            if (!riga)
                 continue;
+            const PezzoRiga& pezzo = *riga;
             const Griglia* g = d->griglia(pezzo.tabella);
             ASSERT_TRUE(g);
             const dettaglio::FormaTabella forma = dettaglio::formaTabella(*d, pezzo.tabella);
             testateViste += pezzo.ripetuta;
-            righeDivise += !pezzo.celle.empty();
+            righeDivise += !pezzo.intera;
             for (int k = 1; k <= g->colonne; ++k) {
                 const QRectF cella = inPixel(forma.sinistra(k), pezzo.y, forma.colonne[std::size_t(k - 1)], pezzo.altezza, dpi);
                 permetti(cella, 1); // and the half pixel its borders' edges blend into

@@ -256,22 +256,22 @@ TEST(Documento, FittedColumnsFollowTheContentWithinThePage)
     t->scriviCella(1, 1, QStringLiteral("n"));
     t->scriviCella(1, 2, QStringLiteral("una colonna con un testo piuttosto lungo"));
     t->scriviCella(1, 3, QStringLiteral("breve"));
-    const auto uguali = d->larghezzeColonne(1);
+    const auto uguali = d->colonne(1).larghezze;
     EXPECT_NEAR(uguali[0], 170.0 / 3, 1e-9);
     t->formattaAutomatico();
-    const auto adattate = d->larghezzeColonne(1);
+    const auto adattate = d->colonne(1).larghezze;
     EXPECT_LT(adattate[0], adattate[2]);
     EXPECT_LT(adattate[2], adattate[1]);
     // Kept while only paragraphs and alignments change; a larger font widens them.
     d->aggiungiParagrafo().impostaTesto(QStringLiteral("testo dopo la tabella"));
     d->allineaColonna(1, 1, documento::Allineamento::Destra);
-    EXPECT_EQ(d->larghezzeColonne(1), adattate);
+    EXPECT_EQ(d->colonne(1).larghezze, adattate);
     t->impostaDimensione(20);
-    EXPECT_GT(d->larghezzeColonne(1)[2], adattate[2]);
+    EXPECT_GT(d->colonne(1).larghezze[2], adattate[2]);
     // A very long text is wrapped within the page's width.
     t->scriviCella(2, 2, QString(400, QLatin1Char('x')) + QStringLiteral(" ") + QString(10, QLatin1Char('y')));
     double totale = 0;
-    for (double l : d->larghezzeColonne(1))
+    for (double l : d->colonne(1).larghezze)
         totale += l;
     EXPECT_LE(totale, 170.0 + 1e-6);
 }

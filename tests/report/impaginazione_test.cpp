@@ -336,7 +336,7 @@ int linee(const documento::Pagina& pagina)
 {
     int n = 0;
     for (const documento::PezzoPagina& p : pagina.pezzi)
-        n += p.riga > 0 ? 1 : p.fine - p.prima;
+        n += std::holds_alternative<documento::PezzoRiga>(p) ? 1 : comune(p).fineLinea - comune(p).primaLinea;
     return n;
 }
 
@@ -359,7 +359,7 @@ TEST(Impaginazione, LinesAndRowsBreakWhereLibreOfficeBreaksThem)
         ASSERT_TRUE(d->impostaDimensione(a.punti));
         d->scrivi(QStringLiteral("A") + CR + QStringLiteral("A") + CR);
         const auto& pezzi = d->pagine().front().pezzi;
-        EXPECT_EQ(pezzi[1].y - pezzi[0].y, a.twips) << a.faccia.toStdString() << ' ' << a.punti;
+        EXPECT_EQ(comune(pezzi[1]).y - comune(pezzi[0]).y, a.twips) << a.faccia.toStdString() << ' ' << a.punti;
     }
 
     // After k lines of 12 points, a paragraph of nine lines: it fits whole (43), leaves
@@ -387,10 +387,15 @@ TEST(Impaginazione, LinesAndRowsBreakWhereLibreOfficeBreaksThem)
         t->scriviCella(1, 1, QStringLiteral("A1 ") + parole.mid(0, 40).join(QLatin1Char(' ')));
         t->scriviCella(1, 2, QStringLiteral("B1\nB2"));
         ASSERT_GE(d->pagine().size(), 2u);
-        const documento::PezzoPagina& riga = d->pagine().front().pezzi.back();
-        ASSERT_EQ(riga.celle.size(), 2u);
-        EXPECT_EQ(riga.celle[0], std::pair(0, lineeSullaPrima)) << k;
-        EXPECT_EQ(d->pagine()[1].pezzi.front().celle[0].first, lineeSullaPrima) << k;
+        // Lines of the first cell on each page.
+        const auto lineeDellaPrimaCella = [&](const documento::Pagina& pagina, const documento::PezzoPagina& parte) {
+            const auto& riga = std::get<documento::PezzoRiga>(parte);
+            EXPECT_FALSE(riga.intera) << k;
+            return std::count_if(pagina.linee.begin() + riga.primaLinea, pagina.linee.begin() + riga.fineLinea,
+                                 [](const documento::Linea& l) { return l.colonna == 1; });
+        };
+        EXPECT_EQ(lineeDellaPrimaCella(d->pagine()[0], d->pagine()[0].pezzi.back()), lineeSullaPrima) << k;
+        EXPECT_EQ(lineeDellaPrimaCella(d->pagine()[1], d->pagine()[1].pezzi.front()), 10 - lineeSullaPrima) << k;
     }
 
     // A formatted table of 121 rows at 12 points: its header and 49 rows a page, the
@@ -404,7 +409,7 @@ TEST(Impaginazione, LinesAndRowsBreakWhereLibreOfficeBreaksThem)
         ASSERT_EQ(d->pagine().size(), 3u);
         EXPECT_EQ(linee(d->pagine()[0]), 50);
         EXPECT_EQ(linee(d->pagine()[1]), 50);
-        EXPECT_TRUE(d->pagine()[1].pezzi.front().ripetuta);
+        EXPECT_TRUE(std::get<documento::PezzoRiga>(d->pagine()[1].pezzi.front()).ripetuta);
         EXPECT_EQ(d->testoPagina(1).section(QLatin1Char('\n'), 1, 1), QStringLiteral("r51\t"));
     }
 

@@ -1,0 +1,98 @@
+#pragma once
+// The page flow: the pages being filled, and a table flowing across them. Private to
+// report/.
+#include "report/aspettoTabella.h"
+#include "report/documento.h"
+#include "report/metriche.h"
+
+#include <vector>
+
+namespace documento::dettaglio {
+
+// The pages as they fill, top to bottom: each piece goes at the foot of the last one.
+class PagineInCorso {
+public:
+    PagineInCorso() : pagine_(1) {}
+
+    const int altezza = altezzaTestoTwips(); // of a page's text area, twips
+
+    int libero() const { return altezza - usato_; }
+    bool vuota() const { return usato_ == 0; } // nothing on the last page yet
+    std::size_t quante() const { return pagine_.size(); }
+    Pagina& ultima() { return pagine_.back(); }
+
+    void nuova();
+    // Places a piece at the foot of the last page, with its lines (y from the piece's top).
+    void aggiungi(PezzoPagina pezzo, std::vector<Linea>&& linee);
+    // Leaves `twips` empty at the foot of the last page, or takes them back.
+    void salta(int twips) { usato_ += twips; }
+
+    // Where the pages stand, to lay what follows out again from there.
+    struct Segno {
+        std::size_t pagine = 0, pezzi = 0, linee = 0;
+        int usato = 0;
+    };
+    Segno segno() const;
+    void torna(const Segno& segno);
+
+    std::vector<Pagina> prendi() { return std::move(pagine_); }
+
+private:
+    std::vector<Pagina> pagine_;
+    int usato_ = 0; // twips of the last page taken
+};
+
+// A table laid out on the pages, row by row: a row goes where it fits, else as many of
+// each cell's lines as fit stay and the rest goes to the next page (with no widow or
+// orphan rule, as there are none inside cells), and a formatted table repeats its
+// header row at the head of every page it goes on to. The word processor has its ways
+// with a table that meets a page's foot, each followed by a rule of its own below.
+class FlussoTabella {
+public:
+    FlussoTabella(PagineInCorso& pagine, Metriche& metriche, const Documento& documento, const Griglia& g, int blocco, int numero);
+    void disponi();
+
+private:
+    using Celle = std::vector<std::vector<Linea>>; // each cell's lines, x from the page's text edge
+
+    void righeRiga(int r, Celle& celle);
+    void celleDellaRiga(int r);
+    // Places row `r` from each cell's line in da_ on; false when the table is to be
+    // laid out again from the page before (riprendiSullaPaginaDopo).
+    bool poniRiga(int r);
+    void poniPezzo(int r, const std::vector<int>& fino, int sopra);
+    void nuovaPagina(int r, bool ripeti);
+
+    // The header rules.
+    bool testataVaAvanti();
+    void ripetiTestata();
+    void segnaTestataSpezzata(bool qualcosa);
+    void togliTestataDallUltimaPagina();
+    void ricordaPrimaDelResto();
+    void riprendiSullaPaginaDopo();
+
+    PagineInCorso& pagine_;
+    Metriche& metriche_;
+    const Griglia& g_;
+    const FormaTabella forma_;
+    const int blocco_, numero_;
+    const bool testata_; // a header row to repeat: a formatted table of two rows or more
+
+    Celle celle_, celleTestata_, seconda_; // the row placed, the header row, row 2 laid out early
+    int altezzaTestata_ = 0;               // the header row's content and bottom border
+    std::vector<int> da_;                  // each cell's first line still to place
+    std::vector<Linea> righe_;             // a cell paragraph's lines, reused
+    std::vector<Sequenza> cellaSola_;      // a cell of one paragraph: its run, reused
+    bool aperta_ = false;      // the table's top border stands on this page
+    bool soloTestata_ = false; // the page holds nothing of the table but its repeated header
+    bool testataSpezzata_ = false;
+    std::size_t ultimaConTestata_ = 0; // the last page that keeps it, when the header row was split
+    int rigaSola_ = 0; // the row that ends the page the table went to, when the rest does not fit it
+    struct Ritorno {
+        bool attivo = false;
+        PagineInCorso::Segno segno;
+        bool aperta = false, soloTestata = false;
+    } ritorno_; // where the table stood before the row after rigaSola_
+};
+
+} // namespace documento::dettaglio

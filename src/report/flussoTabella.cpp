@@ -1,0 +1,304 @@
+// A table flowing across the pages, with the ways the word processor lays out a table
+// that meets a page's foot, each followed as it shows them:
+// - a header row goes whole to the next page when more than its bottom border is
+//   missing, or when not a line of the row after it would follow it (testataVaAvanti);
+// - a header row split at the foot (only its bottom border was missing) is repeated
+//   above the rest of it, and on every page the table goes on to but its last
+//   (segnaTestataSpezzata, togliTestataDallUltimaPagina);
+// - a header row sent on with the row after it takes just that row with it, and a
+//   table without a header whose first row went whole to the next page has that row
+//   alone there, when the rest of the table does not fit that page
+//   (ricordaPrimaDelResto, riprendiSullaPaginaDopo).
+#include "report/flussoPagine.h"
+
+#include "report/righe.h"
+
+#include <algorithm>
+
+namespace documento::dettaglio {
+
+namespace {
+
+int somma(const std::vector<Linea>& linee, int da, int a)
+{
+    int s = 0;
+    for (int k = da; k < a; ++k)
+        s += linee[std::size_t(k)].altezza;
+    return s;
+}
+
+// The height of a row's tallest cell, without its borders.
+int contenuto(const std::vector<std::vector<Linea>>& celle)
+{
+    int alta = 0;
+    for (const auto& linee : celle)
+        alta = std::max(alta, somma(linee, 0, int(linee.size())));
+    return alta;
+}
+
+} // namespace
+
+FlussoTabella::FlussoTabella(PagineInCorso& pagine, Metriche& metriche, const Documento& documento, const Griglia& g, int blocco, int numero)
+    : pagine_(pagine), metriche_(metriche), g_(g), forma_(formaTabella(documento, numero)),
+      blocco_(blocco), numero_(numero), testata_(forma_.intestazione(1) && g_.righe > 1)
+{
+    if (testata_) {
+        righeRiga(1, celleTestata_);
+        altezzaTestata_ = contenuto(celleTestata_) + bordoTwips;
+    }
+}
+
+void FlussoTabella::disponi()
+{
+    for (int r = 1; r <= g_.righe; ++r) {
+        if (rigaSola_ > 0 && r == rigaSola_ + 1)
+            ricordaPrimaDelResto();
+        celleDellaRiga(r);
+        if (r == 1 && forma_.intestazione(1) && !pagine_.vuota() && testataVaAvanti())
+            nuovaPagina(1, false);
+        if (!poniRiga(r)) {
+            // Laid out again from the row after the one that ends the page before.
+            r = rigaSola_;
+            rigaSola_ = 0;
+        }
+    }
+    if (testataSpezzata_ && pagine_.quante() > ultimaConTestata_)
+        togliTestataDallUltimaPagina();
+}
+
+// The lines of each cell of row `r`, x from the page's text edge.
+void FlussoTabella::righeRiga(int r, Celle& celle)
+{
+    const Carattere c = FormaTabella::carattere(g_, r);
+    celle.resize(std::size_t(g_.colonne));
+    for (int k = 1; k <= g_.colonne; ++k) {
+        std::vector<Linea>& linee = celle[std::size_t(k - 1)];
+        linee.clear();
+        const double x = forma_.sinistra(k) + forma_.margine;
+        const QString& testo = g_.cella(r, k);
+        // Most cells hold one paragraph: its run is kept from cell to cell.
+        std::vector<ParagrafoCella> paragrafi;
+        if (testo.contains(QLatin1Char('\n'))) {
+            paragrafi = paragrafiCella(testo, c);
+        } else {
+            cellaSola_.clear();
+            if (!testo.isEmpty())
+                cellaSola_.push_back({testo, c});
+        }
+        for (std::size_t p = 0; p < std::max<std::size_t>(1, paragrafi.size()); ++p) {
+            const std::vector<Sequenza>& sequenze = paragrafi.empty() ? cellaSola_ : paragrafi[p].sequenze;
+            const int inizio = paragrafi.empty() ? 0 : paragrafi[p].inizio;
+            righeDi(sequenze, c, g_.allineamenti[std::size_t(k - 1)], forma_.larghezzaTesto(k), metriche_, righe_);
+            for (Linea& l : righe_) {
+                l.blocco = blocco_;
+                l.riga = r;
+                l.colonna = k;
+                l.inizio += inizio;
+                l.fine += inizio;
+                l.x = x;
+                for (Frammento& f : l.frammenti) {
+                    f.inizio += inizio;
+                    f.x += x;
+                }
+                linee.push_back(std::move(l));
+            }
+        }
+    }
+}
+
+void FlussoTabella::celleDellaRiga(int r)
+{
+    if (r == 1 && testata_) {
+        celle_ = celleTestata_;
+    } else if (r == 2 && !seconda_.empty()) {
+        celle_ = std::move(seconda_);
+        seconda_.clear();
+    } else {
+        righeRiga(r, celle_);
+    }
+}
+
+bool FlussoTabella::poniRiga(int r)
+{
+    da_.assign(std::size_t(g_.colonne), 0);
+    for (;;) {
+        const int sopra = aperta_ ? 0 : bordoTwips;
+        const int spazio = pagine_.libero() - sopra - bordoTwips;
+        const bool paginaVuota = pagine_.vuota() || soloTestata_;
+        soloTestata_ = false;
+        // Each cell keeps on this page the lines that fit.
+        std::vector<int> fino(da_);
+        bool qualcosa = false, tutto = true;
+        for (std::size_t k = 0; k < celle_.size(); ++k) {
+            int h = 0;
+            while (fino[k] < int(celle_[k].size()) && h + celle_[k][std::size_t(fino[k])].altezza <= spazio)
+                h += celle_[k][std::size_t(fino[k]++)].altezza;
+            qualcosa = qualcosa || fino[k] > da_[k];
+            tutto = tutto && fino[k] == int(celle_[k].size());
+        }
+        if (tutto || (!qualcosa && paginaVuota)) {
+            // The whole row, or what is left of it; when not even a line of it fits an
+            // empty page, it goes on that page all the same.
+            for (std::size_t k = 0; k < celle_.size(); ++k)
+                fino[k] = int(celle_[k].size());
+            poniPezzo(r, fino, sopra);
+            return true;
+        }
+        if (ritorno_.attivo) {
+            riprendiSullaPaginaDopo();
+            return false;
+        }
+        if (qualcosa)
+            poniPezzo(r, fino, sopra);
+        if (r == 1 && !qualcosa && !forma_.intestazione(1))
+            rigaSola_ = 1;
+        if (r == 1 && forma_.intestazione(1) && !testataSpezzata_)
+            segnaTestataSpezzata(qualcosa);
+        nuovaPagina(r, r > 1 || qualcosa);
+    }
+}
+
+// The piece of the row that holds each cell's lines from da_ up to `fino`.
+void FlussoTabella::poniPezzo(int r, const std::vector<int>& fino, int sopra)
+{
+    PezzoRiga pezzo;
+    pezzo.blocco = blocco_;
+    pezzo.tabella = numero_;
+    pezzo.riga = r;
+    pezzo.bordoSopra = !aperta_;
+    int alta = 0;
+    std::vector<Linea> linee;
+    for (std::size_t k = 0; k < celle_.size(); ++k) {
+        alta = std::max(alta, somma(celle_[k], da_[k], fino[k]));
+        pezzo.intera = pezzo.intera && da_[k] == 0 && fino[k] == int(celle_[k].size());
+        int y = sopra;
+        for (int i = da_[k]; i < fino[k]; ++i) {
+            Linea& l = celle_[k][std::size_t(i)];
+            l.y = y;
+            y += l.altezza;
+            linee.push_back(std::move(l));
+        }
+    }
+    pezzo.altezza = sopra + alta + bordoTwips;
+    pagine_.aggiungi(std::move(pezzo), std::move(linee));
+    aperta_ = true;
+    da_ = fino;
+}
+
+// A new page for the table from row `r`, with the header row again when `ripeti`.
+void FlussoTabella::nuovaPagina(int r, bool ripeti)
+{
+    pagine_.nuova();
+    aperta_ = false;
+    soloTestata_ = false;
+    if (testata_ && ripeti) {
+        ripetiTestata();
+        aperta_ = true;
+        soloTestata_ = r > 1;
+    }
+}
+
+void FlussoTabella::ripetiTestata()
+{
+    PezzoRiga pezzo;
+    pezzo.blocco = blocco_;
+    pezzo.tabella = numero_;
+    pezzo.riga = 1;
+    pezzo.ripetuta = true;
+    pezzo.bordoSopra = true;
+    pezzo.altezza = bordoTwips + altezzaTestata_;
+    std::vector<Linea> linee;
+    for (const auto& cella : celleTestata_) {
+        int y = bordoTwips;
+        for (Linea l : cella) {
+            l.y = y;
+            y += l.altezza;
+            linee.push_back(std::move(l));
+        }
+    }
+    pagine_.aggiungi(std::move(pezzo), std::move(linee));
+}
+
+// The header row goes whole to the next page when more than its bottom border is
+// missing here, or when not a line of the row after it would follow it here; then
+// that row goes with it, alone when the rest of the table does not fit there.
+bool FlussoTabella::testataVaAvanti()
+{
+    const int alta = contenuto(celle_);
+    const int spazio = pagine_.libero();
+    if (bordoTwips + alta > spazio)
+        return true;
+    // Missing just its bottom border, it is split; a table of one row has no row after it.
+    if (2 * bordoTwips + alta > spazio || g_.righe < 2)
+        return false;
+    righeRiga(2, seconda_);
+    const int resto = spazio - 2 * bordoTwips - alta - bordoTwips;
+    const bool segue = std::any_of(seconda_.begin(), seconda_.end(), [&](const std::vector<Linea>& l) {
+        return !l.empty() && l.front().altezza <= resto;
+    });
+    if (!segue)
+        rigaSola_ = 2;
+    return !segue;
+}
+
+// A header row split at the page's foot is repeated on the pages the table goes on
+// to but its last; when none of it fit, the table keeps it on its last page up to
+// two pages on.
+void FlussoTabella::segnaTestataSpezzata(bool qualcosa)
+{
+    testataSpezzata_ = true;
+    ultimaConTestata_ = pagine_.quante() + (qualcosa ? 0 : 2);
+}
+
+// The header row repeated at the head of the table's last page taken away: the table
+// opens on that page with its next row.
+void FlussoTabella::togliTestataDallUltimaPagina()
+{
+    Pagina& pagina = pagine_.ultima();
+    const auto ripetutaQui = [&](const PezzoPagina& p) {
+        const auto* riga = std::get_if<PezzoRiga>(&p);
+        return riga && riga->blocco == blocco_ && riga->ripetuta;
+    };
+    const auto testata = std::find_if(pagina.pezzi.begin(), pagina.pezzi.end(), ripetutaQui);
+    if (testata == pagina.pezzi.end() || testata + 1 == pagina.pezzi.end() || comune(*(testata + 1)).blocco != blocco_)
+        return;
+    // The next row takes the header's place and its top border; what follows moves
+    // up by the header less that border.
+    const Pezzo& tolto = comune(*testata);
+    const int altezza = tolto.altezza, tolta = altezza - bordoTwips;
+    const int primaLinea = tolto.primaLinea, linee = tolto.fineLinea - tolto.primaLinea;
+    pagina.linee.erase(pagina.linee.begin() + primaLinea, pagina.linee.begin() + primaLinea + linee);
+    const auto dopo = pagina.pezzi.erase(testata);
+    auto& riga = std::get<PezzoRiga>(*dopo);
+    riga.bordoSopra = true;
+    riga.altezza += bordoTwips;
+    for (auto p = dopo; p != pagina.pezzi.end(); ++p) {
+        Pezzo& pezzo = comune(*p);
+        pezzo.primaLinea -= linee;
+        pezzo.fineLinea -= linee;
+        pezzo.y -= p == dopo ? altezza : tolta;
+    }
+    for (auto l = pagina.linee.begin() + primaLinea; l != pagina.linee.end(); ++l)
+        l->y -= tolta;
+    pagine_.salta(-tolta);
+}
+
+// Before the row after the one that ends the page (rigaSola_): where the table stands,
+// to go back to when the rest of the table does not fit that page.
+void FlussoTabella::ricordaPrimaDelResto()
+{
+    ritorno_ = Ritorno{true, pagine_.segno(), aperta_, soloTestata_};
+}
+
+// The rest does not fit the page the row went to alone: the page ends after it, and
+// the table goes on on the next one.
+void FlussoTabella::riprendiSullaPaginaDopo()
+{
+    pagine_.torna(ritorno_.segno);
+    aperta_ = ritorno_.aperta;
+    soloTestata_ = ritorno_.soloTestata;
+    ritorno_.attivo = false;
+    nuovaPagina(rigaSola_ + 1, true);
+}
+
+} // namespace documento::dettaglio

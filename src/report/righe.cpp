@@ -1,0 +1,324 @@
+// The line formatter. A paragraph's text is cut into stretches no line breaks inside
+// (words and parts of words between two break opportunities, runs of blanks, tabs,
+// line breaks), each measured once; a line takes stretches while they fit, blanks at
+// its end hanging past the edge, and ends at the last break opportunity, or, when it
+// has none, at the last character that fits. Each line then places its pieces as its
+// alignment asks.
+#include "report/righe.h"
+
+#include "report/acapo.h"
+
+#include <algorithm>
+#include <cmath>
+#include <span>
+#include <utility>
+
+namespace documento::dettaglio {
+
+namespace {
+
+constexpr QChar aCapo(0x0B); // a line break inside a paragraph
+constexpr QLatin1Char tabulazione('\t');
+
+// A stretch of a paragraph's text that no line breaks inside: a word or a part of one
+// between two break opportunities, a run of blanks, a tab or a line break, in one font.
+struct Tratto {
+    enum Tipo { Testo, Spazi, Tabulazione, ACapo } tipo;
+    int inizio;
+    int fine;
+    const Metrica* metrica;
+    double larghezza; // layout units; a tab's is where it lands
+};
+
+bool bianco(QChar c) { return c.isSpace() && c != aCapo; }
+
+double larghezzaDi(const Metrica& m, const QString& testo, int inizio, int fine)
+{
+    return m.misura.larghezza(QStringView(testo).mid(inizio, fine - inizio));
+}
+
+// How many characters of `tratto` fit in `spazio` layout units (whole characters:
+// a surrogate pair or a combining sequence is not split).
+int quantiEntrano(const QString& testo, const Tratto& tratto, double spazio)
+{
+    return tratto.metrica->misura.quantiEntrano(QStringView(testo).mid(tratto.inizio, tratto.fine - tratto.inizio), spazio);
+}
+
+// The next default tab stop after `x` (layout units); a position a rounding error
+// short of a stop counts as on it.
+double tabulazioneDopo(double x)
+{
+    constexpr double erroreDiArrotondamento = 1e-9;
+    const double passo = double(tabulazioneTwips) * unitaPerTwip;
+    return (std::floor(x / passo + erroreDiArrotondamento) + 1) * passo;
+}
+
+// Where a line's pieces start and what each blank inside it widens by, for its
+// alignment (layout units). A paragraph's last line, and a line ended by a line break,
+// are not justified.
+std::pair<double, double> allinea(std::span<const Tratto> tratti, std::size_t da, std::size_t contenuto, double occupata,
+                                  double larghezza, Allineamento allineamento, bool finale)
+{
+    switch (allineamento) {
+    case Allineamento::Centro:
+        return {(larghezza - occupata) / 2, 0.0};
+    case Allineamento::Destra:
+        return {larghezza - occupata, 0.0};
+    case Allineamento::Giustificato: {
+        if (finale)
+            return {0.0, 0.0};
+        int spazi = 0;
+        for (std::size_t k = da; k < contenuto; ++k)
+            if (tratti[k].tipo == Tratto::Spazi)
+                spazi += tratti[k].fine - tratti[k].inizio;
+        return {0.0, spazi > 0 ? (larghezza - occupata) / spazi : 0.0};
+    }
+    case Allineamento::Sinistra:
+        break;
+    }
+    return {0.0, 0.0};
+}
+
+// One line of tratti [da, a): its height, range and pieces, x in twips from the
+// paragraph's left edge.
+Linea lineaDi(const QString& testo, std::span<const Tratto> tratti, std::size_t da, std::size_t a, double larghezza,
+              Allineamento allineamento, bool ultima)
+{
+    Linea linea;
+    linea.inizio = tratti[da].inizio;
+    linea.fine = tratti[a - 1].fine;
+    int sopra = 0, sotto = 0;
+    std::size_t contenuto = da; // tratti up to the last one that is drawn
+    double occupata = 0;         // layout units, without the blanks at the end
+    double x = 0;
+    for (std::size_t k = da; k < a; ++k) {
+        const Tratto& t = tratti[k];
+        sopra = std::max(sopra, t.metrica->ascesa);
+        sotto = std::max(sotto, t.metrica->altezza - t.metrica->ascesa);
+        x += t.larghezza;
+        if (t.tipo == Tratto::Testo || t.tipo == Tratto::Tabulazione) {
+            contenuto = k + 1;
+            occupata = x;
+        }
+    }
+    linea.altezza = sopra + sotto;
+    linea.ascesa = sopra;
+
+    const auto [inizioRiga, aggiunta]
+        = allinea(tratti, da, contenuto, occupata, larghezza, allineamento, ultima || tratti[a - 1].tipo == Tratto::ACapo);
+    x = std::max(0.0, inizioRiga);
+    Frammento* aperto = nullptr;
+    for (std::size_t k = da; k < contenuto; ++k) {
+        const Tratto& t = tratti[k];
+        // Pieces of text go on in one piece until a tab, a font or, in a justified
+        // line, a blank that widens.
+        const bool segue = aperto && aperto->metrica == t.metrica && aperto->inizio + aperto->testo.size() == t.inizio;
+        if (t.tipo == Tratto::Testo || (t.tipo == Tratto::Spazi && segue && aggiunta == 0)) {
+            if (segue) {
+                aperto->testo += QStringView(testo).mid(t.inizio, t.fine - t.inizio);
+                aperto->larghezza += t.larghezza / unitaPerTwip;
+            } else {
+                linea.frammenti.push_back({testo.mid(t.inizio, t.fine - t.inizio), t.inizio, x / unitaPerTwip,
+                                           t.larghezza / unitaPerTwip, t.metrica});
+                aperto = &linea.frammenti.back();
+            }
+        } else {
+            aperto = nullptr;
+        }
+        x += t.larghezza;
+        if (t.tipo == Tratto::Spazi)
+            x += aggiunta * (t.fine - t.inizio);
+    }
+    return linea;
+}
+
+// A paragraph of one run that fits on a line, without a tab or a line break: its one
+// line, or nothing when it needs breaking.
+bool rigaIntera(const std::vector<Sequenza>& sequenze, Allineamento allineamento, double larghezza, Metriche& metriche,
+                std::vector<Linea>& righe)
+{
+    const Sequenza* sola = nullptr;
+    for (const Sequenza& s : sequenze)
+        if (!s.testo.isEmpty()) {
+            if (sola)
+                return false;
+            sola = &s;
+        }
+    if (!sola || sola->testo.contains(aCapo) || sola->testo.contains(tabulazione))
+        return false;
+    const Metrica& m = metriche.di(sola->carattere);
+    const double intera = m.misura.larghezza(sola->testo);
+    if (intera > larghezza)
+        return false;
+    int fine = int(sola->testo.size());
+    while (fine > 0 && bianco(sola->testo[fine - 1]))
+        --fine;
+    if (fine == 0)
+        return false;
+    const int n = int(sola->testo.size());
+    const Tratto testo{Tratto::Testo, 0, fine, &m, fine == n ? intera : larghezzaDi(m, sola->testo, 0, fine)};
+    const Tratto tratti[] = {testo, {Tratto::Spazi, fine, n, &m, intera - testo.larghezza}};
+    righe.push_back(lineaDi(sola->testo, tratti, 0, fine == n ? 1 : 2, larghezza, allineamento, true));
+    return true;
+}
+
+// The text of runs cut into tratti, each measured whole; where each run ends decides
+// its font. A break inside a run of blanks (before a no-break space) leaves them all
+// on the line, the no-break ones too: `rotture` moves such a break after the run.
+std::vector<Tratto> trattiDi(const QString& testo, const std::vector<std::pair<int, const Metrica*>>& sequenzeFino,
+                             std::vector<char>& rotture)
+{
+    std::vector<Tratto> tratti;
+    std::size_t sequenza = 0;
+    int i = 0;
+    const int n = int(testo.size());
+    while (i < n) {
+        while (sequenzeFino[sequenza].first <= i)
+            ++sequenza;
+        const int fineSequenza = sequenzeFino[sequenza].first;
+        const Metrica* m = sequenzeFino[sequenza].second;
+        const QChar c = testo[i];
+        if (c == aCapo || c == tabulazione) {
+            tratti.push_back({c == tabulazione ? Tratto::Tabulazione : Tratto::ACapo, i, i + 1, m, 0});
+            ++i;
+            continue;
+        }
+        const bool spazi = bianco(c);
+        int j = i + 1;
+        while (j < fineSequenza && bianco(testo[j]) == spazi && testo[j] != aCapo && testo[j] != tabulazione
+               && (spazi || !rotture[std::size_t(j)]))
+            ++j;
+        tratti.push_back({spazi ? Tratto::Spazi : Tratto::Testo, i, j, m, larghezzaDi(*m, testo, i, j)});
+        if (spazi && j < n && std::any_of(rotture.begin() + i + 1, rotture.begin() + j, [](char r) { return r != 0; }))
+            rotture[std::size_t(j)] = 1;
+        i = j;
+    }
+    return tratti;
+}
+
+// A line with no break opportunity ends with the last character of tratto `k` that
+// fits in `spazio` (at least one, when the line has nothing else); the tratto is cut
+// there. Returns where the line ends.
+std::size_t tagliaDove(const QString& testo, std::vector<Tratto>& tratti, std::size_t da, std::size_t k, double spazio)
+{
+    Tratto& t = tratti[k];
+    int entrano = quantiEntrano(testo, t, spazio);
+    if (entrano == 0 && k == da)
+        entrano = std::min(t.fine - t.inizio, testo[t.inizio].isHighSurrogate() ? 2 : 1);
+    if (entrano == 0)
+        return k;
+    if (t.inizio + entrano < t.fine) {
+        Tratto resto = t;
+        resto.inizio = t.inizio + entrano;
+        resto.larghezza = larghezzaDi(*t.metrica, testo, resto.inizio, resto.fine);
+        t.fine = resto.inizio;
+        t.larghezza = larghezzaDi(*t.metrica, testo, t.inizio, t.fine);
+        tratti.insert(tratti.begin() + std::ptrdiff_t(k + 1), resto);
+    }
+    return k + 1;
+}
+
+// Where the line that starts at tratto `da` ends (the tratto after its last). Tabs
+// take their width here, from where they land.
+std::size_t fineRiga(const QString& testo, std::vector<Tratto>& tratti, const std::vector<char>& rotture, std::size_t da,
+                     double larghezza)
+{
+    double x = 0;
+    std::size_t ultimaRottura = 0; // a tratto the line may end before; 0: none
+    for (std::size_t k = da; k < tratti.size(); ++k) {
+        Tratto& t = tratti[k];
+        if (k > da && rotture[std::size_t(t.inizio)])
+            ultimaRottura = k;
+        if (t.tipo == Tratto::ACapo)
+            return k + 1;
+        if (t.tipo == Tratto::Spazi) {
+            // Blanks at the end of a line hang past its edge.
+            x += t.larghezza;
+            continue;
+        }
+        if (t.tipo == Tratto::Tabulazione)
+            t.larghezza = tabulazioneDopo(x) - x;
+        if (x + t.larghezza <= larghezza) {
+            x += t.larghezza;
+            continue;
+        }
+        // A slash keeps its word whole: the line ends at the blank before the word,
+        // and where that blank is not on the line, as if it had no break at all.
+        if (ultimaRottura > da) {
+            const int posizione = rotturaDopoBarra(testo, tratti[ultimaRottura].inizio);
+            if (posizione <= tratti[da].inizio)
+                ultimaRottura = 0;
+            else
+                while (ultimaRottura > da + 1 && tratti[ultimaRottura].inizio > posizione)
+                    --ultimaRottura;
+        }
+        if (ultimaRottura > da)
+            return ultimaRottura;
+        if (t.tipo == Tratto::Tabulazione)
+            return k + 1;
+        return tagliaDove(testo, tratti, da, k, larghezza - x);
+    }
+    return tratti.size();
+}
+
+} // namespace
+
+void righeDi(const std::vector<Sequenza>& sequenze, const Carattere& marca, Allineamento allineamento, int larghezza,
+             Metriche& metriche, std::vector<Linea>& righe)
+{
+    righe.clear();
+    const double larghezzaUnita = double(larghezza) * unitaPerTwip;
+    if (std::all_of(sequenze.begin(), sequenze.end(), [](const Sequenza& s) { return s.testo.isEmpty(); })) {
+        // An empty paragraph is as high as its mark.
+        const Metrica& m = metriche.di(marca);
+        Linea vuota;
+        vuota.altezza = m.altezza;
+        vuota.ascesa = m.ascesa;
+        righe.push_back(std::move(vuota));
+        return;
+    }
+    if (rigaIntera(sequenze, allineamento, larghezzaUnita, metriche, righe))
+        return;
+
+    QString testo;
+    std::vector<std::pair<int, const Metrica*>> sequenzeFino; // where each run ends
+    for (const Sequenza& s : sequenze) {
+        if (s.testo.isEmpty())
+            continue;
+        testo += s.testo;
+        sequenzeFino.emplace_back(int(testo.size()), &metriche.di(s.carattere));
+    }
+    std::vector<char> rotture;
+    puntiDiRottura(testo, rotture);
+    std::vector<Tratto> tratti = trattiDi(testo, sequenzeFino, rotture);
+    for (std::size_t da = 0; da < tratti.size();) {
+        const std::size_t a = fineRiga(testo, tratti, rotture, da, larghezzaUnita);
+        righe.push_back(lineaDi(testo, tratti, da, a, larghezzaUnita, allineamento, a == tratti.size()));
+        da = a;
+    }
+    // A line break at the paragraph's end leaves an empty line after it.
+    if (tratti.back().tipo == Tratto::ACapo) {
+        Linea vuota;
+        vuota.inizio = vuota.fine = int(testo.size());
+        vuota.altezza = tratti.back().metrica->altezza;
+        vuota.ascesa = tratti.back().metrica->ascesa;
+        righe.push_back(std::move(vuota));
+    }
+}
+
+std::vector<ParagrafoCella> paragrafiCella(const QString& testo, const Carattere& c)
+{
+    std::vector<ParagrafoCella> paragrafi;
+    if (!testo.contains(QLatin1Char('\n'))) {
+        paragrafi.push_back({testo.isEmpty() ? std::vector<Sequenza>{} : std::vector<Sequenza>{{testo, c}}, 0});
+        return paragrafi;
+    }
+    int inizio = 0;
+    for (const QString& p : testo.split(QLatin1Char('\n'))) {
+        paragrafi.push_back({p.isEmpty() ? std::vector<Sequenza>{} : std::vector<Sequenza>{{p, c}}, inizio});
+        inizio += int(p.size()) + 1;
+    }
+    return paragrafi;
+}
+
+} // namespace documento::dettaglio
