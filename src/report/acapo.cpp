@@ -150,24 +150,19 @@ bool uno(Classe c, std::initializer_list<Classe> tra)
     return false;
 }
 
-} // namespace
+// A code point with its position in the text and its class; a combining mark takes
+// the class of what it combines with, and counts as a letter alone.
+struct Punto {
+    int posizione;
+    Classe classe;
+    bool unito;     // a combining mark on the character before it
+    bool postfisso; // the degree sign: a letter, and a postfix after a number too
+};
 
-void puntiDiRottura(QStringView testo, std::vector<char>& rotture)
+std::vector<Punto> puntiDi(QStringView testo)
 {
-    const auto n = std::size_t(testo.size());
-    rotture.assign(n, 0);
-    if (n < 2)
-        return;
-    // Code points, each with its position in the text and its class; a combining mark
-    // takes the class of what it combines with, and counts as a letter alone.
-    struct Punto {
-        int posizione;
-        Classe classe;
-        bool unito;  // a combining mark on the character before it
-        bool postfisso; // the degree sign: a letter, and a postfix after a number too
-    };
     std::vector<Punto> punti;
-    punti.reserve(n);
+    punti.reserve(std::size_t(testo.size()));
     for (qsizetype i = 0; i < testo.size(); ++i) {
         char32_t c = testo[i].unicode();
         const int posizione = int(i);
@@ -187,10 +182,16 @@ void puntiDiRottura(QStringView testo, std::vector<char>& rotture)
         }
         punti.push_back({posizione, k, unito, c == 0xB0});
     }
-    const std::size_t m = punti.size();
+    return punti;
+}
 
-    // Numbers: (PR|PO)? OP? NU (NU|SY|IS)* CL? (PR|PO)? holds together.
-    std::vector<char> numero(m, 0); // numero[j]: no break before punti[j] within a number
+// Numbers: (PR|PO)? OP? NU (NU|SY|IS)* CL? (PR|PO)? holds together. numero[j]: no
+// break before punti[j] within a number.
+std::vector<char> dentroUnNumero(const std::vector<Punto>& punti)
+{
+    const std::size_t m = punti.size();
+    std::vector<char> numero(m, 0);
+    const auto prefissoOPostfisso = [&](std::size_t k) { return uno(punti[k].classe, {PR, PO}) || punti[k].postfisso; };
     for (std::size_t j = 0; j < m;) {
         if (punti[j].classe != NU) {
             ++j;
@@ -199,67 +200,82 @@ void puntiDiRottura(QStringView testo, std::vector<char>& rotture)
         std::size_t inizio = j;
         if (inizio > 0 && punti[inizio - 1].classe == OP)
             --inizio;
-        if (inizio > 0 && (uno(punti[inizio - 1].classe, {PR, PO}) || punti[inizio - 1].postfisso))
+        if (inizio > 0 && prefissoOPostfisso(inizio - 1))
             --inizio;
         std::size_t fine = j + 1;
         while (fine < m && uno(punti[fine].classe, {NU, SY, IS}))
             ++fine;
         if (fine < m && punti[fine].classe == CL)
             ++fine;
-        if (fine < m && (uno(punti[fine].classe, {PR, PO}) || punti[fine].postfisso))
+        if (fine < m && prefissoOPostfisso(fine))
             ++fine;
         for (std::size_t k = inizio + 1; k < fine; ++k)
             numero[k] = 1;
         j = fine;
     }
+    return numero;
+}
 
+// The pair rules, in their order: may a line end before punti[j]? `primaDegliSpazi`
+// is the class before the run of spaces that ends at punti[j - 1], if any.
+bool rotturaPrima(const std::vector<Punto>& punti, std::size_t j, Classe primaDegliSpazi, const std::vector<char>& numero)
+{
+    const Classe a = punti[j - 1].classe;
+    const Classe b = punti[j].classe;
+    if (punti[j].unito)
+        return false;
+    if (b == SP || b == ZW || b == BK)
+        return false;
+    // Nor before what a no-break space follows.
+    if (j + 1 < punti.size() && punti[j + 1].classe == GL && !punti[j + 1].unito)
+        return false;
+    if (a == ZW || a == BK)
+        return true;
+    if (a == WJ || b == WJ || a == GL || (b == GL && a != SP))
+        return false;
+    if (uno(b, {CL, EX, IS, SY}))
+        return false;
+    if (primaDegliSpazi == OP || (b == NS && primaDegliSpazi == CL) || (b == B2 && primaDegliSpazi == B2))
+        return false;
+    if (a == SP)
+        return true;
+    if (a == QU || b == QU)
+        return false;
+    if (a == CB || b == CB)
+        return true;
+    if (uno(b, {BA, HY, NS}) || a == BB)
+        return false;
+    if (b == IN && uno(a, {AL, ID, IN, NU}))
+        return false;
+    if ((a == ID && b == PO) || (a == AL && b == NU) || (a == NU && b == AL))
+        return false;
+    if ((a == PR && (b == ID || b == AL)) || (a == AL && b == PR) || (a == PO && b == AL))
+        return false;
+    if (numero[j])
+        return false;
+    if (a == AL && b == AL)
+        return false;
+    if (a == IS && (b == AL || b == NU))
+        return false;
+    if ((uno(a, {AL, NU}) && b == OP) || (a == CL && uno(b, {AL, NU})))
+        return false;
+    return true;
+}
+
+} // namespace
+
+void puntiDiRottura(QStringView testo, std::vector<char>& rotture)
+{
+    rotture.assign(std::size_t(testo.size()), 0);
+    if (testo.size() < 2)
+        return;
+    const std::vector<Punto> punti = puntiDi(testo);
+    const std::vector<char> numero = dentroUnNumero(punti);
     Classe primaDegliSpazi = punti[0].classe; // the class before the run of spaces, if any
-    for (std::size_t j = 1; j < m; ++j) {
-        const Classe a = punti[j - 1].classe;
-        const Classe b = punti[j].classe;
-        if (a != SP)
-            primaDegliSpazi = a;
-        const bool rottura = [&] {
-            if (punti[j].unito)
-                return false;
-            if (b == SP || b == ZW || b == BK)
-                return false;
-            // Nor before what a no-break space follows.
-            if (j + 1 < m && punti[j + 1].classe == GL && !punti[j + 1].unito)
-                return false;
-            if (a == ZW || a == BK)
-                return true;
-            if (a == WJ || b == WJ || a == GL || (b == GL && a != SP))
-                return false;
-            if (uno(b, {CL, EX, IS, SY}))
-                return false;
-            if (primaDegliSpazi == OP || (b == NS && primaDegliSpazi == CL) || (b == B2 && primaDegliSpazi == B2))
-                return false;
-            if (a == SP)
-                return true;
-            if (a == QU || b == QU)
-                return false;
-            if (a == CB || b == CB)
-                return true;
-            if (uno(b, {BA, HY, NS}) || a == BB)
-                return false;
-            if (b == IN && uno(a, {AL, ID, IN, NU}))
-                return false;
-            if ((a == ID && b == PO) || (a == AL && b == NU) || (a == NU && b == AL))
-                return false;
-            if ((a == PR && (b == ID || b == AL)) || (a == AL && b == PR) || (a == PO && b == AL))
-                return false;
-            if (numero[j])
-                return false;
-            if (a == AL && b == AL)
-                return false;
-            if (a == IS && (b == AL || b == NU))
-                return false;
-            if ((uno(a, {AL, NU}) && b == OP) || (a == CL && uno(b, {AL, NU})))
-                return false;
-            return true;
-        }();
-        rotture[std::size_t(punti[j].posizione)] = rottura ? 1 : 0;
+    for (std::size_t j = 1; j < punti.size(); ++j) {
+        if (punti[j - 1].classe != SP)
+            primaDegliSpazi = punti[j - 1].classe;
+        rotture[std::size_t(punti[j].posizione)] = rotturaPrima(punti, j, primaDegliSpazi, numero) ? 1 : 0;
     }
 }
 
