@@ -29,7 +29,7 @@ constexpr double agioMm = 1.0;
 // of figures) narrows its cell margins first, so that its figures are not broken.
 ColonneTabella colonneAdattate(const Griglia& g)
 {
-    const double disponibile = larghezzaPaginaMm - 2 * marginePaginaMm;
+    const double disponibile = dettaglio::larghezzaTestoMm;
     const dettaglio::Misura& misuraTestata = dettaglio::misuraPerLeColonne(FormaTabella::carattere(g, 1));
     const dettaglio::Misura& misuraCorpo = dettaglio::misuraPerLeColonne(FormaTabella::carattere(g, 2));
     const double mmPerUnita = mmPerPollice / dettaglio::puntiPerPollice / unitaPerPunto;
@@ -101,7 +101,7 @@ ColonneTabella colonneDi(const Griglia& g)
 {
     if (g.formattata)
         return colonneAdattate(g);
-    const double disponibile = larghezzaPaginaMm - 2 * marginePaginaMm;
+    const double disponibile = dettaglio::larghezzaTestoMm;
     return {std::vector<double>(std::size_t(g.colonne), disponibile / g.colonne), paddingCellaMm};
 }
 

@@ -23,6 +23,9 @@ inline constexpr int tabulazioneTwips = 709;
 // Twips from millimetres, rounded as the saved file rounds them.
 inline int twips(double mm) { return int(std::lround(mm / mmPerPollice * twipsPerPollice)); }
 
+// The page's text width, in millimetres.
+inline constexpr double larghezzaTestoMm = larghezzaPaginaMm - 2 * marginePaginaMm;
+
 // The page's margin and text area as the saved file gives them, in twips.
 inline int margineTwips() { return twips(marginePaginaMm); }
 inline int larghezzaTestoTwips() { return twips(larghezzaPaginaMm) - 2 * margineTwips(); }
