@@ -1,5 +1,6 @@
 #include "report/vistaPagine.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -118,11 +119,10 @@ void VistaPagine::paintEvent(QPaintEvent* evento)
     }
 }
 
-std::optional<documento::Posizione> VistaPagine::posizioneA(QPoint punto)
+std::optional<std::pair<int, QPointF>> VistaPagine::sullaPagina(QPoint punto) const
 {
     if (!documento_ || pagine_ == 0)
         return std::nullopt;
-    // The page under the point, or the one above the gap it falls in.
     int indice = pagine_ - 1;
     for (int i = 0; i < pagine_; ++i)
         if (punto.y() < rettangoloPagina(i).bottom() + spazio / 2) {
@@ -131,9 +131,26 @@ std::optional<documento::Posizione> VistaPagine::posizioneA(QPoint punto)
         }
     const QRect pagina = rettangoloPagina(indice);
     const double twipsPerPixel = 1440.0 / dpi();
-    const QPointF inPagina((punto.x() - pagina.left()) * twipsPerPixel - margineTwips,
-                           (punto.y() - pagina.top()) * twipsPerPixel - margineTwips);
-    return documento_->posizioneSulla(indice, inPagina);
+    return std::pair{indice, QPointF((punto.x() - pagina.left()) * twipsPerPixel - margineTwips,
+                                     (punto.y() - pagina.top()) * twipsPerPixel - margineTwips)};
+}
+
+std::optional<documento::Posizione> VistaPagine::posizioneA(QPoint punto)
+{
+    const auto qui = sullaPagina(punto);
+    return qui ? documento_->posizioneSulla(qui->first, qui->second) : std::nullopt;
+}
+
+void VistaPagine::seleziona(std::optional<std::pair<documento::Posizione, documento::Posizione>> tratto)
+{
+    if (tratto) {
+        ancora_ = tratto->first;
+        cursore_ = tratto->second;
+    } else {
+        ancora_.reset();
+        cursore_.reset();
+    }
+    viewport()->update();
 }
 
 QPoint VistaPagine::puntoDi(documento::Posizione posizione)
@@ -176,7 +193,17 @@ void VistaPagine::mousePressEvent(QMouseEvent* evento)
         QAbstractScrollArea::mousePressEvent(evento);
         return;
     }
-    const auto qui = posizioneA(evento->position().toPoint());
+    const QPoint punto = evento->position().toPoint();
+    // A press soon after a double click, where it was, is a triple click: the line.
+    if (doppioClic_.isValid() && doppioClic_.elapsed() < QApplication::doubleClickInterval()
+        && (punto - puntoDoppioClic_).manhattanLength() < QApplication::startDragDistance()) {
+        doppioClic_.invalidate();
+        trascina_ = false;
+        const auto qui = sullaPagina(punto);
+        seleziona(qui ? documento_->lineaSulla(qui->first, qui->second) : std::nullopt);
+        return;
+    }
+    const auto qui = posizioneA(punto);
     if (!qui)
         return;
     if (!(evento->modifiers() & Qt::ShiftModifier) || !ancora_)
@@ -215,13 +242,11 @@ void VistaPagine::mouseDoubleClickEvent(QMouseEvent* evento)
 {
     if (evento->button() != Qt::LeftButton || !documento_)
         return;
-    if (const auto qui = posizioneA(evento->position().toPoint())) {
-        const auto [inizio, fine] = documento_->parola(*qui);
-        ancora_ = inizio;
-        cursore_ = fine;
-        trascina_ = false;
-        viewport()->update();
-    }
+    trascina_ = false;
+    puntoDoppioClic_ = evento->position().toPoint();
+    doppioClic_.start();
+    const auto qui = sullaPagina(puntoDoppioClic_);
+    seleziona(qui ? documento_->parolaSulla(qui->first, qui->second) : std::nullopt);
 }
 
 void VistaPagine::keyPressEvent(QKeyEvent* evento)

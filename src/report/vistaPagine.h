@@ -2,12 +2,13 @@
 // The pages of a document as they are printed: one below the other on a grey ground,
 // each drawn from the document's own pagination at the screen's resolution. Text is
 // selected as in a page viewer: dragging across lines, cells and pages, Shift and a
-// click to extend, a double click on a word; Ctrl+A selects all and Ctrl+C, or
-// "Copia" on the context menu, copies it as plain text. Home and End go to the first
-// page's top and the last page's end.
+// click to extend, a double click on a word, a triple click on a line; Ctrl+A selects
+// all and Ctrl+C, or "Copia" on the context menu, copies it as plain text. Home and End
+// go to the first page's top and the last page's end.
 #include "report/documento.h"
 
 #include <QAbstractScrollArea>
+#include <QElapsedTimer>
 
 #include <memory>
 #include <optional>
@@ -48,12 +49,18 @@ protected:
 private:
     QSize dimensionePagina() const;
     void aggiornaBarre();
+    // The page under a point of the viewport (or the one above the gap it falls in)
+    // and the point there, in twips from the top left corner of its text area.
+    std::optional<std::pair<int, QPointF>> sullaPagina(QPoint punto) const;
     // The place of the text under (or nearest to) a point of the viewport.
     std::optional<documento::Posizione> posizioneA(QPoint punto);
+    void seleziona(std::optional<std::pair<documento::Posizione, documento::Posizione>> tratto);
 
     std::shared_ptr<documento::Documento> documento_;
     quint64 versione_ = ~quint64(0);
     int pagine_ = 0;
     std::optional<documento::Posizione> ancora_, cursore_; // the selection's two ends
     bool trascina_ = false;
+    QElapsedTimer doppioClic_;       // since the last double click, for a triple one
+    QPoint puntoDoppioClic_;
 };
