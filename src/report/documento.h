@@ -286,6 +286,9 @@ public:
     // What a triple click takes: the line under the point or nearest to it, without the
     // blanks and the line break it ends with; nothing on a header row repeated there.
     std::optional<std::pair<Posizione, Posizione>> lineaSulla(int indice, QPointF punto);
+    // Whether the point stands over text that can be selected: a line from its first
+    // glyph to its last, not of a repeated header row.
+    bool sulTesto(int indice, QPointF punto);
     // The word around a place, between Unicode's word boundaries (a figure with its
     // separators, "1.234,56", is one word): its first place and the place after it;
     // off words, the blank or sign there.

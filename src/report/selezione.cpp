@@ -214,6 +214,18 @@ std::optional<std::pair<Posizione, Posizione>> Documento::lineaSulla(int indice,
     return std::pair{inizioDi(*b.linea), fine};
 }
 
+bool Documento::sulTesto(int indice, QPointF punto)
+{
+    const std::vector<Pagina>& tutte = pagine();
+    if (indice < 0 || indice >= int(tutte.size()))
+        return false;
+    for (const Linea& l : tutte[std::size_t(indice)].linee)
+        if (!l.ripetuta && !l.frammenti.empty() && punto.y() >= l.y && punto.y() < l.y + l.altezza
+            && punto.x() >= l.frammenti.front().x && punto.x() <= l.frammenti.back().x + l.frammenti.back().larghezza)
+            return true;
+    return false;
+}
+
 std::pair<Posizione, Posizione> Documento::parola(Posizione p) const
 {
     const QString testo = testoDi(blocchi_, p);

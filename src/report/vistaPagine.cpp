@@ -11,6 +11,7 @@
 #include <QPaintEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -19,13 +20,21 @@ constexpr int spazio = 16; // pixels around and between the pages
 const QColor sfondo(0x80, 0x80, 0x80);
 const QColor evidenziatore(0x33, 0x99, 0xFF, 0x60);
 constexpr double margineTwips = documento::marginePaginaMm / 25.4 * 1440.0;
+constexpr int passoScorrimentoMs = 30; // a drag held past the view's edge scrolls this often
+
+// How far a coordinate stands out of [0, lato].
+int fuori(int c, int lato) { return c < 0 ? c : std::max(0, c - lato); }
 } // namespace
 
 VistaPagine::VistaPagine(QWidget* parent) : QAbstractScrollArea(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(false);
-    viewport()->setCursor(Qt::IBeamCursor);
+    viewport()->setCursor(Qt::ArrowCursor);
+    viewport()->setMouseTracking(true); // the pointer's shape follows what it is over
+    scorrimento_ = new QTimer(this);
+    scorrimento_->setInterval(passoScorrimentoMs);
+    connect(scorrimento_, &QTimer::timeout, this, &VistaPagine::trascinaFinoA);
 }
 
 double VistaPagine::dpi() const
@@ -215,15 +224,38 @@ void VistaPagine::mousePressEvent(QMouseEvent* evento)
 
 void VistaPagine::mouseMoveEvent(QMouseEvent* evento)
 {
-    if (!trascina_ || !(evento->buttons() & Qt::LeftButton))
+    const QPoint punto = evento->position().toPoint();
+    if (!trascina_ || !(evento->buttons() & Qt::LeftButton)) {
+        // An I-beam over text, as a page viewer shows it; an arrow elsewhere.
+        if (evento->buttons() == Qt::NoButton) {
+            const auto qui = sullaPagina(punto);
+            const Qt::CursorShape forma = qui && documento_->sulTesto(qui->first, qui->second) ? Qt::IBeamCursor : Qt::ArrowCursor;
+            if (viewport()->cursor().shape() != forma)
+                viewport()->setCursor(forma);
+        }
         return;
-    // Past the view's edge, the pages scroll under the pointer.
-    QPoint punto = evento->position().toPoint();
-    QScrollBar* barra = verticalScrollBar();
-    if (punto.y() < 0)
-        barra->setValue(barra->value() + punto.y());
-    else if (punto.y() > viewport()->height())
-        barra->setValue(barra->value() + punto.y() - viewport()->height());
+    }
+    puntoTrascinato_ = punto;
+    trascinaFinoA();
+    // Held still past the edge, the pages go on scrolling.
+    const bool oltre = fuori(punto.x(), viewport()->width()) != 0 || fuori(punto.y(), viewport()->height()) != 0;
+    if (oltre && !scorrimento_->isActive())
+        scorrimento_->start();
+    else if (!oltre)
+        scorrimento_->stop();
+}
+
+void VistaPagine::trascinaFinoA()
+{
+    if (!trascina_) {
+        scorrimento_->stop();
+        return;
+    }
+    QPoint punto = puntoTrascinato_;
+    const int dx = fuori(punto.x(), viewport()->width()), dy = fuori(punto.y(), viewport()->height());
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + dx);
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + dy);
+    punto.setX(std::clamp(punto.x(), 0, viewport()->width()));
     punto.setY(std::clamp(punto.y(), 0, viewport()->height()));
     if (const auto qui = posizioneA(punto)) {
         cursore_ = qui;
@@ -233,8 +265,10 @@ void VistaPagine::mouseMoveEvent(QMouseEvent* evento)
 
 void VistaPagine::mouseReleaseEvent(QMouseEvent* evento)
 {
-    if (evento->button() == Qt::LeftButton)
+    if (evento->button() == Qt::LeftButton) {
         trascina_ = false;
+        scorrimento_->stop();
+    }
     QAbstractScrollArea::mouseReleaseEvent(evento);
 }
 
@@ -243,6 +277,7 @@ void VistaPagine::mouseDoubleClickEvent(QMouseEvent* evento)
     if (evento->button() != Qt::LeftButton || !documento_)
         return;
     trascina_ = false;
+    scorrimento_->stop();
     puntoDoppioClic_ = evento->position().toPoint();
     doppioClic_.start();
     const auto qui = sullaPagina(puntoDoppioClic_);

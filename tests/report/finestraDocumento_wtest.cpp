@@ -764,6 +764,67 @@ TEST_F(FinestraDocumentoTest, DoubleAndTripleClicksTakeAWordAndALine)
     EXPECT_EQ(triplo(suTestata), QString());
 }
 
+// Held still past the view's edge, a drag goes on scrolling and selecting until the
+// pointer comes back inside or the button is released.
+TEST_F(FinestraDocumentoTest, ADragHeldPastTheViewsEdgeKeepsScrolling)
+{
+    FinestraDocumento* f = nullptr;
+    VistaPagine* vista = paginePerSelezionare(f);
+    ASSERT_TRUE(vista);
+    QScrollBar* barra = vista->verticalScrollBar();
+    QWidget* viewport = vista->viewport();
+    const QPoint sotto(viewport->width() / 2, viewport->height() + 20);
+    QTest::mousePress(viewport, Qt::LeftButton, {}, vista->puntoDi(capoverso(1, 0)));
+    QTest::mouseMove(viewport, sotto);
+    const int mosso = barra->value();
+    const qsizetype selezionato = vista->testoSelezionato().size();
+    QTest::qWait(300);
+    // 20 pixels every 30 ms.
+    EXPECT_GT(barra->value(), mosso + 4 * 20);
+    EXPECT_GT(vista->testoSelezionato().size(), selezionato);
+    EXPECT_TRUE(vista->testoSelezionato().startsWith(QStringLiteral("Il collettore riceve")));
+
+    QTest::mouseMove(viewport, QPoint(viewport->width() / 2, viewport->height() - 5));
+    int fermo = barra->value();
+    QTest::qWait(100);
+    EXPECT_EQ(barra->value(), fermo) << "back inside the view";
+    QTest::mouseMove(viewport, sotto);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, sotto);
+    fermo = barra->value();
+    QTest::qWait(100);
+    EXPECT_EQ(barra->value(), fermo) << "released";
+}
+
+// The pointer is an I-beam over the text of a line, from its first glyph to its last,
+// and an arrow over margins, blank page, the gaps between pages and a repeated header.
+TEST_F(FinestraDocumentoTest, ThePointerIsAnIBeamOverTextAndAnArrowElsewhere)
+{
+    FinestraDocumento* f = nullptr;
+    VistaPagine* vista = paginePerSelezionare(f);
+    ASSERT_TRUE(vista);
+    QWidget* viewport = vista->viewport();
+    const auto puntatore = [&](QPoint punto) {
+        QTest::mouseMove(viewport, punto);
+        return viewport->cursor().shape();
+    };
+    const QPoint titolo = vista->puntoDi(capoverso(0, 3));
+    EXPECT_EQ(puntatore(titolo), Qt::IBeamCursor);
+    EXPECT_EQ(puntatore(vista->puntoDi(capoverso(1, 40))), Qt::IBeamCursor);
+    EXPECT_EQ(puntatore(vista->puntoDi(cella(3, 2, 2))), Qt::IBeamCursor);
+    EXPECT_EQ(puntatore(QPoint(vista->rettangoloPagina(0).left() + 20, titolo.y())), Qt::ArrowCursor) << "left margin";
+    EXPECT_EQ(puntatore(QPoint(vista->puntoDi(capoverso(0, 6)).x() + 40, titolo.y())), Qt::ArrowCursor) << "after the title";
+
+    versoPagina(vista, 1);
+    const QRect prima = vista->rettangoloPagina(0);
+    EXPECT_EQ(puntatore(QPoint(titolo.x(), prima.bottom() + 8)), Qt::ArrowCursor) << "between pages";
+    EXPECT_EQ(puntatore(QPoint(titolo.x(), prima.bottom() - 20)), Qt::ArrowCursor) << "bottom margin";
+    const documento::Linea* testata = lineaRipetuta(f, 1, 2);
+    ASSERT_TRUE(testata);
+    EXPECT_EQ(puntatore(puntoSullaLinea(vista, 1, *testata)), Qt::ArrowCursor) << "repeated header";
+    EXPECT_EQ(puntatore(vista->puntoDi(cella(59, 3, 2))), Qt::IBeamCursor);
+    EXPECT_EQ(puntatore(vista->puntoDi(cella(60, 2, 2)) + QPoint(0, 60)), Qt::ArrowCursor) << "blank page below the text";
+}
+
 // "Salva con nome" of a help print whose file is taken by a folder proposes a free
 // name beside it: "Korvel-guida-2.docx", then "-3" when that is taken too.
 TEST_F(FinestraDocumentoTest, SaveAsProposesAFreeNameBesideAFolderOfThatName)
