@@ -86,11 +86,14 @@ std::optional<QString> utf16(const Parola& p)
     return testo;
 }
 
+// Two bytes in hex digits, as a CMap writes a code or a UTF-16 unit.
+QByteArray esadecimale(unsigned dueByte) { return QByteArray::number(dueByte, 16).rightJustified(4, '0').toUpper(); }
+
 QByteArray esadecimale(const QString& testo)
 {
     QByteArray hex;
     for (const QChar c : testo)
-        hex += QByteArray::number(c.unicode(), 16).rightJustified(4, '0').toUpper();
+        hex += esadecimale(c.unicode());
     return hex;
 }
 
@@ -179,7 +182,7 @@ std::optional<QByteArray> mappaSciolta(const QByteArray& cmap)
         const int quante = int(std::min<std::ptrdiff_t>(100, std::distance(voce, mappa->end())));
         nuova += QByteArray::number(quante) + " beginbfchar\n";
         for (int k = 0; k < quante; ++k, ++voce)
-            nuova += '<' + esadecimale(QString(QChar(char16_t(voce->first)))) + "> <" + esadecimale(sciolto(voce->second)) + ">\n";
+            nuova += '<' + esadecimale(unsigned(voce->first)) + "> <" + esadecimale(sciolto(voce->second)) + ">\n";
         nuova += "endbfchar\n";
     }
     return nuova + cmap.mid(fine);
