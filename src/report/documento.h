@@ -295,7 +295,18 @@ public:
     // The place nearest to a point of page `indice`, in twips from the top left corner
     // of its text area (a header row repeated there stands for where its table goes on).
     std::optional<Posizione> posizioneSulla(int indice, QPointF punto);
-    // The word around a place: its first place and the place after it.
+    // What a double click at a point of page `indice` takes: the word under it or
+    // nearest to it (parola); nothing on a header row repeated there.
+    std::optional<std::pair<Posizione, Posizione>> parolaSulla(int indice, QPointF punto);
+    // What a triple click takes: the line under the point or nearest to it, without the
+    // blanks and the line break it ends with; nothing on a header row repeated there.
+    std::optional<std::pair<Posizione, Posizione>> lineaSulla(int indice, QPointF punto);
+    // Whether the point stands over text that can be selected: a line from its first
+    // glyph to its last, not of a repeated header row.
+    bool sulTesto(int indice, QPointF punto);
+    // The word around a place, between Unicode's word boundaries (a figure with its
+    // separators, "1.234,56", is one word): its first place and the place after it;
+    // off words, the blank or sign there.
     std::pair<Posizione, Posizione> parola(Posizione p) const;
     // What page `indice` highlights of the text between two places, in twips from the
     // top left corner of its text area.

@@ -3,6 +3,7 @@
 
 #include "base/scrittura.h"
 #include "report/docx.h"
+#include "report/testoPdf.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -79,7 +80,8 @@ Esito Documento::scriviPdf(const QString& nomeFile, const QPageLayout& pagina, i
         if (Esito e = stampa(&pdf); !e)
             return e;
     }
-    return scriviFile(nomeFile, dati);
+    // Copied or searched in a viewer, a ligature reads as the letters it joins.
+    return scriviFile(nomeFile, dettaglio::legatureSciolte(dati));
 }
 
 Esito Documento::salvaPdf(const QString& nomeFile)

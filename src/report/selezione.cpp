@@ -7,6 +7,8 @@
 #include "report/metriche.h"
 #include "report/posizioniLinea.h"
 
+#include <QTextBoundaryFinder>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -154,97 +156,176 @@ QString Documento::testoTra(Posizione da, Posizione a) const
     return testo;
 }
 
+namespace {
+
+// How far `y` stands above or below the band [alto, alto + altezza]; 0 inside it.
+double distanza(double y, double alto, double altezza) { return y < alto ? alto - y : std::max(0.0, y - (alto + altezza)); }
+
+// What a point of a page falls on: the piece under it or nearest to it, in a row the
+// cell under it, and that cell's (or paragraph's) line under the point or nearest.
+struct Bersaglio {
+    const PezzoPagina* parte = nullptr;
+    const Pezzo* pezzo = nullptr; // what the part has of every piece
+    bool ripetuta = false;        // a header row repeated at the page's head
+    int colonna = 0;
+    const Linea* linea = nullptr; // none when none of the cell's lines stand on this page
+};
+
+Bersaglio bersaglio(const Documento& d, const Pagina& pagina, QPointF punto)
+{
+    Bersaglio b;
+    double lontano = std::numeric_limits<double>::max();
+    for (const PezzoPagina& parte : pagina.pezzi) {
+        const Pezzo& pezzo = comune(parte);
+        if (pezzo.fineLinea == pezzo.primaLinea)
+            continue;
+        if (const double dist = distanza(punto.y(), pezzo.y, pezzo.altezza); dist < lontano) {
+            lontano = dist;
+            b.parte = &parte;
+            b.pezzo = &pezzo;
+        }
+    }
+    if (!b.pezzo)
+        return b;
+    b.ripetuta = ripetuta(*b.parte);
+    if (const auto* riga = std::get_if<PezzoRiga>(b.parte)) {
+        const Griglia* g = d.griglia(riga->tabella);
+        if (!g)
+            return {};
+        const FormaTabella forma = formaTabella(d, riga->tabella);
+        b.colonna = g->colonne;
+        for (int k = 1; k <= g->colonne; ++k)
+            if (punto.x() < forma.sinistra(k + 1)) {
+                b.colonna = k;
+                break;
+            }
+    }
+    lontano = std::numeric_limits<double>::max();
+    for (int i = b.pezzo->primaLinea; i < b.pezzo->fineLinea; ++i) {
+        const Linea& l = pagina.linee[std::size_t(i)];
+        if (l.colonna != b.colonna)
+            continue;
+        if (const double dist = distanza(punto.y(), l.y, l.altezza); dist < lontano) {
+            lontano = dist;
+            b.linea = &l;
+        }
+    }
+    return b;
+}
+
+// The text a place is in: its paragraph's runs joined, or its cell's.
+QString testoDi(const std::vector<Blocco>& blocchi, Posizione p)
+{
+    if (p.blocco < 0 || p.blocco >= int(blocchi.size()))
+        return {};
+    if (const auto* c = std::get_if<Capoverso>(&blocchi[std::size_t(p.blocco)]))
+        return c->testo();
+    const Griglia& g = std::get<Griglia>(blocchi[std::size_t(p.blocco)]);
+    return p.riga >= 1 && p.riga <= g.righe && p.colonna >= 1 && p.colonna <= g.colonne ? g.cella(p.riga, p.colonna) : QString();
+}
+
+} // namespace
+
 std::optional<Posizione> Documento::posizioneSulla(int indice, QPointF punto)
 {
     const std::vector<Pagina>& tutte = pagine();
     if (indice < 0 || indice >= int(tutte.size()))
         return std::nullopt;
     const Pagina& pagina = tutte[std::size_t(indice)];
-    // The piece under the point, or the nearest; a repeated header row stands for the
-    // row after it.
-    const PezzoPagina* sceltoPezzo = nullptr;
-    double distanza = std::numeric_limits<double>::max();
-    for (const PezzoPagina& pezzo : pagina.pezzi) {
-        const Pezzo& p = comune(pezzo);
-        if (p.fineLinea == p.primaLinea)
-            continue;
-        const double d = punto.y() < p.y ? p.y - punto.y() : std::max(0.0, punto.y() - (p.y + p.altezza));
-        if (d < distanza) {
-            distanza = d;
-            sceltoPezzo = &pezzo;
-        }
-    }
-    if (!sceltoPezzo)
+    const Bersaglio b = bersaglio(*this, pagina, punto);
+    if (!b.pezzo)
         return std::nullopt;
-    const Pezzo* scelto = &comune(*sceltoPezzo);
-    if (ripetuta(*sceltoPezzo)) {
+    // A repeated header row stands for the row after it.
+    if (b.ripetuta) {
         const auto dopo = std::find_if(pagina.pezzi.begin(), pagina.pezzi.end(), [&](const PezzoPagina& p) {
-            return comune(p).y > scelto->y && !ripetuta(p) && comune(p).fineLinea > comune(p).primaLinea;
+            return comune(p).y > b.pezzo->y && !ripetuta(p) && comune(p).fineLinea > comune(p).primaLinea;
         });
         if (dopo == pagina.pezzi.end())
             return std::nullopt;
         return inizioDi(pagina.linee[std::size_t(comune(*dopo).primaLinea)]);
     }
-    // In a row, the cell under the point.
-    int colonna = 0;
-    if (const auto* riga = std::get_if<PezzoRiga>(sceltoPezzo)) {
-        const Griglia* g = griglia(riga->tabella);
-        if (!g)
-            return std::nullopt;
-        const FormaTabella forma = formaTabella(*this, riga->tabella);
-        colonna = g->colonne;
-        for (int k = 1; k <= g->colonne; ++k)
-            if (punto.x() < forma.sinistra(k + 1)) {
-                colonna = k;
-                break;
-            }
+    // A cell none of whose lines stand on this page stands for its place after the
+    // lines before.
+    if (!b.linea) {
+        const Linea& prima = pagina.linee[std::size_t(b.pezzo->primaLinea)];
+        return Posizione{prima.blocco, prima.riga, b.colonna, 0};
     }
-    // Its line under the point, or the nearest; a cell none of whose lines stand on
-    // this page stands for its place after the lines before.
-    const Linea* linea = nullptr;
-    distanza = std::numeric_limits<double>::max();
-    for (int i = scelto->primaLinea; i < scelto->fineLinea; ++i) {
-        const Linea& l = pagina.linee[std::size_t(i)];
-        if (l.colonna != colonna)
-            continue;
-        const double d = punto.y() < l.y ? l.y - punto.y() : std::max(0.0, punto.y() - (l.y + l.altezza));
-        if (d < distanza) {
-            distanza = d;
-            linea = &l;
-        }
-    }
-    if (!linea) {
-        const Linea& prima = pagina.linee[std::size_t(scelto->primaLinea)];
-        return Posizione{prima.blocco, prima.riga, colonna, 0};
-    }
-    Posizione p = inizioDi(*linea);
-    p.carattere = posizioneInLinea(*linea, punto.x());
+    Posizione p = inizioDi(*b.linea);
+    p.carattere = posizioneInLinea(*b.linea, punto.x());
     return p;
+}
+
+std::optional<std::pair<Posizione, Posizione>> Documento::parolaSulla(int indice, QPointF punto)
+{
+    const std::vector<Pagina>& tutte = pagine();
+    if (indice < 0 || indice >= int(tutte.size()))
+        return std::nullopt;
+    // A repeated header row holds no text of its own there.
+    const Bersaglio b = bersaglio(*this, tutte[std::size_t(indice)], punto);
+    if (!b.pezzo || b.ripetuta)
+        return std::nullopt;
+    const std::optional<Posizione> p = posizioneSulla(indice, punto);
+    if (!p)
+        return std::nullopt;
+    return parola(*p);
+}
+
+std::optional<std::pair<Posizione, Posizione>> Documento::lineaSulla(int indice, QPointF punto)
+{
+    const std::vector<Pagina>& tutte = pagine();
+    if (indice < 0 || indice >= int(tutte.size()))
+        return std::nullopt;
+    const Bersaglio b = bersaglio(*this, tutte[std::size_t(indice)], punto);
+    if (!b.pezzo || b.ripetuta || !b.linea)
+        return std::nullopt;
+    // Its text, without the blanks and the line break it ends with.
+    const QString testo = testoDi(blocchi_, inizioDi(*b.linea));
+    Posizione fine = fineDi(*b.linea);
+    fine.carattere = std::min(fine.carattere, int(testo.size()));
+    while (fine.carattere > b.linea->inizio && testo[fine.carattere - 1].isSpace())
+        --fine.carattere;
+    return std::pair{inizioDi(*b.linea), fine};
+}
+
+bool Documento::sulTesto(int indice, QPointF punto)
+{
+    const std::vector<Pagina>& tutte = pagine();
+    if (indice < 0 || indice >= int(tutte.size()))
+        return false;
+    bool sopra = false;
+    perLineeLette(tutte[std::size_t(indice)], [&](const Linea& l) {
+        sopra = sopra
+                || (!l.frammenti.empty() && punto.y() >= l.y && punto.y() < l.y + l.altezza
+                    && punto.x() >= l.frammenti.front().x && punto.x() <= l.frammenti.back().x + l.frammenti.back().larghezza);
+    });
+    return sopra;
 }
 
 std::pair<Posizione, Posizione> Documento::parola(Posizione p) const
 {
-    if (p.blocco < 0 || p.blocco >= int(blocchi_.size()))
-        return {p, p};
-    QString testo;
-    if (const auto* c = std::get_if<Capoverso>(&blocchi_[std::size_t(p.blocco)]))
-        testo = c->testo();
-    else if (const Griglia& g = std::get<Griglia>(blocchi_[std::size_t(p.blocco)]);
-             p.riga >= 1 && p.riga <= g.righe && p.colonna >= 1 && p.colonna <= g.colonne)
-        testo = g.cella(p.riga, p.colonna);
+    const QString testo = testoDi(blocchi_, p);
     const int n = int(testo.size());
-    int da = std::clamp(p.carattere, 0, n), a = da;
-    const auto lettera = [&](int i) { return i >= 0 && i < n && (testo[i].isLetterOrNumber() || testo[i].isMark()); };
-    if (!lettera(da) && lettera(da - 1))
-        --da, --a;
-    if (lettera(da)) {
-        while (lettera(da - 1))
-            --da;
-        while (lettera(a))
-            ++a;
-    } else if (da < n) {
-        ++a; // not in a word: the character itself
-    }
+    const int qui = std::clamp(p.carattere, 0, n);
+    // The stretches between Unicode's word boundaries, where a figure keeps its
+    // separators ("1.234,56") and a word its apostrophe. The one holding character i,
+    // and whether it is a word.
+    QTextBoundaryFinder confini(QTextBoundaryFinder::Word, testo);
+    const auto tratto = [&](int i) {
+        confini.setPosition(i + 1);
+        const int da = int(confini.toPreviousBoundary());
+        confini.setPosition(da);
+        const bool unaParola = confini.boundaryReasons().testFlag(QTextBoundaryFinder::StartOfItem);
+        const int a = int(confini.toNextBoundary());
+        return std::tuple{da, a < 0 ? n : a, unaParola};
+    };
+    int da = qui, a = qui;
+    bool suParola = false;
+    if (qui < n)
+        std::tie(da, a, suParola) = tratto(qui);
+    // Just past a word's end (a click on the right half of its last character): that word.
+    if (!suParola && qui > 0)
+        if (const auto [daPrima, aPrima, primaParola] = tratto(qui - 1); primaParola)
+            std::tie(da, a) = std::pair{daPrima, aPrima};
     Posizione inizio = p, fine = p;
     inizio.carattere = da;
     fine.carattere = a;

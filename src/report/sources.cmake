@@ -11,6 +11,7 @@ list(APPEND KORVEL_CORE_SOURCES
   report/disegnoPagine.cpp
   report/selezione.cpp
   report/salvataggio.cpp
+  report/testoPdf.cpp
   report/applicazione.cpp
   report/docx.cpp
   report/canaleWord.cpp

@@ -2,6 +2,7 @@
 
 #include "report/unita.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include <QPaintEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -22,13 +24,21 @@ const QColor evidenziatore(0x33, 0x99, 0xFF, 0x60);
 using documento::dettaglio::margineTwips;
 using documento::dettaglio::mmPerPollice;
 using documento::dettaglio::twipsPerPollice;
+constexpr int passoScorrimentoMs = 30; // a drag held past the view's edge scrolls this often
+
+// How far a coordinate stands out of [0, lato].
+int fuori(int c, int lato) { return c < 0 ? c : std::max(0, c - lato); }
 } // namespace
 
 VistaPagine::VistaPagine(QWidget* parent) : QAbstractScrollArea(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(false);
-    viewport()->setCursor(Qt::IBeamCursor);
+    viewport()->setCursor(Qt::ArrowCursor);
+    viewport()->setMouseTracking(true); // the pointer's shape follows what it is over
+    scorrimento_ = new QTimer(this);
+    scorrimento_->setInterval(passoScorrimentoMs);
+    connect(scorrimento_, &QTimer::timeout, this, &VistaPagine::trascinaFinoA);
 }
 
 double VistaPagine::dpi() const
@@ -122,11 +132,10 @@ void VistaPagine::paintEvent(QPaintEvent* evento)
     }
 }
 
-std::optional<documento::Posizione> VistaPagine::posizioneA(QPoint punto)
+std::optional<std::pair<int, QPointF>> VistaPagine::sullaPagina(QPoint punto) const
 {
     if (!documento_ || pagine_ == 0)
         return std::nullopt;
-    // The page under the point, or the one above the gap it falls in.
     int indice = pagine_ - 1;
     for (int i = 0; i < pagine_; ++i)
         if (punto.y() < rettangoloPagina(i).bottom() + spazio / 2) {
@@ -135,9 +144,26 @@ std::optional<documento::Posizione> VistaPagine::posizioneA(QPoint punto)
         }
     const QRect pagina = rettangoloPagina(indice);
     const double twipsPerPixel = double(twipsPerPollice) / dpi();
-    const QPointF inPagina((punto.x() - pagina.left()) * twipsPerPixel - margineTwips(),
-                           (punto.y() - pagina.top()) * twipsPerPixel - margineTwips());
-    return documento_->posizioneSulla(indice, inPagina);
+    return std::pair{indice, QPointF((punto.x() - pagina.left()) * twipsPerPixel - margineTwips(),
+                                     (punto.y() - pagina.top()) * twipsPerPixel - margineTwips())};
+}
+
+std::optional<documento::Posizione> VistaPagine::posizioneA(QPoint punto)
+{
+    const auto qui = sullaPagina(punto);
+    return qui ? documento_->posizioneSulla(qui->first, qui->second) : std::nullopt;
+}
+
+void VistaPagine::seleziona(std::optional<std::pair<documento::Posizione, documento::Posizione>> tratto)
+{
+    if (tratto) {
+        ancora_ = tratto->first;
+        cursore_ = tratto->second;
+    } else {
+        ancora_.reset();
+        cursore_.reset();
+    }
+    viewport()->update();
 }
 
 QPoint VistaPagine::puntoDi(documento::Posizione posizione)
@@ -180,7 +206,17 @@ void VistaPagine::mousePressEvent(QMouseEvent* evento)
         QAbstractScrollArea::mousePressEvent(evento);
         return;
     }
-    const auto qui = posizioneA(evento->position().toPoint());
+    const QPoint punto = evento->position().toPoint();
+    // A press soon after a double click, where it was, is a triple click: the line.
+    if (doppioClic_.isValid() && doppioClic_.elapsed() < QApplication::doubleClickInterval()
+        && (punto - puntoDoppioClic_).manhattanLength() < QApplication::startDragDistance()) {
+        doppioClic_.invalidate();
+        trascina_ = false;
+        const auto qui = sullaPagina(punto);
+        seleziona(qui ? documento_->lineaSulla(qui->first, qui->second) : std::nullopt);
+        return;
+    }
+    const auto qui = posizioneA(punto);
     if (!qui)
         return;
     if (!(evento->modifiers() & Qt::ShiftModifier) || !ancora_)
@@ -192,15 +228,38 @@ void VistaPagine::mousePressEvent(QMouseEvent* evento)
 
 void VistaPagine::mouseMoveEvent(QMouseEvent* evento)
 {
-    if (!trascina_ || !(evento->buttons() & Qt::LeftButton))
+    const QPoint punto = evento->position().toPoint();
+    if (!trascina_ || !(evento->buttons() & Qt::LeftButton)) {
+        // An I-beam over text, as a page viewer shows it; an arrow elsewhere.
+        if (evento->buttons() == Qt::NoButton) {
+            const auto qui = sullaPagina(punto);
+            const Qt::CursorShape forma = qui && documento_->sulTesto(qui->first, qui->second) ? Qt::IBeamCursor : Qt::ArrowCursor;
+            if (viewport()->cursor().shape() != forma)
+                viewport()->setCursor(forma);
+        }
         return;
-    // Past the view's edge, the pages scroll under the pointer.
-    QPoint punto = evento->position().toPoint();
-    QScrollBar* barra = verticalScrollBar();
-    if (punto.y() < 0)
-        barra->setValue(barra->value() + punto.y());
-    else if (punto.y() > viewport()->height())
-        barra->setValue(barra->value() + punto.y() - viewport()->height());
+    }
+    puntoTrascinato_ = punto;
+    trascinaFinoA();
+    // Held still past the edge, the pages go on scrolling.
+    const bool oltre = fuori(punto.x(), viewport()->width()) != 0 || fuori(punto.y(), viewport()->height()) != 0;
+    if (oltre && !scorrimento_->isActive())
+        scorrimento_->start();
+    else if (!oltre)
+        scorrimento_->stop();
+}
+
+void VistaPagine::trascinaFinoA()
+{
+    if (!trascina_) {
+        scorrimento_->stop();
+        return;
+    }
+    QPoint punto = puntoTrascinato_;
+    const int dx = fuori(punto.x(), viewport()->width()), dy = fuori(punto.y(), viewport()->height());
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + dx);
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + dy);
+    punto.setX(std::clamp(punto.x(), 0, viewport()->width()));
     punto.setY(std::clamp(punto.y(), 0, viewport()->height()));
     if (const auto qui = posizioneA(punto)) {
         cursore_ = qui;
@@ -210,8 +269,10 @@ void VistaPagine::mouseMoveEvent(QMouseEvent* evento)
 
 void VistaPagine::mouseReleaseEvent(QMouseEvent* evento)
 {
-    if (evento->button() == Qt::LeftButton)
+    if (evento->button() == Qt::LeftButton) {
         trascina_ = false;
+        scorrimento_->stop();
+    }
     QAbstractScrollArea::mouseReleaseEvent(evento);
 }
 
@@ -219,13 +280,12 @@ void VistaPagine::mouseDoubleClickEvent(QMouseEvent* evento)
 {
     if (evento->button() != Qt::LeftButton || !documento_)
         return;
-    if (const auto qui = posizioneA(evento->position().toPoint())) {
-        const auto [inizio, fine] = documento_->parola(*qui);
-        ancora_ = inizio;
-        cursore_ = fine;
-        trascina_ = false;
-        viewport()->update();
-    }
+    trascina_ = false;
+    scorrimento_->stop();
+    puntoDoppioClic_ = evento->position().toPoint();
+    doppioClic_.start();
+    const auto qui = sullaPagina(puntoDoppioClic_);
+    seleziona(qui ? documento_->parolaSulla(qui->first, qui->second) : std::nullopt);
 }
 
 void VistaPagine::keyPressEvent(QKeyEvent* evento)

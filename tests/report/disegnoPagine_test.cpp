@@ -69,18 +69,24 @@ struct Parola {
     double x = 0, y = 0; // left and top, points
 };
 
-// The words of each page of a PDF, as pdftotext places them.
-std::vector<std::vector<Parola>> paroleDelPdf(const QByteArray& pdf)
+// What poppler's pdftotext reads in a PDF: its text, or with -bbox its words and boxes.
+QString pdftotext(const QByteArray& pdf, const QStringList& opzioni = {})
 {
     QTemporaryDir cartella;
     const QString nome = cartella.filePath(QStringLiteral("pagine.pdf"));
     QFile file(nome);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size());
     file.close();
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), nome, QStringLiteral("-")});
-    EXPECT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
-    const QString xml = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QProcess processo;
+    processo.start(QStringLiteral("pdftotext"), opzioni + QStringList{nome, QStringLiteral("-")});
+    EXPECT_TRUE(processo.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
+    return QString::fromUtf8(processo.readAllStandardOutput());
+}
+
+// The words of each page of a PDF, as pdftotext places them.
+std::vector<std::vector<Parola>> paroleDelPdf(const QByteArray& pdf)
+{
+    const QString xml = pdftotext(pdf, {QStringLiteral("-bbox")});
     static const QRegularExpression parola(
         QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"[\\d.]+\">([^<]*)</word>"));
     std::vector<std::vector<Parola>> pagine;
@@ -89,7 +95,6 @@ std::vector<std::vector<Parola>> paroleDelPdf(const QByteArray& pdf)
         for (auto m = parola.globalMatch(pagina); m.hasNext();) {
             const auto p = m.next();
             QString testo = p.captured(3);
-            testo.replace(QChar(0xFB01), QStringLiteral("fi")).replace(QChar(0xFB02), QStringLiteral("fl"));
             testo.replace(QStringLiteral("&apos;"), QStringLiteral("'")).replace(QStringLiteral("&quot;"), QStringLiteral("\""));
             testo.replace(QStringLiteral("&lt;"), QStringLiteral("<")).replace(QStringLiteral("&gt;"), QStringLiteral(">"));
             testo.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
@@ -147,18 +152,22 @@ void confronta(const std::vector<std::vector<Parola>>& modello, const std::vecto
     }
 }
 
+const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+
+QByteArray letto(const QString& nome)
+{
+    QFile file(nome);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << nome.toStdString();
+    return file.readAll();
+}
+
+// The PDF a print to a file writes, at the printer's resolution.
 QByteArray pdfStampato(Documento& d, int risoluzione)
 {
-    QByteArray dati;
-    QBuffer buffer(&dati);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&buffer);
-        pdf.setResolution(risoluzione);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        EXPECT_TRUE(d.stampa(&pdf));
-    }
-    return dati;
+    QTemporaryDir cartella;
+    const QString nome = cartella.filePath(QStringLiteral("stampa.pdf"));
+    EXPECT_TRUE(d.stampaPdf(nome, a4, risoluzione));
+    return letto(nome);
 }
 
 } // namespace
@@ -172,13 +181,76 @@ TEST(DisegnoPagine, EveryWordOfTheSavedAndPrintedPdfStandsWhereTheModelPutsIt)
     QTemporaryDir cartella;
     const QString nome = cartella.filePath(QStringLiteral("salvato.pdf"));
     ASSERT_TRUE(d->salvaPdf(nome));
-    QFile salvato(nome);
-    ASSERT_TRUE(salvato.open(QIODevice::ReadOnly));
     // The saved PDF is drawn at 1200 dpi: a quarter of a point is a few of its dots.
-    confronta(modello, paroleDelPdf(salvato.readAll()), 0.25, "saved PDF");
+    confronta(modello, paroleDelPdf(letto(nome)), 0.25, "saved PDF");
     confronta(modello, paroleDelPdf(pdfStampato(*d, 600)), 0.25, "printed at 600 dpi");
     // The screen's pixel is three quarters of a point.
     confronta(modello, paroleDelPdf(pdfStampato(*d, 96)), 1.5, "drawn at 96 dpi");
+}
+
+namespace {
+
+// The PDF Qt's writer makes of the pages, as it is.
+QByteArray pdfDelloScrittore(Documento& d, int risoluzione)
+{
+    QByteArray dati;
+    QBuffer buffer(&dati);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(risoluzione);
+        pdf.setPageLayout(a4);
+        EXPECT_TRUE(d.stampa(&pdf));
+    }
+    return dati;
+}
+
+// Whether every object the cross-reference table lists stands where it says (poppler
+// rebuilds a wrong table silently).
+bool tabellaGiusta(const QByteArray& pdf)
+{
+    static const QRegularExpression fine(QStringLiteral("startxref\\n(\\d+)"));
+    const auto m = fine.match(QString::fromLatin1(pdf.right(64)));
+    const qsizetype xref = m.hasMatch() ? m.captured(1).toLongLong() : -1;
+    const QList<QByteArray> righe = pdf.mid(xref).split('\n');
+    if (xref < 0 || righe.size() < 2 || righe[0] != "xref" || !righe[1].startsWith("0 "))
+        return false;
+    const int oggetti = righe[1].mid(2).toInt();
+    for (int k = 1; k < oggetti; ++k)
+        if (!pdf.mid(righe[2 + k].left(10).toLongLong()).startsWith(QByteArray::number(k) + " 0 obj"))
+            return false;
+    return oggetti > 1;
+}
+
+} // namespace
+
+// Copied or searched in a viewer, the text of the saved PDF and of a print to a file
+// reads the letters a ligature joins ("superficie", not "superﬁcie"); the glyphs stand
+// just where the writer puts them and the file's table finds every object.
+TEST(DisegnoPagine, ThePdfsTextReadsTheLettersALigatureJoins)
+{
+    auto d = std::make_shared<Documento>();
+    for (const QString& nome : {QStringLiteral("Century Gothic"), QStringLiteral("Times New Roman")})
+        for (const int grassetto : {0, 1}) {
+            d->impostaNomeCarattere(nome);
+            d->impostaGrassetto(grassetto);
+            d->scrivi(QStringLiteral("superficie fluido officina") + CR);
+        }
+    QTemporaryDir cartella;
+    const QString salvato = cartella.filePath(QStringLiteral("salvato.pdf")), stampato = cartella.filePath(QStringLiteral("stampato.pdf"));
+    ASSERT_TRUE(d->salvaPdf(salvato));
+    ASSERT_TRUE(d->stampaPdf(stampato, a4, 600));
+    for (const auto& [nome, risoluzione] : {std::pair{salvato, 1200}, std::pair{stampato, 600}}) {
+        SCOPED_TRACE(nome.toStdString());
+        const QByteArray pdf = letto(nome), scrittore = pdfDelloScrittore(*d, risoluzione);
+        ASSERT_TRUE(pdftotext(scrittore).contains(QChar(0xFB01))) << "the writer's own text holds the ligature";
+        EXPECT_EQ(pdftotext(pdf).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+                  QStringList(4, QStringLiteral("superficie fluido officina")) + QStringList{QStringLiteral("\f")});
+        // Every word's box as the writer's, its text the ligature's letters.
+        const auto parole = [](const QByteArray& pdf) { return pdftotext(pdf, {QStringLiteral("-bbox")}).section(QStringLiteral("<body>"), 1); };
+        EXPECT_EQ(parole(pdf), parole(scrittore).normalized(QString::NormalizationForm_KC));
+        EXPECT_TRUE(tabellaGiusta(pdf));
+    }
 }
 
 namespace {

@@ -503,6 +503,19 @@ TEST_F(FinestraDocumentoTest, WorkingWindowHintLineThroughTheReport)
 
 namespace {
 
+// The window of the report just written, 900 by 700 pixels, the view at the first
+// page's top.
+VistaPagine* vistaDelReport(FinestraDocumento*& f)
+{
+    f = finestreDocumento().value(0);
+    if (!f)
+        return nullptr;
+    f->resize(900, 700);
+    QCoreApplication::processEvents();
+    f->vista()->verticalScrollBar()->setValue(0);
+    return f->vista();
+}
+
 // A report of a title, two paragraphs and a table of 60 rows that goes on to the
 // second page, in its window, the view at the first page's top.
 VistaPagine* paginePerSelezionare(FinestraDocumento*& f)
@@ -519,13 +532,7 @@ VistaPagine* paginePerSelezionare(FinestraDocumento*& f)
         for (int c = 1; c <= 3; ++c)
             ModKorvel::scriviCella(r, c, QStringLiteral("r%1c%2").arg(r).arg(c));
     ModKorvel::formattaTabella();
-    f = finestreDocumento().value(0);
-    if (!f)
-        return nullptr;
-    f->resize(900, 700);
-    QCoreApplication::processEvents();
-    f->vista()->verticalScrollBar()->setValue(0);
-    return f->vista();
+    return vistaDelReport(f);
 }
 
 // The place of a table's cell (block 3) or a paragraph's character.
@@ -666,6 +673,159 @@ TEST_F(FinestraDocumentoTest, HomeAndEndGoToTheFirstPagesTopAndTheLastPagesEnd)
     // The other keys still scroll.
     QTest::keyClick(vista, Qt::Key_PageDown);
     EXPECT_GT(barra->value(), 0);
+}
+
+namespace {
+
+// The first line of a header row repeated on page `pagina` (from 0), in column `colonna`.
+const documento::Linea* lineaRipetuta(FinestraDocumento* f, int pagina, int colonna)
+{
+    const documento::Pagina& p = f->documento()->pagine().at(std::size_t(pagina));
+    for (const documento::PezzoPagina& parte : p.pezzi)
+        if (const auto* riga = std::get_if<documento::PezzoRiga>(&parte); riga && riga->ripetuta)
+            for (int i = riga->primaLinea; i < riga->fineLinea; ++i)
+                if (p.linee[std::size_t(i)].colonna == colonna)
+                    return &p.linee[std::size_t(i)];
+    return nullptr;
+}
+
+// The viewport's point over the middle of a line of page `pagina`, a little into its text.
+QPoint puntoSullaLinea(VistaPagine* vista, int pagina, const documento::Linea& linea)
+{
+    const QRect r = vista->rettangoloPagina(pagina);
+    const double scala = vista->dpi() / 1440.0, margine = documento::marginePaginaMm / 25.4 * 1440.0;
+    return {r.left() + qRound((margine + linea.frammenti.front().x + 60) * scala),
+            r.top() + qRound((margine + linea.y + linea.altezza / 2.0) * scala)};
+}
+
+// The view scrolled to 100 pixels above page `pagina`'s top.
+void versoPagina(VistaPagine* vista, int pagina)
+{
+    vista->verticalScrollBar()->setValue(vista->rettangoloPagina(pagina).top() + vista->verticalScrollBar()->value() - 100);
+}
+
+} // namespace
+
+// A double click takes a word between Unicode's word boundaries, a figure with its
+// separators whole; a triple click takes the line; on a header row repeated at a page's
+// head both take nothing.
+TEST_F(FinestraDocumentoTest, DoubleAndTripleClicksTakeAWordAndALine)
+{
+    const QString primaRiga = QStringLiteral("Portata 46,033 l/h; rendimento 7,5; costo 1.234,56 euro.");
+    ModKorvel::avviaWord();
+    ModKorvel::impostaCarattere(QStringLiteral("Century Gothic"));
+    ModKorvel::impostaDimensione(12);
+    ModKorvel::scriviTesto(primaRiga + QChar(11) + QStringLiteral("Seconda riga dell'impianto") + CR);
+    ModKorvel::aggiungiTabella(60, 3, 12);
+    for (int r = 1; r <= 60; ++r) {
+        ModKorvel::scriviCella(r, 1, r == 1 ? QStringLiteral("voce") : QStringLiteral("riga %1").arg(r));
+        ModKorvel::scriviCella(r, 2, r == 1 ? QStringLiteral("costo") : QStringLiteral("1.234,56"));
+        ModKorvel::scriviCella(r, 3, r == 1 ? QStringLiteral("portata") : QStringLiteral("46,033"));
+    }
+    ModKorvel::formattaTabella();
+    FinestraDocumento* f = nullptr;
+    VistaPagine* vista = vistaDelReport(f);
+    ASSERT_TRUE(vista);
+    ASSERT_GE(vista->numeroPagine(), 2);
+    QWidget* viewport = vista->viewport();
+    const auto paragrafo = [&](const QString& dove, int dentro) { return documento::Posizione{0, 0, 0, int(primaRiga.indexOf(dove)) + dentro}; };
+    const auto doppio = [&](QPoint punto) {
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, punto);
+        return vista->testoSelezionato();
+    };
+    const auto triplo = [&](QPoint punto) {
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, punto);
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, punto);
+        return vista->testoSelezionato();
+    };
+
+    EXPECT_EQ(doppio(vista->puntoDi(paragrafo(QStringLiteral("46,033"), 1))), QStringLiteral("46,033"));
+    EXPECT_EQ(doppio(vista->puntoDi(paragrafo(QStringLiteral("46,033"), 4))), QStringLiteral("46,033"));
+    EXPECT_EQ(doppio(vista->puntoDi(paragrafo(QStringLiteral("7,5"), 1))), QStringLiteral("7,5"));
+    EXPECT_EQ(doppio(vista->puntoDi(paragrafo(QStringLiteral("1.234,56"), 5))), QStringLiteral("1.234,56"));
+    QTest::keyClick(vista, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("1.234,56"));
+    EXPECT_EQ(doppio(vista->puntoDi({0, 0, 0, int(primaRiga.size()) + 24})), QStringLiteral("dell'impianto"));
+    EXPECT_EQ(doppio(vista->puntoDi({1, 4, 2, 2})), QStringLiteral("1.234,56"));
+    EXPECT_EQ(doppio(vista->puntoDi({1, 4, 3, 3})), QStringLiteral("46,033"));
+
+    // The line, without its line break.
+    EXPECT_EQ(triplo(vista->puntoDi(paragrafo(QStringLiteral("rendimento"), 2))), primaRiga);
+    EXPECT_EQ(triplo(vista->puntoDi({0, 0, 0, int(primaRiga.size()) + 3})), QStringLiteral("Seconda riga dell'impianto"));
+    EXPECT_EQ(triplo(vista->puntoDi({1, 7, 1, 2})), QStringLiteral("riga 7"));
+
+    // The header row repeated at the second page's head.
+    versoPagina(vista, 1);
+    const documento::Linea* testata = lineaRipetuta(f, 1, 2);
+    ASSERT_TRUE(testata);
+    const QPoint suTestata = puntoSullaLinea(vista, 1, *testata);
+    ASSERT_GT(suTestata.y(), 0);
+    QGuiApplication::clipboard()->setText(QStringLiteral("appunti"));
+    EXPECT_EQ(doppio(suTestata), QString());
+    QTest::keyClick(vista, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("appunti"));
+    EXPECT_EQ(triplo(suTestata), QString());
+}
+
+// Held still past the view's edge, a drag goes on scrolling and selecting until the
+// pointer comes back inside or the button is released.
+TEST_F(FinestraDocumentoTest, ADragHeldPastTheViewsEdgeKeepsScrolling)
+{
+    FinestraDocumento* f = nullptr;
+    VistaPagine* vista = paginePerSelezionare(f);
+    ASSERT_TRUE(vista);
+    QScrollBar* barra = vista->verticalScrollBar();
+    QWidget* viewport = vista->viewport();
+    const QPoint sotto(viewport->width() / 2, viewport->height() + 20);
+    QTest::mousePress(viewport, Qt::LeftButton, {}, vista->puntoDi(capoverso(1, 0)));
+    QTest::mouseMove(viewport, sotto);
+    const int mosso = barra->value();
+    const qsizetype selezionato = vista->testoSelezionato().size();
+    QTest::qWait(300);
+    // 20 pixels every 30 ms.
+    EXPECT_GT(barra->value(), mosso + 4 * 20);
+    EXPECT_GT(vista->testoSelezionato().size(), selezionato);
+    EXPECT_TRUE(vista->testoSelezionato().startsWith(QStringLiteral("Il collettore riceve")));
+
+    QTest::mouseMove(viewport, QPoint(viewport->width() / 2, viewport->height() - 5));
+    int fermo = barra->value();
+    QTest::qWait(100);
+    EXPECT_EQ(barra->value(), fermo) << "back inside the view";
+    QTest::mouseMove(viewport, sotto);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, sotto);
+    fermo = barra->value();
+    QTest::qWait(100);
+    EXPECT_EQ(barra->value(), fermo) << "released";
+}
+
+// The pointer is an I-beam over the text of a line, from its first glyph to its last,
+// and an arrow over margins, blank page, the gaps between pages and a repeated header.
+TEST_F(FinestraDocumentoTest, ThePointerIsAnIBeamOverTextAndAnArrowElsewhere)
+{
+    FinestraDocumento* f = nullptr;
+    VistaPagine* vista = paginePerSelezionare(f);
+    ASSERT_TRUE(vista);
+    QWidget* viewport = vista->viewport();
+    const auto puntatore = [&](QPoint punto) {
+        QTest::mouseMove(viewport, punto);
+        return viewport->cursor().shape();
+    };
+    const QPoint titolo = vista->puntoDi(capoverso(0, 3));
+    EXPECT_EQ(puntatore(titolo), Qt::IBeamCursor);
+    EXPECT_EQ(puntatore(vista->puntoDi(capoverso(1, 40))), Qt::IBeamCursor);
+    EXPECT_EQ(puntatore(vista->puntoDi(cella(3, 2, 2))), Qt::IBeamCursor);
+    EXPECT_EQ(puntatore(QPoint(vista->rettangoloPagina(0).left() + 20, titolo.y())), Qt::ArrowCursor) << "left margin";
+    EXPECT_EQ(puntatore(QPoint(vista->puntoDi(capoverso(0, 6)).x() + 40, titolo.y())), Qt::ArrowCursor) << "after the title";
+
+    versoPagina(vista, 1);
+    const QRect prima = vista->rettangoloPagina(0);
+    EXPECT_EQ(puntatore(QPoint(titolo.x(), prima.bottom() + 8)), Qt::ArrowCursor) << "between pages";
+    EXPECT_EQ(puntatore(QPoint(titolo.x(), prima.bottom() - 20)), Qt::ArrowCursor) << "bottom margin";
+    const documento::Linea* testata = lineaRipetuta(f, 1, 2);
+    ASSERT_TRUE(testata);
+    EXPECT_EQ(puntatore(puntoSullaLinea(vista, 1, *testata)), Qt::ArrowCursor) << "repeated header";
+    EXPECT_EQ(puntatore(vista->puntoDi(cella(59, 3, 2))), Qt::IBeamCursor);
+    EXPECT_EQ(puntatore(vista->puntoDi(cella(60, 2, 2)) + QPoint(0, 60)), Qt::ArrowCursor) << "blank page below the text";
 }
 
 // "Salva con nome" of a help print whose file is taken by a folder proposes a free
