@@ -11,7 +11,8 @@ fallito() { echo "FALLITO: $*" >&2; exit 1; }
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-"$cpack" --config "$build/CPackConfig.cmake" -B "$tmp/deb" >"$tmp/cpack.log" 2>&1 || { cat "$tmp/cpack.log"; fallito cpack; }
+# gzip in place of xz: the content is the same, made in a quarter of the time.
+"$cpack" -D CPACK_DEBIAN_COMPRESSION_TYPE=gzip --config "$build/CPackConfig.cmake" -B "$tmp/deb" >"$tmp/cpack.log" 2>&1 || { cat "$tmp/cpack.log"; fallito cpack; }
 deb=$tmp/deb/korvel_${versione}_amd64.deb
 [ -f "$deb" ] || fallito "no $deb: $(ls "$tmp/deb")"
 radice=$tmp/radice
