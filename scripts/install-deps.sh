@@ -1,7 +1,8 @@
 #!/bin/bash
 # Installs what Korvel needs on Debian 12 (run as root); skips what is present.
+# "install-deps.sh pacchetto" adds what scripts/package.sh checks the package with.
 set -euo pipefail
-PACKAGES=(build-essential cmake ninja-build pkg-config
+PACKAGES=(build-essential cmake ninja-build pkg-config dpkg-dev
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
   libzip-dev libfluidsynth-dev timgm6mb-soundfont
   fonts-dejavu-core fonts-liberation2 fonts-urw-base35 qt6-translations-l10n xdg-utils
@@ -12,7 +13,14 @@ PACKAGES=(build-essential cmake ninja-build pkg-config
 # fonts-urw-base35: the windows' design font; qt6-translations-l10n: the Italian texts
 # of the file and colour dialogs; xdg-utils: web and mail links open in the desktop's programs;
 # python3: the test that the town table agrees with its data file; poppler-utils: the
-# tests that read back where the program's own PDF draws each word (pdftotext).
+# tests that read back where the program's own PDF draws each word (pdftotext);
+# dpkg-dev: the package's dependencies on shared libraries (dpkg-shlibdeps), for the
+# package test too.
+if [ "${1:-}" = pacchetto ]; then
+  # lintian: the package against Debian's policy; desktop-file-utils and appstream:
+  # the menu entry and the AppStream record against their specifications.
+  PACKAGES+=(lintian desktop-file-utils appstream)
+fi
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -72,6 +72,17 @@ QStringList MusicaFluidSynth::driverPredefiniti()
     return {QStringLiteral("pulseaudio"), QStringLiteral("alsa")};
 }
 
+QString MusicaFluidSynth::fileMidi(const QString& nomeFile)
+{
+    if (nomeFile.isEmpty())
+        return QString();
+    const QFileInfo file(QDir::current(), nomeFile);
+    if (!file.isFile())
+        return QString();
+    const QString percorso = file.absoluteFilePath();
+    return fluid_is_midifile(QFile::encodeName(percorso).constData()) ? percorso : QString();
+}
+
 bool MusicaFluidSynth::aperta() const { return lettore_ != nullptr; }
 
 bool MusicaFluidSynth::inRiproduzione() const
@@ -95,14 +106,10 @@ void MusicaFluidSynth::comando(const QString& nomeFile, const QString& comando)
 void MusicaFluidSynth::apri(const QString& nomeFile)
 {
     chiudi();
-    if (nomeFile.isEmpty())
+    const QString midi = fileMidi(nomeFile);
+    if (midi.isEmpty())
         return;
-    const QFileInfo file(QDir::current(), nomeFile);
-    if (!file.isFile())
-        return;
-    const QByteArray percorso = QFile::encodeName(file.absoluteFilePath());
-    if (!fluid_is_midifile(percorso.constData()))
-        return;
+    const QByteArray percorso = QFile::encodeName(midi);
     QByteArray fonte;
     for (const QString& f : fontiSonore_) {
         if (QFileInfo(f).isFile()) {

@@ -29,6 +29,10 @@ public:
     static QStringList fontiPredefinite();
     static QStringList driverPredefiniti();
 
+    // The full path of the tune "open" would load for this FileName: the file in the
+    // current folder, when it is a MIDI file; empty otherwise.
+    static QString fileMidi(const QString& nomeFile);
+
 private:
     void apri(const QString& nomeFile);
     void suona();

@@ -93,7 +93,7 @@ frmSplash::frmSplash()
 
 void frmSplash::Form_Load()
 {
-    MMControl1.FileName = QStringLiteral("Internet.mid");
+    MMControl1.FileName = brano;
     MMControl1.setCommand(QStringLiteral("open"));
     MMControl1.setCommand(QStringLiteral("play"));
     ModKorvel::inizializzaDati();

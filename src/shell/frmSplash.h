@@ -16,6 +16,9 @@ class frmSplash : public Finestra {
 public:
     frmSplash();
 
+    // The tune, by its bare name: it is read from the working folder.
+    static inline const QString brano = QStringLiteral("Internet.mid");
+
     // label(0..11); 6 and 7 are not used.
     std::array<Etichetta*, 12> label{};
     QLabel* Image1 = nullptr;

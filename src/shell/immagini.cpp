@@ -6,6 +6,10 @@
 #include <QRadialGradient>
 #include <QtMath>
 
+// The icon's pictures are compiled into this static library; the reference keeps the
+// linker from dropping them.
+static void caricaRisorseIcona() { Q_INIT_RESOURCE(korvel); }
+
 namespace immagini {
 
 namespace {
@@ -343,6 +347,16 @@ QPixmap immagineTitolo(QSize dimensione)
     }
     p.end();
     return pixmap;
+}
+
+QIcon iconaProgramma()
+{
+    static const bool caricate = (caricaRisorseIcona(), true);
+    (void)caricate;
+    QIcon icona;
+    for (int lato : {16, 22, 24, 32, 48, 64, 128, 256})
+        icona.addFile(QStringLiteral(":/icone/korvel-%1.png").arg(lato), QSize(lato, lato));
+    return icona;
 }
 
 } // namespace immagini

@@ -8,6 +8,7 @@ list(APPEND KORVEL_WINDOWS_SOURCES
   shell/frmSplash.cpp
   shell/menu.cpp
   shell/avvio.cpp
+  shell/fileProgramma.cpp
   shell/immagini.cpp
   shell/navigazione.cpp
   shell/profiliFinestre.cpp
