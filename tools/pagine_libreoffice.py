@@ -4,7 +4,9 @@
 The corpus tests save each shape as DOCX (with the program's own PDF and the text of
 each of its pages) when KORVEL_PAGINE_DOCX names a folder. This script runs them,
 converts every DOCX with LibreOffice (soffice --headless --convert-to pdf), counts the
-pages of each PDF and writes tests/report/pagine_libreoffice.tsv. It then lists the
+pages of each PDF and writes tests/report/pagine_libreoffice.tsv; beside it,
+tests/report/colonne_corpus.tsv keeps the column widths of every table of each DOCX
+(its w:gridCol), the fitting those pages were counted with. It then lists the
 shapes whose count differs from LibreOffice's and, with --pagine, the first line of
 the first page where the two begin a page apart. With --casuali=N it also makes N
 technical reports of random plants and compares them the same way (they are not
@@ -21,9 +23,11 @@ import re
 import subprocess
 import sys
 import tempfile
+import zipfile
 
 RADICE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 TSV = os.path.join(RADICE, 'tests', 'report', 'pagine_libreoffice.tsv')
+TSV_COLONNE = os.path.join(RADICE, 'tests', 'report', 'colonne_corpus.tsv')
 # The test binaries and the tests that write the corpus.
 PROVE = [('tests/test_core_report', 'Impaginazione.Every*:Impaginazione.Random*'),
          ('tests/test_windows_relazione', 'PagineStampate.*')]
@@ -37,6 +41,14 @@ def pagine_pdf(pdf):
 def testo_pagina(pdf, pagina):
     return subprocess.run(['pdftotext', '-f', str(pagina), '-l', str(pagina), '-raw', pdf, '-'],
                           capture_output=True, text=True).stdout
+
+
+def colonne_docx(docx):
+    """The column widths in twips of each table of a DOCX, in the order of the file."""
+    with zipfile.ZipFile(docx) as pacchetto:
+        xml = pacchetto.read('word/document.xml').decode('utf-8')
+    return [[int(w) for w in re.findall(r'<w:gridCol w:w="(\d+)"', griglia)]
+            for griglia in re.findall(r'<w:tblGrid>(.*?)</w:tblGrid>', xml)]
 
 
 def parole(testo):
@@ -68,6 +80,8 @@ def main():
                         '--outdir', os.path.join(cartella, 'lo')] + documenti,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
         righe = ['# shape\tpages LibreOffice shows for its DOCX (tools/pagine_libreoffice.py)']
+        larghezze = ['# shape\ttable\tcolumn widths in twips of the DOCX whose pages LibreOffice counted '
+                     '(tools/pagine_libreoffice.py)']
         diversi = 0
         for docx in documenti:
             nome = os.path.basename(docx)[:-5]
@@ -75,6 +89,8 @@ def main():
             pagine = pagine_pdf(pdf)
             if not nome.startswith('casuale-'):
                 righe.append('%s\t%d' % (nome, pagine))
+                for numero, colonne in enumerate(colonne_docx(docx), 1):
+                    larghezze.append('%s\t%d\t%s' % (nome, numero, ' '.join(map(str, colonne))))
             nostre = len(glob.glob(os.path.join(cartella, nome + '.pagina*.txt')))
             if nostre != pagine:
                 diversi += 1
@@ -89,6 +105,8 @@ def main():
                         break
         with open(TSV, 'w', encoding='utf-8') as f:
             f.write('\n'.join(righe) + '\n')
+        with open(TSV_COLONNE, 'w', encoding='utf-8') as f:
+            f.write('\n'.join(larghezze) + '\n')
         print('%d shapes, %d counted otherwise than LibreOffice; %s written' % (len(documenti), diversi, TSV))
 
 

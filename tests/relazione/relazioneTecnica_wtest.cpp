@@ -171,14 +171,22 @@ TEST_F(RelazioneTecnica, ChaptersInOrderAndTheClosingCountsEveryPage)
                            QStringLiteral("Milano: 7 dicembre 2026"), QString(), QString(),
                            QStringLiteral("il progettista"), QStringLiteral("(Studio Bianchi)")}));
 
-    // Closing lines that fill pages of their own are counted too.
+    // Closing lines that fill pages of their own are counted too: the count the closing
+    // was written with is set again in the closing, even when the cover holds the
+    // closing's sentence with that count (with any count up to 40).
     const int senzaAllegati = *wordDoc->contaPagine();
+    QStringList frasi;
+    for (int n = 1; n <= 40; ++n)
+        frasi << QStringLiteral("composta di n. %1 pagine.").arg(n);
+    copertina().progetto->setText(frasi.join(QLatin1Char(' ')));
     copertina().allegati->setText(QStringLiteral("planimetria, ").repeated(600));
     copertina().stampa_Click();
     ASSERT_TRUE(reportRiuscito());
     EXPECT_GE(*wordDoc->contaPagine(), senzaAllegati + 2);
+    EXPECT_LE(*wordDoc->contaPagine(), 40);
     EXPECT_TRUE(testi().contains(
         QStringLiteral("La presente relazione di calcolo è composta di n. %1 pagine.").arg(*wordDoc->contaPagine())));
+    EXPECT_TRUE(testi().contains(QStringLiteral("progetto: ") + frasi.join(QLatin1Char(' '))));
     EXPECT_TRUE(messaggi.mostrati.isEmpty());
 }
 

@@ -1,8 +1,9 @@
 // What the pages draw, against the lines and rows the page model keeps: every word of
 // the program's own PDF where the model puts it (read back with poppler's pdftotext,
-// at the saved PDF's resolution and at a printer's and the screen's), and the pages
+// at the saved PDF's resolution and at a printer's and the screen's), the pages
 // drawn at the screen's resolution with every header shaded, every border drawn and
-// no ink outside the model's lines and rows.
+// no ink outside the model's lines and rows, and every border of a table in its
+// place, of the stated thickness and colours, in the saved PDF and on the screen.
 #include "report/aspettoTabella.h"
 #include "report/documento.h"
 #include "report/metriche.h"
@@ -18,7 +19,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
+#include <set>
 
 using namespace documento;
 
@@ -351,4 +355,245 @@ TEST(DisegnoPagine, PagesDrawnAtTheScreensResolutionShowEveryRowsShadingBordersA
     }
     EXPECT_GT(testateViste, 0) << "the example repeats its header";
     EXPECT_GT(righeDivise, 0) << "the example splits a row";
+}
+
+namespace {
+
+// The one look of a formatted table, as stated: a navy header row in white text, a
+// first column in light blue, grey borders of half a point (10 twips) everywhere.
+constexpr QRgb blu = 0x1F3864, azzurro = 0xDEEAF6, bianco = 0xFFFFFF, grigio = 0x808080;
+constexpr double bordoMezzoPunto = 10;
+
+// A formatted table that goes on to a second page under its repeated header, an
+// empty line and a table without a format; an empty line above and below each, so
+// that no text stands near a border but the cells'.
+std::shared_ptr<Documento> tabelleConBordi()
+{
+    auto d = std::make_shared<Documento>();
+    d->impostaNomeCarattere(QStringLiteral("Century Gothic"));
+    d->impostaDimensione(12);
+    d->scrivi(QStringLiteral("Bordi") + CR + CR);
+    auto t = d->aggiungiTabella(80, 3);
+    t->impostaDimensione(10);
+    for (int r = 1; r <= 80; ++r) {
+        t->scriviCella(r, 1, r == 1 ? QStringLiteral("voce") : QStringLiteral("riga %1").arg(r));
+        t->scriviCella(r, 2, r == 1 ? QStringLiteral("valore") : QString::number(r * 13.7, 'f', 2));
+        t->scriviCella(r, 3, r == 1 ? QStringLiteral("nota") : QStringLiteral("nota %1").arg(r).repeated(r % 3 + 1));
+    }
+    t->formattaAutomatico();
+    d->allineaColonna(1, 2, Allineamento::Destra);
+    d->scrivi(CR);
+    auto s = d->aggiungiTabella(3, 4);
+    for (int r = 1; r <= 3; ++r)
+        for (int c = 1; c <= 4; ++c)
+            s->scriviCella(r, c, QStringLiteral("%1.%2").arg(r).arg(c));
+    return d;
+}
+
+// A point of a page, in twips from the top left corner of its text area.
+struct Punto {
+    double x = 0, y = 0;
+};
+
+// A border as the pages should show it at `punto` of a row's edge: drawn inside the
+// row from its top (verso 1) or from its foot (-1), or astride a column's edge (0).
+struct BordoAtteso {
+    bool orizzontale;
+    Punto punto;
+    int verso;
+    QString quale;
+};
+
+// What a page should show of its tables: one point of every border per cell it
+// closes (tops, feet, edges and the lines between cells), and each cell's shading at
+// a point of its margin where no text stands. Rows are found from the pages' pieces
+// alone: the first row a page holds of a table opens it with its top border.
+void attesiDellaPagina(Documento& d, const Pagina& pagina, std::vector<BordoAtteso>& bordi,
+                       std::vector<std::pair<Punto, QRgb>>& sfondi)
+{
+    std::map<int, int> tabelle; // block -> its table, from 1
+    for (std::size_t b = 0, n = 0; b < d.blocchi().size(); ++b)
+        if (std::holds_alternative<Griglia>(d.blocchi()[b]))
+            tabelle[int(b)] = int(++n);
+    std::set<int> aperte;
+    for (const PezzoPagina& parte : pagina.pezzi) {
+        const Pezzo& pezzo = comune(parte);
+        if (!tabelle.contains(pezzo.blocco))
+            continue;
+        const int numero = tabelle[pezzo.blocco];
+        const dettaglio::FormaTabella forma = dettaglio::formaTabella(d, numero);
+        const bool formattata = d.griglia(numero)->formattata;
+        const int colonne = int(forma.colonne.size());
+        const bool primo = aperte.insert(pezzo.blocco).second;
+        // The header row: its lines are the first row's, where it stands and where it is repeated.
+        const bool testata = formattata && std::any_of(pagina.linee.begin(), pagina.linee.end(), [&](const Linea& l) {
+            return l.blocco == pezzo.blocco && l.riga == 1 && l.y >= pezzo.y && l.y < pezzo.y + pezzo.altezza;
+        });
+        const QString riga = QStringLiteral("table %1, row at %2").arg(numero).arg(pezzo.y);
+        const double fondo = pezzo.y + pezzo.altezza;
+        for (int k = 1; k <= colonne; ++k) {
+            const double margine = forma.sinistra(k + 1) - forma.margine / 2.0; // inside the cell's right margin
+            if (primo)
+                bordi.push_back({true, {margine, double(pezzo.y)}, 1, riga + QStringLiteral(": top")});
+            bordi.push_back({true, {margine, fondo}, -1, riga + QStringLiteral(": foot")});
+            QRgb colore = bianco;
+            if (testata)
+                colore = blu;
+            else if (formattata && k == 1)
+                colore = azzurro;
+            sfondi.push_back({{margine, fondo - 3 * bordoMezzoPunto}, colore});
+        }
+        for (int k = 1; k <= colonne + 1; ++k)
+            bordi.push_back({false, {double(forma.sinistra(k)), pezzo.y + pezzo.altezza / 2.0}, 0,
+                             riga + QStringLiteral(": edge %1 of %2").arg(k).arg(colonne + 1)});
+    }
+}
+
+struct Sezione {
+    double spessore = 0; // twips
+    double centro = 0;   // twips from the text area's edge
+    QRgb nucleo = 0;     // the pixel at its middle
+    bool traBianchi = false; // white on both sides
+};
+
+// Across a border whose middle should stand at `centro` (twips), the pixels two and a
+// half pixels or 25 twips beyond its `spessore` either side: how much of each is grey
+// against the colour on its side of the border, summed into the border's thickness
+// and weighed into where its middle stands.
+Sezione sezione(const QImage& img, double dpi, const BordoAtteso& b, double centro, double spessore)
+{
+    const double s = dpi / 1440.0, m = dettaglio::margineTwips();
+    const double lungo = ((b.orizzontale ? b.punto.x : b.punto.y) + m) * s;
+    const double attraverso = (centro + m) * s, largo = spessore / 2 * s + std::max(2.5, 25 * s);
+    const int fisso = int(std::floor(lungo));
+    const int da = int(std::floor(attraverso - largo)), a = int(std::floor(attraverso + largo));
+    const auto pixel = [&](int i) { return b.orizzontale ? img.pixel(fisso, i) : img.pixel(i, fisso); };
+    const QRgb prima = pixel(da), dopo = pixel(a);
+    const auto chiaro = [](QRgb c) { return qRed(c) >= 250 && qGreen(c) >= 250 && qBlue(c) >= 250; };
+    Sezione sez;
+    sez.traBianchi = chiaro(prima) && chiaro(dopo);
+    double somma = 0, momento = 0;
+    for (int i = da; i <= a; ++i) {
+        const QRgb sfondo = i + 0.5 < attraverso ? prima : dopo;
+        const QRgb v = pixel(i);
+        double num = 0, den = 0;
+        for (const int spostamento : {16, 8, 0}) {
+            const auto canale = [&](QRgb c) { return double((c >> spostamento) & 0xFF); };
+            const double g = canale(grigio) - canale(sfondo);
+            num += (canale(v) - canale(sfondo)) * g;
+            den += g * g;
+        }
+        const double f = den > 0 ? std::clamp(num / den, 0.0, 1.0) : 0.0;
+        somma += f;
+        momento += f * (i + 0.5);
+    }
+    sez.spessore = somma / s;
+    sez.centro = somma > 0 ? momento / somma / s - m : -1e9;
+    if (somma > 0)
+        sez.nucleo = pixel(int(std::floor(momento / somma)));
+    return sez;
+}
+
+// How closely a drawing is measured, in twips: where a border stands, and its
+// thickness between two white cells or beside a shaded one (whose edge the drawing's
+// smoothing blends into the border).
+struct Tolleranze {
+    double posto, spessore, spessoreSulColore;
+};
+
+// Every border of the tables of `pagine` (images at `dpi`) in its place, `spessore`
+// twips thick and grey, every cell in its stated shading and the header's text white.
+void confrontaBordi(Documento& d, const std::vector<QImage>& pagine, double dpi, double spessore, Tolleranze t,
+                    const char* come)
+{
+    SCOPED_TRACE(come);
+    ASSERT_EQ(pagine.size(), d.pagine().size());
+    const double s = dpi / 1440.0, m = dettaglio::margineTwips();
+    int traBianchi = 0, testate = 0;
+    for (std::size_t p = 0; p < pagine.size(); ++p) {
+        const QImage& img = pagine[p];
+        std::vector<BordoAtteso> bordi;
+        std::vector<std::pair<Punto, QRgb>> sfondi;
+        attesiDellaPagina(d, d.pagine()[p], bordi, sfondi);
+        int difetti = 0;
+        for (const BordoAtteso& b : bordi) {
+            const double centro = (b.orizzontale ? b.punto.y : b.punto.x) + b.verso * spessore / 2;
+            const Sezione sez = sezione(img, dpi, b, centro, spessore);
+            const bool nelPosto = std::abs(sez.centro - centro) <= t.posto;
+            const bool spesso = std::abs(sez.spessore - spessore) <= (sez.traBianchi ? t.spessore : t.spessoreSulColore);
+            // A band of two pixels or more covers one of them whole: the border's own grey.
+            const bool grigioPieno = spessore * s < 2
+                || (std::abs(qRed(sez.nucleo) - 0x80) <= 3 && std::abs(qGreen(sez.nucleo) - 0x80) <= 3 && std::abs(qBlue(sez.nucleo) - 0x80) <= 3);
+            traBianchi += sez.traBianchi;
+            if ((!nelPosto || !spesso || !grigioPieno) && ++difetti <= 5)
+                ADD_FAILURE() << "page " << p + 1 << ", " << b.quale.toStdString() << ": a border " << sez.spessore
+                              << " twips thick (" << spessore << " stated) at " << sez.centro << " (" << centro
+                              << " stated), its grey #" << std::hex << (sez.nucleo & 0xFFFFFF) << std::dec;
+        }
+        EXPECT_EQ(difetti, 0) << "page " << p + 1 << ": of " << bordi.size() << " border points";
+        for (const auto& [punto, colore] : sfondi) {
+            const QRgb v = img.pixel(int((punto.x + m) * s), int((punto.y + m) * s));
+            EXPECT_TRUE(std::abs(qRed(v) - qRed(colore)) <= 2 && std::abs(qGreen(v) - qGreen(colore)) <= 2
+                        && std::abs(qBlue(v) - qBlue(colore)) <= 2)
+                << "page " << p + 1 << " at " << punto.x << ", " << punto.y << ": #" << std::hex << (v & 0xFFFFFF)
+                << " where #" << colore << " is stated";
+        }
+        // The header's text: its lightest pixel on the navy is white.
+        for (const Linea& l : d.pagine()[p].linee) {
+            const auto* g = std::get_if<Griglia>(&d.blocchi()[std::size_t(l.blocco)]);
+            if (!g || !g->formattata || l.riga != 1 || l.frammenti.empty())
+                continue;
+            int piuChiaro = 0;
+            const double destra = l.frammenti.back().x + l.frammenti.back().larghezza;
+            for (int y = int((l.y + m) * s); y < int((l.y + l.altezza + m) * s); ++y)
+                for (int x = int((l.frammenti.front().x + m) * s); x < int((destra + m) * s); ++x)
+                    piuChiaro = std::max(piuChiaro, qGray(img.pixel(x, y)));
+            EXPECT_GE(piuChiaro, 0xF0) << "page " << p + 1 << ": the header's text is not white";
+            ++testate;
+        }
+    }
+    EXPECT_GT(traBianchi, 100) << "borders measured between white cells";
+    EXPECT_EQ(testate, 6) << "the header row's three cells, on each of the table's two pages";
+}
+
+} // namespace
+
+// The tables' borders, shading and header text, as the saved PDF shows them (drawn by
+// poppler's cairo renderer at 300 dpi) and as the screen shows them (drawn at 96 dpi
+// as the document window draws them, borders a device pixel thick).
+TEST(DisegnoPagine, EveryBorderOfATableInItsPlaceWithTheStatedThicknessAndColours)
+{
+    auto d = tabelleConBordi();
+    ASSERT_EQ(d->pagine().size(), 2u);
+
+    QTemporaryDir cartella;
+    const QString pdf = cartella.filePath(QStringLiteral("bordi.pdf"));
+    ASSERT_TRUE(d->salvaPdf(pdf));
+    std::vector<QImage> salvate;
+    for (int p = 1; p <= 2; ++p) {
+        const QString png = cartella.filePath(QStringLiteral("pagina%1").arg(p));
+        QProcess pdftocairo;
+        pdftocairo.start(QStringLiteral("pdftocairo"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("300"),
+                                                        QStringLiteral("-f"), QString::number(p), QStringLiteral("-l"),
+                                                        QString::number(p), QStringLiteral("-singlefile"), pdf, png});
+        ASSERT_TRUE(pdftocairo.waitForFinished(60000) && pdftocairo.exitCode() == 0) << "pdftocairo (poppler-utils) is needed";
+        salvate.push_back(QImage(png + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32));
+    }
+    confrontaBordi(*d, salvate, 300, bordoMezzoPunto, {1, 0.5, 3}, "saved PDF");
+
+    std::vector<QImage> schermo;
+    constexpr double dpi = 96;
+    for (int p = 0; p < 2; ++p) {
+        QImage img(qRound(210 / 25.4 * dpi), qRound(297 / 25.4 * dpi), QImage::Format_RGB32);
+        img.fill(Qt::white);
+        {
+            // As the document window draws them.
+            QPainter pittore(&img);
+            pittore.setRenderHint(QPainter::Antialiasing);
+            pittore.setRenderHint(QPainter::TextAntialiasing);
+            d->disegnaPagina(pittore, p, dpi);
+        }
+        schermo.push_back(img);
+    }
+    confrontaBordi(*d, schermo, dpi, 1440 / dpi, {5, 1, 7.5}, "screen");
 }

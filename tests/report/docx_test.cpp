@@ -72,6 +72,29 @@ TEST(Docx, PackageHasEveryPartAndEachParses)
     EXPECT_TRUE(l.parti.value(QStringLiteral("_rels/.rels")).contains("Target=\"word/document.xml\""));
 }
 
+// The defaults every paragraph and table of the file stand on, as the page layout
+// takes them: runs in Times New Roman at 12 points in Italian, paragraphs with no
+// space before or after and single line spacing, tables whose cells have no margin
+// above and below their text and 108 twips beside it.
+TEST(Docx, TheStylesHoldTheDefaultsThePagesAreLaidOutWith)
+{
+    const Letto l = rileggi(*esempio());
+    const lettore::Stili st = lettore::leggiStili(l.parti.value(QStringLiteral("word/styles.xml")));
+    ASSERT_TRUE(st.valido);
+    EXPECT_EQ(st.font, QStringLiteral("Times New Roman"));
+    EXPECT_EQ(st.mezziPunti, 24);
+    EXPECT_EQ(st.lingua, QStringLiteral("it-IT"));
+    EXPECT_EQ(st.spaziatura, (QMap<QString, QString>{{QStringLiteral("before"), QStringLiteral("0")},
+                                                      {QStringLiteral("after"), QStringLiteral("0")},
+                                                      {QStringLiteral("line"), QStringLiteral("240")},
+                                                      {QStringLiteral("lineRule"), QStringLiteral("auto")}}));
+    EXPECT_EQ(st.predefiniti, (QStringList{QStringLiteral("paragraph:Normal"), QStringLiteral("table:TableNormal")}));
+    EXPECT_EQ(st.marginiCella, (QMap<QString, int>{{QStringLiteral("top"), 0},
+                                                   {QStringLiteral("left"), 108},
+                                                   {QStringLiteral("bottom"), 0},
+                                                   {QStringLiteral("right"), 108}}));
+}
+
 TEST(Docx, TextsSizesBoldAndFont)
 {
     const Letto l = rileggi(*esempio());
@@ -287,11 +310,12 @@ TEST(Docx, TheFileHoldsTheLookTheModelLaysOut)
         EXPECT_EQ(letta.larghezza, forma.larghezza());
         EXPECT_EQ(letta.margineSinistro, forma.margine);
         EXPECT_EQ(letta.margineDestro, forma.margine);
+        // Grey single lines of half a point (four eighths) on every side and between cells.
         for (const char* lato : {"top", "left", "bottom", "right", "insideH", "insideV"}) {
             const lettore::Bordo b = letta.bordi.value(QString::fromLatin1(lato));
             EXPECT_EQ(b.tipo, QStringLiteral("single")) << lato;
-            EXPECT_EQ(b.ottavi * 20, dettaglio::bordoTwips * 8) << lato;
-            EXPECT_EQ(b.colore.toUInt(nullptr, 16), dettaglio::coloreBordo) << lato;
+            EXPECT_EQ(b.ottavi, 4) << lato;
+            EXPECT_EQ(b.colore, QStringLiteral("808080")) << lato;
         }
         ASSERT_EQ(letta.righe.size(), std::size_t(g.righe));
         for (int r = 1; r <= g.righe; ++r) {
@@ -300,16 +324,15 @@ TEST(Docx, TheFileHoldsTheLookTheModelLaysOut)
             for (int k = 1; k <= g.colonne; ++k) {
                 const lettore::Cella& cella = letta.righe[std::size_t(r - 1)][std::size_t(k - 1)];
                 EXPECT_EQ(cella.larghezza, forma.colonne[std::size_t(k - 1)]);
-                const auto sfondo = forma.sfondo(r, k);
-                EXPECT_EQ(cella.sfondo.isEmpty() ? -1 : qint64(cella.sfondo.toUInt(nullptr, 16)), sfondo ? qint64(*sfondo) : -1)
-                    << r << "," << k;
+                // The header row in navy, the first column in light blue.
+                const char* sfondo = !g.formattata ? "" : r == 1 ? "1F3864" : k == 1 ? "DEEAF6" : "";
+                EXPECT_EQ(cella.sfondo, QString::fromLatin1(sfondo)) << r << "," << k;
                 for (const lettore::Paragrafo& p : cella.paragrafi)
                     for (const lettore::Sequenza& s : p.sequenze) {
                         EXPECT_EQ(s.font, c.nome);
                         EXPECT_EQ(s.mezziPunti, qRound(c.dimensione * 2));
                         EXPECT_EQ(s.grassetto, c.grassetto);
-                        EXPECT_EQ(s.colore.isEmpty() ? -1 : qint64(s.colore.toUInt(nullptr, 16)),
-                                  forma.intestazione(r) ? qint64(dettaglio::testoIntestazione) : -1);
+                        EXPECT_EQ(s.colore, g.formattata && r == 1 ? QStringLiteral("FFFFFF") : QString());
                     }
             }
         }

@@ -12,7 +12,10 @@
 #include "support/pagineLibreOffice.h"
 #include "support/testiCasuali.h"
 
+#include <algorithm>
+#include <array>
 #include <functional>
+#include <iterator>
 #include <gtest/gtest.h>
 
 using namespace ModKorvel;
@@ -137,6 +140,94 @@ void tabellaAlPiede(int k, int righePrima, bool formattata)
         scriviCella(r, 1, QStringLiteral("dato %1").arg(r));
     if (formattata)
         formattaTabella();
+}
+
+// Single-line paragraphs whose lines add up to `twips` exactly: lines of Gothic at 12
+// points save for the fewest of Times New Roman at 12 and of both faces at 10, with
+// the line heights LibreOffice shows (LinesAndRowsBreakWhereLibreOfficeBreaksThem).
+void righeAlte(int twips)
+{
+    struct Riga {
+        const QString& faccia;
+        int punti, altezza;
+    };
+    const Riga base{gothic, 12, 280};
+    const Riga altre[] = {{times, 12, 276}, {gothic, 10, 233}, {times, 10, 231}};
+    std::array<int, 3> quante{}, prova{};
+    int meno = -1;
+    for (prova[0] = 0; prova[0] < 30; ++prova[0])
+        for (prova[1] = 0; prova[1] < 30; ++prova[1])
+            for (prova[2] = 0; prova[2] < 30; ++prova[2]) {
+                int resto = twips;
+                for (std::size_t k = 0; k < prova.size(); ++k)
+                    resto -= prova[k] * altre[k].altezza;
+                const int n = prova[0] + prova[1] + prova[2];
+                if (resto >= 0 && resto % base.altezza == 0 && (meno < 0 || n < meno)) {
+                    meno = n;
+                    quante = prova;
+                }
+            }
+    ASSERT_GE(meno, 0) << twips << " twips are no sum of those lines";
+    int resto = twips;
+    for (std::size_t k = 0; k < quante.size(); ++k)
+        resto -= quante[k] * altre[k].altezza;
+    const auto righe = [](const Riga& r, int n) {
+        impostaCarattere(r.faccia);
+        impostaDimensione(r.punti);
+        for (int i = 0; i < n; ++i)
+            scriviTesto(QStringLiteral("riga") + CR);
+    };
+    righe(base, resto / base.altezza);
+    for (std::size_t k = 0; k < quante.size(); ++k)
+        righe(altre[k], quante[k]);
+}
+
+// Tables placed to the twip against each rule that decides where a header row or a
+// row goes: at the rule's limit and with a twip less room (the twips above the table
+// in the shape's name), with rows or lines after the table that make LibreOffice count
+// the two apart, so that a limit moved by a twip changes a count. Rows of one line of
+// Gothic at 12 points (280 twips) between borders of 10.
+std::vector<Forma> formeAlLimite()
+{
+    constexpr int pagina = 14570, bordo = 10, linea = 280; // the page's text height
+    struct Limite {
+        const char* regola;
+        int sopra; // twips above the table, at the limit
+        bool formattata;
+        int righe, righeDopo;
+    };
+    const Limite limiti[] = {
+        // Only the header row's bottom border is missing: the header counts as split with
+        // none of it on the page and leaves the table's last page, three pages on; with a
+        // twip less room it goes whole to the next page and stays on every page.
+        {"testata-al-piede", pagina - bordo - linea, true, 121, 29},
+        // Room for the whole header row, not for a line of the row after it: the header
+        // goes on with that row, the two alone on their page; with a twip less room it
+        // counts as split, as above.
+        {"testata-intera", pagina - 2 * bordo - linea, true, 121, 0},
+        // Room for the header row and the first line of the row after it: both stay;
+        // with a twip less room they go on, alone on their page.
+        {"testata-e-riga", pagina - 3 * bordo - 2 * linea, true, 121, 0},
+        // The last row's line fits to the twip (the first row has its top border too);
+        // with a twip less room the row goes on, before the lines that filled that page.
+        {"riga", pagina - bordo - 10 * (linea + bordo), false, 10, 52},
+    };
+    std::vector<Forma> forme;
+    for (const Limite& l : limiti)
+        for (const int sopra : {l.sopra, l.sopra + 1})
+            forme.push_back({QStringLiteral("limite-%1-%2").arg(QString::fromLatin1(l.regola)).arg(sopra), [l, sopra] {
+                                 righeAlte(sopra);
+                                 impostaCarattere(gothic);
+                                 impostaDimensione(12);
+                                 aggiungiTabella(l.righe, 2);
+                                 for (int r = 1; r <= l.righe; ++r)
+                                     scriviCella(r, 1, r == 1 ? QStringLiteral("intestazione") : QStringLiteral("dato %1").arg(r));
+                                 if (l.formattata)
+                                     formattaTabella();
+                                 for (int i = 0; i < l.righeDopo; ++i)
+                                     scriviTesto(QStringLiteral("dopo %1").arg(i) + (i + 1 < l.righeDopo ? CR : QString()));
+                             }});
+    return forme;
 }
 
 std::vector<Forma> forme()
@@ -284,6 +375,7 @@ std::vector<Forma> forme()
         tutte.push_back({QStringLiteral("capoversi-casuali-%1").arg(seme), [seme] { capoversiCasuali(seme); }});
         tutte.push_back({QStringLiteral("tabelle-casuali-%1").arg(seme), [seme] { tabelleCasuali(seme); }});
     }
+    std::ranges::move(formeAlLimite(), std::back_inserter(tutte));
     return tutte;
 }
 

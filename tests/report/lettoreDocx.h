@@ -1,6 +1,6 @@
 #pragma once
 // Reads back a DOCX package for the tests: unzips it with libzip and parses
-// word/document.xml into paragraphs and tables.
+// word/document.xml into paragraphs and tables, word/styles.xml into its defaults.
 #include <QByteArray>
 #include <QFile>
 #include <QMap>
@@ -274,6 +274,60 @@ inline Corpo leggiCorpo(const QByteArray& xml)
     c.valido = !x.hasError();
     c.errore = x.errorString();
     return c;
+}
+
+// word/styles.xml: the defaults of runs and paragraphs and the default table style.
+struct Stili {
+    QString font, lingua;
+    int mezziPunti = 0;
+    QMap<QString, QString> spaziatura;  // pPrDefault's spacing, by attribute
+    QString stileTabella;               // styleId of the default table style
+    QMap<QString, int> marginiCella;    // its tblCellMar, by side
+    QStringList predefiniti;            // type:styleId of every default style
+    bool valido = false;
+};
+
+inline Stili leggiStili(const QByteArray& xml)
+{
+    Stili st;
+    QXmlStreamReader x(xml);
+    bool inDefaults = false, inTabella = false;
+    while (!x.atEnd()) {
+        x.readNext();
+        if (x.isEndElement() && x.name() == QLatin1String("docDefaults"))
+            inDefaults = false;
+        if (x.isEndElement() && x.name() == QLatin1String("style"))
+            inTabella = false;
+        if (!x.isStartElement())
+            continue;
+        const auto nome = x.name();
+        if (nome == QLatin1String("docDefaults")) {
+            inDefaults = true;
+        } else if (inDefaults && nome == QLatin1String("rFonts")) {
+            st.font = dettaglio::w(x, "ascii");
+        } else if (inDefaults && nome == QLatin1String("sz")) {
+            st.mezziPunti = dettaglio::w(x, "val").toInt();
+        } else if (inDefaults && nome == QLatin1String("lang")) {
+            st.lingua = dettaglio::w(x, "val");
+        } else if (inDefaults && nome == QLatin1String("spacing")) {
+            for (const auto& a : x.attributes())
+                st.spaziatura[a.name().toString()] = a.value().toString();
+        } else if (nome == QLatin1String("style")) {
+            const QString tipo = dettaglio::w(x, "type"), id = dettaglio::w(x, "styleId");
+            if (dettaglio::w(x, "default") == QLatin1String("1")) {
+                st.predefiniti << tipo + QLatin1Char(':') + id;
+                if (tipo == QLatin1String("table")) {
+                    st.stileTabella = id;
+                    inTabella = true;
+                }
+            }
+        } else if (inTabella && (nome == QLatin1String("top") || nome == QLatin1String("left") || nome == QLatin1String("bottom")
+                                 || nome == QLatin1String("right"))) {
+            st.marginiCella[nome.toString()] = dettaglio::w(x, "w").toInt();
+        }
+    }
+    st.valido = !x.hasError();
+    return st;
 }
 
 // Whether an XML part parses without error.

@@ -1,8 +1,11 @@
 #pragma once
 // What every laid-out document holds to, whatever its shape: each page's pieces one
-// below the other inside its text area (a piece higher than a page alone on its own),
-// each line of a piece inside it and of its block and row, and the lines of each
-// paragraph and cell following on from one another through the pages.
+// below the other inside its text area with neither gap nor overlap (two tables one
+// after the other an empty line apart; a piece higher than a page alone on its own),
+// each line of a piece inside it and of its block and row, the lines of a paragraph's
+// piece and of each cell of a row's piece one below the other down to its foot (a row
+// between its borders), and the lines of each paragraph and cell following on from one
+// another through the pages.
 #include "report/documento.h"
 
 #include <QStringList>

@@ -1,5 +1,7 @@
 #include "support/pagineLibreOffice.h"
 
+#include "report/docx.h"
+#include "report/lettoreDocx.h"
 #include "support/controlloPagine.h"
 
 #include <QDir>
@@ -7,6 +9,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace corpusPagine {
 
@@ -29,6 +34,47 @@ const std::map<QString, int>& pagineLibreOffice()
     return pagine;
 }
 
+namespace {
+
+using Colonne = std::vector<std::vector<int>>; // each table's column widths, twips
+
+// The widths stored for each shape that has tables.
+const std::map<QString, Colonne>& colonneContate()
+{
+    static const std::map<QString, Colonne> colonne = [] {
+        std::map<QString, Colonne> lette;
+        QFile file(QStringLiteral(KORVEL_COLONNE_CORPUS));
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            return lette;
+        while (!file.atEnd()) {
+            const QString riga = QString::fromUtf8(file.readLine()).trimmed();
+            const QStringList campi = riga.split(QLatin1Char('\t'));
+            if (riga.startsWith(QLatin1Char('#')) || campi.size() != 3)
+                continue;
+            Colonne& tabelle = lette[campi[0]];
+            tabelle.resize(std::max<std::size_t>(tabelle.size(), campi[1].toUInt()));
+            for (const QString& w : campi[2].split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                tabelle[campi[1].toUInt() - 1].push_back(w.toInt());
+        }
+        return lette;
+    }();
+    return colonne;
+}
+
+// The widths the DOCX the document saves gives its tables.
+Colonne colonneDelDocx(const documento::Documento& doc)
+{
+    QByteArray pacchetto;
+    EXPECT_TRUE(docx::componi(doc, pacchetto));
+    const lettore::Corpo corpo = lettore::leggiCorpo(lettore::decomprimi(pacchetto).value(QStringLiteral("word/document.xml")));
+    Colonne colonne;
+    for (const lettore::Tabella* t : corpo.tabelle())
+        colonne.push_back(t->griglia);
+    return colonne;
+}
+
+} // namespace
+
 int pagineDelPdf(const QByteArray& pdf)
 {
     static const QRegularExpression pagina(QStringLiteral("/Type\\s*/Page[^s]"));
@@ -47,6 +93,9 @@ void verifica(const QString& nome, documento::Documento& doc, bool contata)
             ADD_FAILURE() << "no LibreOffice count stored for " << nome.toStdString();
         else
             EXPECT_EQ(*conteggio, trovata->second) << "pages counted against the pages LibreOffice shows";
+        const auto colonne = colonneContate().find(nome);
+        EXPECT_EQ(colonneDelDocx(doc), colonne == colonneContate().end() ? Colonne() : colonne->second)
+            << "the column widths of the saved file against those of the file LibreOffice counted";
     }
 
     QTemporaryDir temporanea;
