@@ -90,6 +90,10 @@ void FlussoTabella::righeRiga(int r, Celle& celle)
             const int inizio = paragrafi.empty() ? 0 : paragrafi[p].inizio;
             righeDi(sequenze, c, g_.allineamenti[std::size_t(k - 1)], forma_.larghezzaTesto(k), metriche_, righe_);
             for (Linea& l : righe_) {
+                // No text is shown that starts past the cell's right edge (where a
+                // tab takes it beyond a narrow cell), as the word processor paints it.
+                const double bordo = forma_.larghezzaTesto(k) + forma_.margine;
+                std::erase_if(l.frammenti, [&](const Frammento& f) { return f.x >= bordo; });
                 l.blocco = blocco_;
                 l.riga = r;
                 l.colonna = k;

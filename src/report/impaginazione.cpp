@@ -101,7 +101,11 @@ private:
         const bool salto = (p.nuovaPagina && !soloSalto) || dopoUnSalto;
         if (salto && (!pagine_.vuota() || blocco == 0))
             pagine_.nuova();
-        righeDi(p.sequenze, p.marca, p.allineamento, larghezzaTesto_, metriche_, righe_);
+        // The document's last paragraph, left empty, is as high as the document's
+        // default font (Times New Roman 12), not as its mark: so the word processor
+        // lays the saved file's last paragraph out.
+        const bool ultimo = std::size_t(blocco) + 1 == documento_.blocchi().size();
+        righeDi(p.sequenze, ultimo ? Carattere{} : p.marca, p.allineamento, larghezzaTesto_, metriche_, righe_);
         const int n = int(righe_.size());
         int da = 0;
         while (da < n) {

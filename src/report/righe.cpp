@@ -2,8 +2,10 @@
 // (words and parts of words between two break opportunities, runs of blanks, tabs,
 // line breaks), each measured once; a line takes stretches while they fit, blanks at
 // its end hanging past the edge, and ends at the last break opportunity, or, when it
-// has none, at the last character that fits. Each line then places its pieces as its
-// alignment asks.
+// has none, at the last character that fits. A tab goes to the next default stop, or
+// to the next line with the word after it, as the word processor sets it; a line of
+// nothing but blanks is as high as the document's default font. Each line then places
+// its pieces as its alignment asks.
 #include "report/righe.h"
 
 #include "report/acapo.h"
@@ -18,7 +20,7 @@ namespace documento::dettaglio {
 namespace {
 
 constexpr QChar aCapo(0x0B); // a line break inside a paragraph
-constexpr QLatin1Char tabulazione('\t');
+constexpr QLatin1Char tabulatore('\t');
 
 // A stretch of a paragraph's text that no line breaks inside: a word or a part of one
 // between two break opportunities, a run of blanks, a tab or a line break, in one font.
@@ -53,30 +55,75 @@ double tabulazioneDopo(double x)
     return (std::floor(x / passo + erroreDiArrotondamento) + 1) * passo;
 }
 
-// Where a line's pieces start and what each blank inside it widens by, for its
-// alignment (layout units). A paragraph's last line, and a line ended by a line break,
-// are not justified.
-std::pair<double, double> allinea(std::span<const Tratto> tratti, std::size_t da, std::size_t contenuto, double occupata,
-                                  double larghezza, Allineamento allineamento, bool finale)
+// A tab at `x` of a line `larghezza` wide (layout units), as the word processor sets
+// the default stops of the saved file. A tab whose stop is not inside the line is
+// full: it starts the next line, or at a line's start takes the rest of the line; but
+// the paragraph's last character stays where it is. The first stop, 1.25 cm in, counts
+// as one of the paragraph's own stops: where a cell is narrower than that, the tab
+// goes to it past the cell's edge, and the text after it need only fit in the room the
+// tab leaves when it is a twip wide.
+struct Tabulazione {
+    double fermata = 0; // where the text after it starts
+    bool piena = false;
+    double limite = 0; // where the text after it must end
+};
+
+Tabulazione tabulazione(double x, double larghezza, bool ultimoCarattere)
+{
+    const double twip = unitaPerTwip;
+    Tabulazione t{tabulazioneDopo(x), false, larghezza};
+    const bool prima = t.fermata == double(tabulazioneTwips) * unitaPerTwip;
+    if (larghezza <= x + twip && x <= larghezza)
+        t.piena = true;
+    else if (prima && t.fermata > larghezza)
+        t.limite = larghezza + t.fermata - x - twip;
+    else
+        t.piena = t.fermata >= larghezza && !ultimoCarattere;
+    return t;
+}
+
+// Whether a tratto of blanks is of spaces only (U+0020): no-break, en and em spaces
+// count as text where the word processor looks for blanks.
+bool soloSpazi(const QString& testo, const Tratto& t)
+{
+    return QStringView(testo).mid(t.inizio, t.fine - t.inizio).count(QLatin1Char(' ')) == t.fine - t.inizio;
+}
+
+// How a line stands for its alignment (layout units): where its pieces start, what
+// each blank from tratto `allargati` on widens by. A paragraph's last line, and a line
+// ended by a line break, are not justified; in a justified line a tab stands as a
+// fixed piece of the line, and only the blanks after the last one widen.
+struct Allineata {
+    double inizio = 0;
+    double aggiunta = 0;
+    std::size_t allargati = 0;
+};
+
+Allineata allinea(std::span<const Tratto> tratti, std::size_t da, std::size_t contenuto, double occupata, double larghezza,
+                  Allineamento allineamento, bool finale)
 {
     switch (allineamento) {
     case Allineamento::Centro:
-        return {(larghezza - occupata) / 2, 0.0};
+        return {(larghezza - occupata) / 2, 0.0, da};
     case Allineamento::Destra:
-        return {larghezza - occupata, 0.0};
+        return {larghezza - occupata, 0.0, da};
     case Allineamento::Giustificato: {
         if (finale)
-            return {0.0, 0.0};
-        int spazi = 0;
+            return {0.0, 0.0, da};
+        std::size_t allargati = da;
         for (std::size_t k = da; k < contenuto; ++k)
+            if (tratti[k].tipo == Tratto::Tabulazione)
+                allargati = k + 1;
+        int spazi = 0;
+        for (std::size_t k = allargati; k < contenuto; ++k)
             if (tratti[k].tipo == Tratto::Spazi)
                 spazi += tratti[k].fine - tratti[k].inizio;
-        return {0.0, spazi > 0 ? (larghezza - occupata) / spazi : 0.0};
+        return {0.0, spazi > 0 ? (larghezza - occupata) / spazi : 0.0, allargati};
     }
     case Allineamento::Sinistra:
         break;
     }
-    return {0.0, 0.0};
+    return {0.0, 0.0, da};
 }
 
 // One line of tratti [da, a): its height, range and pieces, x in twips from the
@@ -104,7 +151,7 @@ Linea lineaDi(const QString& testo, std::span<const Tratto> tratti, std::size_t 
     linea.altezza = sopra + sotto;
     linea.ascesa = sopra;
 
-    const auto [inizioRiga, aggiunta]
+    const auto [inizioRiga, aggiunta, allargati]
         = allinea(tratti, da, contenuto, occupata, larghezza, allineamento, ultima || tratti[a - 1].tipo == Tratto::ACapo);
     x = std::max(0.0, inizioRiga);
     Frammento* aperto = nullptr;
@@ -126,10 +173,32 @@ Linea lineaDi(const QString& testo, std::span<const Tratto> tratti, std::size_t 
             aperto = nullptr;
         }
         x += t.larghezza;
-        if (t.tipo == Tratto::Spazi)
+        if (t.tipo == Tratto::Spazi && k >= allargati)
             x += aggiunta * (t.fine - t.inizio);
     }
     return linea;
+}
+
+// A line that holds nothing but spaces and tabs is as high as the document's default
+// font (Times New Roman 12, the styles part's), whatever its runs' font, when it is its
+// paragraph's first line or holds no tab (the last line after a line break): the word
+// processor leaves such a line out of its runs' heights.
+void altezzaDiRigaBianca(Linea& linea, const QString& testo, std::span<const Tratto> tratti, std::size_t da,
+                         std::size_t a, Metriche& metriche)
+{
+    bool tab = false;
+    for (std::size_t k = da; k < a; ++k) {
+        const Tratto& t = tratti[k];
+        if (t.tipo == Tratto::Tabulazione)
+            tab = true;
+        else if (t.tipo != Tratto::Spazi || !soloSpazi(testo, t))
+            return;
+    }
+    if (da > 0 && tab)
+        return;
+    const Metrica& predefinita = metriche.di(Carattere{});
+    linea.altezza = predefinita.altezza;
+    linea.ascesa = predefinita.ascesa;
 }
 
 // A paragraph of one run that fits on a line, without a tab or a line break: its one
@@ -144,7 +213,7 @@ bool rigaIntera(const std::vector<Sequenza>& sequenze, Allineamento allineamento
                 return false;
             sola = &s;
         }
-    if (!sola || sola->testo.contains(aCapo) || sola->testo.contains(tabulazione))
+    if (!sola || sola->testo.contains(aCapo) || sola->testo.contains(tabulatore))
         return false;
     const Metrica& m = metriche.di(sola->carattere);
     const double intera = m.misura.larghezza(sola->testo);
@@ -178,14 +247,14 @@ std::vector<Tratto> trattiDi(const QString& testo, const std::vector<std::pair<i
         const int fineSequenza = sequenzeFino[sequenza].first;
         const Metrica* m = sequenzeFino[sequenza].second;
         const QChar c = testo[i];
-        if (c == aCapo || c == tabulazione) {
-            tratti.push_back({c == tabulazione ? Tratto::Tabulazione : Tratto::ACapo, i, i + 1, m, 0});
+        if (c == aCapo || c == tabulatore) {
+            tratti.push_back({c == tabulatore ? Tratto::Tabulazione : Tratto::ACapo, i, i + 1, m, 0});
             ++i;
             continue;
         }
         const bool spazi = bianco(c);
         int j = i + 1;
-        while (j < fineSequenza && bianco(testo[j]) == spazi && testo[j] != aCapo && testo[j] != tabulazione
+        while (j < fineSequenza && bianco(testo[j]) == spazi && testo[j] != aCapo && testo[j] != tabulatore
                && (spazi || !rotture[std::size_t(j)]))
             ++j;
         tratti.push_back({spazi ? Tratto::Spazi : Tratto::Testo, i, j, m, larghezzaDi(*m, testo, i, j)});
@@ -218,12 +287,42 @@ std::size_t tagliaDove(const QString& testo, std::vector<Tratto>& tratti, std::s
     return k + 1;
 }
 
+// Where a line that overflows at tratto `k` ends, `x` into it, its text to end at
+// `limite`: at its last break, before a tab whose word finds no break on the line, or
+// with the last character that fits.
+std::size_t fineOltre(const QString& testo, std::vector<Tratto>& tratti, const std::vector<char>& rotture, std::size_t da,
+                      std::size_t k, std::size_t ultimaRottura, double x, double limite, Allineamento allineamento)
+{
+    // A line not aligned left ends before the blanks its break follows: after nothing
+    // but the spaces the line starts with, there is no break to take.
+    if (allineamento != Allineamento::Sinistra && ultimaRottura == da + 1 && tratti[da].tipo == Tratto::Spazi
+        && soloSpazi(testo, tratti[da]))
+        ultimaRottura = 0;
+    // A word right after a tab that finds no break on the line after the tab takes the
+    // tab with it to the next line, unless the tab starts the line: the line ends before
+    // the tab, whatever the characters on either side; but a line that holds no break
+    // at all (it goes on with a word cut at the end of the line before) has the word
+    // cut after the tab instead.
+    std::size_t tab = k;
+    while (tab > da && tratti[tab].tipo != Tratto::Tabulazione)
+        --tab;
+    const bool inizioDiParola = da == 0 || tratti[da - 1].tipo == Tratto::ACapo || tratti[da].tipo != Tratto::Testo
+                                || rotture[std::size_t(tratti[da].inizio)];
+    if (tab > da && ultimaRottura <= tab + 1 && tratti[tab + 1].tipo == Tratto::Testo
+        && (ultimaRottura > da || inizioDiParola))
+        return tab;
+    if (ultimaRottura > da)
+        return ultimaRottura;
+    return tagliaDove(testo, tratti, da, k, limite - x);
+}
+
 // Where the line that starts at tratto `da` ends (the tratto after its last). Tabs
 // take their width here, from where they land.
 std::size_t fineRiga(const QString& testo, std::vector<Tratto>& tratti, const std::vector<char>& rotture, std::size_t da,
-                     double larghezza)
+                     double larghezza, Allineamento allineamento)
 {
     double x = 0;
+    double limite = larghezza;     // where the line's text must end
     std::size_t ultimaRottura = 0; // a tratto the line may end before; 0: none
     for (std::size_t k = da; k < tratti.size(); ++k) {
         Tratto& t = tratti[k];
@@ -236,9 +335,20 @@ std::size_t fineRiga(const QString& testo, std::vector<Tratto>& tratti, const st
             x += t.larghezza;
             continue;
         }
-        if (t.tipo == Tratto::Tabulazione)
-            t.larghezza = tabulazioneDopo(x) - x;
-        if (x + t.larghezza <= larghezza) {
+        if (t.tipo == Tratto::Tabulazione) {
+            const Tabulazione tab = tabulazione(x, larghezza, k + 1 == tratti.size());
+            t.larghezza = tab.fermata - x;
+            if (!tab.piena) {
+                x = tab.fermata;
+                limite = tab.limite;
+                continue;
+            }
+            if (k != da)
+                return k;
+            t.larghezza = larghezza - x;
+            return k + 1;
+        }
+        if (x + t.larghezza <= limite) {
             x += t.larghezza;
             continue;
         }
@@ -252,11 +362,7 @@ std::size_t fineRiga(const QString& testo, std::vector<Tratto>& tratti, const st
                 while (ultimaRottura > da + 1 && tratti[ultimaRottura].inizio > posizione)
                     --ultimaRottura;
         }
-        if (ultimaRottura > da)
-            return ultimaRottura;
-        if (t.tipo == Tratto::Tabulazione)
-            return k + 1;
-        return tagliaDove(testo, tratti, da, k, larghezza - x);
+        return fineOltre(testo, tratti, rotture, da, k, ultimaRottura, x, limite, allineamento);
     }
     return tratti.size();
 }
@@ -292,8 +398,9 @@ void righeDi(const std::vector<Sequenza>& sequenze, const Carattere& marca, Alli
     puntiDiRottura(testo, rotture);
     std::vector<Tratto> tratti = trattiDi(testo, sequenzeFino, rotture);
     for (std::size_t da = 0; da < tratti.size();) {
-        const std::size_t a = fineRiga(testo, tratti, rotture, da, larghezzaUnita);
+        const std::size_t a = fineRiga(testo, tratti, rotture, da, larghezzaUnita, allineamento);
         righe.push_back(lineaDi(testo, tratti, da, a, larghezzaUnita, allineamento, a == tratti.size()));
+        altezzaDiRigaBianca(righe.back(), testo, tratti, da, a, metriche);
         da = a;
     }
     // A line break at the paragraph's end leaves an empty line after it.

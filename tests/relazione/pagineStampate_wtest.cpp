@@ -153,6 +153,7 @@ TEST_F(PagineStampate, EveryCoverFieldHoldingALongTextInCapitals)
 {
     const QString lungo = QStringLiteral("CONDOMINIO «LE TAVERNE» VIA VALTELLINA 12/14 AVV. TORTORA AMMINISTRATORE "
                                          "P.ZZA SAN BABILA 3 - 20122 MILANO TEL. 02/12345678");
+    const QString incolonnato = QStringLiteral("CONDOMINIO\t«LE TAVERNE»\tVIA VALTELLINA 12/14\t\tAVV. TORTORA AMMINISTRATORE\tP.ZZA SAN BABILA 3");
     const std::pair<const char*, std::function<void()>> campi[] = {
         {"progetto", [&] { finestra<frontespizio>().progetto->setText(lungo); }},
         {"committente", [&] { finestra<frontespizio>().committente->setText(lungo); }},
@@ -161,6 +162,8 @@ TEST_F(PagineStampate, EveryCoverFieldHoldingALongTextInCapitals)
         {"allegati", [&] { finestra<frontespizio>().allegati->setText(lungo); }},
         {"studio", [&] { ModKorvel::nomeStudio = lungo; }},
         {"indirizzo", [&] { ModKorvel::indirizzoStudio = lungo; }},
+        {"committente-tabulazioni", [&] { finestra<frontespizio>().committente->setText(incolonnato); }},
+        {"studio-tabulazioni", [&] { ModKorvel::nomeStudio = incolonnato + QLatin1Char(' ') + lungo; }},
     };
     for (const auto& [campo, riempi] : campi) {
         daCapo();

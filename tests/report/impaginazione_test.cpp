@@ -16,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <iterator>
+#include <tuple>
 #include <gtest/gtest.h>
 
 using namespace ModKorvel;
@@ -230,6 +231,128 @@ std::vector<Forma> formeAlLimite()
     return forme;
 }
 
+// Paragraphs and narrow tables of texts lined up with tabs and runs of blanks drawn
+// from `seme`, paragraphs of nothing but blanks or a tab among them, justified or not.
+void incolonnatiCasuali(unsigned seme)
+{
+    testiCasuali::Generatore caso(seme);
+    for (int i = caso.intero(15, 50); i > 0; --i) {
+        impostaCarattere(caso.moneta(50) ? gothic : times);
+        impostaDimensione(caso.uno({8, 9, 10, 11, 12, 14}));
+        impostaGrassetto(caso.moneta(15) ? 1 : 0);
+        const int forma = caso.intero(1, 100);
+        if (forma <= 10) {
+            scriviTesto(caso.uno({QStringLiteral("   "), QStringLiteral("\t"), QStringLiteral(" \t "), QStringLiteral("\t\t")}) + CR);
+        } else if (forma <= 35) {
+            const int righe = caso.intero(1, 40), colonne = caso.uno({2, 4, 8, 11, 12, 13});
+            aggiungiTabella(righe, colonne, caso.uno({8, 9, 10, 11, 12}));
+            for (int r = 1; r <= righe; ++r)
+                for (int c = 1; c <= colonne; ++c)
+                    if (caso.moneta(70))
+                        scriviCella(r, c, caso.moneta(10) ? QStringLiteral("   ") : caso.testoIncolonnato(caso.intero(1, 4)));
+            if (caso.moneta(40))
+                formattaTabella();
+            if (caso.moneta(30))
+                allineaColonne(ModKorvel::wordDoc->numeroTabelle(), caso.intero(1, colonne));
+        } else {
+            scriviTesto(caso.testoIncolonnato(caso.intero(1, 80)) + CR);
+        }
+    }
+    if (caso.moneta(40))
+        giustificaTesto();
+}
+
+// Where the word processor sets tabs and blanks: a tab near a line's end, which goes
+// to the next line with the word after it or alone; tabs in cells narrower than the
+// first stop; lines of nothing but blanks or tabs, as high as the document's default
+// font; blanks that start a justified line; the document's last paragraph, empty or
+// holding a page break alone, at the foot of a full page.
+std::vector<Forma> formeDiBianchiETabulazioni()
+{
+    std::vector<Forma> forme;
+    // A tab past the last stop inside the line, or one whose word does not fit after
+    // it, goes to the next line with the words after it, which then start 1.25 cm in:
+    // there they fill more than a line.
+    for (const auto& [faccia, dopoLaFine, dopoLaParola] : {std::tuple{gothic, 29, 24}, {times, 32, 28}})
+        forme.push_back({QStringLiteral("tabulazioni-a-fine-riga-%1").arg(faccia == gothic ? QStringLiteral("gothic") : QStringLiteral("times")),
+                         [=] {
+                             impostaCarattere(faccia);
+                             impostaDimensione(faccia == gothic ? 10 : 12);
+                             for (int i = 0; i < 30; ++i) {
+                                 scriviTesto(QString(80, QLatin1Char('x')) + QLatin1Char('\t') + QStringLiteral("ab ").repeated(dopoLaFine) + CR);
+                                 scriviTesto(QString(70, QLatin1Char('x')) + QStringLiteral("\tabcdefghijkl ") + QStringLiteral("ab ").repeated(dopoLaParola) + CR);
+                             }
+                         }});
+    // A word longer than a line after a tab leaves the tab alone on a line.
+    forme.push_back({QStringLiteral("tabulazioni-e-parole-lunghe"), [] {
+                         impostaCarattere(gothic);
+                         impostaDimensione(8);
+                         for (int i = 0; i < 60; ++i)
+                             scriviTesto(QStringLiteral("parola\t") + QString(130, QLatin1Char('A')) + CR);
+                     }});
+    // Cells narrower than the first tab stop, in 11 and 13 columns: the text after a tab
+    // past the cell's edge, or the tab alone on a line; one kind of cell a row.
+    for (const auto& [faccia, colonne] : {std::pair{gothic, 11}, {gothic, 13}, {times, 13}})
+        forme.push_back({QStringLiteral("celle-strette-tabulazioni-%1-%2").arg(faccia == gothic ? QStringLiteral("gothic") : QStringLiteral("times")).arg(colonne),
+                         [=] {
+                             impostaCarattere(faccia);
+                             aggiungiTabella(60, colonne, 10);
+                             for (int r = 1; r <= 60; ++r)
+                                 for (int c = 1; c <= colonne; ++c)
+                                     scriviCella(r, c, QStringLiteral("voce\t12.345"));
+                         }});
+    forme.push_back({QStringLiteral("righe-bianche"), [] {
+                         for (const QString& faccia : {gothic, times})
+                             for (const int dimensione : {8, 14}) {
+                                 impostaCarattere(faccia);
+                                 impostaDimensione(dimensione);
+                                 for (int i = 0; i < 30; ++i)
+                                     scriviTesto(QStringList{QStringLiteral("   "), QStringLiteral("\t"), QStringLiteral(" \t "),
+                                                             QStringLiteral("riga\v   "), QStringLiteral("riga\v\t"), QString()}[i % 6]
+                                                 + CR);
+                             }
+                         impostaCarattere(gothic);
+                         aggiungiTabella(80, 3, 8);
+                         for (int r = 1; r <= 80; ++r)
+                             scriviCella(r, 1 + r % 3, r % 2 ? QStringLiteral("   ") : QStringLiteral("voce\n\t"));
+                     }});
+    forme.push_back({QStringLiteral("bianchi-in-testa-giustificati"), [] {
+                         impostaCarattere(gothic);
+                         impostaGrassetto(1);
+                         aggiungiTabella(60, 4, 11);
+                         for (int r = 1; r <= 60; ++r)
+                             scriviCella(r, 1 + r % 4, QStringLiteral("   dimensionamento impianto"));
+                         allineaColonne(1, 2);
+                         impostaGrassetto(0);
+                         impostaDimensione(8);
+                         for (int i = 0; i < 20; ++i)
+                             scriviTesto(QStringLiteral("   ") + QString(130, QLatin1Char('A')) + CR);
+                         giustificaTesto();
+                     }});
+    // The last paragraph after 78 lines of Times New Roman 8, where one of its mark
+    // would fit and one of Times New Roman 12 does not; after a table that ends there.
+    const std::pair<const char*, const char*> finali[] = {{"ultimo-salto", "\f"}, {"ultimo-vuoto", ""}, {"ultimo-testo", "x"}};
+    for (const auto& [nome, coda] : finali)
+        forme.push_back({QString::fromLatin1(nome), [coda] {
+                             impostaCarattere(times);
+                             impostaDimensione(8);
+                             for (int i = 0; i < 78; ++i)
+                                 scriviTesto(QStringLiteral("riga %1").arg(i) + CR);
+                             scriviTesto(QString::fromLatin1(coda));
+                         }});
+    forme.push_back({QStringLiteral("ultimo-dopo-tabella"), [] {
+                         impostaCarattere(times);
+                         impostaDimensione(8);
+                         scriviTesto(QStringLiteral("riga") + CR);
+                         aggiungiTabella(73, 2, 8);
+                         for (int r = 1; r <= 73; ++r)
+                             scriviCella(r, 1, QStringLiteral("x"));
+                     }});
+    for (unsigned seme = 1; seme <= 4; ++seme)
+        forme.push_back({QStringLiteral("incolonnati-casuali-%1").arg(seme), [seme] { incolonnatiCasuali(seme); }});
+    return forme;
+}
+
 std::vector<Forma> forme()
 {
     std::vector<Forma> tutte = {
@@ -376,6 +499,7 @@ std::vector<Forma> forme()
         tutte.push_back({QStringLiteral("tabelle-casuali-%1").arg(seme), [seme] { tabelleCasuali(seme); }});
     }
     std::ranges::move(formeAlLimite(), std::back_inserter(tutte));
+    std::ranges::move(formeDiBianchiETabulazioni(), std::back_inserter(tutte));
     return tutte;
 }
 
@@ -392,7 +516,8 @@ TEST(Impaginazione, RandomDocumentsForLibreOffice)
     inizializzaDati();
     doppi::Messaggi messaggi;
     for (int i = 0; i < quanti; ++i)
-        for (const auto& [tipo, scrivi] : {std::pair{"casuale-capoversi", &capoversiCasuali}, {"casuale-tabelle", &tabelleCasuali}}) {
+        for (const auto& [tipo, scrivi] : {std::pair{"casuale-capoversi", &capoversiCasuali}, {"casuale-tabelle", &tabelleCasuali},
+                                           {"casuale-incolonnati", &incolonnatiCasuali}}) {
             ASSERT_TRUE(avviaWord());
             scrivi(unsigned(1000 + i));
             ASSERT_TRUE(reportRiuscito());
@@ -510,4 +635,117 @@ TEST(Impaginazione, LinesAndRowsBreakWhereLibreOfficeBreaksThem)
     d->scrivi(QChar(12) + QStringLiteral("primo") + CR);
     EXPECT_EQ(d->contaPagine(), 2);
     EXPECT_TRUE(d->pagine().front().pezzi.empty());
+}
+
+namespace {
+
+// The lines of a paragraph or of a table's cell, in order, from a document's pages.
+std::vector<documento::Linea> lineeDi(documento::Documento& d, int blocco, int colonna = 0)
+{
+    std::vector<documento::Linea> trovate;
+    for (const documento::Pagina& p : d.pagine())
+        for (const documento::Linea& l : p.linee)
+            if (l.blocco == blocco && l.colonna == colonna && (colonna == 0 || l.riga == 1))
+                trovate.push_back(l);
+    return trovate;
+}
+
+std::vector<int> altezze(const std::vector<documento::Linea>& linee)
+{
+    std::vector<int> h;
+    for (const documento::Linea& l : linee)
+        h.push_back(l.altezza);
+    return h;
+}
+
+} // namespace
+
+// Figures read off LibreOffice 7.4's PDF of the same DOCX (pdftotext -bbox): a line of
+// nothing but blanks or tabs is 276 twips high (Times New Roman 12, the document's
+// default) as a paragraph's first line or as a last line of blanks after a line break,
+// as high as its runs as a later line with a tab; blanks that start a justified line
+// stay with the word after them, cut at the line's end.
+TEST(Impaginazione, LinesOfBlanksAreAsHighAsLibreOfficeMakesThem)
+{
+    struct Bianca {
+        QString faccia;
+        double punti;
+        QString testo;
+        std::vector<int> altezze;
+    };
+    for (const Bianca& b : {Bianca{gothic, 14, QStringLiteral("   "), {276}}, Bianca{times, 8, QStringLiteral("\t"), {276}},
+                            Bianca{times, 8, QString(), {184}}, Bianca{gothic, 8, QStringLiteral("abc\v   "), {186, 276}},
+                            Bianca{gothic, 8, QStringLiteral("abc\v\t"), {186, 186}},
+                            Bianca{gothic, 8, QStringLiteral("\t").repeated(16), {276, 186}}}) {
+        auto d = documentoNuovo();
+        d->impostaNomeCarattere(b.faccia);
+        ASSERT_TRUE(d->impostaDimensione(b.punti));
+        d->scrivi(b.testo + CR + QStringLiteral("fine"));
+        EXPECT_EQ(altezze(lineeDi(*d, 0)), b.altezze) << b.testo.toStdString();
+    }
+
+    auto d = documentoNuovo();
+    ASSERT_TRUE(d->impostaDimensione(8));
+    d->scrivi(QStringLiteral("   ") + QString(130, QLatin1Char('A')) + CR);
+    EXPECT_EQ(lineeDi(*d, 0).size(), 3u);
+    d->allineaTutto(documento::Allineamento::Giustificato);
+    EXPECT_EQ(lineeDi(*d, 0).size(), 2u);
+}
+
+// Figures read off LibreOffice 7.4's PDF of the same DOCX (pdftotext -bbox): where a tab
+// near a line's end and in a cell narrower than the first stop goes, and which blanks
+// of a justified line with a tab take what justification adds.
+TEST(Impaginazione, TabsGoWhereLibreOfficeSetsThem)
+{
+    // A tab past the last stop of a line of Times New Roman 12, and one whose word does
+    // not fit after it: the line ends before the tab, the next starts at the first stop.
+    for (const QString& testo : {QString(80, QLatin1Char('x')) + QStringLiteral("\tparola"),
+                                 QString(70, QLatin1Char('x')) + QStringLiteral("\tabcdefghijklmnopq")}) {
+        auto d = documentoNuovo();
+        d->impostaNomeCarattere(times);
+        d->scrivi(testo + CR);
+        const auto linee = lineeDi(*d, 0);
+        ASSERT_EQ(linee.size(), 2u) << testo.toStdString();
+        EXPECT_EQ(linee[0].fine, testo.indexOf(QLatin1Char('\t')));
+        EXPECT_EQ(linee[1].frammenti.front().x, 709);
+    }
+    // A word longer than the line after a tab leaves the tab alone on a line as high as
+    // its runs.
+    {
+        auto d = documentoNuovo();
+        ASSERT_TRUE(d->impostaDimensione(8));
+        d->scrivi(QStringLiteral("parola\t") + QString(130, QLatin1Char('A')) + CR);
+        EXPECT_EQ(altezze(lineeDi(*d, 0)), (std::vector<int>{186, 186, 186, 186}));
+    }
+
+    // "voce⇥12.345" in cells of 11 columns at 10 points (660 twips of text): in Century
+    // Gothic the tab alone on the second of four lines; in Times New Roman the figure
+    // after the tab at 1.25 cm, past the cell's edge, on the second of two.
+    for (const auto& [faccia, righe] : {std::pair{gothic, 4}, {times, 2}}) {
+        auto d = documentoNuovo();
+        d->impostaNomeCarattere(faccia);
+        ASSERT_TRUE(d->impostaDimensione(10));
+        d->aggiungiTabella(1, 11)->scriviCella(1, 1, QStringLiteral("voce\t12.345"));
+        const auto linee = lineeDi(*d, 0, 1);
+        ASSERT_EQ(int(linee.size()), righe) << faccia.toStdString();
+        EXPECT_EQ(linee[1].frammenti.empty(), faccia == gothic);
+        if (faccia == times) {
+            EXPECT_EQ(linee[1].frammenti.front().x - linee[1].x, 709);
+        }
+    }
+
+    // Justified, the words before a tab keep their places ("due" 21 points in, as
+    // unjustified) and the words after it take the room left.
+    auto d = documentoNuovo();
+    d->impostaNomeCarattere(times);
+    d->scrivi(QStringLiteral("uno due tre quattro cinque sei sette otto nove dieci undici dodici tredici\tquattordici quindici "
+                             "sedici diciassette diciotto diciannove venti")
+              + CR);
+    d->allineaTutto(documento::Allineamento::Giustificato);
+    const auto prima = lineeDi(*d, 0).front();
+    ASSERT_EQ(prima.frammenti.size(), 16u);
+    EXPECT_NEAR(prima.frammenti[1].x, 420, 6);
+    EXPECT_EQ(prima.frammenti[13].testo, QStringLiteral("quattordici"));
+    EXPECT_EQ(prima.frammenti[13].x, 7090);
+    EXPECT_NEAR(prima.frammenti[15].x, 453.9 * 20, 6);
 }

@@ -82,6 +82,26 @@ public:
         return maiuscolo ? risultato.toUpper() : risultato;
     }
 
+    // A text of about `parole` words as a user lines words and figures up: tabs, runs
+    // of blanks and a tab among blanks in place of some blanks, at its start or end
+    // now and then.
+    QString testoIncolonnato(int parole)
+    {
+        const auto spazio = [&] {
+            return uno({QStringLiteral("\t"), QStringLiteral("\t"), QStringLiteral("  "), QStringLiteral("    "),
+                        QStringLiteral(" \t"), QStringLiteral("\t "), QStringLiteral("\t\t")});
+        };
+        QString t = moneta(10) ? spazio() : QString();
+        for (int i = 0; i < parole; ++i) {
+            t += moneta(18) ? numero() : parola();
+            if (i + 1 < parole)
+                t += moneta(35) ? spazio() : QStringLiteral(" ");
+        }
+        if (moneta(10))
+            t += spazio();
+        return t;
+    }
+
 private:
     std::mt19937 caso_;
 };
