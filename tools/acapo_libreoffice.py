@@ -3,10 +3,11 @@
 
 The tests Acapo.* save their probe documents as DOCX when KORVEL_ACAPO_DOCX names a
 folder: every pair of characters between letters and figures, each probe after 72
-letters in Liberation Mono 10 pt, and paragraphs of varied text; each probe follows a
-marker paragraph "#n". This script runs them, converts both documents with LibreOffice
-(soffice --headless --convert-to pdf), reads the lines of each probe from the PDF text
-and writes tests/report/acapo_libreoffice.tsv.
+letters in Liberation Mono 10 pt, paragraphs of varied text, and texts a pixel or a
+few from their line's end (paragraphs, and the first cell of narrow tables); each
+probe follows a marker paragraph "#n". This script runs them, converts the documents
+with LibreOffice (soffice --headless --convert-to pdf), reads the lines of each probe
+from the PDF text and writes tests/report/acapo_libreoffice.tsv.
 
     tools/acapo_libreoffice.py [build folder]
 
@@ -65,13 +66,14 @@ def main():
                        env=ambiente, check=True, capture_output=True)
         profilo = 'file://' + os.path.join(cartella, 'profilo')
         subprocess.run(['soffice', '-env:UserInstallation=' + profilo, '--headless', '--convert-to', 'pdf',
-                        '--outdir', cartella, os.path.join(cartella, 'coppie.docx'), os.path.join(cartella, 'frasi.docx')],
+                        '--outdir', cartella] + [os.path.join(cartella, n + '.docx') for n in ('coppie', 'frasi', 'margini')],
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
         righe = ['# Where LibreOffice 7.4 ends the lines of the probes of tests/report/acapo_test.cpp '
                  '(tools/acapo_libreoffice.py).',
                  '# coppia, P, Q, a (hexadecimal), then for each b of the alphabet where the first line of '
                  '"P a b Q" ends: < before a, | between a and b, > after b, . after the eighth character.',
-                 '# frase, probe, then the characters other than blanks on each of its lines.']
+                 '# frase, probe, then the characters other than blanks on each of its lines.',
+                 '# margine, probe a pixel or a few from its line\'s end, then the same.']
         coppie = righe_delle_sonde(os.path.join(cartella, 'coppie.pdf'))
         n = 0
         for prima, dopo in CONTESTI:
@@ -86,9 +88,12 @@ def main():
         frasi = righe_delle_sonde(os.path.join(cartella, 'frasi.pdf'))
         for numero in sorted(frasi):
             righe.append('frase\t%d\t%s' % (numero, ','.join(str(visibili(r)) for r in frasi[numero])))
+        margini = righe_delle_sonde(os.path.join(cartella, 'margini.pdf'))
+        for numero in sorted(margini):
+            righe.append('margine\t%d\t%s' % (numero, ','.join(str(visibili(r)) for r in margini[numero])))
         with open(TSV, 'w', encoding='utf-8') as f:
             f.write('\n'.join(righe) + '\n')
-        print('%d pairs and %d paragraphs; %s written' % (n, len(frasi), TSV))
+        print('%d pairs, %d paragraphs and %d probes at a line\'s end; %s written' % (n, len(frasi), len(margini), TSV))
 
 
 if __name__ == '__main__':

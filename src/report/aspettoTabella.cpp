@@ -1,6 +1,8 @@
 // The look of a table as the file writes it and the pages show it.
 #include "report/aspettoTabella.h"
 
+#include <cstdint>
+
 namespace documento::dettaglio {
 
 int FormaTabella::larghezza() const
@@ -11,7 +13,45 @@ int FormaTabella::larghezza() const
     return totale;
 }
 
-int FormaTabella::larghezzaTesto(int colonna) const { return std::max(1, colonne[std::size_t(colonna - 1)] - 2 * margine); }
+int FormaTabella::larghezzaTesto(int colonna) const
+{
+    const std::vector<int>& lette = celle.size() == colonne.size() ? celle : colonne;
+    return std::max(1, lette[std::size_t(colonna - 1)] - 2 * margine);
+}
+
+// The word processor makes a table of n cells of 65535 / n in a table 65535 wide,
+// scales them to the columns' sum (each edge at the sum before it, truncated), then
+// moves each edge to the file's column edge as a separator in ten-thousandths of the
+// table (rounded), back in twips (truncated); an edge it finds already there, reading
+// its place in ten-thousandths the same way, stays where the scaling put it.
+std::vector<int> celleLette(const std::vector<int>& colonne)
+{
+    const auto n = std::int64_t(colonne.size());
+    std::int64_t somma = 0;
+    for (int c : colonne)
+        somma += c;
+    if (n == 0 || somma <= 0)
+        return colonne;
+    constexpr std::int64_t massimo = 65535, relativo = 10000;
+    const auto diecimillesimi = [&](std::int64_t x) { return (2 * x * relativo + somma) / (2 * somma); };
+    const auto inTwips = [&](std::int64_t s) { return s * somma / relativo; };
+    std::vector<int> celle;
+    celle.reserve(colonne.size());
+    std::int64_t bordo = 0, colonna = 0;
+    for (std::int64_t i = 1; i <= n; ++i) {
+        const std::int64_t scalato = massimo / n * i * somma / massimo;
+        std::int64_t fine = scalato;
+        if (i < n) {
+            colonna += colonne[std::size_t(i - 1)];
+            const std::int64_t nuovo = inTwips(diecimillesimi(colonna)), vecchio = inTwips(diecimillesimi(scalato));
+            if (nuovo != vecchio)
+                fine = nuovo;
+        }
+        celle.push_back(int(fine - bordo));
+        bordo = fine;
+    }
+    return celle;
+}
 
 int FormaTabella::sinistra(int colonna) const
 {
@@ -55,6 +95,7 @@ FormaTabella formaTabella(const Documento& documento, int tabella)
     forma.margine = twips(colonne.margine);
     for (double mm : colonne.larghezze)
         forma.colonne.push_back(twips(mm));
+    forma.celle = celleLette(forma.colonne);
     forma.formattata = g->formattata;
     return forma;
 }

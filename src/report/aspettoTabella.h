@@ -33,6 +33,7 @@ inline constexpr QRgb sfondoPrimaColonna = 0xDEEAF6; // the first column of a fo
 // One table as the file writes it and the pages show it.
 struct FormaTabella {
     std::vector<int> colonne; // widths, twips
+    std::vector<int> celle;   // the cells' widths as the word processor reads the columns (celleLette)
     int margine = 0;          // left and right cell margin, twips
     bool formattata = false;
 
@@ -55,5 +56,10 @@ struct FormaTabella {
 
 // Table `tabella` (from 1) of a document; no columns when it has no such table.
 FormaTabella formaTabella(const Documento& documento, int tabella);
+
+// The widths the word processor gives the cells of a row whose columns the saved file
+// has `colonne` twips wide: a twip less or more here and there, from the way it reads
+// them.
+std::vector<int> celleLette(const std::vector<int>& colonne);
 
 } // namespace documento::dettaglio

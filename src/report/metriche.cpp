@@ -2,7 +2,9 @@
 // the widths of texts, for the page layout and for the column fitting.
 #include "report/metriche.h"
 
+#include <QGlyphRun>
 #include <QRawFont>
+#include <QTextLayout>
 #include <QtEndian>
 
 #include <algorithm>
@@ -123,21 +125,56 @@ const Misura& misuraPerLeColonne(const Carattere& c)
     return *voce;
 }
 
+Misura::Misura(const QFont& font, bool aPixelInteri)
+    : metriche_(font), font_(font), pixelInteri_(aPixelInteri), memoria_(memoriaDi(font, aPixelInteri))
+{
+    if (pixelInteri_) {
+        const QRawFont grezzo = QRawFont::fromFont(font);
+        unitaPerEm_ = grezzo.isValid() ? grezzo.unitsPerEm() : 0;
+    }
+}
+
+std::shared_ptr<Misura::Memoria> Misura::memoriaDi(const QFont& font, bool pixelInteri)
+{
+    static std::map<std::tuple<QString, int, int, bool, bool>, std::shared_ptr<Memoria>> memorie;
+    auto& memoria = memorie[{font.key(), int(font.hintingPreference()), font.pixelSize(), font.kerning(), pixelInteri}];
+    if (!memoria)
+        memoria = std::make_shared<Memoria>();
+    return memoria;
+}
+
+// The word processor shapes a text with its face's design advances and scales each
+// glyph's to its device's pixels, rounding it half away from zero. The design advance
+// comes back from the scaled one, whose error is far below half a design unit.
+double Misura::arrotondato(double avanzamento) const
+{
+    if (!pixelInteri_)
+        return avanzamento;
+    const double pixel = font_.pixelSize();
+    if (unitaPerEm_ <= 0 || pixel <= 0)
+        return std::round(avanzamento);
+    return std::round(std::round(avanzamento * unitaPerEm_ / pixel) * pixel / unitaPerEm_);
+}
+
 double Misura::avanzamento(QChar c) const
 {
-    const auto trovato = avanzamenti_.constFind(c.unicode());
-    if (trovato != avanzamenti_.constEnd())
+    const auto trovato = memoria_->avanzamenti.constFind(c.unicode());
+    if (trovato != memoria_->avanzamenti.constEnd())
         return *trovato;
-    return *avanzamenti_.insert(c.unicode(), metriche_.horizontalAdvance(c));
+    return *memoria_->avanzamenti.insert(c.unicode(), arrotondato(metriche_.horizontalAdvance(c)));
 }
 
 bool Misura::separabili(QChar a, QChar b) const
 {
     const quint32 chiave = quint32(a.unicode()) << 16 | b.unicode();
-    const auto trovata = coppie_.constFind(chiave);
-    if (trovata != coppie_.constEnd())
+    const auto trovata = memoria_->coppie.constFind(chiave);
+    if (trovata != memoria_->coppie.constEnd())
         return *trovata;
-    return *coppie_.insert(chiave, metriche_.horizontalAdvance(QString(a) + b) == avanzamento(a) + avanzamento(b));
+    const double aa = metriche_.horizontalAdvance(a), bb = metriche_.horizontalAdvance(b);
+    // Rounded glyph by glyph, a ligature as wide as its letters is still one glyph.
+    const bool si = pixelInteri_ ? avanzamentiSagomati(QString(a) + b) == std::vector<double>{aa, bb}
+                                 : metriche_.horizontalAdvance(QString(a) + b) == aa + bb;
+    return *memoria_->coppie.insert(chiave, si);
 }
 
 bool Misura::additivo(QStringView testo) const
@@ -150,10 +187,40 @@ bool Misura::additivo(QStringView testo) const
     return true;
 }
 
+// The advances of the glyphs of a text shaped whole.
+std::vector<double> Misura::avanzamentiSagomati(const QString& testo) const
+{
+    QTextLayout layout(testo, font_);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    std::vector<double> avanzamenti;
+    for (const QGlyphRun& sequenza : layout.glyphRuns()) {
+        const QList<QPointF> posizioni = sequenza.positions();
+        const QList<QPointF> propri = sequenza.rawFont().advancesForGlyphIndexes(sequenza.glyphIndexes());
+        for (qsizetype i = 0; i < posizioni.size(); ++i)
+            avanzamenti.push_back(i + 1 < posizioni.size() ? posizioni[i + 1].x() - posizioni[i].x() : propri.value(i).x());
+    }
+    return avanzamenti;
+}
+
+// A text whose glyphs join or combine, shaped whole and rounded glyph by glyph.
+double Misura::sagomata(QStringView testo) const
+{
+    const QString chiave = testo.toString();
+    const auto trovata = memoria_->sagomate.constFind(chiave);
+    if (trovata != memoria_->sagomate.constEnd())
+        return *trovata;
+    double somma = 0;
+    for (const double a : avanzamentiSagomati(chiave))
+        somma += arrotondato(a);
+    return *memoria_->sagomate.insert(chiave, somma);
+}
+
 double Misura::larghezza(QStringView testo) const
 {
     if (!additivo(testo))
-        return metriche_.horizontalAdvance(testo.toString());
+        return pixelInteri_ ? sagomata(testo) : metriche_.horizontalAdvance(testo.toString());
     double somma = 0;
     for (const QChar c : testo)
         somma += avanzamento(c);
@@ -172,7 +239,7 @@ int Misura::quantiEntrano(QStringView testo, double spazio) const
     int fuori = int(testo.size());
     while (fuori - dentro > 1) {
         const int mezzo = (dentro + fuori) / 2;
-        if (metriche_.horizontalAdvance(testo.left(mezzo).toString()) <= spazio)
+        if (larghezza(testo.left(mezzo)) <= spazio)
             dentro = mezzo;
         else
             fuori = mezzo;

@@ -5,7 +5,7 @@
 // The two set up their fonts apart, on purpose:
 // - the page layout measures as the word processor lays out the saved file: each size
 //   rounded to the file's half points, glyphs at 8640 pixels an inch (six to a twip),
-//   unhinted, without kerning, each line as high as the face's ascent and descent
+//   unhinted, without kerning, each glyph's advance rounded to a whole pixel, each line as high as the face's ascent and descent
 //   rounded as it rounds them;
 // - the column fitting measures texts in hundredths of a point with the font's own
 //   hinting and kerning, as it always has: the column widths it gives are written
@@ -21,6 +21,7 @@
 #include <map>
 #include <memory>
 #include <tuple>
+#include <vector>
 
 namespace documento::dettaglio {
 
@@ -30,7 +31,10 @@ namespace documento::dettaglio {
 // glyph or kern, which only the shaped run gives.
 class Misura {
 public:
-    explicit Misura(const QFont& font) : metriche_(font) {}
+    // Glyphs advance by their design width at the font's pixel size or, `aPixelInteri`,
+    // by that width rounded to whole pixels, glyph by glyph, as the word processor's
+    // layout advances them.
+    explicit Misura(const QFont& font, bool aPixelInteri = false);
     const QFontMetricsF& metriche() const { return metriche_; }
     double larghezza(QStringView testo) const;
     // How many characters of `testo` fit in `spazio` (whole characters).
@@ -40,18 +44,31 @@ private:
     double avanzamento(QChar c) const;
     bool separabili(QChar a, QChar b) const; // a b is a's advance and b's
     bool additivo(QStringView testo) const;
+    double arrotondato(double avanzamento) const;
+    std::vector<double> avanzamentiSagomati(const QString& testo) const;
+    double sagomata(QStringView testo) const;
+    // What the measures of one font have met, kept for the program's life: shaping
+    // a pair anew for every document would cost more than the layout itself.
+    struct Memoria {
+        QHash<char16_t, double> avanzamenti;
+        QHash<quint32, bool> coppie;
+        QHash<QString, double> sagomate; // texts whose glyphs join, rounded glyph by glyph
+    };
+    static std::shared_ptr<Memoria> memoriaDi(const QFont& font, bool pixelInteri);
     QFontMetricsF metriche_;
-    mutable QHash<char16_t, double> avanzamenti_;
-    mutable QHash<quint32, bool> coppie_;
+    QFont font_;
+    bool pixelInteri_;
+    double unitaPerEm_ = 0;
+    std::shared_ptr<Memoria> memoria_;
 };
 
 // --- The page layout ----------------------------------------------------------
 
 // A font at the layout's resolution, with the line height the word processor gives it.
 struct Metrica {
-    explicit Metrica(const QFont& f) : font(f), misura(f) {}
+    explicit Metrica(const QFont& f) : font(f), misura(f, true) {}
     QFont font;            // pixel size in layout units, no kerning
-    Misura misura;         // widths in layout units
+    Misura misura;         // widths in layout units, each glyph's rounded to whole units
     int altezza = 0;       // line height, twips
     int ascesa = 0;        // baseline from the line's top, twips
 };

@@ -3,12 +3,12 @@
 // line breaks), each measured once; a line takes stretches while they fit, blanks at
 // its end hanging past the edge, and ends at the last break opportunity, or, when it
 // has none, at the last character that fits. A tab goes to the next default stop, or
-// to the next line with the word after it, as the word processor sets it; a line of
-// nothing but blanks is as high as the document's default font. Each line then places
-// its pieces as its alignment asks.
+// to the next line with the word after it, as the word processor sets it. Each line
+// then places its pieces as its alignment asks (posaRiga.cpp).
 #include "report/righe.h"
 
 #include "report/acapo.h"
+#include "report/tratti.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,17 +22,9 @@ namespace {
 constexpr QChar aCapo(0x0B); // a line break inside a paragraph
 constexpr QLatin1Char tabulatore('\t');
 
-// A stretch of a paragraph's text that no line breaks inside: a word or a part of one
-// between two break opportunities, a run of blanks, a tab or a line break, in one font.
-struct Tratto {
-    enum Tipo { Testo, Spazi, Tabulazione, ACapo } tipo;
-    int inizio;
-    int fine;
-    const Metrica* metrica;
-    double larghezza; // layout units; a tab's is where it lands
-};
-
 bool bianco(QChar c) { return c.isSpace() && c != aCapo; }
+
+int arrotonda(double x) { return int(std::floor(x + 0.5)); }
 
 double larghezzaDi(const Metrica& m, const QString& testo, int inizio, int fine)
 {
@@ -53,6 +45,38 @@ double tabulazioneDopo(double x)
     constexpr double erroreDiArrotondamento = 1e-9;
     const double passo = double(tabulazioneTwips) * unitaPerTwip;
     return (std::floor(x / passo + erroreDiArrotondamento) + 1) * passo;
+}
+
+// A portion, as the word processor formats a line: the text of one font up to a tab or
+// a line break. It takes a portion whole onto a line, without measuring it character
+// by character, when the portion is short against the room left (twice the room, in
+// twips, exceeds its characters times its line height) and its width rounded to whole
+// twips fits that room: so a short text may end up to half a twip past the edge.
+bool entraIntera(qsizetype caratteri, double larghezza, int spazio, int altezza)
+{
+    return 2 * qint64(spazio) > qint64(caratteri) * altezza && arrotonda(larghezza / unitaPerTwip) <= spazio;
+}
+
+bool iniziaPorzione(const Tratto& prima, const Tratto& tratto)
+{
+    return prima.metrica != tratto.metrica || prima.tipo == Tratto::Tabulazione || tratto.tipo == Tratto::Tabulazione;
+}
+
+// Where the portion starting at tratto `k` ends, when it goes whole onto a line with
+// `spazio` twips left (entraIntera); `k` when it does not.
+std::size_t porzioneIntera(std::span<const Tratto> tratti, std::size_t k, int spazio)
+{
+    const Tratto& prima = tratti[k];
+    double larghezza = 0;
+    std::size_t fine = k;
+    for (; fine < tratti.size() && (tratti[fine].tipo == Tratto::Testo || tratti[fine].tipo == Tratto::Spazi)
+           && tratti[fine].metrica == prima.metrica;
+         ++fine) {
+        if (2 * qint64(spazio) <= qint64(tratti[fine].fine - prima.inizio) * prima.metrica->altezza)
+            return k;
+        larghezza += tratti[fine].larghezza;
+    }
+    return fine > k && entraIntera(tratti[fine - 1].fine - prima.inizio, larghezza, spazio, prima.metrica->altezza) ? fine : k;
 }
 
 // A tab at `x` of a line `larghezza` wide (layout units), as the word processor sets
@@ -82,124 +106,6 @@ Tabulazione tabulazione(double x, double larghezza, bool ultimoCarattere)
     return t;
 }
 
-// Whether a tratto of blanks is of spaces only (U+0020): no-break, en and em spaces
-// count as text where the word processor looks for blanks.
-bool soloSpazi(const QString& testo, const Tratto& t)
-{
-    return QStringView(testo).mid(t.inizio, t.fine - t.inizio).count(QLatin1Char(' ')) == t.fine - t.inizio;
-}
-
-// How a line stands for its alignment (layout units): where its pieces start, what
-// each blank from tratto `allargati` on widens by. A paragraph's last line, and a line
-// ended by a line break, are not justified; in a justified line a tab stands as a
-// fixed piece of the line, and only the blanks after the last one widen.
-struct Allineata {
-    double inizio = 0;
-    double aggiunta = 0;
-    std::size_t allargati = 0;
-};
-
-Allineata allinea(std::span<const Tratto> tratti, std::size_t da, std::size_t contenuto, double occupata, double larghezza,
-                  Allineamento allineamento, bool finale)
-{
-    switch (allineamento) {
-    case Allineamento::Centro:
-        return {(larghezza - occupata) / 2, 0.0, da};
-    case Allineamento::Destra:
-        return {larghezza - occupata, 0.0, da};
-    case Allineamento::Giustificato: {
-        if (finale)
-            return {0.0, 0.0, da};
-        std::size_t allargati = da;
-        for (std::size_t k = da; k < contenuto; ++k)
-            if (tratti[k].tipo == Tratto::Tabulazione)
-                allargati = k + 1;
-        int spazi = 0;
-        for (std::size_t k = allargati; k < contenuto; ++k)
-            if (tratti[k].tipo == Tratto::Spazi)
-                spazi += tratti[k].fine - tratti[k].inizio;
-        return {0.0, spazi > 0 ? (larghezza - occupata) / spazi : 0.0, allargati};
-    }
-    case Allineamento::Sinistra:
-        break;
-    }
-    return {0.0, 0.0, da};
-}
-
-// One line of tratti [da, a): its height, range and pieces, x in twips from the
-// paragraph's left edge.
-Linea lineaDi(const QString& testo, std::span<const Tratto> tratti, std::size_t da, std::size_t a, double larghezza,
-              Allineamento allineamento, bool ultima)
-{
-    Linea linea;
-    linea.inizio = tratti[da].inizio;
-    linea.fine = tratti[a - 1].fine;
-    int sopra = 0, sotto = 0;
-    std::size_t contenuto = da; // tratti up to the last one that is drawn
-    double occupata = 0;         // layout units, without the blanks at the end
-    double x = 0;
-    for (std::size_t k = da; k < a; ++k) {
-        const Tratto& t = tratti[k];
-        sopra = std::max(sopra, t.metrica->ascesa);
-        sotto = std::max(sotto, t.metrica->altezza - t.metrica->ascesa);
-        x += t.larghezza;
-        if (t.tipo == Tratto::Testo || t.tipo == Tratto::Tabulazione) {
-            contenuto = k + 1;
-            occupata = x;
-        }
-    }
-    linea.altezza = sopra + sotto;
-    linea.ascesa = sopra;
-
-    const auto [inizioRiga, aggiunta, allargati]
-        = allinea(tratti, da, contenuto, occupata, larghezza, allineamento, ultima || tratti[a - 1].tipo == Tratto::ACapo);
-    x = std::max(0.0, inizioRiga);
-    Frammento* aperto = nullptr;
-    for (std::size_t k = da; k < contenuto; ++k) {
-        const Tratto& t = tratti[k];
-        // Pieces of text go on in one piece until a tab, a font or, in a justified
-        // line, a blank that widens.
-        const bool segue = aperto && aperto->metrica == t.metrica && aperto->inizio + aperto->testo.size() == t.inizio;
-        if (t.tipo == Tratto::Testo || (t.tipo == Tratto::Spazi && segue && aggiunta == 0)) {
-            if (segue) {
-                aperto->testo += QStringView(testo).mid(t.inizio, t.fine - t.inizio);
-                aperto->larghezza += t.larghezza / unitaPerTwip;
-            } else {
-                linea.frammenti.push_back({testo.mid(t.inizio, t.fine - t.inizio), t.inizio, x / unitaPerTwip,
-                                           t.larghezza / unitaPerTwip, t.metrica});
-                aperto = &linea.frammenti.back();
-            }
-        } else {
-            aperto = nullptr;
-        }
-        x += t.larghezza;
-        if (t.tipo == Tratto::Spazi && k >= allargati)
-            x += aggiunta * (t.fine - t.inizio);
-    }
-    return linea;
-}
-
-// A line that holds nothing but spaces and tabs is as high as the document's default
-// font (Times New Roman 12, the styles part's), whatever its runs' font, when it is its
-// paragraph's first line or holds no tab (the last line after a line break): the word
-// processor leaves such a line out of its runs' heights.
-void altezzaDiRigaBianca(Linea& linea, const QString& testo, std::span<const Tratto> tratti, std::size_t da,
-                         std::size_t a, Metriche& metriche)
-{
-    bool tab = false;
-    for (std::size_t k = da; k < a; ++k) {
-        const Tratto& t = tratti[k];
-        if (t.tipo == Tratto::Tabulazione)
-            tab = true;
-        else if (t.tipo != Tratto::Spazi || !soloSpazi(testo, t))
-            return;
-    }
-    if (da > 0 && tab)
-        return;
-    const Metrica& predefinita = metriche.di(Carattere{});
-    linea.altezza = predefinita.altezza;
-    linea.ascesa = predefinita.ascesa;
-}
 
 // A paragraph of one run that fits on a line, without a tab or a line break: its one
 // line, or nothing when it needs breaking.
@@ -217,7 +123,7 @@ bool rigaIntera(const std::vector<Sequenza>& sequenze, Allineamento allineamento
         return false;
     const Metrica& m = metriche.di(sola->carattere);
     const double intera = m.misura.larghezza(sola->testo);
-    if (intera > larghezza)
+    if (intera > larghezza && !entraIntera(sola->testo.size(), intera, arrotonda(larghezza / unitaPerTwip), m.altezza))
         return false;
     int fine = int(sola->testo.size());
     while (fine > 0 && bianco(sola->testo[fine - 1]))
@@ -287,6 +193,42 @@ std::size_t tagliaDove(const QString& testo, std::vector<Tratto>& tratti, std::s
     return k + 1;
 }
 
+// Where the line stands as it fills, in layout units: as the word processor measures
+// it, each portion in whole twips, and as the widths of its pieces add up, which the
+// line's pieces are placed by (a tab lands on its stop from there).
+struct Posto {
+    double x = 0;
+    double reale = 0;
+    double inizioPorzione = 0;
+    void avanza(double larghezza)
+    {
+        x += larghezza;
+        reale += larghezza;
+    }
+};
+
+// A portion from tratto `k` that goes whole onto the line (porzioneIntera), its text
+// to end at `limite`: its breaks noted, the line's place moved past it, and where it
+// ends returned; `k` when it does not go whole.
+std::size_t saltaPorzione(std::span<const Tratto> tratti, const std::vector<char>& rotture, std::size_t k, Posto& posto,
+                          double limite, std::size_t& ultimaRottura)
+{
+    if (tratti[k].tipo == Tratto::Tabulazione)
+        return k;
+    const std::size_t fine = porzioneIntera(tratti, k, arrotonda(limite / unitaPerTwip) - arrotonda(posto.x / unitaPerTwip));
+    if (fine == k)
+        return k;
+    double porzione = 0;
+    for (std::size_t j = k; j < fine; ++j) {
+        if (j > k && rotture[std::size_t(tratti[j].inizio)])
+            ultimaRottura = j;
+        porzione += tratti[j].larghezza;
+    }
+    posto.x += arrotonda(porzione / unitaPerTwip) * unitaPerTwip;
+    posto.reale += porzione;
+    return fine;
+}
+
 // Where a line that overflows at tratto `k` ends, `x` into it, its text to end at
 // `limite`: at its last break, before a tab whose word finds no break on the line, or
 // with the last character that fits.
@@ -321,7 +263,7 @@ std::size_t fineOltre(const QString& testo, std::vector<Tratto>& tratti, const s
 std::size_t fineRiga(const QString& testo, std::vector<Tratto>& tratti, const std::vector<char>& rotture, std::size_t da,
                      double larghezza, Allineamento allineamento)
 {
-    double x = 0;
+    Posto posto;
     double limite = larghezza;     // where the line's text must end
     std::size_t ultimaRottura = 0; // a tratto the line may end before; 0: none
     for (std::size_t k = da; k < tratti.size(); ++k) {
@@ -330,26 +272,36 @@ std::size_t fineRiga(const QString& testo, std::vector<Tratto>& tratti, const st
             ultimaRottura = k;
         if (t.tipo == Tratto::ACapo)
             return k + 1;
+        // Each portion the line holds whole takes its width in whole twips; a short
+        // one may go whole onto the line.
+        if (k == da || iniziaPorzione(tratti[k - 1], t)) {
+            posto.x = posto.inizioPorzione + arrotonda((posto.x - posto.inizioPorzione) / unitaPerTwip) * unitaPerTwip;
+            posto.inizioPorzione = posto.x;
+            if (const std::size_t fine = saltaPorzione(tratti, rotture, k, posto, limite, ultimaRottura); fine > k) {
+                k = fine - 1;
+                continue;
+            }
+        }
         if (t.tipo == Tratto::Spazi) {
             // Blanks at the end of a line hang past its edge.
-            x += t.larghezza;
+            posto.avanza(t.larghezza);
             continue;
         }
         if (t.tipo == Tratto::Tabulazione) {
-            const Tabulazione tab = tabulazione(x, larghezza, k + 1 == tratti.size());
-            t.larghezza = tab.fermata - x;
+            const Tabulazione tab = tabulazione(posto.x, larghezza, k + 1 == tratti.size());
+            t.larghezza = tab.fermata - posto.reale;
             if (!tab.piena) {
-                x = tab.fermata;
+                posto.x = posto.reale = tab.fermata;
                 limite = tab.limite;
                 continue;
             }
             if (k != da)
                 return k;
-            t.larghezza = larghezza - x;
+            t.larghezza = larghezza - posto.reale;
             return k + 1;
         }
-        if (x + t.larghezza <= limite) {
-            x += t.larghezza;
+        if (posto.x + t.larghezza <= limite) {
+            posto.avanza(t.larghezza);
             continue;
         }
         // A slash keeps its word whole: the line ends at the blank before the word,
@@ -362,7 +314,7 @@ std::size_t fineRiga(const QString& testo, std::vector<Tratto>& tratti, const st
                 while (ultimaRottura > da + 1 && tratti[ultimaRottura].inizio > posizione)
                     --ultimaRottura;
         }
-        return fineOltre(testo, tratti, rotture, da, k, ultimaRottura, x, limite, allineamento);
+        return fineOltre(testo, tratti, rotture, da, k, ultimaRottura, posto.x, limite, allineamento);
     }
     return tratti.size();
 }

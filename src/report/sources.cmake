@@ -6,6 +6,7 @@ list(APPEND KORVEL_CORE_SOURCES
   report/colonne.cpp
   report/acapo.cpp
   report/righe.cpp
+  report/posaRiga.cpp
   report/impaginazione.cpp
   report/flussoTabella.cpp
   report/disegnoPagine.cpp

@@ -1,9 +1,11 @@
 // Where lines end, against where LibreOffice 7.4 ends them in the saved DOCX
 // (tests/report/acapo_libreoffice.tsv, written by tools/acapo_libreoffice.py): every
-// pair of characters of Italian text between letters and figures, and paragraphs of
-// varied text in the report's faces and sizes. With KORVEL_ACAPO_DOCX set to a folder
-// the probe documents are saved there for the tool instead.
+// pair of characters of Italian text between letters and figures, paragraphs of
+// varied text in the report's faces and sizes, and texts a pixel or a few from their
+// line's end. With KORVEL_ACAPO_DOCX set to a folder the probe documents are saved
+// there for the tool instead.
 #include "report/documento.h"
+#include "support/testiAlMargine.h"
 #include "support/testiCasuali.h"
 
 #include <QDir>
@@ -11,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 using namespace documento;
 
@@ -33,6 +36,7 @@ const QString riempimento(72, QLatin1Char('a'));
 struct Attese {
     std::map<std::pair<QString, QString>, std::map<QChar, QString>> coppie; // context -> a -> one symbol a b
     std::map<int, QList<int>> frasi; // probe -> characters other than blanks on each line
+    std::map<int, QList<int>> margini; // the same, of the probes a pixel or a few from the line's end
 };
 
 const Attese& attese()
@@ -46,11 +50,11 @@ const Attese& attese()
             const QStringList campi = QString::fromUtf8(file.readLine()).chopped(1).split(QLatin1Char('\t'));
             if (campi.size() == 5 && campi[0] == QLatin1String("coppia"))
                 a.coppie[{campi[1], campi[2]}][QChar(campi[3].toUInt(nullptr, 16))] = campi[4];
-            else if (campi.size() == 3 && campi[0] == QLatin1String("frase")) {
+            else if (campi.size() == 3 && (campi[0] == QLatin1String("frase") || campi[0] == QLatin1String("margine"))) {
                 QList<int> conte;
                 for (const QString& n : campi[2].split(QLatin1Char(',')))
                     conte << n.toInt();
-                a.frasi[campi[1].toInt()] = conte;
+                (campi[0] == QLatin1String("frase") ? a.frasi : a.margini)[campi[1].toInt()] = conte;
             }
         }
         return a;
@@ -73,13 +77,14 @@ std::shared_ptr<Documento> sonde(const QStringList& testi, const std::function<v
     return d;
 }
 
-// The lines of each probe paragraph, in order.
+// The lines of each probe paragraph, or of the first cell of each probe table, in order.
 std::vector<std::vector<Linea>> lineeDelleSonde(Documento& d)
 {
     std::map<int, std::vector<Linea>> perBlocco;
     for (const Pagina& p : d.pagine())
         for (const Linea& l : p.linee)
-            perBlocco[l.blocco].push_back(l);
+            if (l.colonna <= 1)
+                perBlocco[l.blocco].push_back(l);
     std::vector<std::vector<Linea>> sonde;
     for (auto& [blocco, linee] : perBlocco)
         if (blocco % 2 == 1 && blocco + 1 < int(d.blocchi().size()))
@@ -128,6 +133,95 @@ void carattereDellaFrase(Documento& d, int i)
     d.impostaNomeCarattere(i % 2 ? QStringLiteral("Century Gothic") : QStringLiteral("Times New Roman"));
     d.impostaDimensione(QList<double>{8, 10, 11, 12, 14}[i % 5]);
     d.impostaGrassetto(i % 7 == 3 ? 1 : 0);
+}
+
+// A probe a pixel or a few from its line's end: the runs of a paragraph, or the text
+// of the first cell of a table of `colonne` columns.
+struct SondaAlMargine {
+    std::vector<Sequenza> sequenze;
+    int colonne = 0;
+};
+
+const QString gothic = QStringLiteral("Century Gothic");
+const QString times = QStringLiteral("Times New Roman");
+
+// Where LibreOffice measures each glyph's advance rounded to a pixel (six to a twip), a
+// portion of text (one font up to a tab) whole when it is short and its width rounded
+// to twips fits, and a table's cells from its columns read as ten-thousandths of it.
+std::vector<SondaAlMargine> sondeAlMargine()
+{
+    using testiAlMargine::pixelPerTwip;
+    using testiAlMargine::testo;
+    testiCasuali::Generatore caso(53);
+    const int riga = 9638 * pixelPerTwip;
+    std::vector<SondaAlMargine> sonde;
+    const auto paragrafo = [&](const Carattere& c, const QString& t) { sonde.push_back({{{t, c}}, 0}); };
+    // A line's last word ending on its edge or a pixel past it, a long text after it.
+    for (const QString& faccia : {gothic, times})
+        for (const double punti : {8, 10, 11, 12, 14})
+            for (const bool grassetto : {false, true})
+                for (const int oltre : {0, 1})
+                    paragrafo({faccia, punti, grassetto}, testo({faccia, punti, grassetto}, riga + oltre, caso) + QLatin1Char(' ') + caso.testo(30));
+    // Short paragraphs in capitals a third and a half of a twip past the edge; of as
+    // many characters as fit twice the width over the line's height (233 and 276
+    // twips) and one more, a pixel past it.
+    for (const QString& faccia : {gothic, times})
+        for (const double punti : {16, 20, 24})
+            for (const int oltre : {2, 3})
+                paragrafo({faccia, punti, false}, testo({faccia, punti, false}, riga + oltre, caso, true));
+    for (const auto& [faccia, punti, caratteri] : {std::tuple{gothic, 10.0, 82}, {gothic, 10.0, 83}, {times, 12.0, 69}, {times, 12.0, 70}})
+        paragrafo({faccia, punti, false}, testo({faccia, punti, false}, riga + 1, caso, false, caratteri));
+    // A bold run after a run ending a third or a half of a twip past a whole twip: it
+    // starts at the whole twip nearest.
+    for (const QString& faccia : {gothic, times})
+        for (const int resto : {2, 3})
+            for (const int oltre : {-1, 1}) {
+                const Carattere normale{faccia, 10, false}, grassetto{faccia, 10, true};
+                const int prima = caso.intero(2000, 5000) * pixelPerTwip + resto;
+                const QString t = testo(normale, prima - testiAlMargine::pixel(normale, QStringLiteral(" ")), caso) + QLatin1Char(' ');
+                sonde.push_back({{{t, normale}, {testo(grassetto, riga + oltre - prima, caso) + QLatin1Char(' ') + caso.testo(20), grassetto}}, 0});
+            }
+    // Cells of tables of 11 and 12 columns, which LibreOffice reads a twip narrower:
+    // short texts 4 and 3 pixels narrower than the column's text, long ones 6 and 5.
+    for (const QString& faccia : {gothic, times})
+        for (const int colonne : {11, 12}) {
+            const int cella = (qRound(170.0 / colonne / 25.4 * 1440) - 2 * 108) * pixelPerTwip;
+            for (const int oltre : {-4, -3, -6, -5}) {
+                const Carattere c{faccia, 8, false};
+                const QString t = testo(c, cella + oltre, caso);
+                sonde.push_back({{{oltre > -5 ? t : t + QLatin1Char(' ') + caso.testo(12), c}}, colonne});
+            }
+        }
+    // Narrow cells of capitals, a telephone number and a percentage.
+    for (const auto& [faccia, punti, grassetto, colonne, t] :
+         {std::tuple{times, 8.0, true, 12, QStringLiteral("AVVOCATO")}, {gothic, 10.0, true, 14, QStringLiteral("AVVOCATO")},
+          {times, 11.0, false, 11, QStringLiteral("02-5551234")}, {times, 11.0, false, 11, QStringLiteral("(100%)")},
+          {gothic, 8.0, true, 11, QStringLiteral("il 100% dei")}})
+        sonde.push_back({{{t, {faccia, punti, grassetto}}}, colonne});
+    return sonde;
+}
+
+std::shared_ptr<Documento> documentoAlMargine(const std::vector<SondaAlMargine>& sonde)
+{
+    auto d = std::make_shared<Documento>();
+    for (std::size_t i = 0; i < sonde.size(); ++i) {
+        d->impostaNomeCarattere(QStringLiteral("Liberation Mono"));
+        d->impostaDimensione(10);
+        d->impostaGrassetto(0);
+        d->scrivi(QStringLiteral("#%1").arg(i) + CR);
+        for (const Sequenza& s : sonde[i].sequenze) {
+            d->impostaNomeCarattere(s.carattere.nome);
+            d->impostaDimensione(s.carattere.dimensione);
+            d->impostaGrassetto(s.carattere.grassetto ? 1 : 0);
+            if (sonde[i].colonne > 0)
+                d->aggiungiTabella(1, sonde[i].colonne)->scriviCella(1, 1, s.testo);
+            else
+                d->scrivi(s.testo);
+        }
+        if (sonde[i].colonne == 0)
+            d->scrivi(CR);
+    }
+    return d;
 }
 
 int visibili(const QString& testo, const Linea& l)
@@ -189,5 +283,27 @@ TEST(Acapo, ParagraphsOfVariedTextBreakIntoLibreOfficesLines)
             if (const int n = visibili(testi[i], l))
                 trovate << n; // a line of a tab alone shows nothing to read
         EXPECT_EQ(trovate, attese().frasi.at(i)) << i << ": " << testi[i].toStdString();
+    }
+}
+
+// Texts a pixel or a few from their line's end, in paragraphs and narrow cells, one
+// line after another as LibreOffice breaks them.
+TEST(Acapo, TextsAPixelFromTheLinesEndBreakWhereLibreOfficeBreaksThem)
+{
+    const std::vector<SondaAlMargine> sonde = sondeAlMargine();
+    auto d = documentoAlMargine(sonde);
+    if (salvaPerLoStrumento(*d, QStringLiteral("margini.docx")))
+        return;
+    ASSERT_EQ(attese().margini.size(), sonde.size()) << "acapo_libreoffice.tsv not read";
+    const auto linee = lineeDelleSonde(*d);
+    ASSERT_EQ(linee.size(), sonde.size());
+    for (std::size_t i = 0; i < sonde.size(); ++i) {
+        QString testo;
+        for (const Sequenza& s : sonde[i].sequenze)
+            testo += s.testo;
+        QList<int> trovate;
+        for (const Linea& l : linee[i])
+            trovate << visibili(testo, l);
+        EXPECT_EQ(trovate, attese().margini.at(int(i))) << i << ": " << testo.toStdString();
     }
 }

@@ -5,11 +5,13 @@
 // layout one by one, with the line heights LibreOffice gives those faces.
 #include "base/ModKorvel.h"
 #include "base/numeri.h"
+#include "report/aspettoTabella.h"
 #include "report/canaleWord.h"
 #include "report/relazione.h"
 #include "support/ambiente.h"
 #include "support/doppi.h"
 #include "support/pagineLibreOffice.h"
+#include "support/testiAlMargine.h"
 #include "support/testiCasuali.h"
 
 #include <algorithm>
@@ -18,6 +20,7 @@
 #include <iterator>
 #include <tuple>
 #include <gtest/gtest.h>
+#include <iterator>
 
 using namespace ModKorvel;
 
@@ -353,6 +356,55 @@ std::vector<Forma> formeDiBianchiETabulazioni()
     return forme;
 }
 
+// Lines and cells a pixel or two past their end, in both faces (testiAlMargine):
+// paragraphs in capitals that LibreOffice keeps on one line, long ones it breaks in
+// two; tables of 11 and 12 narrow columns, read a twip narrower, each row with a text
+// of one line or two as LibreOffice measures it, or a percentage in a cell just too
+// narrow for it.
+std::vector<Forma> formeAlMargine()
+{
+    using testiAlMargine::pixelPerTwip;
+    std::vector<Forma> forme;
+    for (const QString& faccia : {gothic, times}) {
+        const QString nome = faccia == gothic ? QStringLiteral("gothic") : QStringLiteral("times");
+        forme.push_back({QStringLiteral("margine-capoversi-") + nome, [faccia] {
+                             testiCasuali::Generatore caso(71);
+                             impostaCarattere(faccia);
+                             for (int i = 0; i < 100; ++i) {
+                                 const bool corte = caso.moneta(50);
+                                 const documento::Carattere c{faccia, corte ? 16.0 : caso.uno({8.0, 10.0, 12.0}), caso.moneta(30)};
+                                 impostaDimensione(c.dimensione);
+                                 impostaGrassetto(c.grassetto ? 1 : 0);
+                                 const int oltre = caso.intero(1, 2);
+                                 scriviTesto(testiAlMargine::testo(c, 9638 * pixelPerTwip + oltre, caso, corte) + CR);
+                             }
+                         }});
+        forme.push_back({QStringLiteral("margine-celle-") + nome, [faccia] {
+                             testiCasuali::Generatore caso(72);
+                             impostaCarattere(faccia);
+                             for (const int colonne : {11, 12}) {
+                                 const documento::Carattere c{faccia, caso.uno({8.0, 9.0}), caso.moneta(50)};
+                                 impostaGrassetto(c.grassetto ? 1 : 0);
+                                 aggiungiTabella(100, colonne, c.dimensione);
+                                 const int cella = (qRound(170.0 / colonne / 25.4 * 1440) - 2 * 108) * pixelPerTwip;
+                                 for (int r = 1; r <= 100; ++r) {
+                                     for (int k = 1; k <= colonne; ++k)
+                                         scriviCella(r, k, QString::number(caso.intero(1, 99)));
+                                     scriviCella(r, caso.intero(1, colonne), testiAlMargine::testo(c, cella - caso.intero(3, 4), caso));
+                                 }
+                                 scriviTesto(CR);
+                             }
+                             // "(100%)" in Times New Roman 11, "il 100% dei" in Century Gothic 8 bold.
+                             const bool roman = faccia == times;
+                             impostaGrassetto(roman ? 0 : 1);
+                             aggiungiTabella(100, 11, roman ? 11 : 8);
+                             for (int r = 1; r <= 100; ++r)
+                                 scriviCella(r, caso.intero(1, 11), roman ? QStringLiteral("(100%)") : QStringLiteral("il 100% dei"));
+                         }});
+    }
+    return forme;
+}
+
 std::vector<Forma> forme()
 {
     std::vector<Forma> tutte = {
@@ -500,6 +552,7 @@ std::vector<Forma> forme()
     }
     std::ranges::move(formeAlLimite(), std::back_inserter(tutte));
     std::ranges::move(formeDiBianchiETabulazioni(), std::back_inserter(tutte));
+    std::ranges::move(formeAlMargine(), std::back_inserter(tutte));
     return tutte;
 }
 
@@ -748,4 +801,19 @@ TEST(Impaginazione, TabsGoWhereLibreOfficeSetsThem)
     EXPECT_EQ(prima.frammenti[13].testo, QStringLiteral("quattordici"));
     EXPECT_EQ(prima.frammenti[13].x, 7090);
     EXPECT_NEAR(prima.frammenti[15].x, 453.9 * 20, 6);
+}
+
+// The widths LibreOffice 7.4 gives the cells of saved tables, read from the columns of
+// its own save of the DOCX (soffice --convert-to fodt: inches of four decimals, whole
+// twips): 3, 7, 9 and 11 equal columns of 170 mm, and two tables of a technical report.
+TEST(Impaginazione, CellsAreAsWideAsLibreOfficeReadsTheSavedColumns)
+{
+    using documento::dettaglio::celleLette;
+    using Larghezze = std::vector<int>;
+    EXPECT_EQ(celleLette(Larghezze(3, 3213)), Larghezze(3, 3213));
+    EXPECT_EQ(celleLette(Larghezze(7, 1377)), (Larghezze{1377, 1376, 1378, 1376, 1378, 1376, 1377}));
+    EXPECT_EQ(celleLette(Larghezze(9, 1071)), (Larghezze{1070, 1071, 1071, 1071, 1072, 1071, 1071, 1071, 1070}));
+    EXPECT_EQ(celleLette(Larghezze(11, 876)), (Larghezze{875, 876, 876, 876, 876, 877, 876, 876, 876, 876, 874}));
+    EXPECT_EQ(celleLette({1393, 1611, 3765, 2869}), (Larghezze{1392, 1612, 3764, 2869}));
+    EXPECT_EQ(celleLette({1018, 1349, 1199, 1638}), (Larghezze{1017, 1349, 1199, 1638}));
 }
