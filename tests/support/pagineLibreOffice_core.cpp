@@ -11,24 +11,34 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace corpusPagine {
+
+namespace {
+
+// Each line of a stored tab-separated file that is no comment and has `quanti` fields.
+void perOgniRiga(const QString& percorso, qsizetype quanti, const std::function<void(const QStringList&)>& leggi)
+{
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    while (!file.atEnd()) {
+        const QString riga = QString::fromUtf8(file.readLine()).trimmed();
+        const QStringList campi = riga.split(QLatin1Char('\t'));
+        if (!riga.startsWith(QLatin1Char('#')) && campi.size() == quanti)
+            leggi(campi);
+    }
+}
+
+} // namespace
 
 const std::map<QString, int>& pagineLibreOffice()
 {
     static const std::map<QString, int> pagine = [] {
         std::map<QString, int> letti;
-        QFile file(QStringLiteral(KORVEL_PAGINE_LIBREOFFICE));
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-            return letti;
-        while (!file.atEnd()) {
-            const QString riga = QString::fromUtf8(file.readLine()).trimmed();
-            const QStringList campi = riga.split(QLatin1Char('\t'));
-            if (riga.startsWith(QLatin1Char('#')) || campi.size() != 2)
-                continue;
-            letti[campi[0]] = campi[1].toInt();
-        }
+        perOgniRiga(QStringLiteral(KORVEL_PAGINE_LIBREOFFICE), 2, [&](const QStringList& campi) { letti[campi[0]] = campi[1].toInt(); });
         return letti;
     }();
     return pagine;
@@ -43,19 +53,15 @@ const std::map<QString, Colonne>& colonneContate()
 {
     static const std::map<QString, Colonne> colonne = [] {
         std::map<QString, Colonne> lette;
-        QFile file(QStringLiteral(KORVEL_COLONNE_CORPUS));
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-            return lette;
-        while (!file.atEnd()) {
-            const QString riga = QString::fromUtf8(file.readLine()).trimmed();
-            const QStringList campi = riga.split(QLatin1Char('\t'));
-            if (riga.startsWith(QLatin1Char('#')) || campi.size() != 3)
-                continue;
+        perOgniRiga(QStringLiteral(KORVEL_COLONNE_CORPUS), 3, [&](const QStringList& campi) {
+            const unsigned tabella = campi[1].toUInt(); // from 1
+            if (tabella == 0)
+                return;
             Colonne& tabelle = lette[campi[0]];
-            tabelle.resize(std::max<std::size_t>(tabelle.size(), campi[1].toUInt()));
+            tabelle.resize(std::max<std::size_t>(tabelle.size(), tabella));
             for (const QString& w : campi[2].split(QLatin1Char(' '), Qt::SkipEmptyParts))
-                tabelle[campi[1].toUInt() - 1].push_back(w.toInt());
-        }
+                tabelle[tabella - 1].push_back(w.toInt());
+        });
         return lette;
     }();
     return colonne;
