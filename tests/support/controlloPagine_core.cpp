@@ -49,6 +49,23 @@ void lineeSenzaVuoti(const documento::Pagina& pagina, const documento::Pezzo& p,
         difetto(QStringLiteral("a piece at %1 whose lines end at %2, not at %3").arg(p.y).arg(giu).arg(basso));
 }
 
+// The height of an empty paragraph in font `c`, as the layout makes it.
+int altezzaVuota(const documento::Carattere& c)
+{
+    static std::map<std::tuple<QString, double, bool>, int> altezze;
+    auto [voce, nuova] = altezze.try_emplace({c.nome, c.dimensione, c.grassetto}, 0);
+    if (nuova) {
+        documento::Documento d;
+        d.impostaNomeCarattere(c.nome);
+        d.impostaDimensione(c.dimensione);
+        d.impostaGrassetto(c.grassetto ? 1 : 0);
+        // An empty paragraph before one with text: the document's last one is laid out otherwise.
+        d.scrivi(QStringLiteral("\rx"));
+        voce->second = documento::comune(d.pagine().front().pezzi.front()).altezza;
+    }
+    return voce->second;
+}
+
 } // namespace
 
 QStringList difetti(documento::Documento& doc)
@@ -62,7 +79,7 @@ QStringList difetti(documento::Documento& doc)
     const auto tabella = [&](int blocco) { return std::holds_alternative<Griglia>(doc.blocchi()[std::size_t(blocco)]); };
     const int altezzaPagina = qRound((altezzaPaginaMm - 2 * marginePaginaMm) / 25.4 * 1440); // 257 mm
     std::map<std::tuple<int, int, int>, int> fineTesto; // where each paragraph's or cell's text stopped
-    int bloccoPrima = -1, separatore = 0; // the block laid out last; a table's: its line's height
+    int bloccoPrima = -1, separatore = 0; // the block laid out last; after a table, an empty line in its font
     const std::vector<Pagina>& pagine = doc.pagine();
     for (std::size_t i = 0; i < pagine.size(); ++i) {
         const Pagina& pagina = pagine[i];
@@ -87,8 +104,8 @@ QStringList difetti(documento::Documento& doc)
             const bool riga = tabella(p.blocco);
             lineeSenzaVuoti(pagina, p, riga, riga && aperte.insert(p.blocco).second, qui);
             bloccoPrima = p.blocco;
-            if (const auto linee = lineeDi(pagina, p); riga && !linee.empty())
-                separatore = linee.back()->altezza;
+            if (riga)
+                separatore = altezzaVuota(std::get<Griglia>(doc.blocchi()[std::size_t(p.blocco)]).carattere);
             if (p.primaLinea < 0 || p.primaLinea > p.fineLinea || p.fineLinea > int(pagina.linee.size())) {
                 qui(QStringLiteral("a piece's lines out of its page"));
                 continue;
