@@ -76,7 +76,8 @@ private:
     const Griglia& g_;
     const FormaTabella forma_;
     const int blocco_, numero_;
-    const bool testata_; // a header row to repeat: a formatted table of two rows or more
+    bool intestata_ = false; // the first row flows as a header row: not when higher than a page
+    bool testata_ = false;   // a header row to repeat: such a table of two rows or more
 
     Celle celle_, celleTestata_, seconda_; // the row placed, the header row, row 2 laid out early
     int altezzaTestata_ = 0;               // the header row's content and bottom border

@@ -8,7 +8,10 @@
 // - a header row sent on with the row after it takes just that row with it, and a
 //   table without a header whose first row went whole to the next page has that row
 //   alone there, when the rest of the table does not fit that page
-//   (ricordaPrimaDelResto, riprendiSullaPaginaDopo).
+//   (ricordaPrimaDelResto, riprendiSullaPaginaDopo);
+// - a header row higher than a page is none: it is split and not repeated;
+// - a header row at a page's head keeps the row after it on that page, as a repeated
+//   one does, when not a line of that row fits below it.
 #include "report/flussoPagine.h"
 
 #include "report/righe.h"
@@ -40,11 +43,15 @@ int contenuto(const std::vector<std::vector<Linea>>& celle)
 
 FlussoTabella::FlussoTabella(PagineInCorso& pagine, Metriche& metriche, const Documento& documento, const Griglia& g, int blocco, int numero)
     : pagine_(pagine), metriche_(metriche), g_(g), forma_(formaTabella(documento, numero)),
-      blocco_(blocco), numero_(numero), testata_(forma_.intestazione(1) && g_.righe > 1)
+      blocco_(blocco), numero_(numero)
 {
-    if (testata_) {
+    if (forma_.intestazione(1)) {
         righeRiga(1, celleTestata_);
         altezzaTestata_ = contenuto(celleTestata_) + bordoTwips;
+        // A header row higher than the page's text, both its borders included, is none
+        // to the layout: it is split where the page ends and not repeated.
+        intestata_ = bordoTwips + altezzaTestata_ <= pagine_.altezza;
+        testata_ = intestata_ && g_.righe > 1;
     }
 }
 
@@ -54,12 +61,17 @@ void FlussoTabella::disponi()
         if (rigaSola_ > 0 && r == rigaSola_ + 1)
             ricordaPrimaDelResto();
         celleDellaRiga(r);
-        if (r == 1 && forma_.intestazione(1) && !pagine_.vuota() && testataVaAvanti())
+        if (r == 1 && intestata_ && !pagine_.vuota() && testataVaAvanti())
             nuovaPagina(1, false);
+        // A header row at the head of a page leaves the row after it the page as a
+        // repeated header does: that row goes there whole when not a line of it fits.
+        const bool testataInCima = r == 1 && testata_ && pagine_.vuota();
         if (!poniRiga(r)) {
             // Laid out again from the row after the one that ends the page before.
             r = rigaSola_;
             rigaSola_ = 0;
+        } else if (testataInCima) {
+            soloTestata_ = true;
         }
     }
     if (testataSpezzata_ && pagine_.quante() > ultimaConTestata_)
@@ -112,7 +124,7 @@ void FlussoTabella::righeRiga(int r, Celle& celle)
 
 void FlussoTabella::celleDellaRiga(int r)
 {
-    if (r == 1 && testata_) {
+    if (r == 1 && !celleTestata_.empty()) {
         celle_ = celleTestata_;
     } else if (r == 2 && !seconda_.empty()) {
         celle_ = std::move(seconda_);
@@ -154,9 +166,9 @@ bool FlussoTabella::poniRiga(int r)
         }
         if (qualcosa)
             poniPezzo(r, fino, sopra);
-        if (r == 1 && !qualcosa && !forma_.intestazione(1))
+        if (r == 1 && !qualcosa && !intestata_)
             rigaSola_ = 1;
-        if (r == 1 && forma_.intestazione(1) && !testataSpezzata_)
+        if (r == 1 && intestata_ && !testataSpezzata_)
             segnaTestataSpezzata(qualcosa);
         nuovaPagina(r, r > 1 || qualcosa);
     }

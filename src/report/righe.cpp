@@ -193,6 +193,17 @@ std::size_t tagliaDove(const QString& testo, std::vector<Tratto>& tratti, std::s
     return k + 1;
 }
 
+// The last two break opportunities a line has met: tratti it may end before; 0: none.
+struct Rotture {
+    std::size_t ultima = 0;
+    std::size_t prima = 0; // the one before it
+    void segna(std::size_t k)
+    {
+        prima = ultima;
+        ultima = k;
+    }
+};
+
 // Where the line stands as it fills, in layout units: as the word processor measures
 // it, each portion in whole twips, and as the widths of its pieces add up, which the
 // line's pieces are placed by (a tab lands on its stop from there).
@@ -211,7 +222,7 @@ struct Posto {
 // to end at `limite`: its breaks noted, the line's place moved past it, and where it
 // ends returned; `k` when it does not go whole.
 std::size_t saltaPorzione(std::span<const Tratto> tratti, const std::vector<char>& rotture, std::size_t k, Posto& posto,
-                          double limite, std::size_t& ultimaRottura)
+                          double limite, Rotture& viste)
 {
     if (tratti[k].tipo == Tratto::Tabulazione)
         return k;
@@ -221,7 +232,7 @@ std::size_t saltaPorzione(std::span<const Tratto> tratti, const std::vector<char
     double porzione = 0;
     for (std::size_t j = k; j < fine; ++j) {
         if (j > k && rotture[std::size_t(tratti[j].inizio)])
-            ultimaRottura = j;
+            viste.segna(j);
         porzione += tratti[j].larghezza;
     }
     posto.x += arrotonda(porzione / unitaPerTwip) * unitaPerTwip;
@@ -265,11 +276,11 @@ std::size_t fineRiga(const QString& testo, std::vector<Tratto>& tratti, const st
 {
     Posto posto;
     double limite = larghezza;     // where the line's text must end
-    std::size_t ultimaRottura = 0; // a tratto the line may end before; 0: none
+    Rotture viste;
     for (std::size_t k = da; k < tratti.size(); ++k) {
         Tratto& t = tratti[k];
         if (k > da && rotture[std::size_t(t.inizio)])
-            ultimaRottura = k;
+            viste.segna(k);
         if (t.tipo == Tratto::ACapo)
             return k + 1;
         // Each portion the line holds whole takes its width in whole twips; a short
@@ -277,7 +288,7 @@ std::size_t fineRiga(const QString& testo, std::vector<Tratto>& tratti, const st
         if (k == da || iniziaPorzione(tratti[k - 1], t)) {
             posto.x = posto.inizioPorzione + arrotonda((posto.x - posto.inizioPorzione) / unitaPerTwip) * unitaPerTwip;
             posto.inizioPorzione = posto.x;
-            if (const std::size_t fine = saltaPorzione(tratti, rotture, k, posto, limite, ultimaRottura); fine > k) {
+            if (const std::size_t fine = saltaPorzione(tratti, rotture, k, posto, limite, viste); fine > k) {
                 k = fine - 1;
                 continue;
             }
@@ -304,6 +315,12 @@ std::size_t fineRiga(const QString& testo, std::vector<Tratto>& tratti, const st
             posto.avanza(t.larghezza);
             continue;
         }
+        // Where not even the first character after a slash fits, the line does not
+        // end after the slash but at the break before it ("solare-|termico/").
+        std::size_t ultimaRottura = viste.ultima;
+        if (k > da && ultimaRottura == k && t.tipo == Tratto::Testo && testo[t.inizio - 1] == QLatin1Char('/')
+            && quantiEntrano(testo, t, limite - posto.x) == 0)
+            ultimaRottura = viste.prima;
         // A slash keeps its word whole: the line ends at the blank before the word,
         // and where that blank is not on the line, as if it had no break at all.
         if (ultimaRottura > da) {

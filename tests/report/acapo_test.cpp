@@ -125,6 +125,21 @@ QStringList sondeDelleFrasi()
         testi << incolonnati.testoIncolonnato(incolonnati.intero(8, 90));
     for (int n = 40; n <= 120; n += 8)
         testi << QString(n, QLatin1Char('x')) + QStringLiteral("\tabcdefghijkl ") + QStringLiteral("ab ").repeated(40);
+    // Long tokens of words joined by hyphens and slashes, after a few words or none: the
+    // lines that meet them end at a hyphen, after a slash or at the blank before them.
+    testiCasuali::Generatore gettoni(37);
+    for (int i = 0; i < 120; ++i) {
+        QString testo = gettoni.testo(gettoni.intero(0, 10));
+        if (!testo.isEmpty())
+            testo += QLatin1Char(' ');
+        for (int parte = gettoni.intero(3, 30); parte > 0; --parte) {
+            testo += gettoni.uno({QStringLiteral("impianto"), QStringLiteral("solare"), QStringLiteral("termico"), QStringLiteral("i"),
+                                  QStringLiteral("2026"), QStringLiteral("kWh"), QStringLiteral("acqua"), QStringLiteral("sud")});
+            if (parte > 1)
+                testo += QLatin1Char(gettoni.moneta(35) ? '/' : '-');
+        }
+        testi << testo;
+    }
     return testi;
 }
 

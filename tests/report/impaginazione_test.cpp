@@ -405,6 +405,64 @@ std::vector<Forma> formeAlMargine()
     return forme;
 }
 
+// After k lines of 12 points, a formatted table of `righe` rows in a face and size whose
+// header row holds n lines.
+void testataDiRighe(const QString& faccia, double dimensione, int k, int n, int righe)
+{
+    impostaCarattere(gothic);
+    impostaDimensione(12);
+    for (int i = 0; i < k; ++i)
+        scriviTesto(QStringLiteral("riga %1").arg(i) + CR);
+    impostaCarattere(faccia);
+    aggiungiTabella(righe, 2, dimensione);
+    QStringList testata;
+    for (int i = 0; i < n; ++i)
+        testata << QStringLiteral("intestazione %1").arg(i);
+    scriviCella(1, 1, testata.join(CR));
+    for (int r = 2; r <= righe; ++r)
+        scriviCella(r, 1, QStringLiteral("dato %1").arg(r));
+    formattaTabella();
+}
+
+// Words joined by slashes in narrow cells, a slash at the end of the room of each line;
+// header rows as high as the page or higher, or that leave no room for the row after them.
+std::vector<Forma> formeBarreETestateAlte()
+{
+    std::vector<Forma> forme;
+    for (const auto& [colonne, testo] : {std::pair{12, "i/2026/solare-termico"}, {10, "im/2026/solare-termico"},
+                                         {8, "impia/2026/solare-termico"}, {6, "impianto/20262/solare-termico"}})
+        forme.push_back({QStringLiteral("barre-in-celle-strette-%1").arg(colonne), [=] {
+                             impostaCarattere(times);
+                             aggiungiTabella(60, colonne, 10);
+                             for (int r = 1; r <= 60; ++r)
+                                 for (int c = 1; c <= colonne; ++c)
+                                     scriviCella(r, c, QString::fromLatin1(testo));
+                         }});
+    forme.push_back({QStringLiteral("testata-piu-alta-della-pagina"), [] {
+                         impostaCarattere(times);
+                         aggiungiTabella(3, 10, 14);
+                         for (int r = 1; r <= 3; ++r)
+                             for (int c = 1; c <= 10; ++c)
+                                 scriviCella(r, c, r > 1 ? QStringLiteral("dato %1").arg(c)
+                                                         : QStringLiteral("intestazione molto lunga della colonna ").repeated(20));
+                         formattaTabella();
+                     }});
+    // With both its borders: 14570 twips, the page's very height, and a line more
+    // (Century Gothic 12.5); 14342 and 14573 (Times 10); 14300 at the page's head,
+    // no room left for a row (Century Gothic 12).
+    const struct {
+        const char* nome;
+        QString faccia;
+        double dimensione;
+        int k, n;
+    } alte[] = {{"50", gothic, 12.5, 10, 50}, {"51", gothic, 12.5, 10, 51}, {"times-62", times, 10, 10, 62},
+                {"times-63", times, 10, 10, 63}, {"in-cima", gothic, 12, 0, 51}};
+    for (const auto& a : alte)
+        forme.push_back({QStringLiteral("testata-alta-%1").arg(QString::fromLatin1(a.nome)),
+                         [a] { testataDiRighe(a.faccia, a.dimensione, a.k, a.n, 8); }});
+    return forme;
+}
+
 std::vector<Forma> forme()
 {
     std::vector<Forma> tutte = {
@@ -553,6 +611,7 @@ std::vector<Forma> forme()
     std::ranges::move(formeAlLimite(), std::back_inserter(tutte));
     std::ranges::move(formeDiBianchiETabulazioni(), std::back_inserter(tutte));
     std::ranges::move(formeAlMargine(), std::back_inserter(tutte));
+    std::ranges::move(formeBarreETestateAlte(), std::back_inserter(tutte));
     return tutte;
 }
 
@@ -681,6 +740,42 @@ TEST(Impaginazione, LinesAndRowsBreakWhereLibreOfficeBreaksThem)
         EXPECT_EQ(linee(d->pagine()[1]), 50);
         EXPECT_TRUE(std::get<documento::PezzoRiga>(d->pagine()[1].pezzi.front()).ripetuta);
         EXPECT_EQ(d->testoPagina(1).section(QLatin1Char('\n'), 1, 1), QStringLiteral("r51\t"));
+    }
+
+    // Header rows as high as the page, as LibreOffice's PDF shows them: 62 lines of Times
+    // 10 after ten lines of 12 (14342 twips with both borders) go whole to the next page
+    // and again at the head of the one after; 63 lines (14573, past the page's 14570) are
+    // split after line 51 at the first page's foot and never repeated; 51 lines of
+    // Century Gothic 12 at the page's head (14300) keep the next row below them.
+    const auto testataAlta = [](const QString& faccia, double punti, int k, int n) {
+        auto d = documentoNuovo();
+        d->impostaNomeCarattere(faccia);
+        for (int i = 0; i < k; ++i)
+            d->scrivi(QStringLiteral("riga") + CR);
+        auto t = d->aggiungiTabella(8, 2);
+        t->impostaDimensione(punti);
+        QStringList testata;
+        for (int i = 0; i < n; ++i)
+            testata << QStringLiteral("intestazione %1").arg(i);
+        t->scriviCella(1, 1, testata.join(QLatin1Char('\n')));
+        for (int r = 2; r <= 8; ++r)
+            t->scriviCella(r, 1, QStringLiteral("dato %1").arg(r));
+        t->formattaAutomatico();
+        return d;
+    };
+    const auto primaRiga = [](documento::Documento& d, int pagina) { return d.testoPagina(pagina).section(QLatin1Char('\n'), 0, 0); };
+    {
+        auto ripetuta = testataAlta(times, 10, 10, 62);
+        ASSERT_GE(ripetuta->contaPagine(), 3);
+        EXPECT_TRUE(primaRiga(*ripetuta, 1).startsWith(QStringLiteral("intestazione 0 ")));
+        EXPECT_TRUE(std::get<documento::PezzoRiga>(ripetuta->pagine()[2].pezzi.front()).ripetuta);
+        auto spezzata = testataAlta(times, 10, 10, 63);
+        ASSERT_EQ(spezzata->contaPagine(), 2);
+        EXPECT_TRUE(primaRiga(*spezzata, 1).startsWith(QStringLiteral("intestazione 51 ")));
+        EXPECT_EQ(spezzata->testoPagina(1).count(QStringLiteral("intestazione 0 ")), 0);
+        auto inCima = testataAlta(gothic, 12, 0, 51);
+        ASSERT_GE(inCima->contaPagine(), 2);
+        EXPECT_EQ(inCima->testoPagina(0).section(QLatin1Char('\n'), 1, 1), QStringLiteral("dato 2\t"));
     }
 
     // A page break before the first paragraph leaves the first page empty.

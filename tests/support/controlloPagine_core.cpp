@@ -99,7 +99,12 @@ QStringList difetti(documento::Documento& doc)
             else if (p.y > atteso)
                 qui(QStringLiteral("a gap of %1 twips above a piece at %2").arg(p.y - atteso).arg(p.y));
             fondo = p.y + p.altezza;
-            if (fondo > altezzaPagina + 1 && pagina.pezzi.size() > 1)
+            // A piece higher than the room may stand alone on its page, or below its
+            // table's header row alone at the page's head.
+            const auto* primo = std::get_if<PezzoRiga>(&pagina.pezzi.front());
+            const bool sottoLaTestata = pagina.pezzi.size() == 2 && primo && primo->riga == 1 && primo->y == 0
+                                        && primo->blocco == p.blocco;
+            if (fondo > altezzaPagina + 1 && pagina.pezzi.size() > 1 && !sottoLaTestata)
                 qui(QStringLiteral("a piece down to %1, past the page's foot").arg(fondo));
             const bool riga = tabella(p.blocco);
             lineeSenzaVuoti(pagina, p, riga, riga && aperte.insert(p.blocco).second, qui);
