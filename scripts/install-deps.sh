@@ -18,7 +18,7 @@ PACKAGES=(build-essential cmake ninja-build pkg-config dpkg-dev
 # package test too.
 if [ "${1:-}" = pacchetto ]; then
   # lintian: the package against Debian's policy; desktop-file-utils and appstream:
-  # the menu entry and the AppStream record against their specifications.
+  # the menu entry and the AppStream record checked by their validators.
   PACKAGES+=(lintian desktop-file-utils appstream)
 fi
 missing=()

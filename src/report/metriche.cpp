@@ -14,8 +14,6 @@ namespace documento::dettaglio {
 
 namespace {
 
-int arrotonda(double x) { return int(std::floor(x + 0.5)); }
-
 // Where the values the line height comes from stand in a face's tables (OpenType).
 namespace hhea {
 constexpr int ascender = 4, descender = 6, lineGap = 8;

@@ -24,8 +24,6 @@ constexpr QLatin1Char tabulatore('\t');
 
 bool bianco(QChar c) { return c.isSpace() && c != aCapo; }
 
-int arrotonda(double x) { return int(std::floor(x + 0.5)); }
-
 double larghezzaDi(const Metrica& m, const QString& testo, int inizio, int fine)
 {
     return m.misura.larghezza(QStringView(testo).mid(inizio, fine - inizio));

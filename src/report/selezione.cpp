@@ -164,11 +164,12 @@ double distanza(double y, double alto, double altezza) { return y < alto ? alto 
 // What a point of a page falls on: the piece under it or nearest to it, in a row the
 // cell under it, and that cell's (or paragraph's) line under the point or nearest.
 struct Bersaglio {
-    const PezzoPagina* parte = nullptr;
-    const Pezzo* pezzo = nullptr; // what the part has of every piece
-    bool ripetuta = false;        // a header row repeated at the page's head
+    const PezzoPagina* parte = nullptr; // none when the page has no lines
     int colonna = 0;
     const Linea* linea = nullptr; // none when none of the cell's lines stand on this page
+    const Pezzo& pezzo() const { return comune(*parte); }
+    // A header row repeated at the page's head: it holds no text of its own there.
+    bool suRipetuta() const { return parte && ripetuta(*parte); }
 };
 
 Bersaglio bersaglio(const Documento& d, const Pagina& pagina, QPointF punto)
@@ -182,12 +183,10 @@ Bersaglio bersaglio(const Documento& d, const Pagina& pagina, QPointF punto)
         if (const double dist = distanza(punto.y(), pezzo.y, pezzo.altezza); dist < lontano) {
             lontano = dist;
             b.parte = &parte;
-            b.pezzo = &pezzo;
         }
     }
-    if (!b.pezzo)
+    if (!b.parte)
         return b;
-    b.ripetuta = ripetuta(*b.parte);
     if (const auto* riga = std::get_if<PezzoRiga>(b.parte)) {
         const Griglia* g = d.griglia(riga->tabella);
         if (!g)
@@ -201,7 +200,7 @@ Bersaglio bersaglio(const Documento& d, const Pagina& pagina, QPointF punto)
             }
     }
     lontano = std::numeric_limits<double>::max();
-    for (int i = b.pezzo->primaLinea; i < b.pezzo->fineLinea; ++i) {
+    for (int i = b.pezzo().primaLinea; i < b.pezzo().fineLinea; ++i) {
         const Linea& l = pagina.linee[std::size_t(i)];
         if (l.colonna != b.colonna)
             continue;
@@ -224,30 +223,28 @@ QString testoDi(const std::vector<Blocco>& blocchi, Posizione p)
     return p.riga >= 1 && p.riga <= g.righe && p.colonna >= 1 && p.colonna <= g.colonne ? g.cella(p.riga, p.colonna) : QString();
 }
 
-} // namespace
-
-std::optional<Posizione> Documento::posizioneSulla(int indice, QPointF punto)
+const Pagina* paginaDi(const std::vector<Pagina>& pagine, int indice)
 {
-    const std::vector<Pagina>& tutte = pagine();
-    if (indice < 0 || indice >= int(tutte.size()))
+    return indice >= 0 && indice < int(pagine.size()) ? &pagine[std::size_t(indice)] : nullptr;
+}
+
+// The place of the text a point of `pagina` falls on (`b`): a repeated header row
+// stands for the row after it, a cell none of whose lines stand on this page for its
+// place after the lines before.
+std::optional<Posizione> posizioneDi(const Pagina& pagina, const Bersaglio& b, QPointF punto)
+{
+    if (!b.parte)
         return std::nullopt;
-    const Pagina& pagina = tutte[std::size_t(indice)];
-    const Bersaglio b = bersaglio(*this, pagina, punto);
-    if (!b.pezzo)
-        return std::nullopt;
-    // A repeated header row stands for the row after it.
-    if (b.ripetuta) {
+    if (b.suRipetuta()) {
         const auto dopo = std::find_if(pagina.pezzi.begin(), pagina.pezzi.end(), [&](const PezzoPagina& p) {
-            return comune(p).y > b.pezzo->y && !ripetuta(p) && comune(p).fineLinea > comune(p).primaLinea;
+            return comune(p).y > b.pezzo().y && !ripetuta(p) && comune(p).fineLinea > comune(p).primaLinea;
         });
         if (dopo == pagina.pezzi.end())
             return std::nullopt;
         return inizioDi(pagina.linee[std::size_t(comune(*dopo).primaLinea)]);
     }
-    // A cell none of whose lines stand on this page stands for its place after the
-    // lines before.
     if (!b.linea) {
-        const Linea& prima = pagina.linee[std::size_t(b.pezzo->primaLinea)];
+        const Linea& prima = pagina.linee[std::size_t(b.pezzo().primaLinea)];
         return Posizione{prima.blocco, prima.riga, b.colonna, 0};
     }
     Posizione p = inizioDi(*b.linea);
@@ -255,16 +252,23 @@ std::optional<Posizione> Documento::posizioneSulla(int indice, QPointF punto)
     return p;
 }
 
+} // namespace
+
+std::optional<Posizione> Documento::posizioneSulla(int indice, QPointF punto)
+{
+    const Pagina* pagina = paginaDi(pagine(), indice);
+    return pagina ? posizioneDi(*pagina, bersaglio(*this, *pagina, punto), punto) : std::nullopt;
+}
+
 std::optional<std::pair<Posizione, Posizione>> Documento::parolaSulla(int indice, QPointF punto)
 {
-    const std::vector<Pagina>& tutte = pagine();
-    if (indice < 0 || indice >= int(tutte.size()))
+    const Pagina* pagina = paginaDi(pagine(), indice);
+    if (!pagina)
         return std::nullopt;
-    // A repeated header row holds no text of its own there.
-    const Bersaglio b = bersaglio(*this, tutte[std::size_t(indice)], punto);
-    if (!b.pezzo || b.ripetuta)
+    const Bersaglio b = bersaglio(*this, *pagina, punto);
+    if (b.suRipetuta())
         return std::nullopt;
-    const std::optional<Posizione> p = posizioneSulla(indice, punto);
+    const std::optional<Posizione> p = posizioneDi(*pagina, b, punto);
     if (!p)
         return std::nullopt;
     return parola(*p);
@@ -272,11 +276,11 @@ std::optional<std::pair<Posizione, Posizione>> Documento::parolaSulla(int indice
 
 std::optional<std::pair<Posizione, Posizione>> Documento::lineaSulla(int indice, QPointF punto)
 {
-    const std::vector<Pagina>& tutte = pagine();
-    if (indice < 0 || indice >= int(tutte.size()))
+    const Pagina* pagina = paginaDi(pagine(), indice);
+    if (!pagina)
         return std::nullopt;
-    const Bersaglio b = bersaglio(*this, tutte[std::size_t(indice)], punto);
-    if (!b.pezzo || b.ripetuta || !b.linea)
+    const Bersaglio b = bersaglio(*this, *pagina, punto);
+    if (!b.parte || b.suRipetuta() || !b.linea)
         return std::nullopt;
     // Its text, without the blanks and the line break it ends with.
     const QString testo = testoDi(blocchi_, inizioDi(*b.linea));
@@ -289,11 +293,11 @@ std::optional<std::pair<Posizione, Posizione>> Documento::lineaSulla(int indice,
 
 bool Documento::sulTesto(int indice, QPointF punto)
 {
-    const std::vector<Pagina>& tutte = pagine();
-    if (indice < 0 || indice >= int(tutte.size()))
+    const Pagina* pagina = paginaDi(pagine(), indice);
+    if (!pagina)
         return false;
     bool sopra = false;
-    perLineeLette(tutte[std::size_t(indice)], [&](const Linea& l) {
+    perLineeLette(*pagina, [&](const Linea& l) {
         sopra = sopra
                 || (!l.frammenti.empty() && punto.y() >= l.y && punto.y() < l.y + l.altezza
                     && punto.x() >= l.frammenti.front().x && punto.x() <= l.frammenti.back().x + l.frammenti.back().larghezza);
@@ -337,10 +341,10 @@ std::vector<QRectF> Documento::evidenziate(int indice, Posizione da, Posizione a
     std::vector<QRectF> rettangoli;
     if (a < da)
         std::swap(da, a);
-    const std::vector<Pagina>& tutte = pagine();
-    if (!(da < a) || indice < 0 || indice >= int(tutte.size()))
+    const Pagina* pagina = paginaDi(pagine(), indice);
+    if (!(da < a) || !pagina)
         return rettangoli;
-    perLineeLette(tutte[std::size_t(indice)], [&](const Linea& l) {
+    perLineeLette(*pagina, [&](const Linea& l) {
         if (!(inizioDi(l) < a) || !(da <= fineDi(l)) || (da == fineDi(l) && l.fine > l.inizio))
             return;
         const int inizio = da < inizioDi(l) ? l.inizio : da.carattere;

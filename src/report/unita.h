@@ -20,6 +20,9 @@ inline constexpr int unitaPerTwip = 6;
 // Default tab stops: every 1.25 cm.
 inline constexpr int tabulazioneTwips = 709;
 
+// Rounded to the nearest whole number, halves up, as the layout rounds its lengths.
+inline int arrotonda(double x) { return int(std::floor(x + 0.5)); }
+
 // Twips from millimetres, rounded as the saved file rounds them.
 inline int twips(double mm) { return int(std::lround(mm / mmPerPollice * twipsPerPollice)); }
 

@@ -31,6 +31,15 @@ namespace {
 const QString CR(1, QChar(13));
 constexpr double margine = 20.0 / 25.4 * 72.0; // the page's margin in points
 
+// A table without a format, three rows of four cells that read their row and column.
+void tabellaSenzaFormato(Documento& d)
+{
+    auto s = d.aggiungiTabella(3, 4);
+    for (int r = 1; r <= 3; ++r)
+        for (int c = 1; c <= 4; ++c)
+            s->scriviCella(r, c, QStringLiteral("%1.%2").arg(r).arg(c));
+}
+
 // Justified paragraphs in two faces, a formatted table whose row of many lines is
 // split between pages and whose header repeats, and a table without a format.
 std::shared_ptr<Documento> esempio()
@@ -61,10 +70,7 @@ std::shared_ptr<Documento> esempio()
     t->formattaAutomatico();
     d->allineaColonna(1, 2, Allineamento::Destra);
     d->scrivi(QStringLiteral("Tabella senza formato:") + CR);
-    auto s = d->aggiungiTabella(3, 4);
-    for (int r = 1; r <= 3; ++r)
-        for (int c = 1; c <= 4; ++c)
-            s->scriviCella(r, c, QStringLiteral("%1.%2").arg(r).arg(c));
+    tabellaSenzaFormato(*d);
     return d;
 }
 
@@ -383,10 +389,7 @@ std::shared_ptr<Documento> tabelleConBordi()
     t->formattaAutomatico();
     d->allineaColonna(1, 2, Allineamento::Destra);
     d->scrivi(CR);
-    auto s = d->aggiungiTabella(3, 4);
-    for (int r = 1; r <= 3; ++r)
-        for (int c = 1; c <= 4; ++c)
-            s->scriviCella(r, c, QStringLiteral("%1.%2").arg(r).arg(c));
+    tabellaSenzaFormato(*d);
     return d;
 }
 
