@@ -10,9 +10,11 @@ tests/report/colonne_corpus.tsv keeps the column widths of every table of each D
 shapes whose count differs from LibreOffice's and, with --pagine, the first line of
 the first page where the two begin a page apart. With --casuali=N it also makes N
 technical reports of random plants and compares them the same way (they are not
-stored: the count each states is checked by the test that makes it).
+stored: the count each states is checked by the test that makes it); --primo-seme=S
+makes the random documents from seed S on (1000 unless given), so as to try ones
+never seen.
 
-    tools/pagine_libreoffice.py [build folder] [--pagine] [--casuali=N]
+    tools/pagine_libreoffice.py [build folder] [--pagine] [--casuali=N] [--primo-seme=S]
 
 Needs LibreOffice (Debian: libreoffice-writer-nogui), poppler-utils and the fonts the
 README names.
@@ -64,6 +66,8 @@ def main():
             if opzione.startswith('--casuali='):
                 ambiente['KORVEL_RELAZIONI_CASUALI'] = opzione.split('=', 1)[1]
                 ambiente['KORVEL_DOCUMENTI_CASUALI'] = opzione.split('=', 1)[1]
+            if opzione.startswith('--primo-seme='):
+                ambiente['KORVEL_PRIMO_SEME'] = opzione.split('=', 1)[1]
         for programma, filtro in PROVE:
             percorso = os.path.join(costruzione, programma)
             if os.path.exists(percorso):

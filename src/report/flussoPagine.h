@@ -4,6 +4,7 @@
 #include "report/aspettoTabella.h"
 #include "report/documento.h"
 #include "report/metriche.h"
+#include "report/primaDistribuzione.h"
 
 #include <vector>
 
@@ -27,14 +28,6 @@ public:
     // Leaves `twips` empty at the foot of the last page, or takes them back.
     void salta(int twips) { usato_ += twips; }
 
-    // Where the pages stand, to lay what follows out again from there.
-    struct Segno {
-        std::size_t pagine = 0, pezzi = 0, linee = 0;
-        int usato = 0;
-    };
-    Segno segno() const;
-    void torna(const Segno& segno);
-
     std::vector<Pagina> prendi() { return std::move(pagine_); }
 
 private:
@@ -49,7 +42,8 @@ private:
 // with a table that meets a page's foot, each followed by a rule of its own below.
 class FlussoTabella {
 public:
-    FlussoTabella(PagineInCorso& pagine, Metriche& metriche, const Documento& documento, const Griglia& g, int blocco, int numero);
+    FlussoTabella(PagineInCorso& pagine, Metriche& metriche, const Documento& documento, const Griglia& g, int blocco, int numero,
+                  TaglioIniziale taglio);
     void disponi();
 
 private:
@@ -57,9 +51,8 @@ private:
 
     void righeRiga(int r, Celle& celle);
     void celleDellaRiga(int r);
-    // Places row `r` from each cell's line in da_ on; false when the table is to be
-    // laid out again from the page before (riprendiSullaPaginaDopo).
-    bool poniRiga(int r);
+    // Places row `r` from each cell's line in da_ on.
+    void poniRiga(int r);
     void poniPezzo(int r, const std::vector<int>& fino, int sopra);
     void nuovaPagina(int r, bool ripeti);
 
@@ -68,14 +61,14 @@ private:
     void ripetiTestata();
     void segnaTestataSpezzata(bool qualcosa);
     void togliTestataDallUltimaPagina();
-    void ricordaPrimaDelResto();
-    void riprendiSullaPaginaDopo();
+    void restaSola(int r);
 
     PagineInCorso& pagine_;
     Metriche& metriche_;
     const Griglia& g_;
     const FormaTabella forma_;
     const int blocco_, numero_;
+    const TaglioIniziale taglio_; // how the word processor first cut the table
     bool intestata_ = false; // the first row flows as a header row: not when higher than a page
     bool testata_ = false;   // a header row to repeat: such a table of two rows or more
 
@@ -88,12 +81,8 @@ private:
     bool soloTestata_ = false; // the page holds nothing of the table but its repeated header
     bool testataSpezzata_ = false;
     std::size_t ultimaConTestata_ = 0; // the last page that keeps it, when the header row was split
-    int rigaSola_ = 0; // the row that ends the page the table went to, when the rest does not fit it
-    struct Ritorno {
-        bool attivo = false;
-        PagineInCorso::Segno segno;
-        bool aperta = false, soloTestata = false;
-    } ritorno_; // where the table stood before the row after rigaSola_
+    int rigaSola_ = 0;            // the row sent on alone to the next page (restaSola)
+    std::size_t paginaSola_ = 0; // that page, counted from 1
 };
 
 } // namespace documento::dettaglio

@@ -5,10 +5,10 @@
 // - a header row split at the foot (only its bottom border was missing) is repeated
 //   above the rest of it, and on every page the table goes on to but its last
 //   (segnaTestataSpezzata, togliTestataDallUltimaPagina);
-// - a header row sent on with the row after it takes just that row with it, and a
-//   table without a header whose first row went whole to the next page has that row
-//   alone there, when the rest of the table does not fit that page
-//   (ricordaPrimaDelResto, riprendiSullaPaginaDopo);
+// - a header row sent on with the row after it, or a first row of a table without a
+//   header sent on whole, takes that row alone to the next page when the word
+//   processor's first guess of the pages had cut the table and put its first piece two
+//   pages or more further on (restaSola);
 // - a header row higher than a page is none: it is split and not repeated;
 // - a header row at a page's head keeps the row after it on that page, as a repeated
 //   one does, when not a line of that row fits below it.
@@ -41,9 +41,10 @@ int contenuto(const std::vector<std::vector<Linea>>& celle)
 
 } // namespace
 
-FlussoTabella::FlussoTabella(PagineInCorso& pagine, Metriche& metriche, const Documento& documento, const Griglia& g, int blocco, int numero)
+FlussoTabella::FlussoTabella(PagineInCorso& pagine, Metriche& metriche, const Documento& documento, const Griglia& g, int blocco, int numero,
+                             TaglioIniziale taglio)
     : pagine_(pagine), metriche_(metriche), g_(g), forma_(formaTabella(documento, numero)),
-      blocco_(blocco), numero_(numero)
+      blocco_(blocco), numero_(numero), taglio_(taglio)
 {
     if (forma_.intestazione(1)) {
         righeRiga(1, celleTestata_);
@@ -58,21 +59,21 @@ FlussoTabella::FlussoTabella(PagineInCorso& pagine, Metriche& metriche, const Do
 void FlussoTabella::disponi()
 {
     for (int r = 1; r <= g_.righe; ++r) {
-        if (rigaSola_ > 0 && r == rigaSola_ + 1)
-            ricordaPrimaDelResto();
+        // The row sent on alone ends its page, unless it went on to another one itself.
+        if (rigaSola_ > 0 && r == rigaSola_ + 1) {
+            if (pagine_.quante() == paginaSola_)
+                nuovaPagina(r, true);
+            rigaSola_ = 0;
+        }
         celleDellaRiga(r);
         if (r == 1 && intestata_ && !pagine_.vuota() && testataVaAvanti())
             nuovaPagina(1, false);
         // A header row at the head of a page leaves the row after it the page as a
         // repeated header does: that row goes there whole when not a line of it fits.
         const bool testataInCima = r == 1 && testata_ && pagine_.vuota();
-        if (!poniRiga(r)) {
-            // Laid out again from the row after the one that ends the page before.
-            r = rigaSola_;
-            rigaSola_ = 0;
-        } else if (testataInCima) {
+        poniRiga(r);
+        if (testataInCima)
             soloTestata_ = true;
-        }
     }
     if (testataSpezzata_ && pagine_.quante() > ultimaConTestata_)
         togliTestataDallUltimaPagina();
@@ -134,7 +135,7 @@ void FlussoTabella::celleDellaRiga(int r)
     }
 }
 
-bool FlussoTabella::poniRiga(int r)
+void FlussoTabella::poniRiga(int r)
 {
     da_.assign(std::size_t(g_.colonne), 0);
     for (;;) {
@@ -158,16 +159,12 @@ bool FlussoTabella::poniRiga(int r)
             for (std::size_t k = 0; k < celle_.size(); ++k)
                 fino[k] = int(celle_[k].size());
             poniPezzo(r, fino, sopra);
-            return true;
-        }
-        if (ritorno_.attivo) {
-            riprendiSullaPaginaDopo();
-            return false;
+            return;
         }
         if (qualcosa)
             poniPezzo(r, fino, sopra);
         if (r == 1 && !qualcosa && !intestata_)
-            rigaSola_ = 1;
+            restaSola(1);
         if (r == 1 && intestata_ && !testataSpezzata_)
             segnaTestataSpezzata(qualcosa);
         nuovaPagina(r, r > 1 || qualcosa);
@@ -237,7 +234,7 @@ void FlussoTabella::ripetiTestata()
 
 // The header row goes whole to the next page when more than its bottom border is
 // missing here, or when not a line of the row after it would follow it here; then
-// that row goes with it, alone when the rest of the table does not fit there.
+// that row goes with it (restaSola).
 bool FlussoTabella::testataVaAvanti()
 {
     const int alta = contenuto(celle_);
@@ -253,7 +250,7 @@ bool FlussoTabella::testataVaAvanti()
         return !l.empty() && l.front().altezza <= resto;
     });
     if (!segue)
-        rigaSola_ = 2;
+        restaSola(2);
     return !segue;
 }
 
@@ -299,22 +296,15 @@ void FlussoTabella::togliTestataDallUltimaPagina()
     pagine_.salta(-tolta);
 }
 
-// Before the row after the one that ends the page (rigaSola_): where the table stands,
-// to go back to when the rest of the table does not fit that page.
-void FlussoTabella::ricordaPrimaDelResto()
+// Row `r` goes whole to the next page, sent on from this one. When the word processor's
+// first guess had cut the table and put its first piece two pages or more further on,
+// the pages it left behind stay between that row and the rest: the row ends its page.
+void FlussoTabella::restaSola(int r)
 {
-    ritorno_ = Ritorno{true, pagine_.segno(), aperta_, soloTestata_};
-}
-
-// The rest does not fit the page the row went to alone: the page ends after it, and
-// the table goes on on the next one.
-void FlussoTabella::riprendiSullaPaginaDopo()
-{
-    pagine_.torna(ritorno_.segno);
-    aperta_ = ritorno_.aperta;
-    soloTestata_ = ritorno_.soloTestata;
-    ritorno_.attivo = false;
-    nuovaPagina(rigaSola_ + 1, true);
+    if (taglio_.tagliata && int(pagine_.quante()) + 2 <= taglio_.pagina) {
+        rigaSola_ = r;
+        paginaSola_ = pagine_.quante() + 1;
+    }
 }
 
 } // namespace documento::dettaglio

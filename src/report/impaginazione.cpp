@@ -36,19 +36,6 @@ void PagineInCorso::aggiungi(PezzoPagina pezzo, std::vector<Linea>&& linee)
     pagina.pezzi.push_back(std::move(pezzo));
 }
 
-PagineInCorso::Segno PagineInCorso::segno() const
-{
-    return {pagine_.size(), pagine_.back().pezzi.size(), pagine_.back().linee.size(), usato_};
-}
-
-void PagineInCorso::torna(const Segno& segno)
-{
-    pagine_.resize(segno.pagine);
-    pagine_.back().pezzi.resize(segno.pezzi);
-    pagine_.back().linee.resize(segno.linee);
-    usato_ = segno.usato;
-}
-
 } // namespace dettaglio
 
 namespace {
@@ -66,6 +53,7 @@ public:
     std::vector<Pagina> impagina()
     {
         int numeroTabella = 0;
+        const std::vector<TaglioIniziale> tagli = primaDistribuzione(documento_);
         const Griglia* precedente = nullptr;
         const auto& blocchi = documento_.blocchi();
         for (std::size_t i = 0; i < blocchi.size(); ++i) {
@@ -84,7 +72,8 @@ public:
             }
             if (std::exchange(saltoDopo_, false) && !pagine_.vuota())
                 pagine_.nuova();
-            FlussoTabella(pagine_, metriche_, documento_, g, int(i), ++numeroTabella).disponi();
+            FlussoTabella(pagine_, metriche_, documento_, g, int(i), numeroTabella + 1, tagli[std::size_t(numeroTabella)]).disponi();
+            ++numeroTabella;
             precedente = &g;
         }
         return pagine_.prendi();

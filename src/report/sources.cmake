@@ -9,6 +9,7 @@ list(APPEND KORVEL_CORE_SOURCES
   report/posaRiga.cpp
   report/impaginazione.cpp
   report/flussoTabella.cpp
+  report/primaDistribuzione.cpp
   report/disegnoPagine.cpp
   report/selezione.cpp
   report/salvataggio.cpp
