@@ -6,11 +6,12 @@ namespace documento::dettaglio {
 
 namespace {
 
-// The word processor's count: the nodes of the file's body (a paragraph is one; a table
-// two, and each cell two and its paragraphs) less 25 a table.
+// The saved file states no count of pages or paragraphs, so the word processor counts
+// the nodes of its body (its start and end, one a paragraph; a table two, and each cell
+// two and its paragraphs) less 25 a table.
 long nodiStimati(const Documento& documento)
 {
-    long nodi = 1, tabelle = 0;
+    long nodi = 2, tabelle = 0;
     bool dopoTabella = false;
     for (const Blocco& blocco : documento.blocchi()) {
         if (std::holds_alternative<Capoverso>(blocco)) {
