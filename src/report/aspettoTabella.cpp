@@ -16,7 +16,14 @@ int FormaTabella::larghezza() const
 int FormaTabella::larghezzaTesto(int colonna) const
 {
     const std::vector<int>& lette = celle.size() == colonne.size() ? celle : colonne;
-    return std::max(1, lette[std::size_t(colonna - 1)] - 2 * margine);
+    int cella = lette[std::size_t(colonna - 1)];
+    // The last cell reaches the table's right edge, whatever width it was read at.
+    if (std::size_t(colonna) == lette.size()) {
+        cella = larghezza();
+        for (std::size_t k = 0; k + 1 < lette.size(); ++k)
+            cella -= lette[k];
+    }
+    return std::max(1, cella - 2 * margine);
 }
 
 // The word processor makes a table of n cells of 65535 / n in a table 65535 wide,

@@ -38,7 +38,8 @@ struct FormaTabella {
     bool formattata = false;
 
     int larghezza() const;
-    // The text width of a cell of column `colonna` (from 1).
+    // The text width of a cell of column `colonna` (from 1): the last column's cell
+    // takes what the others leave of the table's width.
     int larghezzaTesto(int colonna) const;
     // Where column `colonna` (from 1) starts, twips from the page's text edge: the
     // table stands a cell margin to the left, so that its text lines up with the page's.

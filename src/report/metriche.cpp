@@ -242,7 +242,10 @@ int Misura::quantiEntrano(QStringView testo, double spazio) const
         else
             fuori = mezzo;
     }
-    while (dentro > 0 && dentro < testo.size() && (testo[dentro].isLowSurrogate() || testo[dentro].isMark()))
+    // A ligature is one glyph, its whole width on its first character: a text is not
+    // cut inside it ("super|ficie", not "superf|icie", where the "fi" does not fit).
+    while (dentro > 0 && dentro < testo.size()
+           && (testo[dentro].isLowSurrogate() || testo[dentro].isMark() || !separabili(testo[dentro - 1], testo[dentro])))
         --dentro;
     return dentro;
 }

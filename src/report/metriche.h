@@ -37,7 +37,7 @@ public:
     explicit Misura(const QFont& font, bool aPixelInteri = false);
     const QFontMetricsF& metriche() const { return metriche_; }
     double larghezza(QStringView testo) const;
-    // How many characters of `testo` fit in `spazio` (whole characters).
+    // How many characters of `testo` fit in `spazio` (whole characters, whole glyphs).
     int quantiEntrano(QStringView testo, double spazio) const;
 
 private:

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <tuple>
 
@@ -80,15 +81,21 @@ std::shared_ptr<Documento> sonde(const QStringList& testi, const std::function<v
 // The lines of each probe paragraph, or of the first cell of each probe table, in order.
 std::vector<std::vector<Linea>> lineeDelleSonde(Documento& d)
 {
-    std::map<int, std::vector<Linea>> perBlocco;
+    // A probe's lines: its paragraph's, or those of the one cell of its table that
+    // holds text.
+    std::map<int, std::map<int, std::vector<Linea>>> perBlocco;
     for (const Pagina& p : d.pagine())
         for (const Linea& l : p.linee)
-            if (l.colonna <= 1)
-                perBlocco[l.blocco].push_back(l);
+            perBlocco[l.blocco][l.colonna].push_back(l);
     std::vector<std::vector<Linea>> sonde;
-    for (auto& [blocco, linee] : perBlocco)
-        if (blocco % 2 == 1 && blocco + 1 < int(d.blocchi().size()))
-            sonde.push_back(std::move(linee));
+    for (auto& [blocco, colonne] : perBlocco) {
+        if (blocco % 2 == 0 || blocco + 1 >= int(d.blocchi().size()))
+            continue;
+        auto scritta = std::ranges::find_if(colonne, [](const auto& c) {
+            return std::ranges::any_of(c.second, [](const Linea& l) { return l.fine > l.inizio; });
+        });
+        sonde.push_back(std::move(scritta == colonne.end() ? colonne.begin()->second : scritta->second));
+    }
     return sonde;
 }
 
@@ -151,10 +158,11 @@ void carattereDellaFrase(Documento& d, int i)
 }
 
 // A probe a pixel or a few from its line's end: the runs of a paragraph, or the text
-// of the first cell of a table of `colonne` columns.
+// of the first cell (the last, with `ultima`) of a table of `colonne` columns.
 struct SondaAlMargine {
     std::vector<Sequenza> sequenze;
     int colonne = 0;
+    bool ultima = false;
 };
 
 const QString gothic = QStringLiteral("Century Gothic");
@@ -213,6 +221,20 @@ std::vector<SondaAlMargine> sondeAlMargine()
           {times, 11.0, false, 11, QStringLiteral("02-5551234")}, {times, 11.0, false, 11, QStringLiteral("(100%)")},
           {gothic, 8.0, true, 11, QStringLiteral("il 100% dei")}})
         sonde.push_back({{{t, {faccia, punti, grassetto}}}, colonne});
+    // A word whose "fi" joins into one glyph across the edge of a cell.
+    sonde.push_back({{{QStringLiteral("superficie"), {gothic, 8, false}}}, 13});
+    // The last cell of tables of 11, 12 and 13 columns, which reaches the table's
+    // right edge: texts a pixel or a few narrower than the column's text, then a word.
+    for (const QString& faccia : {gothic, times})
+        for (const int colonne : {11, 12, 13}) {
+            const Carattere c{faccia, 9, false};
+            const int cella = (qRound(170.0 / colonne / 25.4 * 1440) - 2 * 108) * pixelPerTwip;
+            QString t;
+            for (int meno = 1; t.isEmpty() && meno < 6; ++meno)
+                t = testo(c, cella - meno, caso);
+            if (!t.isEmpty())
+                sonde.push_back({{{t + QLatin1Char(' ') + caso.testo(1), c}}, colonne, true});
+        }
     return sonde;
 }
 
@@ -229,7 +251,7 @@ std::shared_ptr<Documento> documentoAlMargine(const std::vector<SondaAlMargine>&
             d->impostaDimensione(s.carattere.dimensione);
             d->impostaGrassetto(s.carattere.grassetto ? 1 : 0);
             if (sonde[i].colonne > 0)
-                d->aggiungiTabella(1, sonde[i].colonne)->scriviCella(1, 1, s.testo);
+                d->aggiungiTabella(1, sonde[i].colonne)->scriviCella(1, sonde[i].ultima ? sonde[i].colonne : 1, s.testo);
             else
                 d->scrivi(s.testo);
         }
