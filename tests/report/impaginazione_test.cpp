@@ -360,7 +360,7 @@ std::vector<Forma> formeDiBianchiETabulazioni()
 // paragraphs in capitals that LibreOffice keeps on one line, long ones it breaks in
 // two; tables of 11 and 12 narrow columns, read a twip narrower, each row with a text
 // of one line or two as LibreOffice measures it, or a percentage in a cell just too
-// narrow for it.
+// narrow for it; words that fill the last cell of a row to its end.
 std::vector<Forma> formeAlMargine()
 {
     using testiAlMargine::pixelPerTwip;
@@ -402,6 +402,20 @@ std::vector<Forma> formeAlMargine()
                                  scriviCella(r, caso.intero(1, 11), roman ? QStringLiteral("(100%)") : QStringLiteral("il 100% dei"));
                          }});
     }
+    // The last cell of a row reaches the table's right edge, a twip past where its
+    // column was read to end: "studio" in Times New Roman 12 fills 12 columns' last
+    // cell to a third of a twip, "DOTT." in 9 points 13 columns' to the pixel.
+    forme.push_back({QStringLiteral("margine-ultime-celle"), [] {
+                         impostaCarattere(times);
+                         for (const auto& [colonne, punti, parola] : {std::tuple{12, 12.0, QStringLiteral("studio")}, {13, 9.0, QStringLiteral("DOTT.")}}) {
+                             aggiungiTabella(60, colonne, punti);
+                             for (int r = 1; r <= 60; ++r) {
+                                 scriviCella(r, 1, QString::number(r));
+                                 scriviCella(r, colonne, parola);
+                             }
+                             scriviTesto(CR);
+                         }
+                     }});
     return forme;
 }
 
