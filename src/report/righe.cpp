@@ -262,6 +262,12 @@ std::size_t fineOltre(const QString& testo, std::vector<Tratto>& tratti, const s
     if (tab > da && ultimaRottura <= tab + 1 && tratti[tab + 1].tipo == Tratto::Testo
         && (ultimaRottura > da || inizioDiParola))
         return tab;
+    // A line that starts at a break with a tab, the text after it finding no break
+    // (no break comes before a quotation mark: \t"ECOLOGICA"), holds the tab alone; the
+    // text is cut on the next line.
+    if (tab == da && k > da && ultimaRottura <= da && tratti[da].tipo == Tratto::Tabulazione
+        && (da == 0 || tratti[da - 1].tipo == Tratto::ACapo || rotture[std::size_t(tratti[da].inizio)]))
+        return da + 1;
     if (ultimaRottura > da)
         return ultimaRottura;
     return tagliaDove(testo, tratti, da, k, limite - x);

@@ -304,6 +304,17 @@ std::vector<Forma> formeDiBianchiETabulazioni()
                                  for (int c = 1; c <= colonne; ++c)
                                      scriviCella(r, c, QStringLiteral("voce\t12.345"));
                          }});
+    // A tab that starts a cell's line, a quotation mark after it, which no line breaks
+    // before: after a blank the tab stands alone on its line; where the line goes on
+    // from a word cut at the end of the line before, the word after the tab is cut
+    // there.
+    forme.push_back({QStringLiteral("celle-strette-tabulazioni-virgolette"), [] {
+                         impostaCarattere(times);
+                         impostaGrassetto(1);
+                         aggiungiTabella(60, 11, 10);
+                         for (int r = 1; r <= 60; ++r)
+                             scriviCella(r, 1, r % 3 ? QStringLiteral("159/19 \t\"ECOLOGICA\"  CITTÀ") : QStringLiteral("abc\t\"ECOLOGICA\"  CITTÀ"));
+                     }});
     forme.push_back({QStringLiteral("righe-bianche"), [] {
                          for (const QString& faccia : {gothic, times})
                              for (const int dimensione : {8, 14}) {
