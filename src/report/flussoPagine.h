@@ -53,6 +53,7 @@ private:
     void celleDellaRiga(int r);
     // Places row `r` from each cell's line in da_ on.
     void poniRiga(int r);
+    bool ogniCellaComincia(int r, const std::vector<int>& fino) const;
     void poniPezzo(int r, const std::vector<int>& fino, int sopra);
     void nuovaPagina(int r, bool ripeti);
 

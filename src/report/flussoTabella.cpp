@@ -9,6 +9,8 @@
 //   header sent on whole, takes that row alone to the next page when the word
 //   processor's first guess of the pages had cut the table and put its first piece two
 //   pages or more further on (restaSola);
+// - a row after the first is split at the foot only when each of its cells keeps a line
+//   there, else it goes on whole (ogniCellaComincia);
 // - a header row higher than a page is none: it is split and not repeated;
 // - a header row at a page's head keeps the row after it on that page, as a repeated
 //   one does, when not a line of that row fits below it.
@@ -153,6 +155,8 @@ void FlussoTabella::poniRiga(int r)
             qualcosa = qualcosa || fino[k] > da_[k];
             tutto = tutto && fino[k] == int(celle_[k].size());
         }
+        if (qualcosa && !tutto && r > 1 && !ogniCellaComincia(r, fino))
+            qualcosa = false;
         if (tutto || (!qualcosa && paginaVuota)) {
             // The whole row, or what is left of it; when not even a line of it fits an
             // empty page, it goes on that page all the same.
@@ -169,6 +173,23 @@ void FlussoTabella::poniRiga(int r)
             segnaTestataSpezzata(qualcosa);
         nuovaPagina(r, r > 1 || qualcosa);
     }
+}
+
+// The word processor splits a row after the table's first at a page's foot only when
+// each of its cells keeps a line on this page (a cell whose first line holds a tab need
+// not): else the row goes on whole. Once split, the rest goes on line by line.
+bool FlussoTabella::ogniCellaComincia(int r, const std::vector<int>& fino) const
+{
+    if (std::any_of(da_.begin(), da_.end(), [](int da) { return da > 0; }))
+        return true;
+    for (std::size_t k = 0; k < celle_.size(); ++k) {
+        if (fino[k] > 0 || celle_[k].empty())
+            continue;
+        const Linea& prima = celle_[k].front();
+        if (!g_.cella(r, int(k) + 1).mid(prima.inizio, prima.fine - prima.inizio).contains(QLatin1Char('\t')))
+            return false;
+    }
+    return true;
 }
 
 // The piece of the row that holds each cell's lines from da_ up to `fino`.
