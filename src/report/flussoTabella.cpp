@@ -6,11 +6,11 @@
 //   above the rest of it, and on every page the table goes on to but its last
 //   (segnaTestataSpezzata, togliTestataDallUltimaPagina);
 // - a header row sent on with the row after it, or a first row of a table without a
-//   header sent on whole, takes that row alone to the next page when the word
+//   header of which not a line fits, takes that row alone to the next page when the word
 //   processor's first guess of the pages had cut the table and put its first piece two
 //   pages or more further on (restaSola);
-// - a row after the first is split at the foot only when each of its cells keeps a line
-//   there, else it goes on whole (ogniCellaComincia);
+// - a row is split at the foot only when each of its cells keeps a line there, else it
+//   goes on whole (ogniCellaComincia);
 // - a header row higher than a page is none: it is split and not repeated;
 // - a header row at a page's head keeps the row after it on that page, as a repeated
 //   one does, when not a line of that row fits below it.
@@ -155,7 +155,8 @@ void FlussoTabella::poniRiga(int r)
             qualcosa = qualcosa || fino[k] > da_[k];
             tutto = tutto && fino[k] == int(celle_[k].size());
         }
-        if (qualcosa && !tutto && r > 1 && !ogniCellaComincia(r, fino))
+        const bool entraQualcosa = qualcosa;
+        if (qualcosa && !tutto && !ogniCellaComincia(r, fino))
             qualcosa = false;
         if (tutto || (!qualcosa && paginaVuota)) {
             // The whole row, or what is left of it; when not even a line of it fits an
@@ -167,7 +168,7 @@ void FlussoTabella::poniRiga(int r)
         }
         if (qualcosa)
             poniPezzo(r, fino, sopra);
-        if (r == 1 && !qualcosa && !intestata_)
+        if (r == 1 && !entraQualcosa && !intestata_)
             restaSola(1);
         if (r == 1 && intestata_ && !testataSpezzata_)
             segnaTestataSpezzata(qualcosa);
@@ -175,9 +176,9 @@ void FlussoTabella::poniRiga(int r)
     }
 }
 
-// The word processor splits a row after the table's first at a page's foot only when
-// each of its cells keeps a line on this page (a cell whose first line holds a tab need
-// not): else the row goes on whole. Once split, the rest goes on line by line.
+// The word processor splits a row at a page's foot only when each of its cells keeps a
+// line on this page (a cell whose first line holds a tab need not): else the row goes
+// on whole. Once split, the rest goes on line by line.
 bool FlussoTabella::ogniCellaComincia(int r, const std::vector<int>& fino) const
 {
     if (std::any_of(da_.begin(), da_.end(), [](int da) { return da > 0; }))

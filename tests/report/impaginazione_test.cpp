@@ -362,9 +362,10 @@ std::vector<Forma> formeDiBianchiETabulazioni()
                          for (int r = 1; r <= 73; ++r)
                              scriviCella(r, 1, QStringLiteral("x"));
                      }});
-    // 1343 and 1395: a row at a page's foot with a blank cell whose line does not fit
-    // there; the table's first row is split all the same, a later row goes on whole.
-    for (unsigned seme : {1u, 2u, 3u, 4u, 1343u, 1395u})
+    // 1343, 1395 and 5000: a row at a page's foot with a blank cell whose line does not
+    // fit there goes on whole, a table's first row as a later one; in 1343 that first
+    // row is not left alone, as one of which not a line fits would be.
+    for (unsigned seme : {1u, 2u, 3u, 4u, 1343u, 1395u, 5000u})
         forme.push_back({QStringLiteral("incolonnati-casuali-%1").arg(seme), [seme] { incolonnatiCasuali(seme); }});
     return forme;
 }
