@@ -83,7 +83,8 @@ std::size_t porzioneIntera(std::span<const Tratto> tratti, std::size_t k, int sp
 // the paragraph's last character stays where it is. The first stop, 1.25 cm in, counts
 // as one of the paragraph's own stops: where a cell is narrower than that, the tab
 // goes to it past the cell's edge, and the text after it need only fit in the room the
-// tab leaves when it is a twip wide.
+// tab leaves when it is a twip wide; only the paragraph's last character, after blanks
+// that hang past the edge ("impianto \t"), starts a line of its own.
 struct Tabulazione {
     double fermata = 0; // where the text after it starts
     bool piena = false;
@@ -95,7 +96,7 @@ Tabulazione tabulazione(double x, double larghezza, bool ultimoCarattere)
     const double twip = unitaPerTwip;
     Tabulazione t{tabulazioneDopo(x), false, larghezza};
     const bool prima = t.fermata == double(tabulazioneTwips) * unitaPerTwip;
-    if (larghezza <= x + twip && x <= larghezza)
+    if ((larghezza <= x + twip && x <= larghezza) || (ultimoCarattere && prima && x > larghezza))
         t.piena = true;
     else if (prima && t.fermata > larghezza)
         t.limite = larghezza + t.fermata - x - twip;
