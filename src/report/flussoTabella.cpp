@@ -177,8 +177,9 @@ void FlussoTabella::poniRiga(int r)
 }
 
 // The word processor splits a row at a page's foot only when each of its cells keeps a
-// line on this page (a cell whose first line holds a tab need not): else the row goes
-// on whole. Once split, the rest goes on line by line.
+// line on this page (a cell whose first line holds a tab among its text need not; one
+// of a tab alone, as high as a blank line, must): else the row goes on whole. Once
+// split, the rest goes on line by line.
 bool FlussoTabella::ogniCellaComincia(int r, const std::vector<int>& fino) const
 {
     if (std::any_of(da_.begin(), da_.end(), [](int da) { return da > 0; }))
@@ -187,7 +188,8 @@ bool FlussoTabella::ogniCellaComincia(int r, const std::vector<int>& fino) const
         if (fino[k] > 0 || celle_[k].empty())
             continue;
         const Linea& prima = celle_[k].front();
-        if (!g_.cella(r, int(k) + 1).mid(prima.inizio, prima.fine - prima.inizio).contains(QLatin1Char('\t')))
+        const QString riga = g_.cella(r, int(k) + 1).mid(prima.inizio, prima.fine - prima.inizio);
+        if (!riga.contains(QLatin1Char('\t')) || riga.trimmed().isEmpty())
             return false;
     }
     return true;
