@@ -17,6 +17,7 @@
 #include "report/flussoPagine.h"
 
 #include "report/righe.h"
+#include "report/tratti.h"
 
 #include <algorithm>
 
@@ -189,7 +190,7 @@ bool FlussoTabella::ogniCellaComincia(int r, const std::vector<int>& fino) const
             continue;
         const Linea& prima = celle_[k].front();
         const QString riga = g_.cella(r, int(k) + 1).mid(prima.inizio, prima.fine - prima.inizio);
-        if (!riga.contains(QLatin1Char('\t')) || riga.trimmed().isEmpty())
+        if (!riga.contains(QLatin1Char('\t')) || soloSpaziETabulazioni(riga))
             return false;
     }
     return true;

@@ -13,6 +13,11 @@ bool soloSpazi(const QString& testo, const Tratto& t)
     return QStringView(testo).mid(t.inizio, t.fine - t.inizio).count(QLatin1Char(' ')) == t.fine - t.inizio;
 }
 
+bool soloSpaziETabulazioni(QStringView riga)
+{
+    return std::all_of(riga.begin(), riga.end(), [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); });
+}
+
 namespace {
 
 // How a line stands for its alignment (layout units): where its pieces start, what
@@ -114,15 +119,8 @@ Linea lineaDi(const QString& testo, std::span<const Tratto> tratti, std::size_t 
 void altezzaDiRigaBianca(Linea& linea, const QString& testo, std::span<const Tratto> tratti, std::size_t da,
                          std::size_t a, Metriche& metriche)
 {
-    bool tab = false;
-    for (std::size_t k = da; k < a; ++k) {
-        const Tratto& t = tratti[k];
-        if (t.tipo == Tratto::Tabulazione)
-            tab = true;
-        else if (t.tipo != Tratto::Spazi || !soloSpazi(testo, t))
-            return;
-    }
-    if (da > 0 && tab)
+    const QStringView riga = QStringView(testo).mid(tratti[da].inizio, tratti[a - 1].fine - tratti[da].inizio);
+    if (!soloSpaziETabulazioni(riga) || (da > 0 && riga.contains(QLatin1Char('\t'))))
         return;
     const Metrica& predefinita = metriche.di(Carattere{});
     linea.altezza = predefinita.altezza;

@@ -28,6 +28,10 @@ bool soloSpazi(const QString& testo, const Tratto& t);
 Linea lineaDi(const QString& testo, std::span<const Tratto> tratti, std::size_t da, std::size_t a, double larghezza,
               Allineamento allineamento, bool ultima);
 
+// Whether a line's text is nothing but spaces (U+0020) and tabs, a line the word
+// processor makes as high as a blank one.
+bool soloSpaziETabulazioni(QStringView riga);
+
 // A line of nothing but blanks takes the height the word processor gives it.
 void altezzaDiRigaBianca(Linea& linea, const QString& testo, std::span<const Tratto> tratti, std::size_t da,
                          std::size_t a, Metriche& metriche);

@@ -362,23 +362,17 @@ std::vector<Forma> formeDiBianchiETabulazioni()
                          for (int r = 1; r <= 73; ++r)
                              scriviCella(r, 1, QStringLiteral("x"));
                      }});
-    // A row at a page's foot whose first cell's first line fits there and whose second
-    // cell starts with a line holding a tab alone, as high as a Times New Roman 12 line
-    // (276 twips), that does not: the row goes on whole (a tab among text would not keep
-    // it from being split). Lines of Times New Roman 10 (231 twips) between borders of
-    // 10; the next page is filled to 90 twips short of the whole row's end, so that
-    // LibreOffice's third page tells the two apart.
+    // A row at a page's foot with room for its first cell's first line (Times New Roman
+    // 10, 231 twips), not for its second cell's, a tab alone (276): the row goes on whole,
+    // and the next page, filled to 90 twips short of it, tells whole and split apart.
     forme.push_back({QStringLiteral("riga-con-tabulazione-sola-al-piede"), [] {
                          constexpr int pagina = 14570, bordo = 10, linea = 231, tabulazione = 276, ultima = 280;
-                         // Room for the row's first line (231 twips), not for the tab's.
                          righeAlte(pagina - bordo - linea - bordo - 250 - bordo);
                          impostaCarattere(times);
                          aggiungiTabella(2, 2, 10);
                          scriviCella(1, 1, QStringLiteral("dato"));
                          scriviCella(2, 1, QStringLiteral("uno") + CR + QStringLiteral("due") + CR + QStringLiteral("tre"));
                          scriviCella(2, 2, QStringLiteral("\t") + CR + QStringLiteral("x"));
-                         // Split, the row would leave the tab and its line for the next
-                         // page; whole, it takes its three lines there.
                          righeAlte(pagina - (bordo + tabulazione + linea + bordo) - 90 - ultima);
                          impostaCarattere(gothic);
                          impostaDimensione(12);
