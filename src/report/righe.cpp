@@ -78,13 +78,13 @@ std::size_t porzioneIntera(std::span<const Tratto> tratti, std::size_t k, int sp
 }
 
 // A tab at `x` of a line `larghezza` wide (layout units), as the word processor sets
-// the default stops of the saved file. A tab whose stop is not inside the line is
-// full: it starts the next line, or at a line's start takes the rest of the line; but
-// the paragraph's last character stays where it is. The first stop, 1.25 cm in, counts
-// as one of the paragraph's own stops: where a cell is narrower than that, the tab
-// goes to it past the cell's edge, and the text after it need only fit in the room the
-// tab leaves when it is a twip wide; only the paragraph's last character, after blanks
-// that hang past the edge ("impianto \t"), starts a line of its own.
+// the default stops of the saved file. A tab whose stop is past the line's end (not on
+// it) is full: it starts the next line, or at a line's start takes the rest of the
+// line; but the paragraph's last character stays where it is. The first stop, 1.25 cm
+// in, counts as one of the paragraph's own stops: where a cell is narrower than that,
+// the tab goes to it past the cell's edge, and the text after it need only fit in the
+// room the tab leaves when it is a twip wide; only the paragraph's last character,
+// after blanks that hang past the edge ("impianto \t"), starts a line of its own.
 struct Tabulazione {
     double fermata = 0; // where the text after it starts
     bool piena = false;
@@ -101,7 +101,7 @@ Tabulazione tabulazione(double x, double larghezza, bool ultimoCarattere)
     else if (prima && t.fermata > larghezza)
         t.limite = larghezza + t.fermata - x - twip;
     else
-        t.piena = t.fermata >= larghezza && !ultimoCarattere;
+        t.piena = t.fermata > larghezza && !ultimoCarattere;
     return t;
 }
 

@@ -381,8 +381,10 @@ std::vector<Forma> formeDiBianchiETabulazioni()
     // 1343, 1395 and 5000: a row at a page's foot with a blank cell whose line does not
     // fit there goes on whole, a table's first row as a later one; in 1343 that first
     // row is not left alone, as one of which not a line fits would be. 1035 and 7018:
-    // narrow cells ending in a blank and a tab, the tab on a line of its own.
-    for (unsigned seme : {1u, 2u, 3u, 4u, 1035u, 1343u, 1395u, 5000u, 7018u})
+    // narrow cells ending in a blank and a tab, the tab on a line of its own. 1178: a
+    // tab whose stop is the very edge of its cell stays on the line with the blank
+    // after it ("la\t (25%)").
+    for (unsigned seme : {1u, 2u, 3u, 4u, 1035u, 1178u, 1343u, 1395u, 5000u, 7018u})
         forme.push_back({QStringLiteral("incolonnati-casuali-%1").arg(seme), [seme] { incolonnatiCasuali(seme); }});
     return forme;
 }
