@@ -80,23 +80,24 @@ std::size_t porzioneIntera(std::span<const Tratto> tratti, std::size_t k, int sp
 // A tab at `x` of a line `larghezza` wide (layout units), as the word processor sets
 // the default stops of the saved file. A tab whose stop is past the line's end (not on
 // it) is full: it starts the next line, or at a line's start takes the rest of the
-// line; but the paragraph's last character stays where it is. The first stop, 1.25 cm
-// in, counts as one of the paragraph's own stops: where a cell is narrower than that,
-// the tab goes to it past the cell's edge, and the text after it need only fit in the
-// room the tab leaves when it is a twip wide; only the paragraph's last character,
-// after blanks that hang past the edge ("impianto \t"), starts a line of its own.
+// line; but the paragraph's last character stays where it is, unless blanks before it
+// hang past where the line's text must end ("dei \t", "impianto \t"): then it starts
+// a line of its own. The first stop, 1.25 cm in, counts as one of the paragraph's own
+// stops: where a cell is narrower than that, the tab goes to it past the cell's edge,
+// and the text after it need only fit in the room the tab leaves when it is a twip
+// wide.
 struct Tabulazione {
     double fermata = 0; // where the text after it starts
     bool piena = false;
     double limite = 0; // where the text after it must end
 };
 
-Tabulazione tabulazione(double x, double larghezza, bool ultimoCarattere)
+Tabulazione tabulazione(double x, double larghezza, bool ultimoCarattere, bool dopoBianchiOltre)
 {
     const double twip = unitaPerTwip;
     Tabulazione t{tabulazioneDopo(x), false, larghezza};
     const bool prima = t.fermata == double(tabulazioneTwips) * unitaPerTwip;
-    if ((larghezza <= x + twip && x <= larghezza) || (ultimoCarattere && prima && x > larghezza))
+    if ((larghezza <= x + twip && x <= larghezza) || (ultimoCarattere && dopoBianchiOltre))
         t.piena = true;
     else if (prima && t.fermata > larghezza)
         t.limite = larghezza + t.fermata - x - twip;
@@ -304,7 +305,8 @@ std::size_t fineRiga(const QString& testo, std::vector<Tratto>& tratti, const st
             continue;
         }
         if (t.tipo == Tratto::Tabulazione) {
-            const Tabulazione tab = tabulazione(posto.x, larghezza, k + 1 == tratti.size());
+            const Tabulazione tab = tabulazione(posto.x, larghezza, k + 1 == tratti.size(),
+                                                    k > da && tratti[k - 1].tipo == Tratto::Spazi && posto.x > limite);
             t.larghezza = tab.fermata - posto.reale;
             if (!tab.piena) {
                 posto.x = posto.reale = tab.fermata;

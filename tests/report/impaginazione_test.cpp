@@ -378,6 +378,21 @@ std::vector<Forma> formeDiBianchiETabulazioni()
                          impostaDimensione(12);
                          scriviTesto(QStringLiteral("fine"));
                      }});
+    // A cell's last character a tab after blanks that hang past the edge: where the
+    // line ends at the cell's edge ("dei \t", 3 lines a cell) it starts a line of its
+    // own; where a tab before it sent the text past the edge of a cell narrower than
+    // the first stop ("città \t", justified) it stays.
+    forme.push_back({QStringLiteral("tabulazione-finale-dopo-bianchi-oltre"), [] {
+                         impostaCarattere(times);
+                         aggiungiTabella(60, 4, 12);
+                         for (int r = 1; r <= 60; ++r)
+                             scriviCella(r, 3, QStringLiteral("sanitaria Tecnico/Comunale dei \t"));
+                         impostaCarattere(gothic);
+                         aggiungiTabella(100, 11, 8);
+                         for (int r = 1; r <= 100; ++r)
+                             scriviCella(r, 4, QStringLiteral("rendimento\t (34%)    Che\t\tcittà \t"));
+                         giustificaTesto();
+                     }});
     // 1343, 1395 and 5000: a row at a page's foot with a blank cell whose line does not
     // fit there goes on whole, a table's first row as a later one; in 1343 that first
     // row is not left alone, as one of which not a line fits would be. 1035 and 7018:
