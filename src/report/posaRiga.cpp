@@ -49,7 +49,9 @@ Allineata allinea(std::span<const Tratto> tratti, std::size_t da, std::size_t co
         for (std::size_t k = allargati; k < contenuto; ++k)
             if (tratti[k].tipo == Tratto::Spazi)
                 spazi += tratti[k].fine - tratti[k].inizio;
-        return {0.0, spazi > 0 ? (larghezza - occupata) / spazi : 0.0, allargati};
+        // A line whose text runs past its end (after a tab past a narrow cell's edge)
+        // keeps its blanks as they are: they never narrow.
+        return {0.0, spazi > 0 && occupata < larghezza ? (larghezza - occupata) / spazi : 0.0, allargati};
     }
     case Allineamento::Sinistra:
         break;

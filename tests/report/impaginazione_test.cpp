@@ -1016,6 +1016,20 @@ TEST(Impaginazione, TabsGoWhereLibreOfficeSetsThem)
     EXPECT_EQ(prima.frammenti[13].testo, QStringLiteral("quattordici"));
     EXPECT_EQ(prima.frammenti[13].x, 7090);
     EXPECT_NEAR(prima.frammenti[15].x, 453.9 * 20, 6);
+
+    // Justified in a cell narrower than the first stop, a line whose text a tab sent
+    // past the cell's edge shows none of it: LibreOffice draws only "è" and "calda" of
+    // "è \tacqua\t ING. calda" (Century Gothic 8, 13 columns; random tabbed document
+    // 5024), its blanks not narrowed to pull "ING." back into the cell.
+    auto stretta = documentoNuovo();
+    ASSERT_TRUE(stretta->impostaDimensione(8));
+    stretta->aggiungiTabella(1, 13)->scriviCella(1, 1, QStringLiteral("è \tacqua\t ING. calda"));
+    stretta->allineaTutto(documento::Allineamento::Giustificato);
+    QStringList mostrati;
+    for (const documento::Linea& l : lineeDi(*stretta, 0, 1))
+        for (const documento::Frammento& f : l.frammenti)
+            mostrati << f.testo.trimmed();
+    EXPECT_EQ(mostrati, (QStringList{QStringLiteral("è"), QStringLiteral("calda")}));
 }
 
 // The widths LibreOffice 7.4 gives the cells of saved tables, read from the columns of
