@@ -148,17 +148,16 @@ void FlussoTabella::poniRiga(int r)
         soloTestata_ = false;
         // Each cell keeps on this page the lines that fit.
         std::vector<int> fino(da_);
-        bool qualcosa = false, tutto = true;
+        bool entraQualcosa = false, tutto = true;
         for (std::size_t k = 0; k < celle_.size(); ++k) {
             int h = 0;
             while (fino[k] < int(celle_[k].size()) && h + celle_[k][std::size_t(fino[k])].altezza <= spazio)
                 h += celle_[k][std::size_t(fino[k]++)].altezza;
-            qualcosa = qualcosa || fino[k] > da_[k];
+            entraQualcosa = entraQualcosa || fino[k] > da_[k];
             tutto = tutto && fino[k] == int(celle_[k].size());
         }
-        const bool entraQualcosa = qualcosa;
-        if (qualcosa && !tutto && !ogniCellaComincia(r, fino))
-            qualcosa = false;
+        // What fits stays here only where the row may be split.
+        const bool qualcosa = entraQualcosa && (tutto || ogniCellaComincia(r, fino));
         if (tutto || (!qualcosa && paginaVuota)) {
             // The whole row, or what is left of it; when not even a line of it fits an
             // empty page, it goes on that page all the same.
