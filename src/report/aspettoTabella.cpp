@@ -29,8 +29,8 @@ int FormaTabella::larghezzaTesto(int colonna) const
 // The word processor makes a table of n cells of 65535 / n in a table 65535 wide,
 // scales them to the columns' sum (each edge at the sum before it, truncated), then
 // moves each edge to the file's column edge as a separator in ten-thousandths of the
-// table (rounded), back in twips (truncated); an edge it finds already there, reading
-// its place in ten-thousandths the same way, stays where the scaling put it.
+// table (rounded), back in twips (truncated). An edge that lands where the scaling put
+// it, or one twip short of it, stays where the scaling put it.
 std::vector<int> celleLette(const std::vector<int>& colonne)
 {
     const auto n = std::int64_t(colonne.size());
@@ -40,8 +40,7 @@ std::vector<int> celleLette(const std::vector<int>& colonne)
     if (n == 0 || somma <= 0)
         return colonne;
     constexpr std::int64_t massimo = 65535, relativo = 10000;
-    const auto diecimillesimi = [&](std::int64_t x) { return (2 * x * relativo + somma) / (2 * somma); };
-    const auto inTwips = [&](std::int64_t s) { return s * somma / relativo; };
+    const auto separatore = [&](std::int64_t x) { return (2 * x * relativo + somma) / (2 * somma) * somma / relativo; };
     std::vector<int> celle;
     celle.reserve(colonne.size());
     std::int64_t bordo = 0, colonna = 0;
@@ -50,8 +49,8 @@ std::vector<int> celleLette(const std::vector<int>& colonne)
         std::int64_t fine = scalato;
         if (i < n) {
             colonna += colonne[std::size_t(i - 1)];
-            const std::int64_t nuovo = inTwips(diecimillesimi(colonna)), vecchio = inTwips(diecimillesimi(scalato));
-            if (nuovo != vecchio)
+            const std::int64_t nuovo = separatore(colonna);
+            if (nuovo > scalato || nuovo < scalato - 1)
                 fine = nuovo;
         }
         celle.push_back(int(fine - bordo));
