@@ -305,7 +305,14 @@ std::size_t fineRiga(const QString& testo, std::vector<Tratto>& tratti, const st
             continue;
         }
         if (t.tipo == Tratto::Tabulazione) {
-            const Tabulazione tab = tabulazione(posto.x, larghezza, k + 1 == tratti.size(),
+            // A tab that does not fit right after a tab that took the line to its very
+            // end, at a stop past the first, is to that tab what a word that does not
+            // fit is: it takes it to the next line, and so does one that ends the
+            // paragraph past the line's end.
+            const bool dopoTabulazione = k > da + 1 && tratti[k - 1].tipo == Tratto::Tabulazione
+                                         && posto.x > larghezza - unitaPerTwip / 2 && posto.x <= larghezza
+                                         && posto.x > double(tabulazioneTwips) * unitaPerTwip;
+            const Tabulazione tab = tabulazione(posto.x, larghezza, k + 1 == tratti.size() && !dopoTabulazione,
                                                     k > da && tratti[k - 1].tipo == Tratto::Spazi && posto.x > limite);
             t.larghezza = tab.fermata - posto.reale;
             if (!tab.piena) {
@@ -313,6 +320,8 @@ std::size_t fineRiga(const QString& testo, std::vector<Tratto>& tratti, const st
                 limite = tab.limite;
                 continue;
             }
+            if (dopoTabulazione)
+                return k - 1;
             if (k != da)
                 return k;
             t.larghezza = larghezza - posto.reale;

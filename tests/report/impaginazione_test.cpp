@@ -8,6 +8,7 @@
 #include "report/aspettoTabella.h"
 #include "report/canaleWord.h"
 #include "report/relazione.h"
+#include "report/righe.h"
 #include "support/ambiente.h"
 #include "support/doppi.h"
 #include "support/pagineLibreOffice.h"
@@ -963,6 +964,37 @@ TEST(Impaginazione, LinesOfBlanksAreAsHighAsLibreOfficeMakesThem)
 // Figures read off LibreOffice 7.4's PDF of the same DOCX (pdftotext -bbox): where a tab
 // near a line's end and in a cell narrower than the first stop goes, and which blanks
 // of a justified line with a tab take what justification adds.
+// Runs of tabs in a cell whose text is 1418 twips wide (a column LibreOffice reads as
+// 1474 twips, less margins of 28; Times New Roman 8), as many lines as LibreOffice 7.4
+// gives them: a tab that takes the line to its very end at the second stop goes on with
+// a tab after it that does not fit, as it would with a word, also with one that ends
+// the paragraph; a tab short of the end stays. At the first stop, in a cell as wide as
+// it, the tab stays (the corpus shape incolonnati-casuali-1178, "co\t\t").
+TEST(Impaginazione, ATabAtTheLinesEndGoesOnWithTheTabAfterIt)
+{
+    const struct {
+        const char* testo;
+        int righe;
+    } casi[] = {
+        {"  \"ecologica\"\t\tinclinazione\t\tristrutturazione", 7},
+        {"inclinazione\t\tx", 3},
+        {"inclinazione\t\t\tx", 4},
+        {"inclinazione\t\t", 2},
+        {"ab\t\t\tcd", 3},
+        {"ab\t\tcd", 2},
+        {"ab\t\t", 1},
+        {"\"ecologica\"\t", 1},
+    };
+    documento::dettaglio::Metriche metriche;
+    const documento::Carattere c{times, 8, false};
+    for (const auto& caso : casi) {
+        const QString testo = QString::fromUtf8(caso.testo);
+        std::vector<documento::Linea> righe;
+        documento::dettaglio::righeDi({{testo, c}}, c, documento::Allineamento::Sinistra, 1418, metriche, righe);
+        EXPECT_EQ(int(righe.size()), caso.righe) << caso.testo;
+    }
+}
+
 TEST(Impaginazione, TabsGoWhereLibreOfficeSetsThem)
 {
     // A tab past the last stop of a line of Times New Roman 12, and one whose word does
