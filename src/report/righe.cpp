@@ -309,8 +309,7 @@ std::size_t fineRiga(const QString& testo, std::vector<Tratto>& tratti, const st
             // end, at a stop past the first, is to that tab what a word that does not
             // fit is: it takes it to the next line, and so does one that ends the
             // paragraph past the line's end.
-            const bool dopoTabulazione = k > da + 1 && tratti[k - 1].tipo == Tratto::Tabulazione
-                                         && posto.x > larghezza - unitaPerTwip / 2 && posto.x <= larghezza
+            const bool dopoTabulazione = k > da + 1 && tratti[k - 1].tipo == Tratto::Tabulazione && posto.x == larghezza
                                          && posto.x > double(tabulazioneTwips) * unitaPerTwip;
             const Tabulazione tab = tabulazione(posto.x, larghezza, k + 1 == tratti.size() && !dopoTabulazione,
                                                     k > da && tratti[k - 1].tipo == Tratto::Spazi && posto.x > limite);

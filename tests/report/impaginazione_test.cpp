@@ -961,9 +961,6 @@ TEST(Impaginazione, LinesOfBlanksAreAsHighAsLibreOfficeMakesThem)
     EXPECT_EQ(lineeDi(*d, 0).size(), 2u);
 }
 
-// Figures read off LibreOffice 7.4's PDF of the same DOCX (pdftotext -bbox): where a tab
-// near a line's end and in a cell narrower than the first stop goes, and which blanks
-// of a justified line with a tab take what justification adds.
 // Runs of tabs in a cell whose text is 1418 twips wide (a column LibreOffice reads as
 // 1474 twips, less margins of 28; Times New Roman 8), as many lines as LibreOffice 7.4
 // gives them: a tab that takes the line to its very end at the second stop goes on with
@@ -995,6 +992,9 @@ TEST(Impaginazione, ATabAtTheLinesEndGoesOnWithTheTabAfterIt)
     }
 }
 
+// Figures read off LibreOffice 7.4's PDF of the same DOCX (pdftotext -bbox): where a tab
+// near a line's end and in a cell narrower than the first stop goes, and which blanks
+// of a justified line with a tab take what justification adds.
 TEST(Impaginazione, TabsGoWhereLibreOfficeSetsThem)
 {
     // A tab past the last stop of a line of Times New Roman 12, and one whose word does
