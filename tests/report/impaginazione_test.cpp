@@ -200,6 +200,7 @@ std::vector<Forma> formeAlLimite()
         int sopra; // twips above the table, at the limit
         bool formattata;
         int righe, righeDopo;
+        int righeTestata = 1; // lines of the first row, one paragraph each
     };
     const Limite limiti[] = {
         // Only the header row's bottom border is missing: the header counts as split with
@@ -213,6 +214,10 @@ std::vector<Forma> formeAlLimite()
         // Room for the header row and the first line of the row after it: both stay;
         // with a twip less room they go on, alone on their page.
         {"testata-e-riga", pagina - 3 * bordo - 2 * linea, true, 121, 0},
+        // A header row of three lines with room for all of them but none of the row after
+        // it goes on with that row, as above; with a twip less room its bottom border is
+        // missing and it is split, two of its lines at the foot, and repeated above the third.
+        {"testata-spezzata", pagina - 2 * bordo - 3 * linea, true, 121, 0, 3},
         // The last row's line fits to the twip (the first row has its top border too);
         // with a twip less room the row goes on, before the lines that filled that page.
         {"riga", pagina - bordo - 10 * (linea + bordo), false, 10, 52},
@@ -226,7 +231,7 @@ std::vector<Forma> formeAlLimite()
                                  impostaDimensione(12);
                                  aggiungiTabella(l.righe, 2);
                                  for (int r = 1; r <= l.righe; ++r)
-                                     scriviCella(r, 1, r == 1 ? QStringLiteral("intestazione") : QStringLiteral("dato %1").arg(r));
+                                     scriviCella(r, 1, r == 1 ? QStringList(l.righeTestata, QStringLiteral("intestazione")).join(QLatin1Char('\n')) : QStringLiteral("dato %1").arg(r));
                                  if (l.formattata)
                                      formattaTabella();
                                  for (int i = 0; i < l.righeDopo; ++i)
