@@ -259,8 +259,11 @@ std::size_t fineOltre(const QString& testo, std::vector<Tratto>& tratti, const s
     std::size_t tab = k;
     while (tab > da && tratti[tab].tipo != Tratto::Tabulazione)
         --tab;
+    // A line that starts after a slash whose break the line before could not take (its
+    // word started after a blank) goes on with a word cut there.
+    const int inizio = tratti[da].inizio;
     const bool inizioDiParola = da == 0 || tratti[da - 1].tipo == Tratto::ACapo || tratti[da].tipo != Tratto::Testo
-                                || rotture[std::size_t(tratti[da].inizio)];
+                                || (rotture[std::size_t(inizio)] && rotturaDopoBarra(testo, inizio) == inizio);
     if (tab > da && ultimaRottura <= tab + 1 && tratti[tab + 1].tipo == Tratto::Testo
         && (ultimaRottura > da || inizioDiParola))
         return tab;

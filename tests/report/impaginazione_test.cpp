@@ -997,6 +997,44 @@ TEST(Impaginazione, ATabAtTheLinesEndGoesOnWithTheTabAfterIt)
     }
 }
 
+// A tab that fits after the rest of a word cut at a slash, before a word that does not
+// fit: the lines of one-column tables in LibreOffice 7.4's PDF of their DOCX (cells of
+// 742 twips of text, Times New Roman 12; of 1777 and 722, Century Gothic 10, justified).
+// After "KWH/" the cut was not a break (its word started after the tab, and the word
+// processor breaks after no slash there): the tab stays after "ANNO" and no break comes
+// before the guillemet. After a hyphen, after a slash at the paragraph's start, or with
+// a break after the tab, the tab goes on alone.
+TEST(Impaginazione, ATabAfterAWordCutAtASlashStaysWhereNoBreakComesBefore)
+{
+    const struct {
+        const QString& faccia;
+        int punti, larghezza;
+        const char* testo;
+        std::vector<const char*> righe;
+    } casi[] = {
+        {times, 12, 742, "40°\tKWH/ANNO\t«LE TAVERNE»", {"40°", "\t", "KWH/", "ANNO\t", "«LE ", "TAVE", "RNE»"}},
+        {times, 12, 742, "40°\tKWH-ANNO\t«LE TAVERNE»", {"40°", "\t", "KWH-", "ANNO", "\t", "«LE ", "TAVE", "RNE»"}},
+        {times, 12, 742, "ab\tKWH/ANNO\tle taverne", {"ab", "\t", "KWH/", "ANNO", "\t", "le ", "taverne"}},
+        {gothic, 10, 1777, "Tecnico/Comunale\t«LE TAVERNE» (84%)", {"Tecnico/", "Comunale", "\t«LE ", "TAVERNE» (84%)"}},
+        {gothic, 10, 722, "KWh/anno\t«LE TAVERNE» una\t inclinazione",
+         {"KWh/", "anno", "\t", "«LE ", "TAVER", "NE» ", "una\t ", "inclina", "zione"}},
+    };
+    documento::dettaglio::Metriche metriche;
+    for (const auto& caso : casi) {
+        const QString testo = QString::fromUtf8(caso.testo);
+        const documento::Carattere c{caso.faccia, double(caso.punti), false};
+        const auto allineamento = caso.faccia == gothic ? documento::Allineamento::Giustificato : documento::Allineamento::Sinistra;
+        std::vector<documento::Linea> righe;
+        documento::dettaglio::righeDi({{testo, c}}, c, allineamento, caso.larghezza, metriche, righe);
+        QStringList lette, attese;
+        for (const auto& riga : righe)
+            lette << testo.mid(riga.inizio, riga.fine - riga.inizio);
+        for (const char* riga : caso.righe)
+            attese << QString::fromUtf8(riga);
+        EXPECT_EQ(lette, attese) << caso.testo;
+    }
+}
+
 // Figures read off LibreOffice 7.4's PDF of the same DOCX (pdftotext -bbox): where a tab
 // near a line's end and in a cell narrower than the first stop goes, and which blanks
 // of a justified line with a tab take what justification adds.
