@@ -966,6 +966,22 @@ TEST(Impaginazione, LinesOfBlanksAreAsHighAsLibreOfficeMakesThem)
     EXPECT_EQ(lineeDi(*d, 0).size(), 2u);
 }
 
+namespace {
+
+// The text of each line a paragraph of one run breaks into, `larghezza` twips wide.
+QStringList testiDelleRighe(const QString& testo, const documento::Carattere& c, documento::Allineamento allineamento, int larghezza)
+{
+    static documento::dettaglio::Metriche metriche;
+    std::vector<documento::Linea> righe;
+    documento::dettaglio::righeDi({{testo, c}}, c, allineamento, larghezza, metriche, righe);
+    QStringList testi;
+    for (const auto& riga : righe)
+        testi << testo.mid(riga.inizio, riga.fine - riga.inizio);
+    return testi;
+}
+
+} // namespace
+
 // Runs of tabs in a cell whose text is 1418 twips wide (a column LibreOffice reads as
 // 1474 twips, less margins of 28; Times New Roman 8), as many lines as LibreOffice 7.4
 // gives them: a tab that takes the line to its very end at the second stop goes on with
@@ -987,14 +1003,9 @@ TEST(Impaginazione, ATabAtTheLinesEndGoesOnWithTheTabAfterIt)
         {"ab\t\t", 1},
         {"\"ecologica\"\t", 1},
     };
-    documento::dettaglio::Metriche metriche;
     const documento::Carattere c{times, 8, false};
-    for (const auto& caso : casi) {
-        const QString testo = QString::fromUtf8(caso.testo);
-        std::vector<documento::Linea> righe;
-        documento::dettaglio::righeDi({{testo, c}}, c, documento::Allineamento::Sinistra, 1418, metriche, righe);
-        EXPECT_EQ(int(righe.size()), caso.righe) << caso.testo;
-    }
+    for (const auto& caso : casi)
+        EXPECT_EQ(testiDelleRighe(QString::fromUtf8(caso.testo), c, documento::Allineamento::Sinistra, 1418).size(), caso.righe) << caso.testo;
 }
 
 // A tab that fits after the rest of a word cut at a slash, before a word that does not
@@ -1019,19 +1030,13 @@ TEST(Impaginazione, ATabAfterAWordCutAtASlashStaysWhereNoBreakComesBefore)
         {gothic, 10, 722, "KWh/anno\t«LE TAVERNE» una\t inclinazione",
          {"KWh/", "anno", "\t", "«LE ", "TAVER", "NE» ", "una\t ", "inclina", "zione"}},
     };
-    documento::dettaglio::Metriche metriche;
     for (const auto& caso : casi) {
-        const QString testo = QString::fromUtf8(caso.testo);
         const documento::Carattere c{caso.faccia, double(caso.punti), false};
         const auto allineamento = caso.faccia == gothic ? documento::Allineamento::Giustificato : documento::Allineamento::Sinistra;
-        std::vector<documento::Linea> righe;
-        documento::dettaglio::righeDi({{testo, c}}, c, allineamento, caso.larghezza, metriche, righe);
-        QStringList lette, attese;
-        for (const auto& riga : righe)
-            lette << testo.mid(riga.inizio, riga.fine - riga.inizio);
+        QStringList attese;
         for (const char* riga : caso.righe)
             attese << QString::fromUtf8(riga);
-        EXPECT_EQ(lette, attese) << caso.testo;
+        EXPECT_EQ(testiDelleRighe(QString::fromUtf8(caso.testo), c, allineamento, caso.larghezza), attese) << caso.testo;
     }
 }
 
