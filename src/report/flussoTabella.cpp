@@ -8,7 +8,7 @@
 // - a header row sent on with the row after it, or a first row of a table without a
 //   header of which not a line fits, takes that row alone to the next page when the word
 //   processor's first guess of the pages had cut the table and put its first piece two
-//   pages or more further on (restaSola);
+//   pages or more further on, or, for a header row, cut it into many pieces (restaSola);
 // - a row is split at the foot only when each of its cells keeps a line there, else it
 //   goes on whole (ogniCellaComincia);
 // - a header row higher than a page is none: it is split and not repeated;
@@ -20,6 +20,7 @@
 #include "report/tratti.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace documento::dettaglio {
 
@@ -40,6 +41,28 @@ int contenuto(const std::vector<std::vector<Linea>>& celle)
     for (const auto& linee : celle)
         alta = std::max(alta, somma(linee, 0, int(linee.size())));
     return alta;
+}
+
+// How many pieces of the first guess make a header row sent on from `pagina` take the
+// row after it alone: 23 after paragraphs, 42 after a table of two rows or more that
+// starts on this page. Where a table going on from the page before stands here, the
+// word processor follows no count the program could find: the row goes on with the rest.
+int pezziPerRestareSola(const Pagina& pagina, int blocco)
+{
+    int righe = 0;
+    std::vector<int> tabelle;
+    for (const PezzoPagina& p : pagina.pezzi) {
+        const auto* riga = std::get_if<PezzoRiga>(&p);
+        if (!riga || riga->blocco == blocco || riga->ripetuta)
+            continue;
+        ++righe;
+        if (std::ranges::find(tabelle, riga->blocco) == tabelle.end()) {
+            tabelle.push_back(riga->blocco);
+            if (riga->riga != 1 || !riga->intera)
+                return std::numeric_limits<int>::max();
+        }
+    }
+    return righe >= 2 ? 42 : 23;
 }
 
 } // namespace
@@ -323,9 +346,14 @@ void FlussoTabella::togliTestataDallUltimaPagina()
 // Row `r` goes whole to the next page, sent on from this one. When the word processor's
 // first guess had cut the table and put its first piece two pages or more further on,
 // the pages it left behind stay between that row and the rest: the row ends its page.
+// After a header row it does so too when the guess cut the table into many pieces
+// (pezziPerRestareSola), one more for each page the table was pushed on past its first
+// piece's; not when it put the first piece one page further on.
 void FlussoTabella::restaSola(int r)
 {
-    if (taglio_.tagliata && int(pagine_.quante()) + 2 <= taglio_.pagina) {
+    const int avanti = taglio_.pagina - int(pagine_.quante()); // pages the guess put the first piece further on
+    const bool molti = r == 2 && avanti <= 0 && taglio_.pezzi + avanti >= pezziPerRestareSola(pagine_.ultima(), blocco_);
+    if (taglio_.tagliata && (avanti >= 2 || molti)) {
         rigaSola_ = r;
         paginaSola_ = pagine_.quante() + 1;
     }

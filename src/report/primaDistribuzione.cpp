@@ -81,6 +81,7 @@ std::vector<TaglioIniziale> primaDistribuzione(const Documento& documento)
                 long fatte = pezzo, tutte = righe;
                 for (;;) {
                     ++pagina;
+                    ++taglio.pezzi;
                     tutte += ripetute;
                     if (fatte + pezzo >= tutte)
                         break;

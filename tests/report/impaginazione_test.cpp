@@ -531,22 +531,26 @@ std::vector<Forma> formeBarreETestateAlte()
     return forme;
 }
 
+// `linee` lines of Century Gothic 12 in `capoversi` paragraphs of as many lines each.
+void righeGothic(int linee, int capoversi)
+{
+    impostaCarattere(gothic);
+    impostaDimensione(12);
+    for (int c = 0; c < capoversi; ++c) {
+        QStringList righe;
+        for (int i = 0; i < linee / capoversi; ++i)
+            righe << QStringLiteral("riga %1").arg(c * linee / capoversi + i);
+        scriviTesto(righe.join(QChar(11)) + CR);
+    }
+}
+
 // A formatted table of `righe` rows whose header reaches the foot of the first page
 // with no room for a line of the row after it, after 50 lines of Century Gothic 12:
 // fifty paragraphs, or one paragraph of fifty lines. `righeLinee` lines in each row
 // after the header; `inFondo` rows of ten one-letter cells in a table at the end.
 void testataAlPiedeDopo(bool capoversi, int righe, int righeLinee, int inFondo)
 {
-    impostaCarattere(gothic);
-    impostaDimensione(12);
-    QStringList linee;
-    for (int i = 0; i < 50; ++i)
-        linee << QStringLiteral("riga %1").arg(i);
-    if (capoversi)
-        for (const QString& l : linee)
-            scriviTesto(l + CR);
-    else
-        scriviTesto(linee.join(QChar(11)) + CR);
+    righeGothic(50, capoversi ? 50 : 1);
     aggiungiTabella(righe, 2);
     scriviCella(1, 1, QStringLiteral("intestazione"));
     for (int r = 2; r <= righe; ++r) {
@@ -565,17 +569,49 @@ void testataAlPiedeDopo(bool capoversi, int righe, int righeLinee, int inFondo)
     }
 }
 
+// A formatted table of `righe` one-line rows in nine columns whose header reaches the
+// foot of the first page after what `sopra` writes (50 lines high), with no room for a
+// line of the row after it. The first guess cuts it into pieces of two rows, each after
+// the first with the header repeated: 22 pieces for 23 rows.
+void testataInNoveColonne(int righe, const std::function<void()>& sopra)
+{
+    sopra();
+    aggiungiTabella(righe, 9);
+    for (int r = 1; r <= righe; ++r)
+        scriviCella(r, 1, r == 1 ? QStringLiteral("testa") : QString::number(r));
+    formattaTabella();
+}
+
+// A table of four rows of five lines (20 lines and 5 borders high) and a paragraph of 30 lines.
+void tabellaEParagrafo()
+{
+    impostaCarattere(gothic);
+    impostaDimensione(12);
+    aggiungiTabella(4, 9);
+    for (int r = 1; r <= 4; ++r)
+        scriviCella(r, 1, QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("e")}
+                              .join(QChar(11)));
+    righeGothic(30, 1);
+}
+
 // The word processor's first guess of the pages, which cuts a long table into pieces
 // a page before anything is measured, decides whether a header sent on from a page's
 // foot takes the row after it alone to the next page: it does when the first piece was
 // put two pages further on (fifty paragraphs before it), even though the rest would
-// fit there; not when that piece was on the header's page (one paragraph before it) or
-// the page after it (a table of 70 rows at the end of the file makes the guess put 26
-// paragraphs on a page, not 20), nor for a table too short to be cut, nor when a
-// larger table at the end makes the guess hold all fifty paragraphs on one page.
+// fit there; not when that piece was on the page after it (a table of 70 rows at the
+// end of the file makes the guess put 26 paragraphs on a page, not 20), nor for a table
+// too short to be cut, nor when a larger table at the end makes the guess hold all
+// fifty paragraphs on one page. With the first piece on the header's page it takes that
+// row alone only when the guess cut the table into many pieces, though the next page
+// would hold the whole table: 23 or more after paragraphs (not 6, one paragraph before
+// it; not 22), 42 or more after a table of two rows or more (not 41).
 std::vector<Forma> formeTaglioIniziale()
 {
     return {
+        {QStringLiteral("taglio-iniziale-22-pezzi-dopo-capoversi"), [] { testataInNoveColonne(23, [] { righeGothic(50, 10); }); }},
+        {QStringLiteral("taglio-iniziale-23-pezzi-dopo-capoversi"), [] { testataInNoveColonne(24, [] { righeGothic(50, 10); }); }},
+        {QStringLiteral("taglio-iniziale-41-pezzi-dopo-tabella"), [] { testataInNoveColonne(42, tabellaEParagrafo); }},
+        {QStringLiteral("taglio-iniziale-42-pezzi-dopo-tabella"), [] { testataInNoveColonne(43, tabellaEParagrafo); }},
         {QStringLiteral("taglio-iniziale-pezzo-avanti"), [] { testataAlPiedeDopo(true, 35, 1, 0); }},
         {QStringLiteral("taglio-iniziale-pezzo-sulla-pagina"), [] { testataAlPiedeDopo(false, 55, 1, 0); }},
         {QStringLiteral("taglio-iniziale-pezzo-alla-pagina-dopo"), [] { testataAlPiedeDopo(true, 35, 1, 70); }},
