@@ -346,13 +346,14 @@ void FlussoTabella::togliTestataDallUltimaPagina()
 // Row `r` goes whole to the next page, sent on from this one. When the word processor's
 // first guess had cut the table and put its first piece two pages or more further on,
 // the pages it left behind stay between that row and the rest: the row ends its page.
-// After a header row it does so too when the guess cut the table into many pieces
-// (pezziPerRestareSola), one more for each page the table was pushed on past its first
-// piece's; not when it put the first piece one page further on.
+// After a header row sent on from the page of the first piece it does so too when the
+// guess cut the table into many pieces (pezziPerRestareSola). Where the table was pushed
+// on past that page it needs more of them, by a count not found: the row goes on with
+// the rest there, as it does where the first piece was put one page further on.
 void FlussoTabella::restaSola(int r)
 {
     const int avanti = taglio_.pagina - int(pagine_.quante()); // pages the guess put the first piece further on
-    const bool molti = r == 2 && avanti <= 0 && taglio_.pezzi + avanti >= pezziPerRestareSola(pagine_.ultima(), blocco_);
+    const bool molti = r == 2 && avanti == 0 && taglio_.pezzi >= pezziPerRestareSola(pagine_.ultima(), blocco_);
     if (taglio_.tagliata && (avanti >= 2 || molti)) {
         rigaSola_ = r;
         paginaSola_ = pagine_.quante() + 1;

@@ -16,8 +16,8 @@ namespace documento::dettaglio {
 // and is sent on from there (its header, or first row, reached the page's foot and the
 // row after did not fit) finds a page it left empty, and the rest of the table after it:
 // the row it took with it stands alone on that page. After a header sent on from the
-// page of its first piece, or from one it was pushed on to, the row stands alone when
-// the table was cut into many pieces (restaSola).
+// page of its first piece, the row stands alone when the table was cut into many pieces
+// (restaSola).
 struct TaglioIniziale {
     bool tagliata = false; // the table was cut into pieces
     int pagina = 1;        // the page of its first piece, from 1

@@ -594,6 +594,14 @@ void tabellaEParagrafo()
     righeGothic(30, 1);
 }
 
+// A paragraph that fills the first page, which the guess counts as one, and ten
+// paragraphs of five lines on the second.
+void unaPaginaEDieciCapoversi()
+{
+    righeGothic(52, 1);
+    righeGothic(50, 10);
+}
+
 // The word processor's first guess of the pages, which cuts a long table into pieces
 // a page before anything is measured, decides whether a header sent on from a page's
 // foot takes the row after it alone to the next page: it does when the first piece was
@@ -604,12 +612,15 @@ void tabellaEParagrafo()
 // fifty paragraphs on one page. With the first piece on the header's page it takes that
 // row alone only when the guess cut the table into many pieces, though the next page
 // would hold the whole table: 23 or more after paragraphs (not 6, one paragraph before
-// it; not 22), 42 or more after a table of two rows or more (not 41).
+// it; not 22), 42 or more after a table of two rows or more (not 41). Pushed on a page
+// past the first piece's by a paragraph that fills it, 24 are not enough.
 std::vector<Forma> formeTaglioIniziale()
 {
     return {
         {QStringLiteral("taglio-iniziale-22-pezzi-dopo-capoversi"), [] { testataInNoveColonne(23, [] { righeGothic(50, 10); }); }},
         {QStringLiteral("taglio-iniziale-23-pezzi-dopo-capoversi"), [] { testataInNoveColonne(24, [] { righeGothic(50, 10); }); }},
+        {QStringLiteral("taglio-iniziale-23-pezzi-una-pagina-dopo"), [] { testataInNoveColonne(24, unaPaginaEDieciCapoversi); }},
+        {QStringLiteral("taglio-iniziale-24-pezzi-una-pagina-dopo"), [] { testataInNoveColonne(25, unaPaginaEDieciCapoversi); }},
         {QStringLiteral("taglio-iniziale-41-pezzi-dopo-tabella"), [] { testataInNoveColonne(42, tabellaEParagrafo); }},
         {QStringLiteral("taglio-iniziale-42-pezzi-dopo-tabella"), [] { testataInNoveColonne(43, tabellaEParagrafo); }},
         {QStringLiteral("taglio-iniziale-pezzo-avanti"), [] { testataAlPiedeDopo(true, 35, 1, 0); }},
