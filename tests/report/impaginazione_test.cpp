@@ -594,6 +594,17 @@ void tabellaEParagrafo()
     righeGothic(30, 1);
 }
 
+// A paragraph of 30 lines, a table of 25 one-line rows that goes on to the second page
+// with four of them, and a paragraph of 46 lines.
+void tabellaDallaPaginaPrima()
+{
+    righeGothic(30, 1);
+    aggiungiTabella(25, 9);
+    for (int r = 1; r <= 25; ++r)
+        scriviCella(r, 1, QStringLiteral("x"));
+    righeGothic(46, 1);
+}
+
 // A paragraph that fills the first page, which the guess counts as one, and ten
 // paragraphs of five lines on the second.
 void unaPaginaEDieciCapoversi()
@@ -612,8 +623,9 @@ void unaPaginaEDieciCapoversi()
 // fifty paragraphs on one page. With the first piece on the header's page it takes that
 // row alone only when the guess cut the table into many pieces, though the next page
 // would hold the whole table: 23 or more after paragraphs (not 6, one paragraph before
-// it; not 22), 42 or more after a table of two rows or more (not 41). Pushed on a page
-// past the first piece's by a paragraph that fills it, 24 are not enough.
+// it; not 22), 42 or more after a table of two rows or more (not 41), not at 42 after
+// the last rows of a table that began on the page before. Pushed on a page past the
+// first piece's by a paragraph that fills it, 24 are not enough.
 std::vector<Forma> formeTaglioIniziale()
 {
     return {
@@ -623,6 +635,7 @@ std::vector<Forma> formeTaglioIniziale()
         {QStringLiteral("taglio-iniziale-24-pezzi-una-pagina-dopo"), [] { testataInNoveColonne(25, unaPaginaEDieciCapoversi); }},
         {QStringLiteral("taglio-iniziale-41-pezzi-dopo-tabella"), [] { testataInNoveColonne(42, tabellaEParagrafo); }},
         {QStringLiteral("taglio-iniziale-42-pezzi-dopo-tabella"), [] { testataInNoveColonne(43, tabellaEParagrafo); }},
+        {QStringLiteral("taglio-iniziale-42-pezzi-dopo-tabella-dalla-pagina-prima"), [] { testataInNoveColonne(43, tabellaDallaPaginaPrima); }},
         {QStringLiteral("taglio-iniziale-pezzo-avanti"), [] { testataAlPiedeDopo(true, 35, 1, 0); }},
         {QStringLiteral("taglio-iniziale-pezzo-sulla-pagina"), [] { testataAlPiedeDopo(false, 55, 1, 0); }},
         {QStringLiteral("taglio-iniziale-pezzo-alla-pagina-dopo"), [] { testataAlPiedeDopo(true, 35, 1, 70); }},
