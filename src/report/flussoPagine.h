@@ -53,7 +53,15 @@ private:
     void celleDellaRiga(int r);
     // Places row `r` from each cell's line in da_ on.
     void poniRiga(int r);
-    bool ogniCellaComincia(int r, const std::vector<int>& fino) const;
+    // What of row `r` fits a page's foot (cheCosaEntra).
+    struct Spazio {
+        std::vector<int> fino;  // each cell's first line past those that fit
+        bool unaLinea = false;  // a line of some cell fits
+        bool tutto = true;      // the whole row fits
+        bool qualcosa = false;  // a part of the row stays: a line fits and the row may be split there
+    };
+    Spazio cheCosaEntra(int r, const Celle& celle, const std::vector<int>& da, int spazio) const;
+    bool ogniCellaComincia(int r, const Celle& celle, const std::vector<int>& da, const std::vector<int>& fino) const;
     void poniPezzo(int r, const std::vector<int>& fino, int sopra);
     void nuovaPagina(int r, bool ripeti);
 

@@ -1,7 +1,8 @@
 // A table flowing across the pages, with the ways the word processor lays out a table
 // that meets a page's foot, each followed as it shows them:
 // - a header row goes whole to the next page when more than its bottom border is
-//   missing, or when not a line of the row after it would follow it (testataVaAvanti);
+//   missing, or when the row after it would leave nothing below it (testataVaAvanti):
+//   not a line, or not a line of each cell where the row may not be split;
 // - a header row split at the foot (only its bottom border was missing) is repeated
 //   above the rest of it, and on every page the table goes on to but its last
 //   (segnaTestataSpezzata, togliTestataDallUltimaPagina);
@@ -169,48 +170,53 @@ void FlussoTabella::poniRiga(int r)
         const int spazio = pagine_.libero() - sopra - bordoTwips;
         const bool paginaVuota = pagine_.vuota() || soloTestata_;
         soloTestata_ = false;
-        // Each cell keeps on this page the lines that fit.
-        std::vector<int> fino(da_);
-        bool entraQualcosa = false, tutto = true;
-        for (std::size_t k = 0; k < celle_.size(); ++k) {
-            int h = 0;
-            while (fino[k] < int(celle_[k].size()) && h + celle_[k][std::size_t(fino[k])].altezza <= spazio)
-                h += celle_[k][std::size_t(fino[k]++)].altezza;
-            entraQualcosa = entraQualcosa || fino[k] > da_[k];
-            tutto = tutto && fino[k] == int(celle_[k].size());
-        }
-        // What fits stays here only where the row may be split.
-        const bool qualcosa = entraQualcosa && (tutto || ogniCellaComincia(r, fino));
-        if (tutto || (!qualcosa && paginaVuota)) {
+        Spazio qui = cheCosaEntra(r, celle_, da_, spazio);
+        if (qui.tutto || (!qui.qualcosa && paginaVuota)) {
             // The whole row, or what is left of it; when not even a line of it fits an
             // empty page, it goes on that page all the same.
             for (std::size_t k = 0; k < celle_.size(); ++k)
-                fino[k] = int(celle_[k].size());
-            poniPezzo(r, fino, sopra);
+                qui.fino[k] = int(celle_[k].size());
+            poniPezzo(r, qui.fino, sopra);
             return;
         }
-        if (qualcosa)
-            poniPezzo(r, fino, sopra);
-        if (r == 1 && !entraQualcosa && !intestata_)
+        if (qui.qualcosa)
+            poniPezzo(r, qui.fino, sopra);
+        if (r == 1 && !qui.unaLinea && !intestata_)
             restaSola(1);
         if (r == 1 && intestata_ && !testataSpezzata_)
-            segnaTestataSpezzata(qualcosa);
-        nuovaPagina(r, r > 1 || qualcosa);
+            segnaTestataSpezzata(qui.qualcosa);
+        nuovaPagina(r, r > 1 || qui.qualcosa);
     }
+}
+
+// Each cell of row `r` keeps from its line `da` on the lines that fit `spazio`; what
+// fits stays only where the row may be split.
+FlussoTabella::Spazio FlussoTabella::cheCosaEntra(int r, const Celle& celle, const std::vector<int>& da, int spazio) const
+{
+    Spazio qui{da};
+    for (std::size_t k = 0; k < celle.size(); ++k) {
+        int h = 0;
+        while (qui.fino[k] < int(celle[k].size()) && h + celle[k][std::size_t(qui.fino[k])].altezza <= spazio)
+            h += celle[k][std::size_t(qui.fino[k]++)].altezza;
+        qui.unaLinea = qui.unaLinea || qui.fino[k] > da[k];
+        qui.tutto = qui.tutto && qui.fino[k] == int(celle[k].size());
+    }
+    qui.qualcosa = qui.unaLinea && (qui.tutto || ogniCellaComincia(r, celle, da, qui.fino));
+    return qui;
 }
 
 // The word processor splits a row at a page's foot only when each of its cells keeps a
 // line on this page (a cell whose first line holds a tab among its text need not; one
 // of a tab alone, as high as a blank line, must): else the row goes on whole. Once
 // split, the rest goes on line by line.
-bool FlussoTabella::ogniCellaComincia(int r, const std::vector<int>& fino) const
+bool FlussoTabella::ogniCellaComincia(int r, const Celle& celle, const std::vector<int>& da, const std::vector<int>& fino) const
 {
-    if (std::any_of(da_.begin(), da_.end(), [](int da) { return da > 0; }))
+    if (std::any_of(da.begin(), da.end(), [](int d) { return d > 0; }))
         return true;
-    for (std::size_t k = 0; k < celle_.size(); ++k) {
-        if (fino[k] > 0 || celle_[k].empty())
+    for (std::size_t k = 0; k < celle.size(); ++k) {
+        if (fino[k] > 0 || celle[k].empty())
             continue;
-        const Linea& prima = celle_[k].front();
+        const Linea& prima = celle[k].front();
         const QString riga = g_.cella(r, int(k) + 1).mid(prima.inizio, prima.fine - prima.inizio);
         if (!riga.contains(QLatin1Char('\t')) || soloSpaziETabulazioni(riga))
             return false;
@@ -280,8 +286,9 @@ void FlussoTabella::ripetiTestata()
 }
 
 // The header row goes whole to the next page when more than its bottom border is
-// missing here, or when not a line of the row after it would follow it here; then
-// that row goes with it (restaSola).
+// missing here, or when the row after it would leave nothing below it here, as when a
+// line of one cell fits but the row may not be split (the header is never left alone
+// at a page's foot); then that row goes with it (restaSola).
 bool FlussoTabella::testataVaAvanti()
 {
     const int alta = contenuto(celle_);
@@ -293,9 +300,7 @@ bool FlussoTabella::testataVaAvanti()
         return false;
     righeRiga(2, seconda_);
     const int resto = spazio - 2 * bordoTwips - alta - bordoTwips;
-    const bool segue = std::any_of(seconda_.begin(), seconda_.end(), [&](const std::vector<Linea>& l) {
-        return !l.empty() && l.front().altezza <= resto;
-    });
+    const bool segue = cheCosaEntra(2, seconda_, std::vector<int>(seconda_.size(), 0), resto).qualcosa;
     if (!segue)
         restaSola(2);
     return !segue;

@@ -582,6 +582,26 @@ void testataInNoveColonne(int righe, const std::function<void()>& sopra)
     formattaTabella();
 }
 
+// A formatted table of 24 rows in nine columns of Times New Roman 10 (23 pieces) whose
+// header reaches the first page's foot after eleven paragraphs, with room below it for
+// a line of that face but not for the higher one of a tab alone, the first cell of its
+// second row.
+void testataSopraUnaTabulazione()
+{
+    righeGothic(42, 7);
+    righeGothic(5, 1);
+    for (const double punti : {20.0, 10.0, 8.0}) {
+        impostaDimensione(punti);
+        scriviTesto(QStringLiteral("riga") + CR);
+    }
+    impostaCarattere(times);
+    aggiungiTabella(24, 9, 10);
+    for (int r = 1; r <= 24; ++r)
+        for (int c = 1; c <= 2; ++c)
+            scriviCella(r, c, r == 2 && c == 1 ? QStringLiteral("\t") : QStringLiteral("x"));
+    formattaTabella();
+}
+
 // A table of four rows of five lines (20 lines and 5 borders high) and a paragraph of 30 lines.
 void tabellaEParagrafo()
 {
@@ -624,7 +644,9 @@ void unaPaginaEDieciCapoversi()
 // would hold the whole table: 23 or more after paragraphs (not 6, one paragraph before
 // it; not 22), 42 or more after a table of two rows or more (not 41), not at 42 after
 // the last rows of a table that began on the page before. Pushed on a page past the
-// first piece's by a paragraph that fills it, 24 are not enough.
+// first piece's by a paragraph that fills it, 24 are not enough. A row after the header
+// that would leave a line of one cell below it but may not be split there sends the
+// header on just the same, and at 23 pieces takes it alone.
 std::vector<Forma> formeTaglioIniziale()
 {
     return {
@@ -634,6 +656,7 @@ std::vector<Forma> formeTaglioIniziale()
         {QStringLiteral("taglio-iniziale-41-pezzi-dopo-tabella"), [] { testataInNoveColonne(42, tabellaEParagrafo); }},
         {QStringLiteral("taglio-iniziale-42-pezzi-dopo-tabella"), [] { testataInNoveColonne(43, tabellaEParagrafo); }},
         {QStringLiteral("taglio-iniziale-42-pezzi-dopo-tabella-dalla-pagina-prima"), [] { testataInNoveColonne(43, tabellaDallaPaginaPrima); }},
+        {QStringLiteral("taglio-iniziale-23-pezzi-riga-dopo-non-spezzabile"), testataSopraUnaTabulazione},
         {QStringLiteral("taglio-iniziale-pezzo-avanti"), [] { testataAlPiedeDopo(true, 35, 1, 0); }},
         {QStringLiteral("taglio-iniziale-pezzo-sulla-pagina"), [] { testataAlPiedeDopo(false, 55, 1, 0); }},
         {QStringLiteral("taglio-iniziale-pezzo-alla-pagina-dopo"), [] { testataAlPiedeDopo(true, 35, 1, 70); }},
