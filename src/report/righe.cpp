@@ -260,10 +260,12 @@ std::size_t fineOltre(const QString& testo, std::vector<Tratto>& tratti, const s
     while (tab > da && tratti[tab].tipo != Tratto::Tabulazione)
         --tab;
     // A line that starts after a slash whose break the line before could not take (its
-    // word started after a blank) goes on with a word cut there.
+    // word started after a blank) goes on with a word cut there; so does one that starts
+    // with a tab sent on from the line before, at no break ("sanitaria|\t\t\"e|cologica\"").
     const int inizio = tratti[da].inizio;
-    const bool inizioDiParola = da == 0 || tratti[da - 1].tipo == Tratto::ACapo || tratti[da].tipo != Tratto::Testo
-                                || (rotture[std::size_t(inizio)] && rotturaDopoBarra(testo, inizio) == inizio);
+    const bool inizioDiParola = da == 0 || tratti[da - 1].tipo == Tratto::ACapo || tratti[da].tipo == Tratto::Spazi
+                                || (rotture[std::size_t(inizio)]
+                                    && (tratti[da].tipo == Tratto::Tabulazione || rotturaDopoBarra(testo, inizio) == inizio));
     if (tab > da && ultimaRottura <= tab + 1 && tratti[tab + 1].tipo == Tratto::Testo
         && (ultimaRottura > da || inizioDiParola))
         return tab;

@@ -1121,6 +1121,17 @@ TEST(Impaginazione, ATabAfterAWordCutAtASlashStaysWhereNoBreakComesBefore)
     }
 }
 
+// A line that starts with a tab sent on from the line before starts at no break; there
+// a word that does not fit after the tabs is cut after them, as after a word cut at a
+// slash. The lines of a cell of 1743 twips of text (a column of 1799, margins of 28;
+// Century Gothic 11) in LibreOffice 7.4's PDF of the random document 9136, page 15.
+TEST(Impaginazione, ALineGoingOnWithATabCutsTheWordAfterItsTabs)
+{
+    const QStringList attese = {QStringLiteral("14.310,42"), QStringLiteral("\tsanitaria"), QStringLiteral("\t\t\"e"),
+                                QStringLiteral("cologica\"\t"), QStringLiteral("\tGLI\t ")};
+    EXPECT_EQ(testiDelleRighe(attese.join(QString()), {gothic, 11, false}, documento::Allineamento::Sinistra, 1743), attese);
+}
+
 // Figures read off LibreOffice 7.4's PDF of the same DOCX (pdftotext -bbox): where a tab
 // near a line's end and in a cell narrower than the first stop goes, and which blanks
 // of a justified line with a tab take what justification adds.
