@@ -85,6 +85,12 @@ Linea lineaDi(const QString& testo, std::span<const Tratto> tratti, std::size_t 
     }
     linea.altezza = sopra + sotto;
     linea.ascesa = sopra;
+    // Blanks before a tab sent on to the next line are the line's own, not blanks it
+    // broke at: they widen with the others when they fit on it; else they hang.
+    if (a < tratti.size() && tratti[a].tipo == Tratto::Tabulazione && tratti[a - 1].tipo == Tratto::Spazi && x <= larghezza) {
+        contenuto = a;
+        occupata = x;
+    }
 
     const auto [inizioRiga, aggiunta, allargati]
         = allinea(tratti, da, contenuto, occupata, larghezza, allineamento, ultima || tratti[a - 1].tipo == Tratto::ACapo);
