@@ -8,18 +8,21 @@ pages of each PDF and writes tests/report/pagine_libreoffice.tsv; beside it,
 tests/report/colonne_corpus.tsv keeps the column widths of every table of each DOCX
 (its w:gridCol), the fitting those pages were counted with. It then lists the
 shapes whose count differs from LibreOffice's and, with --pagine, the first line of
-the first page where the two begin a page apart. With --casuali=N it also makes N
-technical reports of random plants and compares them the same way (they are not
-stored: the count each states is checked by the test that makes it); --primo-seme=S
-makes the random documents from seed S on (1000 unless given), so as to try ones
-never seen.
+the first page where the two begin a page apart; with --parole, the first page where
+a word stands elsewhere (by more than 1.5 pt) or only in one of the two, word by word
+as pdftotext -bbox reads both PDFs. With --casuali=N it also makes N technical reports
+of random plants and compares them the same way (they are not stored: the count each
+states is checked by the test that makes it); --primo-seme=S makes the random
+documents from seed S on (1000 unless given), so as to try ones never seen. The files
+are converted by as many LibreOffice processes at once as the machine has processors.
 
-    tools/pagine_libreoffice.py [build folder] [--pagine] [--casuali=N] [--primo-seme=S]
+    tools/pagine_libreoffice.py [build folder] [--pagine] [--parole] [--casuali=N] [--primo-seme=S]
 
 Needs LibreOffice (Debian: libreoffice-writer-nogui), poppler-utils and the fonts the
 README names.
 """
 import glob
+import html
 import os
 import re
 import subprocess
@@ -57,6 +60,44 @@ def parole(testo):
     return re.findall(r'[^\s]+', testo)
 
 
+def parole_poste(pdf):
+    """Each page's words with the top left corner pdftotext -bbox gives them, in points."""
+    uscita = subprocess.run(['pdftotext', '-bbox', pdf, '-'], capture_output=True, text=True).stdout
+    return [[(html.unescape(p.group(3)), float(p.group(1)), float(p.group(2)))
+             for p in re.finditer(r'<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>(.*?)</word>', pagina)]
+            for pagina in uscita.split('<page ')[1:]]
+
+
+def prima_pagina_diversa(loro, mie, scarto=1.5):
+    """The first page (from 1) where a word of one PDF has none of the same text within
+    `scarto` points in the other, with the words of each side that have none; None
+    when every word matches. Two neighbours pdftotext reads as one word in one PDF and
+    as two in the other match; so do words LibreOffice draws past a narrow cell's edge,
+    which Korvel does not show, when Korvel has nothing of its own there."""
+    vicino = lambda a, b: abs(a[1] - b[1]) <= scarto and abs(a[2] - b[2]) <= scarto
+    for numero in range(max(len(loro), len(mie))):
+        solo_loro = list(loro[numero]) if numero < len(loro) else []
+        solo_mie = list(mie[numero]) if numero < len(mie) else []
+        for parola in list(solo_loro):
+            pari = next((m for m in solo_mie if m[0] == parola[0] and vicino(m, parola)), None)
+            if pari:
+                solo_loro.remove(parola)
+                solo_mie.remove(pari)
+        for unite, divise in ((solo_loro, solo_mie), (solo_mie, solo_loro)):
+            for parola in list(unite):
+                coppia = next(((a, b) for a in divise for b in divise if a is not b and vicino(a, parola)
+                               and a[0] + b[0] == parola[0] and abs(a[2] - b[2]) <= scarto and b[1] > a[1]), None)
+                if coppia:
+                    unite.remove(parola)
+                    divise.remove(coppia[0])
+                    divise.remove(coppia[1])
+        if not solo_mie:
+            solo_loro = []
+        if solo_loro or solo_mie:
+            return numero + 1, solo_loro, solo_mie
+    return None
+
+
 def main():
     argomenti = [a for a in sys.argv[1:] if not a.startswith('--')]
     costruzione = os.path.abspath(argomenti[0] if argomenti else os.path.join(RADICE, 'build'))
@@ -82,7 +123,13 @@ def main():
         profilo = 'file://' + os.path.join(cartella, 'profilo')
         converti = ['soffice', '-env:UserInstallation=' + profilo, '--headless', '--convert-to', 'pdf',
                     '--outdir', os.path.join(cartella, 'lo')]
-        subprocess.run(converti + documenti, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+        # One LibreOffice per processor, each with a profile of its own.
+        lavori = max(1, min(os.cpu_count() or 1, len(documenti)))
+        processi = [subprocess.Popen(['soffice', '-env:UserInstallation=%s%d' % (profilo, n)] + converti[2:]
+                                     + documenti[n::lavori], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                    for n in range(lavori)]
+        for processo in processi:
+            processo.wait()
         # A long batch now and then leaves a document unconverted: it is converted alone.
         for docx in documenti:
             if not os.path.exists(os.path.join(cartella, 'lo', os.path.basename(docx)[:-5] + '.pdf')):
@@ -90,7 +137,7 @@ def main():
         righe = ['# shape\tpages LibreOffice shows for its DOCX (tools/pagine_libreoffice.py)']
         larghezze = ['# shape\ttable\tcolumn widths in twips of the DOCX whose pages LibreOffice counted '
                      '(tools/pagine_libreoffice.py)']
-        diversi = 0
+        diversi = spostate = 0
         for docx in documenti:
             nome = os.path.basename(docx)[:-5]
             pdf = os.path.join(cartella, 'lo', nome + '.pdf')
@@ -103,6 +150,13 @@ def main():
             if nostre != pagine:
                 diversi += 1
                 print('%s: LibreOffice %d, Korvel %d' % (nome, pagine, nostre))
+            if '--parole' in sys.argv:
+                diversa = prima_pagina_diversa(parole_poste(pdf), parole_poste(os.path.join(cartella, nome + '.korvel.pdf')))
+                if diversa:
+                    spostate += 1
+                    pagina, solo_loro, solo_mie = diversa
+                    print('  %s page %d: LibreOffice alone %s | Korvel alone %s'
+                          % (nome, pagina, solo_loro[:3], solo_mie[:3]))
             if '--pagine' in sys.argv:
                 for p in range(1, min(pagine, nostre) + 1):
                     loro = parole(testo_pagina(pdf, p))[:6]
@@ -116,6 +170,8 @@ def main():
         with open(TSV_COLONNE, 'w', encoding='utf-8') as f:
             f.write('\n'.join(larghezze) + '\n')
         print('%d shapes, %d counted otherwise than LibreOffice; %s written' % (len(documenti), diversi, TSV))
+        if '--parole' in sys.argv:
+            print('%d with a word placed otherwise' % spostate)
 
 
 if __name__ == '__main__':
