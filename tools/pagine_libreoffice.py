@@ -21,6 +21,7 @@ are converted by as many LibreOffice processes at once as the machine has proces
 Needs LibreOffice (Debian: libreoffice-writer-nogui), poppler-utils and the fonts the
 README names.
 """
+import concurrent.futures
 import glob
 import html
 import os
@@ -98,6 +99,10 @@ def prima_pagina_diversa(loro, mie, scarto=1.5):
     return None
 
 
+def confronta_parole(pdf_loro, pdf_mie):
+    return prima_pagina_diversa(parole_poste(pdf_loro), parole_poste(pdf_mie))
+
+
 def main():
     argomenti = [a for a in sys.argv[1:] if not a.startswith('--')]
     costruzione = os.path.abspath(argomenti[0] if argomenti else os.path.join(RADICE, 'build'))
@@ -123,21 +128,33 @@ def main():
         profilo = 'file://' + os.path.join(cartella, 'profilo')
         converti = ['soffice', '-env:UserInstallation=' + profilo, '--headless', '--convert-to', 'pdf',
                     '--outdir', os.path.join(cartella, 'lo')]
-        # One LibreOffice per processor, each with a profile of its own.
-        lavori = max(1, min(os.cpu_count() or 1, len(documenti)))
-        processi = [subprocess.Popen(['soffice', '-env:UserInstallation=%s%d' % (profilo, n)] + converti[2:]
-                                     + documenti[n::lavori], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-                    for n in range(lavori)]
-        for processo in processi:
-            processo.wait()
-        # A long batch now and then leaves a document unconverted: it is converted alone.
-        for docx in documenti:
-            if not os.path.exists(os.path.join(cartella, 'lo', os.path.basename(docx)[:-5] + '.pdf')):
-                subprocess.run(converti + [docx], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+        # One LibreOffice per processor, each with a profile of its own. A long batch now
+        # and then stops before its end: what is left unconverted goes round again while
+        # each round converts something.
+        restano = documenti
+        while restano:
+            lavori = max(1, min(os.cpu_count() or 1, len(restano)))
+            processi = [subprocess.Popen(['soffice', '-env:UserInstallation=%s%d' % (profilo, n)] + converti[2:]
+                                         + restano[n::lavori], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                        for n in range(lavori)]
+            for processo in processi:
+                processo.wait()
+            prima = len(restano)
+            restano = [d for d in restano
+                       if not os.path.exists(os.path.join(cartella, 'lo', os.path.basename(d)[:-5] + '.pdf'))]
+            if len(restano) == prima:
+                sys.exit('LibreOffice converted none of: ' + ' '.join(map(os.path.basename, restano)))
         righe = ['# shape\tpages LibreOffice shows for its DOCX (tools/pagine_libreoffice.py)']
         larghezze = ['# shape\ttable\tcolumn widths in twips of the DOCX whose pages LibreOffice counted '
                      '(tools/pagine_libreoffice.py)']
         diversi = spostate = 0
+        diverse = {}
+        if '--parole' in sys.argv:
+            nomi = [os.path.basename(d)[:-5] for d in documenti]
+            with concurrent.futures.ProcessPoolExecutor() as lavoranti:
+                esiti = lavoranti.map(confronta_parole, [os.path.join(cartella, 'lo', n + '.pdf') for n in nomi],
+                                      [os.path.join(cartella, n + '.korvel.pdf') for n in nomi], chunksize=16)
+                diverse = dict(zip(nomi, esiti))
         for docx in documenti:
             nome = os.path.basename(docx)[:-5]
             pdf = os.path.join(cartella, 'lo', nome + '.pdf')
@@ -151,7 +168,7 @@ def main():
                 diversi += 1
                 print('%s: LibreOffice %d, Korvel %d' % (nome, pagine, nostre))
             if '--parole' in sys.argv:
-                diversa = prima_pagina_diversa(parole_poste(pdf), parole_poste(os.path.join(cartella, nome + '.korvel.pdf')))
+                diversa = diverse[nome]
                 if diversa:
                     spostate += 1
                     pagina, solo_loro, solo_mie = diversa
