@@ -126,15 +126,14 @@ def main():
         if not documenti:
             sys.exit('no corpus document was written: build the tests first')
         profilo = 'file://' + os.path.join(cartella, 'profilo')
-        converti = ['soffice', '-env:UserInstallation=' + profilo, '--headless', '--convert-to', 'pdf',
-                    '--outdir', os.path.join(cartella, 'lo')]
+        uscita_pdf = ['--headless', '--convert-to', 'pdf', '--outdir', os.path.join(cartella, 'lo')]
         # One LibreOffice per processor, each with a profile of its own. A long batch now
         # and then stops before its end: what is left unconverted goes round again while
         # each round converts something.
         restano = documenti
         while restano:
             lavori = max(1, min(os.cpu_count() or 1, len(restano)))
-            processi = [subprocess.Popen(['soffice', '-env:UserInstallation=%s%d' % (profilo, n)] + converti[2:]
+            processi = [subprocess.Popen(['soffice', '-env:UserInstallation=%s%d' % (profilo, n)] + uscita_pdf
                                          + restano[n::lavori], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
                         for n in range(lavori)]
             for processo in processi:
