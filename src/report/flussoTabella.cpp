@@ -12,11 +12,14 @@
 //   pages or more further on, or, for a header row, cut it into many pieces (restaSola);
 // - a row is split at the foot only when each of its cells keeps a line there, else it
 //   goes on whole (ogniCellaComincia);
+// - a cell's part does not end on a tab alone that goes with a word cut after it
+//   (tabulazioneLegata);
 // - a header row higher than a page is none: it is split and not repeated;
 // - a header row at a page's head keeps the row after it on that page, as a repeated
 //   one does, when not a line of that row fits below it.
 #include "report/flussoPagine.h"
 
+#include "report/acapo.h"
 #include "report/righe.h"
 #include "report/tratti.h"
 
@@ -42,6 +45,33 @@ int contenuto(const std::vector<std::vector<Linea>>& celle)
     for (const auto& linee : celle)
         alta = std::max(alta, somma(linee, 0, int(linee.size())));
     return alta;
+}
+
+// Whether line `i` of a cell holding `testo` is a tab alone that goes on with the line
+// after it. A break at blanks sent the tab to its line, and the word after it is an
+// opening quote, before which no line breaks: the tab and the word are one piece, broken
+// by force, after the tab and, the word being too long for a line, inside it. The word
+// processor then ends a page's part of the cell before the tab, not after it (with the
+// word after the tab whole on its line, or the tab at the paragraph's start, or no
+// blank before it, the tab line stays).
+bool tabulazioneLegata(const QString& testo, const std::vector<Linea>& linee, int i)
+{
+    if (i <= 0 || i + 1 >= int(linee.size()))
+        return false;
+    const Linea& tab = linee[std::size_t(i)];
+    const Linea& dopo = linee[std::size_t(i) + 1];
+    const QStringView riga = QStringView(testo).mid(tab.inizio, tab.fine - tab.inizio);
+    if (!riga.contains(QLatin1Char('\t')) || !soloSpaziETabulazioni(riga) || tab.inizio == 0
+        || testo[tab.inizio - 1] != QLatin1Char(' '))
+        return false;
+    const int inizio = int(testo.lastIndexOf(QLatin1Char('\n'), tab.inizio - 1)) + 1;
+    const qsizetype a = testo.indexOf(QLatin1Char('\n'), tab.inizio);
+    const int fine = a < 0 ? int(testo.size()) : int(a);
+    if (dopo.fine >= fine)
+        return false; // the rest of the paragraph fits the line after
+    std::vector<char> rotture;
+    puntiDiRottura(QStringView(testo).mid(inizio, fine - inizio), rotture);
+    return !rotture[std::size_t(tab.fine - inizio)] && !rotture[std::size_t(dopo.fine - inizio)];
 }
 
 // How many pieces of the first guess make a header row sent on from `pagina` take the
@@ -198,6 +228,9 @@ FlussoTabella::Spazio FlussoTabella::cheCosaEntra(int r, const Celle& celle, con
         int h = 0;
         while (qui.fino[k] < int(celle[k].size()) && h + celle[k][std::size_t(qui.fino[k])].altezza <= spazio)
             h += celle[k][std::size_t(qui.fino[k]++)].altezza;
+        if (qui.fino[k] > da[k] && qui.fino[k] < int(celle[k].size())
+            && tabulazioneLegata(g_.cella(r, int(k) + 1), celle[k], qui.fino[k] - 1))
+            --qui.fino[k];
         qui.unaLinea = qui.unaLinea || qui.fino[k] > da[k];
         qui.tutto = qui.tutto && qui.fino[k] == int(celle[k].size());
     }

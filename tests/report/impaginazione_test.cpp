@@ -1132,6 +1132,48 @@ TEST(Impaginazione, ALineGoingOnWithATabCutsTheWordAfterItsTabs)
     EXPECT_EQ(testiDelleRighe(attese.join(QString()), {gothic, 11, false}, documento::Allineamento::Sinistra, 1743), attese);
 }
 
+// A cell of 876 twips (Times New Roman 12, bold) whose third line, a tab alone, is the
+// last that fits at the foot of the first page, after 49 lines of Times New Roman 12:
+// where each page's part of the cell ends and starts in LibreOffice 7.4's PDF of the
+// same DOCX. After a break at a blank, a tab before an opening quote cut on the next
+// line goes with it; before a word it may break before, or at a paragraph's start, the
+// tab stays at the foot.
+TEST(Impaginazione, ATabBeforeACutQuotedWordLeavesThePageWithIt)
+{
+    const struct {
+        const char* testo;
+        const char* ultimaSullaPrima;
+        const char* primaSullaSeconda;
+    } casi[] = {
+        {"dei  Con \t\"ecologica\"", "Con ", "\t"},
+        {"dei  Con \t«ecologica»", "Con ", "\t"},
+        {"dei  Con \t\"ecolo\"", "Con ", "\t"},
+        {"dei  Con \tecologica", "\t", "ecolog"},
+        {"dei  Con \t(ecologica)", "\t", "(ecolo"},
+        {"dei  Con\n\t\"ecologica\"", "\t", "\"ecolo"},
+    };
+    for (const auto& caso : casi) {
+        const QString testo = QString::fromUtf8(caso.testo);
+        auto d = documentoNuovo();
+        d->impostaNomeCarattere(times);
+        for (int i = 0; i < 49; ++i)
+            d->scrivi(QStringLiteral("riga") + CR);
+        d->impostaGrassetto(1);
+        auto t = d->aggiungiTabella(1, 11);
+        t->impostaDimensione(12);
+        t->scriviCella(1, 1, testo);
+        ASSERT_EQ(d->pagine().size(), 2u) << caso.testo;
+        QStringList righe[2];
+        for (std::size_t p = 0; p < 2; ++p)
+            for (const documento::Linea& l : d->pagine()[p].linee)
+                if (l.colonna == 1)
+                    righe[p] << testo.mid(l.inizio, l.fine - l.inizio).remove(QLatin1Char('\n'));
+        ASSERT_FALSE(righe[0].isEmpty() || righe[1].isEmpty()) << caso.testo;
+        EXPECT_EQ(righe[0].back(), QString::fromUtf8(caso.ultimaSullaPrima)) << caso.testo;
+        EXPECT_EQ(righe[1].front(), QString::fromUtf8(caso.primaSullaSeconda)) << caso.testo;
+    }
+}
+
 // Figures read off LibreOffice 7.4's PDF of the same DOCX (pdftotext -bbox): where a tab
 // near a line's end and in a cell narrower than the first stop goes, and which blanks
 // of a justified line with a tab take what justification adds.
