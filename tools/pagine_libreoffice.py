@@ -62,10 +62,11 @@ def parole(testo):
 
 
 def parole_poste(pdf):
-    """Each page's words with the top left corner pdftotext -bbox gives them, in points."""
+    """Each page's words with the top left corner and the right edge pdftotext -bbox gives
+    them, in points: (text, x, y, right edge)."""
     uscita = subprocess.run(['pdftotext', '-bbox', pdf, '-'], capture_output=True, text=True).stdout
-    return [[(html.unescape(p.group(3)), float(p.group(1)), float(p.group(2)))
-             for p in re.finditer(r'<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>(.*?)</word>', pagina)]
+    return [[(html.unescape(p.group(4)), float(p.group(1)), float(p.group(2)), float(p.group(3)))
+             for p in re.finditer(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)"[^>]*>(.*?)</word>', pagina)]
             for pagina in uscita.split('<page ')[1:]]
 
 
@@ -73,8 +74,10 @@ def prima_pagina_diversa(loro, mie, scarto=1.5):
     """The first page (from 1) where a word of one PDF has none of the same text within
     `scarto` points in the other, with the words of each side that have none; None
     when every word matches. Two neighbours pdftotext reads as one word in one PDF and
-    as two in the other match; so do words LibreOffice draws past a narrow cell's edge,
-    which Korvel does not show, when Korvel has nothing of its own there."""
+    as two in the other match (their tops up to 4 pt apart: words of two sizes on one
+    line); so do words LibreOffice draws past a narrow cell's edge,
+    which Korvel does not show, when Korvel has nothing of its own there or when
+    pdftotext joins them to the next cell's first word."""
     vicino = lambda a, b: abs(a[1] - b[1]) <= scarto and abs(a[2] - b[2]) <= scarto
     for numero in range(max(len(loro), len(mie))):
         solo_loro = list(loro[numero]) if numero < len(loro) else []
@@ -87,11 +90,20 @@ def prima_pagina_diversa(loro, mie, scarto=1.5):
         for unite, divise in ((solo_loro, solo_mie), (solo_mie, solo_loro)):
             for parola in list(unite):
                 coppia = next(((a, b) for a in divise for b in divise if a is not b and vicino(a, parola)
-                               and a[0] + b[0] == parola[0] and abs(a[2] - b[2]) <= scarto and b[1] > a[1]), None)
+                               and a[0] + b[0] == parola[0] and abs(a[2] - b[2]) <= 4 and b[1] > a[1]), None)
                 if coppia:
                     unite.remove(parola)
                     divise.remove(coppia[0])
                     divise.remove(coppia[1])
+        # A word LibreOffice draws past a narrow cell's edge up against the next cell's
+        # first word: pdftotext reads the two as one word, which ends where the
+        # program's word ends.
+        for parola in list(solo_loro):
+            pari = next((m for m in solo_mie if len(parola[0]) > len(m[0]) and parola[0].endswith(m[0])
+                         and abs(parola[3] - m[3]) <= scarto and abs(parola[2] - m[2]) <= scarto), None)
+            if pari:
+                solo_loro.remove(parola)
+                solo_mie.remove(pari)
         if not solo_mie:
             solo_loro = []
         if solo_loro or solo_mie:
