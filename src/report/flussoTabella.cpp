@@ -7,7 +7,7 @@
 //   above the rest of it, and on every page the table goes on to but its last
 //   (segnaTestataSpezzata, togliTestataDallUltimaPagina);
 // - a header row sent on with the row after it, or a first row of a table without a
-//   header of which not a line fits, takes that row alone to the next page when the word
+//   header that goes on whole, takes that row alone to the next page when the word
 //   processor's first guess of the pages had cut the table and put its first piece two
 //   pages or more further on, or, for a header row, cut it into many pieces (restaSola);
 // - a row is split at the foot only when each of its cells keeps a line there, else it
@@ -211,7 +211,7 @@ void FlussoTabella::poniRiga(int r)
         }
         if (qui.qualcosa)
             poniPezzo(r, qui.fino, sopra);
-        if (r == 1 && !qui.unaLinea && !intestata_)
+        if (r == 1 && !qui.qualcosa && !intestata_)
             restaSola(1);
         if (r == 1 && intestata_ && !testataSpezzata_)
             segnaTestataSpezzata(qui.qualcosa);

@@ -384,6 +384,20 @@ std::vector<Forma> formeDiBianchiETabulazioni()
                          impostaDimensione(12);
                          scriviTesto(QStringLiteral("fine"));
                      }});
+    // A table's first row at the first page's foot with room for its first cell's line,
+    // not for its second cell's, a tab alone: the row goes on whole, and, the first
+    // guess having cut the table and put its first piece on page 3, it stands alone on
+    // page 2 (5 pages, not 4), as a first row of which not a line fits does.
+    forme.push_back({QStringLiteral("prima-riga-con-tabulazione-sola-al-piede"), [] {
+                         constexpr int pagina = 14570, bordo = 10, spazio = 250;
+                         righeAlte(pagina - bordo - spazio - bordo);
+                         impostaCarattere(times);
+                         aggiungiTabella(121, 2, 10);
+                         scriviCella(1, 1, QStringLiteral("dato"));
+                         scriviCella(1, 2, QStringLiteral("\t"));
+                         for (int r = 2; r <= 121; ++r)
+                             scriviCella(r, 1, QStringLiteral("x"));
+                     }});
     // A cell's last character a tab after blanks that hang past the edge: where the
     // line ends at the cell's edge ("dei \t", 3 lines a cell) it starts a line of its
     // own; where a tab before it sent the text past the edge of a cell narrower than
@@ -401,7 +415,7 @@ std::vector<Forma> formeDiBianchiETabulazioni()
                      }});
     // 1343, 1395 and 5000: a row at a page's foot with a blank cell whose line does not
     // fit there goes on whole, a table's first row as a later one; in 1343 that first
-    // row is not left alone, as one of which not a line fits would be. 1035 and 7018:
+    // row is not left alone, the first guess not having cut its table. 1035 and 7018:
     // narrow cells ending in a blank and a tab, the tab on a line of its own. 1178: a
     // tab whose stop is the very edge of its cell stays on the line with the blank
     // after it ("la\t (25%)").
