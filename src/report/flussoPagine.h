@@ -20,6 +20,7 @@ public:
     int libero() const { return altezza - usato_; }
     bool vuota() const { return usato_ == 0; } // nothing on the last page yet
     std::size_t quante() const { return pagine_.size(); }
+    const Pagina& pagina(std::size_t i) const { return pagine_[i]; } // from 0
     Pagina& ultima() { return pagine_.back(); }
 
     void nuova();
@@ -71,6 +72,11 @@ private:
     void segnaTestataSpezzata(bool qualcosa);
     void togliTestataDallUltimaPagina();
     void restaSola(int r);
+    struct TabellaPrima {
+        int pagina = 0;    // where it began, from 1; 0 for none
+        bool qui = false; // some of it stands on this page
+    };
+    TabellaPrima tabellaPrima() const;
 
     PagineInCorso& pagine_;
     Metriche& metriche_;
@@ -78,6 +84,7 @@ private:
     const FormaTabella forma_;
     const int blocco_, numero_;
     const TaglioIniziale taglio_; // how the word processor first cut the table
+    const bool dopoTabella_;      // right after another table
     bool intestata_ = false; // the first row flows as a header row: not when higher than a page
     bool testata_ = false;   // a header row to repeat: such a table of two rows or more
 

@@ -8,8 +8,8 @@
 //   (segnaTestataSpezzata, togliTestataDallUltimaPagina);
 // - a header row sent on with the row after it, or a first row of a table without a
 //   header that goes on whole, takes that row alone to the next page when the word
-//   processor's first guess of the pages had cut the table and put its first piece two
-//   pages or more further on, or, for a header row, cut it into many pieces (restaSola);
+//   processor's first guess of the pages had cut the table and put its first piece
+//   further on than the content before it lets the table come back (restaSola);
 // - a row is split at the foot only when each of its cells keeps a line there, else it
 //   goes on whole (ogniCellaComincia);
 // - a cell's part does not end on a tab alone that goes with a word cut after it
@@ -74,10 +74,10 @@ bool tabulazioneLegata(const QString& testo, const std::vector<Linea>& linee, in
     return !rotture[std::size_t(tab.fine - inizio)] && !rotture[std::size_t(dopo.fine - inizio)];
 }
 
-// How many pieces of the first guess make a header row sent on from `pagina` take the
-// row after it alone: 23 after paragraphs, 42 after a table of two rows or more that
-// starts on this page. Where a table going on from the page before stands here, the
-// word processor follows no count the program could find: the row goes on with the rest.
+// How many pieces of the first guess make a row sent on from `pagina` stand alone on
+// the next (a header row with the row after it): 23 after paragraphs, 42 after a table
+// of two rows or more that starts on this page. Where a table going on from the page
+// before stands here, the word processor follows no count the program could find.
 int pezziPerRestareSola(const Pagina& pagina, int blocco)
 {
     int righe = 0;
@@ -96,12 +96,27 @@ int pezziPerRestareSola(const Pagina& pagina, int blocco)
     return righe >= 2 ? 42 : 23;
 }
 
+// Whether the table at `blocco` follows another, with nothing between or an empty
+// paragraph (as the saved file keeps two tables apart).
+bool dopoUnaTabella(const Documento& documento, int blocco)
+{
+    const auto& blocchi = documento.blocchi();
+    int i = blocco - 1;
+    if (i >= 0) {
+        const auto* p = std::get_if<Capoverso>(&blocchi[std::size_t(i)]);
+        if (p && p->testo().isEmpty() && !p->nuovaPagina)
+            --i;
+    }
+    return i >= 0 && std::holds_alternative<Griglia>(blocchi[std::size_t(i)]);
+}
+
 } // namespace
 
 FlussoTabella::FlussoTabella(PagineInCorso& pagine, Metriche& metriche, const Documento& documento, const Griglia& g, int blocco, int numero,
                              TaglioIniziale taglio)
     : pagine_(pagine), metriche_(metriche), g_(g), forma_(formaTabella(documento, numero)),
-      blocco_(blocco), numero_(numero), taglio_(taglio)
+      blocco_(blocco), numero_(numero), taglio_(taglio),
+      dopoTabella_(dopoUnaTabella(documento, blocco))
 {
     if (forma_.intestazione(1)) {
         righeRiga(1, celleTestata_);
@@ -381,18 +396,60 @@ void FlussoTabella::togliTestataDallUltimaPagina()
     pagine_.salta(-tolta);
 }
 
-// Row `r` goes whole to the next page, sent on from this one. When the word processor's
-// first guess had cut the table and put its first piece two pages or more further on,
-// the pages it left behind stay between that row and the rest: the row ends its page.
-// After a header row sent on from the page of the first piece it does so too when the
-// guess cut the table into many pieces (pezziPerRestareSola). Where the table was pushed
-// on past that page it needs more of them, by a count not found: the row goes on with
-// the rest there, as it does where the first piece was put one page further on.
+// The last table before this one that stands on the pages so far: where it began, and
+// whether it stands on this page too.
+FlussoTabella::TabellaPrima FlussoTabella::tabellaPrima() const
+{
+    const std::size_t qui = pagine_.quante();
+    int blocco = -1;
+    TabellaPrima prima;
+    for (std::size_t i = qui; i >= 1 && blocco < 0; --i) {
+        const auto& pezzi = pagine_.pagina(i - 1).pezzi;
+        const auto riga = std::find_if(pezzi.rbegin(), pezzi.rend(), [&](const PezzoPagina& p) {
+            return std::holds_alternative<PezzoRiga>(p) && comune(p).blocco < blocco_;
+        });
+        if (riga != pezzi.rend()) {
+            blocco = comune(*riga).blocco;
+            prima.qui = i == qui;
+        }
+    }
+    for (std::size_t i = qui; i >= 1 && blocco >= 0 && prima.pagina == 0; --i)
+        for (const PezzoPagina& p : pagine_.pagina(i - 1).pezzi)
+            if (const auto* riga = std::get_if<PezzoRiga>(&p); riga && riga->blocco == blocco && riga->riga == 1 && !riga->ripetuta)
+                prima.pagina = int(i);
+    return prima;
+}
+
+// Row `r` goes whole to the next page, sent on from this one: a first row without a
+// header, or a header row with the row after it. When the word processor's first
+// guess had cut the table, the pages it left behind may stay between that row and the
+// rest: the row ends its page. It does so
+// - when the guess put the first piece two pages or more further on;
+// - when it put it a page further on, for a first row, or for a header row of a table
+//   cut into pieces of a page's count (over three pages);
+// - when it put it on this page, as for a page further on, unless a table stands here
+//   before it that began less than two pages before the first piece's;
+// - when it put it on this page or the next, for a table cut into many pieces
+//   (pezziPerRestareSola);
+// - right after another table (an empty paragraph between), only when the first
+//   piece is at least a page further on and two or more from where that table began.
+// Where the guess put the first piece on an earlier page, the row goes on with the rest.
 void FlussoTabella::restaSola(int r)
 {
     const int avanti = taglio_.pagina - int(pagine_.quante()); // pages the guess put the first piece further on
-    const bool molti = r == 2 && avanti == 0 && taglio_.pezzi >= pezziPerRestareSola(pagine_.ultima(), blocco_);
-    if (taglio_.tagliata && (avanti >= 2 || molti)) {
+    const TabellaPrima prima = tabellaPrima();
+    const bool lontana = taglio_.pagina - prima.pagina >= 2;
+    bool sola = false;
+    if (dopoTabella_) {
+        sola = avanti >= 1 && lontana;
+    } else if (avanti >= 2) {
+        sola = true;
+    } else if (avanti >= 0) {
+        const bool molti = taglio_.pezzi >= pezziPerRestareSola(pagine_.ultima(), blocco_);
+        const bool adatta = r == 1 || taglio_.lunga;
+        sola = molti || (adatta && (avanti == 1 || !prima.qui || lontana));
+    }
+    if (taglio_.tagliata && sola) {
         rigaSola_ = r;
         paginaSola_ = pagine_.quante() + 1;
     }

@@ -73,9 +73,10 @@ std::vector<TaglioIniziale> primaDistribuzione(const Documento& documento)
         if (conto > perPagina + 10) {
             // So many rows a piece: a page's count for a table longer than three pages,
             // else that count shared among the cells of its second row, at least two.
-            const long pezzo = righe > 3 * perPagina ? perPagina : std::max(2L, perPagina / std::max(1, g.colonne));
+            const bool lunga = righe > 3 * perPagina;
+            const long pezzo = lunga ? perPagina : std::max(2L, perPagina / std::max(1, g.colonne));
             if (pezzo < righe && ripetute < pezzo) {
-                taglio = {true, pagina};
+                taglio = {true, pagina, 1, lunga};
                 // Each piece on a page of its own; every piece after the first also holds
                 // the repeated header. The last piece goes a page further on.
                 long fatte = pezzo, tutte = righe;

@@ -616,6 +616,47 @@ void testataSopraUnaTabulazione()
     formattaTabella();
 }
 
+// A table of `righe` rows (121) in `colonne` columns (2) without a header after what
+// `sopra` writes, its first row of `righePrima` paragraphs of Century Gothic 12, too
+// high for the room left on the page.
+void primaRigaAltaDopo(const std::function<void()>& sopra, int righePrima, int righe = 121, int colonne = 2)
+{
+    sopra();
+    impostaCarattere(gothic);
+    impostaDimensione(12);
+    aggiungiTabella(righe, colonne);
+    scriviCella(1, 1, QStringList(righePrima, QStringLiteral("prima riga")).join(CR));
+    for (int r = 2; r <= righe; ++r)
+        scriviCella(r, 1, QStringLiteral("dato %1").arg(r));
+}
+
+// A formatted table of `righe` rows (121) in `colonne` columns (2) of Century Gothic at
+// `punti` (12) after what `sopra` writes: a header of `testa` lines (1), rows of
+// `linee` (1).
+void testataDopo(const std::function<void()>& sopra, int righe = 121, int colonne = 2, int linee = 1, double punti = 12, int testa = 1)
+{
+    sopra();
+    impostaCarattere(gothic);
+    impostaDimensione(punti);
+    aggiungiTabella(righe, colonne);
+    scriviCella(1, 1, QStringList(testa, QStringLiteral("intestazione")).join(QChar(11)));
+    for (int r = 2; r <= righe; ++r)
+        scriviCella(r, 1, QStringList(linee, QStringLiteral("dato %1").arg(r)).join(QChar(11)));
+    formattaTabella();
+}
+
+// A table of `righe` rows of `linee` lines of Century Gothic 12 but the last, of
+// `ultima`, and an empty paragraph.
+void tabellaCorta(int righe, int linee, int ultima)
+{
+    impostaCarattere(gothic);
+    impostaDimensione(12);
+    aggiungiTabella(righe, 2);
+    for (int r = 1; r <= righe; ++r)
+        scriviCella(r, 1, QStringList(r < righe ? linee : ultima, QStringLiteral("x")).join(QChar(11)));
+    scriviTesto(CR);
+}
+
 // A table of four rows of five lines (20 lines and 5 borders high) and a paragraph of 30 lines.
 void tabellaEParagrafo()
 {
@@ -676,6 +717,46 @@ std::vector<Forma> formeTaglioIniziale()
         {QStringLiteral("taglio-iniziale-pezzo-alla-pagina-dopo"), [] { testataAlPiedeDopo(true, 35, 1, 70); }},
         {QStringLiteral("taglio-iniziale-tabella-corta"), [] { testataAlPiedeDopo(false, 20, 3, 0); }},
         {QStringLiteral("taglio-iniziale-tabella-in-fondo"), [] { testataAlPiedeDopo(true, 35, 1, 400); }},
+    };
+}
+
+// A cut table's first row that no line of fits a page's foot, or its header row
+// sent on with the row after it, after fifty lines of Century Gothic 12 (in paragraphs
+// of two lines, so that the guess puts the table's first piece a page further on, or
+// of five, on this page) or after a table of single lines (on the first page, or going
+// on from it to the second, an empty paragraph between). LibreOffice leaves that row
+// alone on the next page:
+// - a first row: with the first piece a page further on, or on this page;
+// - a header row: with the first piece a page further on, for a table over three
+//   pages' count of rows (even when a page would hold it; not a table of 50 rows of two
+//   lines), or cut into many pieces; on this page, for a table over three pages;
+// - right after a table: only where the first piece is a page further on and two or
+//   more from where that table began (it began on the page before, or two pages back).
+std::vector<Forma> formeRigaSola()
+{
+    const auto capoversiDiDueLinee = [] { righeGothic(50, 25); };
+    const auto capoversiDiCinqueLinee = [] { righeGothic(50, 10); };
+    return {
+        {QStringLiteral("riga-sola-prima-riga-pezzo-alla-pagina-dopo"), [=] { primaRigaAltaDopo([=] { capoversiDiDueLinee(); righeGothic(1, 1); }, 5); }},
+        {QStringLiteral("riga-sola-prima-riga-pezzo-sulla-pagina"),
+         [=] { primaRigaAltaDopo([=] { capoversiDiCinqueLinee(); righeGothic(1, 1); }, 5, 35, 2); }},
+        {QStringLiteral("riga-sola-prima-riga-dopo-tabella-della-pagina"),
+         [] { primaRigaAltaDopo([] { righeGothic(21, 21); righeGothic(13, 1); tabellaCorta(16, 1, 1); }, 14); }},
+        {QStringLiteral("riga-sola-prima-riga-dopo-tabella-della-pagina-due-pagine-prima"),
+         [] { primaRigaAltaDopo([] { righeGothic(42, 42); tabellaCorta(8, 1, 1); }, 5); }},
+        {QStringLiteral("riga-sola-prima-riga-dopo-tabella-dalla-pagina-prima"),
+         [] { primaRigaAltaDopo([] { righeGothic(42, 42); tabellaCorta(16, 3, 14); }, 12); }},
+        {QStringLiteral("riga-sola-prima-riga-sulla-pagina-dopo-tabella-dalla-pagina-prima"),
+         [] { primaRigaAltaDopo([] { righeGothic(21, 21); tabellaCorta(16, 3, 35); }, 5); }},
+        {QStringLiteral("riga-sola-testata-lunga-pezzo-alla-pagina-dopo"), [=] { testataDopo(capoversiDiDueLinee); }},
+        {QStringLiteral("riga-sola-testata-lunga-in-una-pagina"), [=] { testataDopo(capoversiDiDueLinee, 65, 2, 1, 8, 2); }},
+        {QStringLiteral("riga-sola-testata-corta-in-due-pagine"), [=] { testataDopo(capoversiDiDueLinee, 50, 2, 2); }},
+        {QStringLiteral("riga-sola-testata-molti-pezzi-alla-pagina-dopo"), [=] { testataDopo(capoversiDiDueLinee, 35, 9); }},
+        {QStringLiteral("riga-sola-testata-lunga-pezzo-sulla-pagina"), [=] { testataDopo(capoversiDiCinqueLinee); }},
+        {QStringLiteral("riga-sola-testata-dopo-tabella-della-pagina"),
+         [] { testataDopo([] { righeGothic(21, 21); righeGothic(12, 1); tabellaCorta(16, 1, 1); }); }},
+        {QStringLiteral("riga-sola-testata-dopo-tabella-dalla-pagina-prima"),
+         [] { testataDopo([] { righeGothic(42, 42); tabellaCorta(16, 3, 13); }); }},
     };
 }
 
@@ -829,6 +910,7 @@ std::vector<Forma> forme()
     std::ranges::move(formeAlMargine(), std::back_inserter(tutte));
     std::ranges::move(formeBarreETestateAlte(), std::back_inserter(tutte));
     std::ranges::move(formeTaglioIniziale(), std::back_inserter(tutte));
+    std::ranges::move(formeRigaSola(), std::back_inserter(tutte));
     return tutte;
 }
 
