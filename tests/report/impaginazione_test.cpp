@@ -720,18 +720,18 @@ std::vector<Forma> formeTaglioIniziale()
     };
 }
 
-// A cut table's first row that no line of fits a page's foot, or its header row
-// sent on with the row after it, after fifty lines of Century Gothic 12 (in paragraphs
-// of two lines, so that the guess puts the table's first piece a page further on, or
-// of five, on this page) or after a table of single lines (on the first page, or going
-// on from it to the second, an empty paragraph between). LibreOffice leaves that row
-// alone on the next page:
+// A cut table's first row of which no line fits a page's foot (or its header row, with
+// no room for the row after it), sent on to the next page, where LibreOffice may leave
+// it alone. Before the table: fifty lines of Century Gothic 12 in paragraphs of two
+// lines (the guess puts the table's first piece a page further on) or of five (on this
+// page); or a table of one-line rows begun on the same page, or of three-line rows
+// going on from the page before, an empty paragraph between. The row stands alone:
 // - a first row: with the first piece a page further on, or on this page;
-// - a header row: with the first piece a page further on, for a table over three
-//   pages' count of rows (even when a page would hold it; not a table of 50 rows of two
-//   lines), or cut into many pieces; on this page, for a table over three pages;
-// - right after a table: only where the first piece is a page further on and two or
-//   more from where that table began (it began on the page before, or two pages back).
+// - a header row: likewise for a table over three pages' count of rows, even one a page
+//   holds (65 rows of Century Gothic 8), not for 50 rows of two lines; with the first
+//   piece a page further on, also for a table cut into many pieces (34);
+// - right after a table: only where the first piece is a page further on and two pages
+//   or more past where that table began (two pages back, or the page before).
 std::vector<Forma> formeRigaSola()
 {
     const auto capoversiDiDueLinee = [] { righeGothic(50, 25); };
