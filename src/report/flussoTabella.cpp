@@ -436,6 +436,8 @@ FlussoTabella::TabellaPrima FlussoTabella::tabellaPrima() const
 // Where the guess put the first piece on an earlier page, the row goes on with the rest.
 void FlussoTabella::restaSola(int r)
 {
+    if (!taglio_.tagliata)
+        return;
     const int avanti = taglio_.pagina - int(pagine_.quante()); // pages the guess put the first piece further on
     const TabellaPrima prima = tabellaPrima();
     const bool lontana = taglio_.pagina - prima.pagina >= 2;
@@ -449,7 +451,7 @@ void FlussoTabella::restaSola(int r)
         const bool adatta = r == 1 || taglio_.lunga;
         sola = molti || (adatta && (avanti == 1 || !prima.qui || lontana));
     }
-    if (taglio_.tagliata && sola) {
+    if (sola) {
         rigaSola_ = r;
         paginaSola_ = pagine_.quante() + 1;
     }

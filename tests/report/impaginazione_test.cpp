@@ -128,23 +128,38 @@ void tabelleCasuali(unsigned seme)
     }
 }
 
-// After k lines of 12 points, a table of 121 rows whose first row holds `righePrima`
-// lines, formatted or not.
-void tabellaAlPiede(int k, int righePrima, bool formattata)
+// After what `sopra` writes, a table of `righe` rows (121) in `colonne` columns (2) of
+// Century Gothic at `punti` (12), formatted or not, whose first row holds `righePrima`
+// paragraphs and each row after it `linee` lines (1).
+void tabellaDopo(const std::function<void()>& sopra, int righePrima, bool formattata, int righe = 121, int colonne = 2,
+                 int linee = 1, double punti = 12)
 {
+    sopra();
     impostaCarattere(gothic);
-    impostaDimensione(12);
-    for (int i = 0; i < k; ++i)
-        scriviTesto(QStringLiteral("riga %1").arg(i) + CR);
-    aggiungiTabella(121, 2);
+    impostaDimensione(punti);
+    aggiungiTabella(righe, colonne);
     QStringList prima;
     for (int i = 0; i < righePrima; ++i)
         prima << QStringLiteral("%1 %2").arg(formattata ? QStringLiteral("intestazione") : QStringLiteral("prima riga")).arg(i);
     scriviCella(1, 1, prima.join(CR));
-    for (int r = 2; r <= 121; ++r)
-        scriviCella(r, 1, QStringLiteral("dato %1").arg(r));
+    for (int r = 2; r <= righe; ++r)
+        scriviCella(r, 1, QStringList(linee, QStringLiteral("dato %1").arg(r)).join(QChar(11)));
     if (formattata)
         formattaTabella();
+}
+
+// After k lines of 12 points, a table of 121 rows whose first row holds `righePrima`
+// lines, formatted or not.
+void tabellaAlPiede(int k, int righePrima, bool formattata)
+{
+    tabellaDopo(
+        [k] {
+            impostaCarattere(gothic);
+            impostaDimensione(12);
+            for (int i = 0; i < k; ++i)
+                scriviTesto(QStringLiteral("riga %1").arg(i) + CR);
+        },
+        righePrima, formattata);
 }
 
 // Single-line paragraphs whose lines add up to `twips` exactly: lines of Gothic at 12
@@ -616,35 +631,6 @@ void testataSopraUnaTabulazione()
     formattaTabella();
 }
 
-// A table of `righe` rows (121) in `colonne` columns (2) without a header after what
-// `sopra` writes, its first row of `righePrima` paragraphs of Century Gothic 12, too
-// high for the room left on the page.
-void primaRigaAltaDopo(const std::function<void()>& sopra, int righePrima, int righe = 121, int colonne = 2)
-{
-    sopra();
-    impostaCarattere(gothic);
-    impostaDimensione(12);
-    aggiungiTabella(righe, colonne);
-    scriviCella(1, 1, QStringList(righePrima, QStringLiteral("prima riga")).join(CR));
-    for (int r = 2; r <= righe; ++r)
-        scriviCella(r, 1, QStringLiteral("dato %1").arg(r));
-}
-
-// A formatted table of `righe` rows (121) in `colonne` columns (2) of Century Gothic at
-// `punti` (12) after what `sopra` writes: a header of `testa` lines (1), rows of
-// `linee` (1).
-void testataDopo(const std::function<void()>& sopra, int righe = 121, int colonne = 2, int linee = 1, double punti = 12, int testa = 1)
-{
-    sopra();
-    impostaCarattere(gothic);
-    impostaDimensione(punti);
-    aggiungiTabella(righe, colonne);
-    scriviCella(1, 1, QStringList(testa, QStringLiteral("intestazione")).join(QChar(11)));
-    for (int r = 2; r <= righe; ++r)
-        scriviCella(r, 1, QStringList(linee, QStringLiteral("dato %1").arg(r)).join(QChar(11)));
-    formattaTabella();
-}
-
 // A table of `righe` rows of `linee` lines of Century Gothic 12 but the last, of
 // `ultima`, and an empty paragraph.
 void tabellaCorta(int righe, int linee, int ultima)
@@ -737,26 +723,26 @@ std::vector<Forma> formeRigaSola()
     const auto capoversiDiDueLinee = [] { righeGothic(50, 25); };
     const auto capoversiDiCinqueLinee = [] { righeGothic(50, 10); };
     return {
-        {QStringLiteral("riga-sola-prima-riga-pezzo-alla-pagina-dopo"), [=] { primaRigaAltaDopo([=] { capoversiDiDueLinee(); righeGothic(1, 1); }, 5); }},
+        {QStringLiteral("riga-sola-prima-riga-pezzo-alla-pagina-dopo"), [=] { tabellaDopo([=] { capoversiDiDueLinee(); righeGothic(1, 1); }, 5, false); }},
         {QStringLiteral("riga-sola-prima-riga-pezzo-sulla-pagina"),
-         [=] { primaRigaAltaDopo([=] { capoversiDiCinqueLinee(); righeGothic(1, 1); }, 5, 35, 2); }},
+         [=] { tabellaDopo([=] { capoversiDiCinqueLinee(); righeGothic(1, 1); }, 5, false, 35, 2); }},
         {QStringLiteral("riga-sola-prima-riga-dopo-tabella-della-pagina"),
-         [] { primaRigaAltaDopo([] { righeGothic(21, 21); righeGothic(13, 1); tabellaCorta(16, 1, 1); }, 14); }},
+         [] { tabellaDopo([] { righeGothic(21, 21); righeGothic(13, 1); tabellaCorta(16, 1, 1); }, 14, false); }},
         {QStringLiteral("riga-sola-prima-riga-dopo-tabella-della-pagina-due-pagine-prima"),
-         [] { primaRigaAltaDopo([] { righeGothic(42, 42); tabellaCorta(8, 1, 1); }, 5); }},
+         [] { tabellaDopo([] { righeGothic(42, 42); tabellaCorta(8, 1, 1); }, 5, false); }},
         {QStringLiteral("riga-sola-prima-riga-dopo-tabella-dalla-pagina-prima"),
-         [] { primaRigaAltaDopo([] { righeGothic(42, 42); tabellaCorta(16, 3, 14); }, 12); }},
+         [] { tabellaDopo([] { righeGothic(42, 42); tabellaCorta(16, 3, 14); }, 12, false); }},
         {QStringLiteral("riga-sola-prima-riga-sulla-pagina-dopo-tabella-dalla-pagina-prima"),
-         [] { primaRigaAltaDopo([] { righeGothic(21, 21); tabellaCorta(16, 3, 35); }, 5); }},
-        {QStringLiteral("riga-sola-testata-lunga-pezzo-alla-pagina-dopo"), [=] { testataDopo(capoversiDiDueLinee); }},
-        {QStringLiteral("riga-sola-testata-lunga-in-una-pagina"), [=] { testataDopo(capoversiDiDueLinee, 65, 2, 1, 8, 2); }},
-        {QStringLiteral("riga-sola-testata-corta-in-due-pagine"), [=] { testataDopo(capoversiDiDueLinee, 50, 2, 2); }},
-        {QStringLiteral("riga-sola-testata-molti-pezzi-alla-pagina-dopo"), [=] { testataDopo(capoversiDiDueLinee, 35, 9); }},
-        {QStringLiteral("riga-sola-testata-lunga-pezzo-sulla-pagina"), [=] { testataDopo(capoversiDiCinqueLinee); }},
+         [] { tabellaDopo([] { righeGothic(21, 21); tabellaCorta(16, 3, 35); }, 5, false); }},
+        {QStringLiteral("riga-sola-testata-lunga-pezzo-alla-pagina-dopo"), [=] { tabellaDopo(capoversiDiDueLinee, 1, true); }},
+        {QStringLiteral("riga-sola-testata-lunga-in-una-pagina"), [=] { tabellaDopo(capoversiDiDueLinee, 2, true, 65, 2, 1, 8); }},
+        {QStringLiteral("riga-sola-testata-corta-in-due-pagine"), [=] { tabellaDopo(capoversiDiDueLinee, 1, true, 50, 2, 2); }},
+        {QStringLiteral("riga-sola-testata-molti-pezzi-alla-pagina-dopo"), [=] { tabellaDopo(capoversiDiDueLinee, 1, true, 35, 9); }},
+        {QStringLiteral("riga-sola-testata-lunga-pezzo-sulla-pagina"), [=] { tabellaDopo(capoversiDiCinqueLinee, 1, true); }},
         {QStringLiteral("riga-sola-testata-dopo-tabella-della-pagina"),
-         [] { testataDopo([] { righeGothic(21, 21); righeGothic(12, 1); tabellaCorta(16, 1, 1); }); }},
+         [] { tabellaDopo([] { righeGothic(21, 21); righeGothic(12, 1); tabellaCorta(16, 1, 1); }, 1, true); }},
         {QStringLiteral("riga-sola-testata-dopo-tabella-dalla-pagina-prima"),
-         [] { testataDopo([] { righeGothic(42, 42); tabellaCorta(16, 3, 13); }); }},
+         [] { tabellaDopo([] { righeGothic(42, 42); tabellaCorta(16, 3, 13); }, 1, true); }},
     };
 }
 
