@@ -78,14 +78,16 @@ std::size_t porzioneIntera(std::span<const Tratto> tratti, std::size_t k, int sp
 }
 
 // A tab at `x` of a line `larghezza` wide (layout units), as the word processor sets
-// the default stops of the saved file. A tab whose stop is past the line's end (not on
-// it) is full: it starts the next line, or at a line's start takes the rest of the
-// line; but the paragraph's last character stays where it is, unless blanks before it
-// hang past where the line's text must end ("dei \t", "impianto \t"): then it starts
-// a line of its own. The first stop, 1.25 cm in, counts as one of the paragraph's own
-// stops: where a cell is narrower than that, the tab goes to it past the cell's edge,
-// and the text after it need only fit in the room the tab leaves when it is a twip
-// wide.
+// the default stops of the saved file. A tab whose stop is on the line's end or past
+// it is full: it starts the next line, or at a line's start takes the rest of the
+// line ("WWW.STUDIO.IT|\t collettore|\t\t|sanitaria" where the third stop is the
+// cell's edge); but the paragraph's last character stays where it is, unless blanks
+// before it hang past where the line's text must end ("dei \t", "impianto \t"): then
+// it starts a line of its own. The first stop, 1.25 cm in, counts as one of the
+// paragraph's own stops, which may reach the line's end or pass it: on a cell's edge
+// the tab stays ("la\t (25%)"); where a cell is narrower, the tab goes to it past the
+// edge, and the text after it need only fit in the room the tab leaves when it is a
+// twip wide.
 struct Tabulazione {
     double fermata = 0; // where the text after it starts
     bool piena = false;
@@ -102,7 +104,7 @@ Tabulazione tabulazione(double x, double larghezza, bool ultimoCarattere, bool d
     else if (prima && t.fermata > larghezza)
         t.limite = larghezza + t.fermata - x - twip;
     else
-        t.piena = t.fermata > larghezza && !ultimoCarattere;
+        t.piena = !ultimoCarattere && (prima ? t.fermata > larghezza : t.fermata >= larghezza);
     return t;
 }
 
@@ -310,13 +312,7 @@ std::size_t fineRiga(const QString& testo, std::vector<Tratto>& tratti, const st
             continue;
         }
         if (t.tipo == Tratto::Tabulazione) {
-            // A tab that does not fit right after a tab that took the line to its very
-            // end, at a stop past the first, is to that tab what a word that does not
-            // fit is: it takes it to the next line, and so does one that ends the
-            // paragraph past the line's end.
-            const bool dopoTabulazione = k > da + 1 && tratti[k - 1].tipo == Tratto::Tabulazione && posto.x == larghezza
-                                         && posto.x > double(tabulazioneTwips) * unitaPerTwip;
-            const Tabulazione tab = tabulazione(posto.x, larghezza, k + 1 == tratti.size() && !dopoTabulazione,
+            const Tabulazione tab = tabulazione(posto.x, larghezza, k + 1 == tratti.size(),
                                                     k > da && tratti[k - 1].tipo == Tratto::Spazi && posto.x > limite);
             t.larghezza = tab.fermata - posto.reale;
             if (!tab.piena) {
@@ -324,8 +320,6 @@ std::size_t fineRiga(const QString& testo, std::vector<Tratto>& tratti, const st
                 limite = tab.limite;
                 continue;
             }
-            if (dopoTabulazione)
-                return k - 1;
             if (k != da)
                 return k;
             t.larghezza = larghezza - posto.reale;

@@ -433,8 +433,9 @@ std::vector<Forma> formeDiBianchiETabulazioni()
     // row is not left alone, the first guess not having cut its table. 1035 and 7018:
     // narrow cells ending in a blank and a tab, the tab on a line of its own. 1178: a
     // tab whose stop is the very edge of its cell stays on the line with the blank
-    // after it ("la\t (25%)").
-    for (unsigned seme : {1u, 2u, 3u, 4u, 1035u, 1178u, 1343u, 1395u, 5000u, 7018u})
+    // after it ("la\t (25%)"), at the first stop. 27219: at the third stop it goes on
+    // to the next line.
+    for (unsigned seme : {1u, 2u, 3u, 4u, 1035u, 1178u, 1343u, 1395u, 5000u, 7018u, 27219u})
         forme.push_back({QStringLiteral("incolonnati-casuali-%1").arg(seme), [seme] { incolonnatiCasuali(seme); }});
     return forme;
 }
@@ -1147,10 +1148,11 @@ QStringList testiDelleRighe(const QString& testo, const documento::Carattere& c,
 
 // Runs of tabs in a cell whose text is 1418 twips wide (a column LibreOffice reads as
 // 1474 twips, less margins of 28; Times New Roman 8), as many lines as LibreOffice 7.4
-// gives them: a tab that takes the line to its very end at the second stop goes on with
-// a tab after it that does not fit, as it would with a word, also with one that ends
-// the paragraph; a tab short of the end stays. At the first stop, in a cell as wide as
-// it, the tab stays (the corpus shape incolonnati-casuali-1178, "co\t\t").
+// gives them: a tab whose stop is the line's very end, the second, goes on to the next
+// line, with the tabs after it; one that ends the paragraph stays there; a tab short of
+// the end stays. So in a cell 2127 twips wide (Times New Roman 12, the random document
+// incolonnati 27219) at the third stop. At the first stop, in a cell as wide as it, the
+// tab stays (the corpus shape incolonnati-casuali-1178, "co\t\t").
 TEST(Impaginazione, ATabAtTheLinesEndGoesOnWithTheTabAfterIt)
 {
     const struct {
@@ -1169,6 +1171,9 @@ TEST(Impaginazione, ATabAtTheLinesEndGoesOnWithTheTabAfterIt)
     const documento::Carattere c{times, 8, false};
     for (const auto& caso : casi)
         EXPECT_EQ(testiDelleRighe(QString::fromUtf8(caso.testo), c, documento::Allineamento::Sinistra, 1418).size(), caso.righe) << caso.testo;
+    EXPECT_EQ(testiDelleRighe(QStringLiteral("WWW.STUDIO.IT\t collettore\t\tsanitaria"), {times, 12, false},
+                              documento::Allineamento::Sinistra, 2127),
+              (QStringList{QStringLiteral("WWW.STUDIO.IT"), QStringLiteral("\t collettore"), QStringLiteral("\t"), QStringLiteral("\tsanitaria")}));
 }
 
 // A tab that fits after the rest of a word cut at a slash, before a word that does not
