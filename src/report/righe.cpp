@@ -104,7 +104,7 @@ Tabulazione tabulazione(double x, double larghezza, bool ultimoCarattere, bool d
     else if (prima && t.fermata > larghezza)
         t.limite = larghezza + t.fermata - x - twip;
     else
-        t.piena = !ultimoCarattere && (prima ? t.fermata > larghezza : t.fermata >= larghezza);
+        t.piena = !ultimoCarattere && !prima && t.fermata >= larghezza;
     return t;
 }
 
