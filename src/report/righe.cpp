@@ -80,7 +80,7 @@ std::size_t porzioneIntera(std::span<const Tratto> tratti, std::size_t k, int sp
 // A tab at `x` of a line `larghezza` wide (layout units), as the word processor sets
 // the default stops of the saved file. A tab whose stop is on the line's end or past
 // it is full: it starts the next line, or at a line's start takes the rest of the
-// line ("WWW.STUDIO.IT|\t collettore|\t\t|sanitaria" where the third stop is the
+// line ("WWW.STUDIO.IT|\t collettore|\t|\tsanitaria" where the third stop is the
 // cell's edge); but the paragraph's last character stays where it is, unless blanks
 // before it hang past where the line's text must end ("dei \t", "impianto \t"): then
 // it starts a line of its own. The first stop, 1.25 cm in, counts as one of the
