@@ -401,22 +401,30 @@ void FlussoTabella::togliTestataDallUltimaPagina()
 FlussoTabella::TabellaPrima FlussoTabella::tabellaPrima() const
 {
     const std::size_t qui = pagine_.quante();
+    const auto rigaDi = [](const PezzoPagina& p) { return std::get_if<PezzoRiga>(&p); };
     int blocco = -1;
     TabellaPrima prima;
-    for (std::size_t i = qui; i >= 1 && blocco < 0; --i) {
+    // Back from this page: the last page holding an earlier table names it; from there
+    // back to the page of its first row.
+    for (std::size_t i = qui; i >= 1; --i) {
         const auto& pezzi = pagine_.pagina(i - 1).pezzi;
-        const auto riga = std::find_if(pezzi.rbegin(), pezzi.rend(), [&](const PezzoPagina& p) {
-            return std::holds_alternative<PezzoRiga>(p) && comune(p).blocco < blocco_;
-        });
-        if (riga != pezzi.rend()) {
-            blocco = comune(*riga).blocco;
+        if (blocco < 0) {
+            const auto riga = std::find_if(pezzi.rbegin(), pezzi.rend(), [&](const PezzoPagina& p) {
+                return rigaDi(p) && rigaDi(p)->blocco < blocco_;
+            });
+            if (riga == pezzi.rend())
+                continue;
+            blocco = rigaDi(*riga)->blocco;
             prima.qui = i == qui;
         }
+        if (std::ranges::any_of(pezzi, [&](const PezzoPagina& p) {
+                const auto* riga = rigaDi(p);
+                return riga && riga->blocco == blocco && riga->riga == 1 && !riga->ripetuta;
+            })) {
+            prima.pagina = int(i);
+            break;
+        }
     }
-    for (std::size_t i = qui; i >= 1 && blocco >= 0 && prima.pagina == 0; --i)
-        for (const PezzoPagina& p : pagine_.pagina(i - 1).pezzi)
-            if (const auto* riga = std::get_if<PezzoRiga>(&p); riga && riga->blocco == blocco && riga->riga == 1 && !riga->ripetuta)
-                prima.pagina = int(i);
     return prima;
 }
 
