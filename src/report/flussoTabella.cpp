@@ -12,8 +12,8 @@
 //   further on than the content before it lets the table come back (restaSola);
 // - a row is split at the foot only when each of its cells keeps a line there, else it
 //   goes on whole (ogniCellaComincia);
-// - a cell's part does not end on a tab alone that goes with a word cut after it
-//   (tabulazioneLegata);
+// - a cell's part does not end on a tab alone that goes with a word cut after it,
+//   in a cell no wider than the first tab stop (tabulazioneLegata);
 // - a header row higher than a page is none: it is split and not repeated;
 // - a header row at a page's head keeps the row after it on that page, as a repeated
 //   one does, when not a line of that row fits below it.
@@ -47,16 +47,18 @@ int contenuto(const std::vector<std::vector<Linea>>& celle)
     return alta;
 }
 
-// Whether line `i` of a cell holding `testo` is a tab alone that goes on with the line
-// after it. A break at blanks sent the tab to its line, and the word after it is an
-// opening quote, before which no line breaks: the tab and the word are one piece, broken
-// by force, after the tab and, the word being too long for a line, inside it. The word
-// processor then ends a page's part of the cell before the tab, not after it (with the
-// word after the tab whole on its line, or the tab at the paragraph's start, or no
-// blank before it, the tab line stays).
-bool tabulazioneLegata(const QString& testo, const std::vector<Linea>& linee, int i)
+// Whether line `i` of a cell holding `testo`, its text `larghezza` twips wide, is a tab
+// alone that goes on with the line after it. A break at blanks sent the tab to its line,
+// and the word after it is an opening quote, before which no line breaks: the tab and
+// the word are one piece, broken by force, after the tab and, the word being too long
+// for a line, inside it. Where the tab's stop, the first, is on the cell's edge or past
+// it, the tab reaches the line's end and the word processor ends a page's part of the
+// cell before the tab, not after it. The tab line stays in a wider cell, where the tab
+// ends inside the line, and with the word after the tab whole on its line, or the tab
+// at the paragraph's start, or no blank before it.
+bool tabulazioneLegata(const QString& testo, const std::vector<Linea>& linee, int i, int larghezza)
 {
-    if (i <= 0 || i + 1 >= int(linee.size()))
+    if (i <= 0 || i + 1 >= int(linee.size()) || larghezza > tabulazioneTwips)
         return false;
     const Linea& tab = linee[std::size_t(i)];
     const Linea& dopo = linee[std::size_t(i) + 1];
@@ -244,7 +246,7 @@ FlussoTabella::Spazio FlussoTabella::cheCosaEntra(int r, const Celle& celle, con
         while (qui.fino[k] < int(celle[k].size()) && h + celle[k][std::size_t(qui.fino[k])].altezza <= spazio)
             h += celle[k][std::size_t(qui.fino[k]++)].altezza;
         if (qui.fino[k] > da[k] && qui.fino[k] < int(celle[k].size())
-            && tabulazioneLegata(g_.cella(r, int(k) + 1), celle[k], qui.fino[k] - 1))
+            && tabulazioneLegata(g_.cella(r, int(k) + 1), celle[k], qui.fino[k] - 1, forma_.larghezzaTesto(int(k) + 1)))
             --qui.fino[k];
         qui.unaLinea = qui.unaLinea || qui.fino[k] > da[k];
         qui.tutto = qui.tutto && qui.fino[k] == int(celle[k].size());

@@ -1219,34 +1219,39 @@ TEST(Impaginazione, ALineGoingOnWithATabCutsTheWordAfterItsTabs)
     EXPECT_EQ(testiDelleRighe(attese.join(QString()), {gothic, 11, false}, documento::Allineamento::Sinistra, 1743), attese);
 }
 
-// A cell of 876 twips (Times New Roman 12, bold) whose third line, a tab alone, is the
-// last that fits at the foot of the first page, after 49 lines of Times New Roman 12:
-// where each page's part of the cell ends and starts in LibreOffice 7.4's PDF of the
-// same DOCX. After a break at a blank, a tab before an opening quote cut on the next
-// line goes with it; before a word it may break before, or at a paragraph's start, the
-// tab stays at the foot.
+// A cell whose tab line is the last that fits at the foot of the first page, after
+// lines of Times New Roman 12 (the cell Times New Roman 12, bold): where each page's
+// part of the cell ends and starts in LibreOffice 7.4's PDF of the same DOCX. After a
+// break at a blank, a tab before an opening quote cut on the next line goes with it
+// where the tab's stop is on the cell's edge or past it (876 twips of column, 660 of
+// text): before a word it may break before, or at a paragraph's start, the tab stays
+// at the foot. In a cell wider than the first stop (1205 twips of column, 989 of text)
+// the tab line stays as well.
 TEST(Impaginazione, ATabBeforeACutQuotedWordLeavesThePageWithIt)
 {
     const struct {
+        int colonne;
         const char* testo;
         const char* ultimaSullaPrima;
         const char* primaSullaSeconda;
     } casi[] = {
-        {"dei  Con \t\"ecologica\"", "Con ", "\t"},
-        {"dei  Con \t«ecologica»", "Con ", "\t"},
-        {"dei  Con \t\"ecolo\"", "Con ", "\t"},
-        {"dei  Con \tecologica", "\t", "ecolog"},
-        {"dei  Con \t(ecologica)", "\t", "(ecolo"},
-        {"dei  Con\n\t\"ecologica\"", "\t", "\"ecolo"},
+        {11, "dei  Con \t\"ecologica\"", "Con ", "\t"},
+        {11, "dei  Con \t«ecologica»", "Con ", "\t"},
+        {11, "dei  Con \t\"ecolo\"", "Con ", "\t"},
+        {11, "dei  Con \tecologica", "\t", "ecolog"},
+        {11, "dei  Con \t(ecologica)", "\t", "(ecolo"},
+        {11, "dei  Con\n\t\"ecologica\"", "\t", "\"ecolo"},
+        {8, "dei  Con \t\"ecologica\"", "\t", "\"ecologic"},
+        {8, "dei  Con \t«ecologica»", "\t", "«ecologic"},
     };
     for (const auto& caso : casi) {
         const QString testo = QString::fromUtf8(caso.testo);
         auto d = documentoNuovo();
         d->impostaNomeCarattere(times);
-        for (int i = 0; i < 49; ++i)
+        for (int i = 0; i < (caso.colonne == 11 ? 49 : 50); ++i)
             d->scrivi(QStringLiteral("riga") + CR);
         d->impostaGrassetto(1);
-        auto t = d->aggiungiTabella(1, 11);
+        auto t = d->aggiungiTabella(1, caso.colonne);
         t->impostaDimensione(12);
         t->scriviCella(1, 1, testo);
         ASSERT_EQ(d->pagine().size(), 2u) << caso.testo;
