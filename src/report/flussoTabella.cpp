@@ -178,9 +178,18 @@ void FlussoTabella::righeRiga(int r, Celle& celle)
             righeDi(sequenze, c, g_.allineamenti[std::size_t(k - 1)], forma_.larghezzaTesto(k), metriche_, righe_);
             for (Linea& l : righe_) {
                 // No text is shown that starts past the cell's right edge (where a
-                // tab takes it beyond a narrow cell), as the word processor paints it.
+                // tab takes it beyond a narrow cell), as the word processor paints it:
+                // a piece that follows a tab and blanks starts where the blanks do.
                 const double bordo = forma_.larghezzaTesto(k) + forma_.margine;
-                std::erase_if(l.frammenti, [&](const Frammento& f) { return f.x >= bordo; });
+                std::erase_if(l.frammenti, [&](const Frammento& f) {
+                    int prima = inizio + f.inizio;
+                    while (prima > inizio && testo[prima - 1] == QLatin1Char(' '))
+                        --prima;
+                    const int bianchi = inizio + f.inizio - prima;
+                    const bool dopoTab = bianchi > 0 && prima > inizio && testo[prima - 1] == QLatin1Char('\t');
+                    const double da = dopoTab ? f.x - f.metrica->misura.larghezza(QString(bianchi, QLatin1Char(' '))) / unitaPerTwip : f.x;
+                    return da >= bordo;
+                });
                 l.blocco = blocco_;
                 l.riga = r;
                 l.colonna = k;

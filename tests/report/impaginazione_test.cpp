@@ -1396,3 +1396,33 @@ TEST(Impaginazione, CellsAreAsWideAsLibreOfficeReadsTheSavedColumns)
     EXPECT_EQ(celleLette({651, 788, 882, 882, 765, 882, 765, 847, 765, 765, 765, 882}),
               (Larghezze{650, 789, 882, 882, 765, 882, 764, 847, 767, 763, 766, 881}));
 }
+
+// Text that a tab takes past a narrow cell's right edge shows where its piece, from
+// the blanks after the tab, starts inside the cell: "è⇥ no" (Century Gothic 12) in a
+// cell of 660 twips of text (11 columns) puts "no" 785 twips in, past the edge at 768,
+// and LibreOffice 7.4 paints it there, over the next cell; in a cell of 587 (12
+// columns, the edge at 695) the piece starts past the edge, at the tab's stop, 709,
+// and is not shown.
+TEST(Impaginazione, TextATabTakesPastANarrowCellShowsWhereItsPieceStartsInside)
+{
+    for (const auto& [colonne, mostrato] : {std::pair{11, true}, {12, false}}) {
+        auto d = documentoNuovo();
+        d->impostaNomeCarattere(gothic);
+        ASSERT_TRUE(d->impostaDimensione(12));
+        auto t = d->aggiungiTabella(1, colonne);
+        t->scriviCella(1, 1, QStringLiteral("è\t no"));
+        t->scriviCella(1, 2, QStringLiteral("solare"));
+        if (qEnvironmentVariableIsSet("KSONDA"))
+            d->salvaDocx(QStringLiteral("/tmp/sonda-no-%1.docx").arg(colonne));
+        const auto linee = lineeDi(*d, 0, 1);
+        ASSERT_EQ(linee.size(), 1u) << colonne;
+        QStringList parole;
+        for (const auto& f : linee[0].frammenti)
+            parole << f.testo;
+        EXPECT_EQ(parole, mostrato ? QStringList({QStringLiteral("è"), QStringLiteral("no")}) : QStringList({QStringLiteral("è")}))
+            << colonne;
+        if (mostrato) {
+            EXPECT_NEAR(linee[0].frammenti.back().x - linee[0].x, 785, 1);
+        }
+    }
+}
