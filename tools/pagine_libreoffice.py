@@ -75,9 +75,8 @@ def prima_pagina_diversa(loro, mie, scarto=1.5):
     `scarto` points in the other, with the words of each side that have none; None
     when every word matches. Two neighbours pdftotext reads as one word in one PDF and
     as two in the other match (their tops up to 4 pt apart: words of two sizes on one
-    line); so do words LibreOffice draws past a narrow cell's edge, which Korvel does
-    not show, when Korvel has nothing of its own there or when pdftotext joins them to
-    the next cell's first word."""
+    line); so does a word drawn past a narrow cell's edge that pdftotext joins to the
+    next cell's first word in LibreOffice's PDF only."""
     vicino = lambda a, b: abs(a[1] - b[1]) <= scarto and abs(a[2] - b[2]) <= scarto
     for numero in range(max(len(loro), len(mie))):
         solo_loro = list(loro[numero]) if numero < len(loro) else []
@@ -104,8 +103,6 @@ def prima_pagina_diversa(loro, mie, scarto=1.5):
             if pari:
                 solo_loro.remove(parola)
                 solo_mie.remove(pari)
-        if not solo_mie:
-            solo_loro = []
         if solo_loro or solo_mie:
             return numero + 1, solo_loro, solo_mie
     return None
