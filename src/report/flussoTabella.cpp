@@ -187,8 +187,8 @@ void FlussoTabella::righeRiga(int r, Celle& celle)
                         --prima;
                     const int bianchi = inizio + f.inizio - prima;
                     const bool dopoTab = bianchi > 0 && prima > inizio && testo[prima - 1] == QLatin1Char('\t');
-                    const double da = dopoTab ? f.x - f.metrica->misura.larghezza(QString(bianchi, QLatin1Char(' '))) / unitaPerTwip : f.x;
-                    return da >= bordo;
+                    const double bianco = dopoTab ? f.metrica->misura.larghezza(QString(bianchi, QLatin1Char(' '))) : 0;
+                    return f.x - bianco / unitaPerTwip >= bordo;
                 });
                 l.blocco = blocco_;
                 l.riga = r;
