@@ -367,9 +367,12 @@ bool FlussoTabella::testataVaAvanti()
 
 // A header row split at the page's foot is repeated on the pages the table goes on
 // to but its last; when none of it fit, the table keeps it on its last page up to
-// two pages on.
+// two pages on. The repeats stand in the pieces the first guess cut the table into:
+// a table it left whole has none to give, and its header, split, is not repeated.
 void FlussoTabella::segnaTestataSpezzata(bool qualcosa)
 {
+    if (qualcosa && !taglio_.tagliata)
+        testata_ = false;
     testataSpezzata_ = true;
     ultimaConTestata_ = pagine_.quante() + (qualcosa ? 0 : 2);
 }

@@ -216,6 +216,7 @@ std::vector<Forma> formeAlLimite()
         bool formattata;
         int righe, righeDopo;
         int righeTestata = 1; // lines of the first row, one paragraph each
+        int righeDato = 1;    // lines of every other row
     };
     const Limite limiti[] = {
         // Only the header row's bottom border is missing: the header counts as split with
@@ -233,6 +234,10 @@ std::vector<Forma> formeAlLimite()
         // it goes on with that row, as above; with a twip less room its bottom border is
         // missing and it is split, two of its lines at the foot, and repeated above the third.
         {"testata-spezzata", pagina - 2 * bordo - 3 * linea, true, 121, 0, 3},
+        // The same with twelve rows of twelve lines, a table LibreOffice's first guess
+        // leaves whole: split, the header is not repeated; the lines after the table
+        // fill its fourth page, which repeats would have pushed on to a fifth.
+        {"testata-spezzata-tabella-intera", pagina - 2 * bordo - 3 * linea, true, 12, 15, 3, 12},
         // The last row's line fits to the twip (the first row has its top border too);
         // with a twip less room the row goes on, before the lines that filled that page.
         {"riga", pagina - bordo - 10 * (linea + bordo), false, 10, 52},
@@ -246,7 +251,7 @@ std::vector<Forma> formeAlLimite()
                                  impostaDimensione(12);
                                  aggiungiTabella(l.righe, 2);
                                  for (int r = 1; r <= l.righe; ++r)
-                                     scriviCella(r, 1, r == 1 ? QStringList(l.righeTestata, QStringLiteral("intestazione")).join(QLatin1Char('\n')) : QStringLiteral("dato %1").arg(r));
+                                     scriviCella(r, 1, r == 1 ? QStringList(l.righeTestata, QStringLiteral("intestazione")).join(QLatin1Char('\n')) : QStringList(l.righeDato, QStringLiteral("dato %1").arg(r)).join(QLatin1Char('\n')));
                                  if (l.formattata)
                                      formattaTabella();
                                  for (int i = 0; i < l.righeDopo; ++i)
