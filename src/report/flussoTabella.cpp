@@ -39,6 +39,20 @@ int somma(const std::vector<Linea>& linee, int da, int a)
     return s;
 }
 
+// Where the piece of text `f` of a paragraph starting at `inizio` of `testo` starts,
+// in twips from the cell's text edge: a piece that follows a tab and blanks starts
+// where the blanks do.
+double inizioPezzo(const QString& testo, int inizio, const Frammento& f)
+{
+    int prima = inizio + f.inizio;
+    while (prima > inizio && testo[prima - 1] == QLatin1Char(' '))
+        --prima;
+    const int bianchi = inizio + f.inizio - prima;
+    if (bianchi == 0 || prima == inizio || testo[prima - 1] != QLatin1Char('\t'))
+        return f.x;
+    return f.x - f.metrica->misura.larghezza(QString(bianchi, QLatin1Char(' '))) / unitaPerTwip;
+}
+
 // The height of a row's tallest cell, without its borders.
 int contenuto(const std::vector<std::vector<Linea>>& celle)
 {
@@ -163,6 +177,7 @@ void FlussoTabella::righeRiga(int r, Celle& celle)
         std::vector<Linea>& linee = celle[std::size_t(k - 1)];
         linee.clear();
         const double x = forma_.sinistra(k) + forma_.margine;
+        const double bordo = forma_.larghezzaTesto(k) + forma_.margine;
         const QString& testo = g_.cella(r, k);
         // Most cells hold one paragraph: its run is kept from cell to cell.
         std::vector<ParagrafoCella> paragrafi;
@@ -179,18 +194,8 @@ void FlussoTabella::righeRiga(int r, Celle& celle)
             righeDi(sequenze, c, g_.allineamenti[std::size_t(k - 1)], forma_.larghezzaTesto(k), metriche_, righe_);
             for (Linea& l : righe_) {
                 // No text is shown that starts past the cell's right edge (where a
-                // tab takes it beyond a narrow cell), as the word processor paints it:
-                // a piece that follows a tab and blanks starts where the blanks do.
-                const double bordo = forma_.larghezzaTesto(k) + forma_.margine;
-                std::erase_if(l.frammenti, [&](const Frammento& f) {
-                    int prima = inizio + f.inizio;
-                    while (prima > inizio && testo[prima - 1] == QLatin1Char(' '))
-                        --prima;
-                    const int bianchi = inizio + f.inizio - prima;
-                    const bool dopoTab = bianchi > 0 && prima > inizio && testo[prima - 1] == QLatin1Char('\t');
-                    const double bianco = dopoTab ? f.metrica->misura.larghezza(QString(bianchi, QLatin1Char(' '))) : 0;
-                    return f.x - bianco / unitaPerTwip >= bordo;
-                });
+                // tab takes it beyond a narrow cell), as the word processor paints it.
+                std::erase_if(l.frammenti, [&](const Frammento& f) { return inizioPezzo(testo, inizio, f) >= bordo; });
                 l.blocco = blocco_;
                 l.riga = r;
                 l.colonna = k;
