@@ -4,9 +4,10 @@
 //   missing, or when the row after it would leave nothing below it (testataVaAvanti):
 //   not a line, or not a line of each cell where the row may not be split;
 // - a header row split at the foot (only its bottom border was missing) is repeated
-//   above the rest of it, and on every page the table goes on to but its last
-//   (segnaTestataSpezzata, togliTestataDallUltimaPagina); in a table the first guess
-//   of the pages left whole, a header split with lines on both pages is not repeated;
+//   above the rest of it, and on every page the table goes on to but its last, unless
+//   that last page holds the rest (segnaTestataSpezzata, togliTestataDallUltimaPagina);
+//   in a table the first guess of the pages left whole, a header split with lines on
+//   both pages is not repeated;
 // - a header row sent on with the row after it, or a first row of a table without a
 //   header that goes on whole, takes that row alone to the next page when the word
 //   processor's first guess of the pages had cut the table and put its first piece
@@ -372,15 +373,17 @@ bool FlussoTabella::testataVaAvanti()
 }
 
 // A header row split at the page's foot is repeated on the pages the table goes on
-// to but its last; when none of it fit, the table keeps it on its last page up to
-// two pages on. The repeats stand in the pieces the first guess cut the table into:
-// a table it left whole has none to give, and its header, split, is not repeated.
+// to but its last: on the next page, above the header's rest, even where that page is
+// the table's last; when none of it fit, the table keeps it on its last page up to
+// two pages on. The repeats stand in the pieces the first guess cut the table into
+// (the next page holds the first piece after the one cut): a table it left whole has
+// none to give, and its header, split, is not repeated.
 void FlussoTabella::segnaTestataSpezzata(bool qualcosa)
 {
     if (qualcosa && !taglio_.tagliata)
         testata_ = false;
     testataSpezzata_ = true;
-    ultimaConTestata_ = pagine_.quante() + (qualcosa ? 0 : 2);
+    ultimaConTestata_ = pagine_.quante() + (qualcosa ? 1 : 2);
 }
 
 // The header row repeated at the head of the table's last page taken away: the table

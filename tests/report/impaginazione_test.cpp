@@ -238,6 +238,11 @@ std::vector<Forma> formeAlLimite()
         // leaves whole: split, the header is not repeated; the lines after the table
         // fill its fourth page, which repeats would have pushed on to a fifth.
         {"testata-spezzata-tabella-intera", pagina - 2 * bordo - 3 * linea, true, 12, 15, 3, 12},
+        // Forty rows, cut by that guess, end on the page that holds the split header's
+        // third line: the header is repeated above it there as well, and two of the nine
+        // lines after the table go on to a third page; at the limit the header goes on
+        // with the row after it.
+        {"testata-spezzata-ultima-pagina", pagina - 2 * bordo - 3 * linea, true, 40, 9, 3},
         // The last row's line fits to the twip (the first row has its top border too);
         // with a twip less room the row goes on, before the lines that filled that page.
         {"riga", pagina - bordo - 10 * (linea + bordo), false, 10, 52},
