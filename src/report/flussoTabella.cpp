@@ -373,11 +373,11 @@ bool FlussoTabella::testataVaAvanti()
 }
 
 // A header row split at the page's foot is repeated on the pages the table goes on
-// to but its last: on the next page, above the header's rest, even where that page is
-// the table's last; when none of it fit, the table keeps it on its last page up to
-// two pages on. The repeats stand in the pieces the first guess cut the table into
-// (the next page holds the first piece after the one cut): a table it left whole has
-// none to give, and its header, split, is not repeated.
+// to but its last, and above the header's rest on the next page even where that page
+// is the table's last; when none of it fit, the table keeps it on its last page up to
+// two pages on. The repeats stand in the pieces the first guess cut the table into,
+// the first of them always reaching the next page: a table it left whole has none to
+// give, and its header, split, is not repeated.
 void FlussoTabella::segnaTestataSpezzata(bool qualcosa)
 {
     if (qualcosa && !taglio_.tagliata)
