@@ -5,9 +5,9 @@
 //   not a line, or not a line of each cell where the row may not be split;
 // - a header row split at the foot (only its bottom border was missing) is repeated
 //   above the rest of it, and on every page the table goes on to but its last, unless
-//   that last page holds the rest (segnaTestataSpezzata, togliTestataDallUltimaPagina);
-//   in a table the first guess of the pages left whole, a header split with lines on
-//   both pages is not repeated;
+//   that last page holds the rest, up to as many pages as the first guess cut pieces
+//   after the first (segnaTestataSpezzata, togliTestataDallUltimaPagina); in a table
+//   that guess left whole, a header split with lines on both pages is not repeated;
 // - a header row sent on with the row after it, or a first row of a table without a
 //   header that goes on whole, takes that row alone to the next page when the word
 //   processor's first guess of the pages had cut the table and put its first piece
@@ -323,7 +323,7 @@ void FlussoTabella::nuovaPagina(int r, bool ripeti)
     pagine_.nuova();
     aperta_ = false;
     soloTestata_ = false;
-    if (testata_ && ripeti) {
+    if (testata_ && ripeti && pagine_.quante() <= ultimaRipetuta_) {
         ripetiTestata();
         aperta_ = true;
         soloTestata_ = r > 1;
@@ -375,15 +375,18 @@ bool FlussoTabella::testataVaAvanti()
 // A header row split at the page's foot is repeated on the pages the table goes on
 // to but its last, and above the header's rest on the next page even where that page
 // is the table's last; when none of it fit, the table keeps it on its last page up to
-// two pages on. The repeats stand in the pieces the first guess cut the table into,
-// the first of them always reaching the next page: a table it left whole has none to
-// give, and its header, split, is not repeated.
+// two pages on. The repeats stand in the pieces the first guess cut the table into
+// after the first, one a page from the next page on (the first of them always reaches
+// it), so no more pages than there are such pieces show the header; a table the guess
+// left whole has none to give, and its header, split, is not repeated.
 void FlussoTabella::segnaTestataSpezzata(bool qualcosa)
 {
     if (qualcosa && !taglio_.tagliata)
         testata_ = false;
     testataSpezzata_ = true;
     ultimaConTestata_ = pagine_.quante() + (qualcosa ? 1 : 2);
+    if (qualcosa)
+        ultimaRipetuta_ = pagine_.quante() + std::size_t(std::max(1, taglio_.pezzi - 1));
 }
 
 // The header row repeated at the head of the table's last page taken away: the table

@@ -243,6 +243,11 @@ std::vector<Forma> formeAlLimite()
         // lines after the table go on to a third page; at the limit the header goes on
         // with the row after it.
         {"testata-spezzata-ultima-pagina", pagina - 2 * bordo - 3 * linea, true, 40, 9, 3},
+        // Thirty rows of eight lines, cut by that guess into four pieces, six rows a
+        // page: the split header is repeated on the three pages of the pieces after
+        // the first and no further, so the twelve lines after the table fit its sixth
+        // page.
+        {"testata-spezzata-righe-alte", pagina - 2 * bordo - 3 * linea, true, 30, 12, 3, 8},
         // The last row's line fits to the twip (the first row has its top border too);
         // with a twip less room the row goes on, before the lines that filled that page.
         {"riga", pagina - bordo - 10 * (linea + bordo), false, 10, 52},
