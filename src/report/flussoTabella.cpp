@@ -4,10 +4,10 @@
 //   missing, or when the row after it would leave nothing below it (testataVaAvanti):
 //   not a line, or not a line of each cell where the row may not be split;
 // - a header row split at the foot (only its bottom border was missing) is repeated
-//   above the rest of it, and on every page the table goes on to but its last, unless
-//   that last page holds the rest, up to as many pages as the first guess cut pieces
-//   after the first (segnaTestataSpezzata, togliTestataDallUltimaPagina); in a table
-//   that guess left whole, a header split with lines on both pages is not repeated;
+//   above the rest of it, and on every page the table goes on to but its last (unless
+//   that page holds the rest), on no more pages than the first guess cut pieces after
+//   the first (segnaTestataSpezzata, togliTestataDallUltimaPagina); in a table that
+//   guess left whole, a header split with lines on both pages is not repeated;
 // - a header row sent on with the row after it, or a first row of a table without a
 //   header that goes on whole, takes that row alone to the next page when the word
 //   processor's first guess of the pages had cut the table and put its first piece
