@@ -377,16 +377,14 @@ bool FlussoTabella::testataVaAvanti()
 // is the table's last; when none of it fit, the table keeps it on its last page up to
 // two pages on. The repeats stand in the pieces the first guess cut the table into
 // after the first, one a page from the next page on (the first of them always reaches
-// it), so no more pages than there are such pieces show the header; a table the guess
-// left whole has none to give, and its header, split, is not repeated.
+// it), so no more pages than there are such pieces show the header: a table the guess
+// left whole, one piece, has none to give, and its header, split, is not repeated.
 void FlussoTabella::segnaTestataSpezzata(bool qualcosa)
 {
-    if (qualcosa && !taglio_.tagliata)
-        testata_ = false;
     testataSpezzata_ = true;
     ultimaConTestata_ = pagine_.quante() + (qualcosa ? 1 : 2);
     if (qualcosa)
-        ultimaRipetuta_ = pagine_.quante() + std::size_t(std::max(1, taglio_.pezzi - 1));
+        ultimaRipetuta_ = pagine_.quante() + std::size_t(taglio_.pezzi - 1);
 }
 
 // The header row repeated at the head of the table's last page taken away: the table
