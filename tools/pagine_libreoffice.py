@@ -15,13 +15,17 @@ of random plants and compares them the same way (they are not stored: the count 
 states is checked by the test that makes it); --primo-seme=S makes the random
 documents from seed S on (1000 unless given), so as to try ones never seen. The files
 are converted by as many LibreOffice processes at once as the machine has processors.
+They are written to a temporary folder, removed at the end; --conserva=D writes them
+to folder D instead (new or empty) and keeps them there, each DOCX with the program's
+PDF and page texts beside it and LibreOffice's PDF in D/lo, to look into afterwards.
 
-    tools/pagine_libreoffice.py [build folder] [--pagine] [--parole] [--casuali=N] [--primo-seme=S]
+    tools/pagine_libreoffice.py [build folder] [--pagine] [--parole] [--casuali=N] [--primo-seme=S] [--conserva=D]
 
 Needs LibreOffice (Debian: libreoffice-writer-nogui), poppler-utils and the fonts the
 README names.
 """
 import concurrent.futures
+import contextlib
 import glob
 import html
 import os
@@ -112,10 +116,24 @@ def confronta_parole(pdf_loro, pdf_mie):
     return prima_pagina_diversa(parole_poste(pdf_loro), parole_poste(pdf_mie))
 
 
+def cartella_di_lavoro():
+    """The folder the files are written to: the one --conserva names, kept afterwards
+    (it must be new or empty, so that no file of an earlier run is counted), else a
+    temporary one."""
+    for opzione in sys.argv[1:]:
+        if opzione.startswith('--conserva='):
+            cartella = os.path.abspath(opzione.split('=', 1)[1])
+            os.makedirs(cartella, exist_ok=True)
+            if os.listdir(cartella):
+                sys.exit('%s is not empty: name a new or empty folder' % cartella)
+            return contextlib.nullcontext(cartella)
+    return tempfile.TemporaryDirectory()
+
+
 def main():
     argomenti = [a for a in sys.argv[1:] if not a.startswith('--')]
     costruzione = os.path.abspath(argomenti[0] if argomenti else os.path.join(RADICE, 'build'))
-    with tempfile.TemporaryDirectory() as cartella:
+    with cartella_di_lavoro() as cartella:
         ambiente = dict(os.environ, KORVEL_PAGINE_DOCX=cartella, QT_QPA_PLATFORM='offscreen')
         for opzione in sys.argv[1:]:
             if opzione.startswith('--casuali='):
