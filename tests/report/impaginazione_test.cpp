@@ -217,6 +217,7 @@ std::vector<Forma> formeAlLimite()
         int righe, righeDopo;
         int righeTestata = 1; // lines of the first row, one paragraph each
         int righeDato = 1;    // lines of every other row
+        int pagineFitte = 0;  // full pages of one-line paragraphs of Gothic at 8 points before
     };
     const Limite limiti[] = {
         // Only the header row's bottom border is missing: the header counts as split with
@@ -248,6 +249,10 @@ std::vector<Forma> formeAlLimite()
         // the first and no further, so the twelve lines after the table fit its sixth
         // page.
         {"testata-spezzata-righe-alte", pagina - 2 * bordo - 3 * linea, true, 30, 12, 3, 8},
+        // The same after four pages of 78 short lines, which that guess, counting
+        // paragraphs, spreads over fifteen: its first piece stands thirteen pages past
+        // the split, and the header is still repeated on three pages only.
+        {"testata-spezzata-pezzi-lontani", pagina - 2 * bordo - 3 * linea, true, 30, 12, 3, 8, 4},
         // The last row's line fits to the twip (the first row has its top border too);
         // with a twip less room the row goes on, before the lines that filled that page.
         {"riga", pagina - bordo - 10 * (linea + bordo), false, 10, 52},
@@ -256,6 +261,10 @@ std::vector<Forma> formeAlLimite()
     for (const Limite& l : limiti)
         for (const int sopra : {l.sopra, l.sopra + 1})
             forme.push_back({QStringLiteral("limite-%1-%2").arg(QString::fromLatin1(l.regola)).arg(sopra), [l, sopra] {
+                                 impostaCarattere(gothic);
+                                 impostaDimensione(8);
+                                 for (int i = 0; i < 78 * l.pagineFitte; ++i)
+                                     scriviTesto(QStringLiteral("fitta") + CR);
                                  righeAlte(sopra);
                                  impostaCarattere(gothic);
                                  impostaDimensione(12);
