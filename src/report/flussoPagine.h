@@ -71,6 +71,7 @@ private:
     bool testataVaAvanti();
     void ripetiTestata();
     void segnaTestataSpezzata(bool qualcosa);
+    int pezziConTestata();
     void togliTestataDallUltimaPagina();
     void restaSola(int r);
     struct TabellaPrima {
@@ -97,7 +98,7 @@ private:
     bool aperta_ = false;      // the table's top border stands on this page
     bool soloTestata_ = false; // the page holds nothing of the table but its repeated header
     bool testataSpezzata_ = false;
-    std::size_t ultimaConTestata_ = 0; // the last page that keeps it, when the header row was split
+    std::size_t ultimaConTestata_ = std::numeric_limits<std::size_t>::max(); // the last page that keeps it, when none of the split header row fit
     std::size_t ultimaRipetuta_ = std::numeric_limits<std::size_t>::max(); // the last page that may repeat it
     int rigaSola_ = 0;            // the row sent on alone to the next page (restaSola)
     std::size_t paginaSola_ = 0; // that page, counted from 1

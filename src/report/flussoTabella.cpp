@@ -3,11 +3,12 @@
 // - a header row goes whole to the next page when more than its bottom border is
 //   missing, or when the row after it would leave nothing below it (testataVaAvanti):
 //   not a line, or not a line of each cell where the row may not be split;
-// - a header row split at the foot (only its bottom border was missing) is repeated
-//   above the rest of it, and on every page the table goes on to but its last (unless
-//   that page holds the rest), on no more pages than the first guess cut pieces after
-//   the first (segnaTestataSpezzata, togliTestataDallUltimaPagina); in a table that
-//   guess left whole, a header split with lines on both pages is not repeated;
+// - a header row split at the foot with lines on both pages is repeated above the
+//   rest of it and on the pages after, as many as the pieces the first guess cut after
+//   the first that keep their header (segnaTestataSpezzata, pezziConTestata): in a
+//   table that guess left whole, not at all; one that only lacks its bottom border
+//   there is repeated on every page but the table's last, three pages on or more
+//   (togliTestataDallUltimaPagina);
 // - a header row sent on with the row after it, or a first row of a table without a
 //   header that goes on whole, takes that row alone to the next page when the word
 //   processor's first guess of the pages had cut the table and put its first piece
@@ -372,19 +373,45 @@ bool FlussoTabella::testataVaAvanti()
     return !segue;
 }
 
-// A header row split at the page's foot is repeated on the pages the table goes on
-// to but its last, and above the header's rest on the next page even where that page
-// is the table's last; when none of it fit, the table keeps it on its last page up to
-// two pages on. The repeats stand in the pieces the first guess cut the table into
-// after the first, one a page from the next page on (the first of them always reaches
-// it), so no more pages than there are such pieces show the header: a table the guess
-// left whole, one piece, has none to give, and its header, split, is not repeated.
+// A header row split at the page's foot with lines on both pages is repeated above
+// its rest on the next page and on the pages after, one a page, as many as the pieces
+// the first guess cut the table into after the first that keep their header
+// (pezziConTestata): the repeats stand in those pieces, the first of which always
+// reaches the next page, and the last may be the table's last page. A table the guess
+// left whole, one piece, has none to give: its header is not repeated. When none of
+// it fit (only its bottom border was missing), it is repeated on every page, and on
+// the table's last page only up to two pages on.
 void FlussoTabella::segnaTestataSpezzata(bool qualcosa)
 {
     testataSpezzata_ = true;
-    ultimaConTestata_ = pagine_.quante() + (qualcosa ? 1 : 2);
     if (qualcosa)
-        ultimaRipetuta_ = pagine_.quante() + std::size_t(taglio_.pezzi - 1);
+        ultimaRipetuta_ = pagine_.quante() + std::size_t(pezziConTestata());
+    else
+        ultimaConTestata_ = pagine_.quante() + 2;
+}
+
+// How many of the guess's pieces after the first keep their header. Each is laid out
+// first alone at a page's head below the header; one that leaves room there takes in
+// the next piece whole, header dropped, and so on until the page overflows, and the
+// rows past it go on into the piece after the last one taken in, which keeps its
+// header. Pieces smaller than a page thus keep a header one in two, or fewer.
+int FlussoTabella::pezziConTestata()
+{
+    const int primo = taglio_.righePezzo;
+    int pezzi = 0, alta = 0;
+    bool spazio = false; // the piece so far leaves room on its page
+    Celle celle;
+    for (int r = primo + 1; r <= g_.righe && primo > 1; r += primo - 1) {
+        int riga = 0; // this piece's rows
+        for (int k = r; k < std::min(r + primo - 1, g_.righe + 1); ++k) {
+            righeRiga(k, celle);
+            riga += contenuto(celle) + bordoTwips;
+        }
+        alta = spazio ? alta + riga : bordoTwips + altezzaTestata_ + riga;
+        pezzi += spazio ? 0 : 1;
+        spazio = alta <= pagine_.altezza;
+    }
+    return pezzi;
 }
 
 // The header row repeated at the head of the table's last page taken away: the table

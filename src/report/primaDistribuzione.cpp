@@ -76,7 +76,7 @@ std::vector<TaglioIniziale> primaDistribuzione(const Documento& documento)
             const bool lunga = righe > 3 * perPagina;
             const long pezzo = lunga ? perPagina : std::max(2L, perPagina / std::max(1, g.colonne));
             if (pezzo < righe && ripetute < pezzo) {
-                taglio = {true, pagina, 1, lunga};
+                taglio = {true, pagina, 1, lunga, int(pezzo)};
                 // Each piece on a page of its own; every piece after the first also holds
                 // the repeated header. The last piece goes a page further on.
                 long fatte = pezzo, tutte = righe;

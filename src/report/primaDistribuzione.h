@@ -20,6 +20,7 @@ struct TaglioIniziale {
     int pagina = 1;        // the page of its first piece, from 1
     int pezzi = 1;         // how many
     bool lunga = false;    // cut into pieces of a page's count of paragraphs (a table over three pages)
+    int righePezzo = 0;    // rows of the first piece; every later one holds one fewer after the repeated header
 };
 
 // One for each table of the document, in their order.

@@ -253,6 +253,15 @@ std::vector<Forma> formeAlLimite()
         // paragraphs, spreads over fifteen: its first piece stands thirteen pages past
         // the split, and the header is still repeated on three pages only.
         {"testata-spezzata-pezzi-lontani", pagina - 2 * bordo - 3 * linea, true, 30, 12, 3, 8, 4},
+        // Sixty rows of five lines, cut into pieces of nine rows after the first, less
+        // than a page: laid out alone, each such piece takes in the next, whose header
+        // goes, so the header is repeated on three pages, not six, and the table ends on
+        // its seventh page, not its eighth.
+        {"testata-spezzata-pezzi-piccoli", pagina - 2 * bordo - 3 * linea, true, 60, 0, 3, 5},
+        // Thirty rows of three lines, whose two pieces after the first keep their header:
+        // the table's last page, the third, repeats it too, and the last of the nine
+        // lines after the table goes on to a fourth.
+        {"testata-spezzata-sull-ultima-pagina", pagina - 2 * bordo - 3 * linea, true, 30, 9, 3, 3},
         // The last row's line fits to the twip (the first row has its top border too);
         // with a twip less room the row goes on, before the lines that filled that page.
         {"riga", pagina - bordo - 10 * (linea + bordo), false, 10, 52},
