@@ -397,11 +397,13 @@ void FlussoTabella::segnaTestataSpezzata(bool qualcosa)
 // header. Pieces smaller than a page thus keep a header one in two, or fewer.
 int FlussoTabella::pezziConTestata()
 {
-    const int primo = taglio_.righePezzo;
+    if (!taglio_.tagliata)
+        return 0;
+    const int primo = taglio_.righePezzo; // two rows at least in a cut table
     int pezzi = 0, alta = 0;
     bool spazio = false; // the piece so far leaves room on its page
     Celle celle;
-    for (int r = primo + 1; r <= g_.righe && primo > 1; r += primo - 1) {
+    for (int r = primo + 1; r <= g_.righe; r += primo - 1) {
         int riga = 0; // this piece's rows
         for (int k = r; k < std::min(r + primo - 1, g_.righe + 1); ++k) {
             righeRiga(k, celle);
