@@ -265,6 +265,11 @@ std::vector<Forma> formeAlLimite()
         // The last row's line fits to the twip (the first row has its top border too);
         // with a twip less room the row goes on, before the lines that filled that page.
         {"riga", pagina - bordo - 10 * (linea + bordo), false, 10, 52},
+        // Below a header row, two rows of three lines, the second of which would fit whole
+        // in the room left for its bottom border (5 and 4 twips to spare): it is split all
+        // the same, two lines at the foot and one on the next page, which the lines after
+        // the table then fill; sent on whole, it would push the last of them to a third.
+        {"riga-spezzata-nel-bordo", pagina - 2 * bordo - linea - 2 * (3 * linea + bordo) + 5, true, 4, 46, 1, 3},
     };
     std::vector<Forma> forme;
     for (const Limite& l : limiti)
