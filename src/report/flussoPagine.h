@@ -63,6 +63,7 @@ private:
         bool qualcosa = false;  // a part of the row stays: a line fits and the row may be split there
     };
     Spazio cheCosaEntra(int r, const Celle& celle, const std::vector<int>& da, int spazio) const;
+    bool restoNelBordo(int r, const Celle& celle, const std::vector<int>& da, int spazio) const;
     bool ogniCellaComincia(int r, const Celle& celle, const std::vector<int>& da, const std::vector<int>& fino) const;
     void poniPezzo(int r, const std::vector<int>& fino, int sopra);
     void nuovaPagina(int r, bool ripeti);

@@ -268,8 +268,24 @@ FlussoTabella::Spazio FlussoTabella::cheCosaEntra(int r, const Celle& celle, con
         qui.unaLinea = qui.unaLinea || qui.fino[k] > da[k];
         qui.tutto = qui.tutto && qui.fino[k] == int(celle[k].size());
     }
-    qui.qualcosa = qui.unaLinea && (qui.tutto || ogniCellaComincia(r, celle, da, qui.fino));
+    qui.qualcosa = qui.unaLinea && (qui.tutto || (!restoNelBordo(r, celle, da, spazio) && ogniCellaComincia(r, celle, da, qui.fino)));
     return qui;
+}
+
+// In a table the word processor's first guess cut into pieces of two rows (a header and
+// a row, in a formatted one) and put no further on than the next page, a row after the
+// first whose rest would fit whole in the room its bottom border lacks at the page's
+// foot is not split there: it goes on whole. In pieces of more rows, in pieces the guess
+// put further on, and in a table left whole, it keeps the lines that fit above that
+// border, as any row.
+bool FlussoTabella::restoNelBordo(int r, const Celle& celle, const std::vector<int>& da, int spazio) const
+{
+    if (!taglio_.tagliata || taglio_.righePezzo != 2 || r < 2 || taglio_.pagina > int(pagine_.quante()) + 1)
+        return false;
+    for (std::size_t k = 0; k < celle.size(); ++k)
+        if (somma(celle[k], da[k], int(celle[k].size())) > spazio + bordoTwips)
+            return false;
+    return true;
 }
 
 // The word processor splits a row at a page's foot only when each of its cells keeps a

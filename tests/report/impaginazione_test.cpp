@@ -290,6 +290,26 @@ std::vector<Forma> formeAlLimite()
                                  for (int i = 0; i < l.righeDopo; ++i)
                                      scriviTesto(QStringLiteral("dopo %1").arg(i) + (i + 1 < l.righeDopo ? CR : QString()));
                              }});
+
+    // Fifty rows of three one-line paragraphs, in eight columns or in seven, which the
+    // first guess cuts into pieces of two rows or of three: the fifth row would fit whole
+    // in the room its bottom border lacks at the first page's foot (5 and 4 twips to
+    // spare). In pieces of two it goes on whole, and the sixteen lines after the table
+    // reach a fifth page; in pieces of three it is split as any row, and they end on the
+    // fourth.
+    const int quintaNelBordo = pagina - bordo - 4 * (3 * linea + bordo) - 3 * linea - 5;
+    for (const int colonne : {7, 8})
+        for (const int sopra : {quintaNelBordo, quintaNelBordo + 1})
+            forme.push_back({QStringLiteral("limite-riga-nel-bordo-%1-colonne-%2").arg(colonne).arg(sopra), [=] {
+                                 righeAlte(sopra);
+                                 impostaCarattere(gothic);
+                                 impostaDimensione(12);
+                                 aggiungiTabella(50, colonne);
+                                 for (int r = 1; r <= 50; ++r)
+                                     scriviCella(r, 1, QStringList(3, QStringLiteral("dato%1").arg(r)).join(QLatin1Char('\n')));
+                                 for (int i = 0; i < 16; ++i)
+                                     scriviTesto(QStringLiteral("dopo %1").arg(i) + (i + 1 < 16 ? CR : QString()));
+                             }});
     return forme;
 }
 
