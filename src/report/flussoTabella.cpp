@@ -15,6 +15,9 @@
 //   further on than the content before it lets the table come back (restaSola);
 // - a row is split at the foot only when each of its cells keeps a line there, else it
 //   goes on whole (ogniCellaComincia);
+// - in a table the first guess cut into pieces of two rows, put no further on than the
+//   next page, a row whose rest would fit in the room its bottom border lacks at the
+//   foot goes on whole (restoNelBordo);
 // - a cell's part does not end on a tab alone that goes with a word cut after it,
 //   in a cell no wider than the first tab stop (tabulazioneLegata);
 // - a header row higher than a page is none: it is split and not repeated;

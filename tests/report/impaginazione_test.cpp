@@ -293,14 +293,20 @@ std::vector<Forma> formeAlLimite()
 
     // Fifty rows of three one-line paragraphs, in eight columns or in seven, which the
     // first guess cuts into pieces of two rows or of three: the fifth row would fit whole
-    // in the room its bottom border lacks at the first page's foot (5 and 4 twips to
-    // spare). In pieces of two it goes on whole, and the sixteen lines after the table
-    // reach a fifth page; in pieces of three it is split as any row, and they end on the
-    // fourth.
+    // in the room its bottom border lacks at the page's foot (5 and 4 twips to spare).
+    // In pieces of two it goes on whole, and the sixteen lines after the table reach a
+    // fifth page; in pieces of three it is split as any row, and they end on the fourth.
+    // After a page of 78 short lines, which the guess spreads over three, its first
+    // piece stands three pages past the table's: the row is split again, and the lines
+    // after the table end on the fifth page, not the sixth.
     const int quintaNelBordo = pagina - bordo - 4 * (3 * linea + bordo) - 3 * linea - 5;
-    for (const int colonne : {7, 8})
+    for (const auto& [colonne, fitte] : {std::pair{7, 0}, {8, 0}, {8, 1}})
         for (const int sopra : {quintaNelBordo, quintaNelBordo + 1})
-            forme.push_back({QStringLiteral("limite-riga-nel-bordo-%1-colonne-%2").arg(colonne).arg(sopra), [=] {
+            forme.push_back({QStringLiteral("limite-riga-nel-bordo-%1-colonne%2-%3").arg(colonne).arg(fitte ? QStringLiteral("-pezzi-avanti") : QString()).arg(sopra), [=] {
+                                 impostaCarattere(gothic);
+                                 impostaDimensione(8);
+                                 for (int i = 0; i < 78 * fitte; ++i)
+                                     scriviTesto(QStringLiteral("fitta") + CR);
                                  righeAlte(sopra);
                                  impostaCarattere(gothic);
                                  impostaDimensione(12);
