@@ -17,7 +17,7 @@
 //   goes on whole (ogniCellaComincia);
 // - in a table the first guess cut into pieces of two rows, put no further on than the
 //   next page, a row whose rest would fit in the room its bottom border lacks at the
-//   foot goes on whole (restoNelBordo);
+//   foot of the table's first page goes on whole (restoNelBordo);
 // - a cell's part does not end on a tab alone that goes with a word cut after it,
 //   in a cell no wider than the first tab stop (tabulazioneLegata);
 // - a header row higher than a page is none: it is split and not repeated;
@@ -277,13 +277,15 @@ FlussoTabella::Spazio FlussoTabella::cheCosaEntra(int r, const Celle& celle, con
 
 // In a table the word processor's first guess cut into pieces of two rows (a header and
 // a row, in a formatted one) and put no further on than the next page, a row after the
-// first whose rest would fit whole in the room its bottom border lacks at the page's
-// foot is not split there: it goes on whole. In pieces of more rows, in pieces the guess
-// put further on, and in a table left whole, it keeps the lines that fit above that
-// border, as any row.
+// first whose rest would fit whole in the room its bottom border lacks at the foot of
+// the table's first page is not split there: it goes on whole. On the pages after, in
+// pieces of more rows, in pieces the guess put further on, and in a table left whole,
+// it keeps the lines that fit above that border, as any row.
 bool FlussoTabella::restoNelBordo(int r, const Celle& celle, const std::vector<int>& da, int spazio) const
 {
     if (!taglio_.tagliata || taglio_.righePezzo != 2 || r < 2 || taglio_.pagina > int(pagine_.quante()) + 1)
+        return false;
+    if (paginaPrima_ != 0 && paginaPrima_ != pagine_.quante())
         return false;
     for (std::size_t k = 0; k < celle.size(); ++k)
         if (somma(celle[k], da[k], int(celle[k].size())) > spazio + bordoTwips)
@@ -333,6 +335,8 @@ void FlussoTabella::poniPezzo(int r, const std::vector<int>& fino, int sopra)
     }
     pezzo.altezza = sopra + alta + bordoTwips;
     pagine_.aggiungi(std::move(pezzo), std::move(linee));
+    if (paginaPrima_ == 0)
+        paginaPrima_ = pagine_.quante();
     aperta_ = true;
     da_ = fino;
 }

@@ -316,6 +316,33 @@ std::vector<Forma> formeAlLimite()
                                  for (int i = 0; i < 16; ++i)
                                      scriviTesto(QStringLiteral("dopo %1").arg(i) + (i + 1 < 16 ? CR : QString()));
                              }});
+
+    // The same in Gothic 8: fifty rows of three lines, the twenty-fourth of eight or,
+    // below a header of four, of seven, whose lines fit the table's first page with 8
+    // twips to spare where its bottom border lacks 2. It goes on whole there, whether
+    // the table opens the document or, with its header, the page after 52 lines that
+    // fill the first; on the table's next page, where the forty-seventh row of the
+    // table without a header falls the same way, that row is split.
+    struct InCima {
+        bool formattata;
+        int righeSopra, righeDopo;
+    };
+    for (const InCima& c : {InCima{false, 0, 68}, InCima{false, 0, 72}, InCima{true, 52, 64}})
+        forme.push_back({QStringLiteral("limite-riga-nel-bordo-in-cima%1-dopo-%2").arg(c.formattata ? QStringLiteral("-formattata") : QString()).arg(c.righeDopo), [c] {
+                             impostaCarattere(gothic);
+                             impostaDimensione(12);
+                             for (int i = 0; i < c.righeSopra; ++i)
+                                 scriviTesto(QStringLiteral("riga %1").arg(i) + CR);
+                             impostaDimensione(8);
+                             aggiungiTabella(50, 8);
+                             const int testata = c.formattata ? 4 : 3;
+                             for (int r = 1; r <= 50; ++r)
+                                 scriviCella(r, 1, QStringList(r == 24 ? 11 - testata : r == 1 ? testata : 3, QStringLiteral("dato%1").arg(r)).join(QLatin1Char('\n')));
+                             if (c.formattata)
+                                 formattaTabella();
+                             for (int i = 0; i < c.righeDopo; ++i)
+                                 scriviTesto(QStringLiteral("dopo %1").arg(i) + (i + 1 < c.righeDopo ? CR : QString()));
+                         }});
     return forme;
 }
 
