@@ -322,7 +322,10 @@ std::vector<Forma> formeAlLimite()
     // twips to spare where its bottom border lacks 2. It goes on whole there, whether
     // the table opens the document or, with its header, the page after 52 lines that
     // fill the first; on the table's next page, where the forty-seventh row of the
-    // table without a header falls the same way, that row is split.
+    // table without a header falls the same way, that row is split. So the 68 lines
+    // after the table end on the third page (on a fourth, were that row sent on whole)
+    // and 72 on the fourth (on the third, were the twenty-fourth split); below the 52
+    // lines, 64 end on the fifth page (on the fourth, were it split).
     struct InCima {
         bool formattata;
         int righeSopra, righeDopo;
