@@ -17,9 +17,11 @@ documents from seed S on (1000 unless given), so as to try ones never seen. The 
 are converted by as many LibreOffice processes at once as the machine has processors.
 They are written to a temporary folder, removed at the end; --conserva=D writes them
 to folder D instead (new or empty) and keeps them there, each DOCX with the program's
-PDF and page texts beside it and LibreOffice's PDF in D/lo, to look into afterwards.
+PDF and page texts beside it and LibreOffice's PDF in D/lo, to look into afterwards;
+--riusa=D takes from such a folder LibreOffice's PDF of every DOCX that has not changed,
+so that a new page rule is tried on documents already converted in a few minutes.
 
-    tools/pagine_libreoffice.py [build folder] [--pagine] [--parole] [--casuali=N] [--primo-seme=S] [--conserva=D]
+    tools/pagine_libreoffice.py [build folder] [--pagine] [--parole] [--casuali=N] [--primo-seme=S] [--conserva=D] [--riusa=D]
 
 Needs LibreOffice (Debian: libreoffice-writer-nogui), poppler-utils and the fonts the
 README names.
@@ -30,6 +32,7 @@ import glob
 import html
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -130,6 +133,38 @@ def cartella_di_lavoro():
     return tempfile.TemporaryDirectory()
 
 
+def stesso_contenuto(docx, altro):
+    """Whether two DOCX hold the same parts byte for byte, but for the times they were
+    made at (docProps/core.xml)."""
+    try:
+        with zipfile.ZipFile(docx) as uno, zipfile.ZipFile(altro) as due:
+            nomi = [n for n in uno.namelist() if n != 'docProps/core.xml']
+            return (nomi == [n for n in due.namelist() if n != 'docProps/core.xml']
+                    and all(uno.read(n) == due.read(n) for n in nomi))
+    except zipfile.BadZipFile:
+        return False
+
+
+def riusa_pdf(documenti, cartella):
+    """With --riusa=D, LibreOffice's PDF of each DOCX the same as the one an earlier
+    --conserva=D kept is taken from D/lo instead of converting it again (the layout
+    changes no byte of a DOCX, so a sweep of seeds already seen takes minutes).
+    Returns the documents still to convert."""
+    vecchia = next((o.split('=', 1)[1] for o in sys.argv[1:] if o.startswith('--riusa=')), None)
+    if not vecchia:
+        return documenti
+    os.makedirs(os.path.join(cartella, 'lo'), exist_ok=True)
+    restano = []
+    for docx in documenti:
+        nome = os.path.basename(docx)[:-5]
+        prima, pdf = os.path.join(vecchia, nome + '.docx'), os.path.join(vecchia, 'lo', nome + '.pdf')
+        if os.path.exists(prima) and os.path.exists(pdf) and stesso_contenuto(docx, prima):
+            shutil.copyfile(pdf, os.path.join(cartella, 'lo', nome + '.pdf'))
+        else:
+            restano.append(docx)
+    return restano
+
+
 def main():
     argomenti = [a for a in sys.argv[1:] if not a.startswith('--')]
     costruzione = os.path.abspath(argomenti[0] if argomenti else os.path.join(RADICE, 'build'))
@@ -154,10 +189,10 @@ def main():
             sys.exit('no corpus document was written: build the tests first')
         profilo = 'file://' + os.path.join(cartella, 'profilo')
         uscita_pdf = ['--headless', '--convert-to', 'pdf', '--outdir', os.path.join(cartella, 'lo')]
+        restano = riusa_pdf(documenti, cartella)
         # One LibreOffice per processor, each with a profile of its own. A long batch now
         # and then stops before its end: what is left unconverted goes round again while
         # each round converts something.
-        restano = documenti
         while restano:
             lavori = max(1, min(os.cpu_count() or 1, len(restano)))
             processi = [subprocess.Popen(['soffice', '-env:UserInstallation=%s%d' % (profilo, n)] + uscita_pdf
