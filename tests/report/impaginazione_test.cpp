@@ -162,6 +162,13 @@ void tabellaAlPiede(int k, int righePrima, bool formattata)
         righePrima, formattata);
 }
 
+// `quante` one-line paragraphs after a table, the last ending the document.
+void righeDopo(int quante)
+{
+    for (int i = 0; i < quante; ++i)
+        scriviTesto(QStringLiteral("dopo %1").arg(i) + (i + 1 < quante ? CR : QString()));
+}
+
 // Single-line paragraphs whose lines add up to `twips` exactly: lines of Gothic at 12
 // points save for the fewest of Times New Roman at 12 and of both faces at 10, with
 // the line heights LibreOffice shows (LinesAndRowsBreakWhereLibreOfficeBreaksThem).
@@ -287,8 +294,7 @@ std::vector<Forma> formeAlLimite()
                                      scriviCella(r, 1, r == 1 ? QStringList(l.righeTestata, QStringLiteral("intestazione")).join(QLatin1Char('\n')) : QStringList(l.righeDato, QStringLiteral("dato %1").arg(r)).join(QLatin1Char('\n')));
                                  if (l.formattata)
                                      formattaTabella();
-                                 for (int i = 0; i < l.righeDopo; ++i)
-                                     scriviTesto(QStringLiteral("dopo %1").arg(i) + (i + 1 < l.righeDopo ? CR : QString()));
+                                 righeDopo(l.righeDopo);
                              }});
 
     // Fifty rows of three one-line paragraphs, in eight columns or in seven, which the
@@ -313,8 +319,7 @@ std::vector<Forma> formeAlLimite()
                                  aggiungiTabella(50, colonne);
                                  for (int r = 1; r <= 50; ++r)
                                      scriviCella(r, 1, QStringList(3, QStringLiteral("dato%1").arg(r)).join(QLatin1Char('\n')));
-                                 for (int i = 0; i < 16; ++i)
-                                     scriviTesto(QStringLiteral("dopo %1").arg(i) + (i + 1 < 16 ? CR : QString()));
+                                 righeDopo(16);
                              }});
 
     // The same in Gothic 8: fifty rows of three lines, the twenty-fourth of eight or,
@@ -343,8 +348,7 @@ std::vector<Forma> formeAlLimite()
                                  scriviCella(r, 1, QStringList(r == 24 ? 11 - testata : r == 1 ? testata : 3, QStringLiteral("dato%1").arg(r)).join(QLatin1Char('\n')));
                              if (c.formattata)
                                  formattaTabella();
-                             for (int i = 0; i < c.righeDopo; ++i)
-                                 scriviTesto(QStringLiteral("dopo %1").arg(i) + (i + 1 < c.righeDopo ? CR : QString()));
+                             righeDopo(c.righeDopo);
                          }});
     return forme;
 }
