@@ -517,7 +517,9 @@ FlussoTabella::TabellaPrima FlussoTabella::tabellaPrima() const
 //   (pezziPerRestareSola);
 // - right after another table (an empty paragraph between), only when the first
 //   piece is at least a page further on and two or more from where that table began.
-// Where the guess put the first piece on an earlier page, the row goes on with the rest.
+// Where the guess put the first piece on an earlier page, the row goes on with the rest,
+// unless a table before it began two pages or more before the first piece's, or the
+// page before for a table cut into pieces of a page's count (over three pages).
 void FlussoTabella::restaSola(int r)
 {
     if (!taglio_.tagliata)
@@ -534,6 +536,8 @@ void FlussoTabella::restaSola(int r)
         const bool molti = taglio_.pezzi >= pezziPerRestareSola(pagine_.ultima(), blocco_);
         const bool adatta = r == 1 || taglio_.lunga;
         sola = molti || (adatta && (avanti == 1 || !prima.qui || lontana));
+    } else if (prima.pagina > 0) {
+        sola = lontana || (taglio_.pagina - prima.pagina == 1 && taglio_.lunga);
     }
     if (sola) {
         rigaSola_ = r;

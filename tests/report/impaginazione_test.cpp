@@ -816,7 +816,13 @@ std::vector<Forma> formeTaglioIniziale()
 //   holds (65 rows of Century Gothic 8), not for 50 rows of two lines; with the first
 //   piece a page further on, also for a table cut into many pieces (34);
 // - right after a table: only where the first piece is a page further on and two pages
-//   or more past where that table began (two pages back, or the page before).
+//   or more past where that table began (two pages back, or the page before);
+// - with the first piece pages before, after a table of rows of eight lines and a page
+//   of one-line paragraphs, which the guess puts on fewer pages than they fill (it
+//   counts a row as a paragraph): where the table before began three or two pages
+//   before the first piece, and one page before it for a table over three pages' count
+//   of rows (the guess's first piece on page 4, 3 or 2, the first row sent on from
+//   page 5, 5 or 3; the table before on page 1).
 std::vector<Forma> formeRigaSola()
 {
     const auto capoversiDiDueLinee = [] { righeGothic(50, 25); };
@@ -833,6 +839,12 @@ std::vector<Forma> formeRigaSola()
          [] { tabellaDopo([] { righeGothic(42, 42); tabellaCorta(16, 3, 14); }, 12, false); }},
         {QStringLiteral("riga-sola-prima-riga-sulla-pagina-dopo-tabella-dalla-pagina-prima"),
          [] { tabellaDopo([] { righeGothic(21, 21); tabellaCorta(16, 3, 35); }, 5, false); }},
+        {QStringLiteral("riga-sola-prima-riga-pezzo-prima-tre-pagine-dopo-tabella"),
+         [] { tabellaDopo([] { tabellaCorta(25, 8, 8); righeGothic(54, 54); }, 3, false); }},
+        {QStringLiteral("riga-sola-prima-riga-pezzo-prima-due-pagine-dopo-tabella"),
+         [] { tabellaDopo([] { tabellaCorta(28, 8, 8); righeGothic(30, 30); }, 3, false); }},
+        {QStringLiteral("riga-sola-prima-riga-pezzo-prima-una-pagina-dopo-tabella"),
+         [] { tabellaDopo([] { tabellaCorta(16, 8, 8); righeGothic(24, 24); }, 3, false); }},
         {QStringLiteral("riga-sola-testata-lunga-pezzo-alla-pagina-dopo"), [=] { tabellaDopo(capoversiDiDueLinee, 1, true); }},
         {QStringLiteral("riga-sola-testata-lunga-in-una-pagina"), [=] { tabellaDopo(capoversiDiDueLinee, 2, true, 65, 2, 1, 8); }},
         {QStringLiteral("riga-sola-testata-corta-in-due-pagine"), [=] { tabellaDopo(capoversiDiDueLinee, 1, true, 50, 2, 2); }},
