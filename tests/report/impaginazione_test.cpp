@@ -817,12 +817,12 @@ std::vector<Forma> formeTaglioIniziale()
 //   piece a page further on, also for a table cut into many pieces (34);
 // - right after a table: only where the first piece is a page further on and two pages
 //   or more past where that table began (two pages back, or the page before);
-// - with the first piece pages before, after a table of rows of eight lines and a page
-//   of one-line paragraphs, which the guess puts on fewer pages than they fill (it
-//   counts a row as a paragraph): where the table before began three or two pages
-//   before the first piece, and one page before it for a table over three pages' count
-//   of rows (the guess's first piece on page 4, 3 or 2, the first row sent on from
-//   page 5, 5 or 3; the table before on page 1).
+// - with the first piece pages before, after a table of rows of eight lines, an empty
+//   paragraph and one-line paragraphs, which the guess puts on fewer pages than they
+//   fill (it counts a row as a paragraph): where the table before began three or two
+//   pages before the first piece, and one page before it for a table over three pages'
+//   count of rows (the guess's first piece on page 4, 3 or 2, the first row sent on
+//   from page 5, 5 or 3; the table before on page 1).
 std::vector<Forma> formeRigaSola()
 {
     const auto capoversiDiDueLinee = [] { righeGothic(50, 25); };
