@@ -162,6 +162,19 @@ void tabellaAlPiede(int k, int righePrima, bool formattata)
         righePrima, formattata);
 }
 
+// `linee` lines of Century Gothic 12 in `capoversi` paragraphs of as many lines each.
+void righeGothic(int linee, int capoversi)
+{
+    impostaCarattere(gothic);
+    impostaDimensione(12);
+    for (int c = 0; c < capoversi; ++c) {
+        QStringList righe;
+        for (int i = 0; i < linee / capoversi; ++i)
+            righe << QStringLiteral("riga %1").arg(c * linee / capoversi + i);
+        scriviTesto(righe.join(QChar(11)) + CR);
+    }
+}
+
 // `quante` one-line paragraphs after a table, the last ending the document.
 void righeDopo(int quante)
 {
@@ -337,10 +350,7 @@ std::vector<Forma> formeAlLimite()
     };
     for (const InCima& c : {InCima{false, 0, 68}, InCima{false, 0, 72}, InCima{true, 52, 64}})
         forme.push_back({QStringLiteral("limite-riga-nel-bordo-in-cima%1-dopo-%2").arg(c.formattata ? QStringLiteral("-formattata") : QString()).arg(c.righeDopo), [c] {
-                             impostaCarattere(gothic);
-                             impostaDimensione(12);
-                             for (int i = 0; i < c.righeSopra; ++i)
-                                 scriviTesto(QStringLiteral("riga %1").arg(i) + CR);
+                             righeGothic(c.righeSopra, c.righeSopra);
                              impostaDimensione(8);
                              aggiungiTabella(50, 8);
                              const int testata = c.formattata ? 4 : 3;
@@ -657,19 +667,6 @@ std::vector<Forma> formeBarreETestateAlte()
         forme.push_back({QStringLiteral("testata-alta-%1").arg(QString::fromLatin1(a.nome)),
                          [a] { testataDiRighe(a.faccia, a.dimensione, a.k, a.n, 8); }});
     return forme;
-}
-
-// `linee` lines of Century Gothic 12 in `capoversi` paragraphs of as many lines each.
-void righeGothic(int linee, int capoversi)
-{
-    impostaCarattere(gothic);
-    impostaDimensione(12);
-    for (int c = 0; c < capoversi; ++c) {
-        QStringList righe;
-        for (int i = 0; i < linee / capoversi; ++i)
-            righe << QStringLiteral("riga %1").arg(c * linee / capoversi + i);
-        scriviTesto(righe.join(QChar(11)) + CR);
-    }
 }
 
 // A formatted table of `righe` rows whose header reaches the foot of the first page
