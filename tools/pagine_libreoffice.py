@@ -119,18 +119,23 @@ def confronta_parole(pdf_loro, pdf_mie):
     return prima_pagina_diversa(parole_poste(pdf_loro), parole_poste(pdf_mie))
 
 
+def valore(opzione):
+    """The value of the first --opzione=value on the command line, or None."""
+    return next((a.split('=', 1)[1] for a in sys.argv[1:] if a.startswith(opzione + '=')), None)
+
+
 def cartella_di_lavoro():
     """The folder the files are written to: the one --conserva names, kept afterwards
     (it must be new or empty, so that no file of an earlier run is counted), else a
     temporary one."""
-    for opzione in sys.argv[1:]:
-        if opzione.startswith('--conserva='):
-            cartella = os.path.abspath(opzione.split('=', 1)[1])
-            os.makedirs(cartella, exist_ok=True)
-            if os.listdir(cartella):
-                sys.exit('%s is not empty: name a new or empty folder' % cartella)
-            return contextlib.nullcontext(cartella)
-    return tempfile.TemporaryDirectory()
+    conserva = valore('--conserva')
+    if conserva is None:
+        return tempfile.TemporaryDirectory()
+    cartella = os.path.abspath(conserva)
+    os.makedirs(cartella, exist_ok=True)
+    if os.listdir(cartella):
+        sys.exit('%s is not empty: name a new or empty folder' % cartella)
+    return contextlib.nullcontext(cartella)
 
 
 def stesso_contenuto(docx, altro):
@@ -150,7 +155,7 @@ def riusa_pdf(documenti, cartella):
     --conserva=D kept is taken from D/lo instead of converting it again (the layout
     changes no byte of a DOCX, so a sweep of seeds already seen takes minutes).
     Returns the documents still to convert."""
-    vecchia = next((o.split('=', 1)[1] for o in sys.argv[1:] if o.startswith('--riusa=')), None)
+    vecchia = valore('--riusa')
     if not vecchia:
         return documenti
     os.makedirs(os.path.join(cartella, 'lo'), exist_ok=True)
@@ -170,12 +175,10 @@ def main():
     costruzione = os.path.abspath(argomenti[0] if argomenti else os.path.join(RADICE, 'build'))
     with cartella_di_lavoro() as cartella:
         ambiente = dict(os.environ, KORVEL_PAGINE_DOCX=cartella, QT_QPA_PLATFORM='offscreen')
-        for opzione in sys.argv[1:]:
-            if opzione.startswith('--casuali='):
-                ambiente['KORVEL_RELAZIONI_CASUALI'] = opzione.split('=', 1)[1]
-                ambiente['KORVEL_DOCUMENTI_CASUALI'] = opzione.split('=', 1)[1]
-            if opzione.startswith('--primo-seme='):
-                ambiente['KORVEL_PRIMO_SEME'] = opzione.split('=', 1)[1]
+        if valore('--casuali') is not None:
+            ambiente['KORVEL_RELAZIONI_CASUALI'] = ambiente['KORVEL_DOCUMENTI_CASUALI'] = valore('--casuali')
+        if valore('--primo-seme') is not None:
+            ambiente['KORVEL_PRIMO_SEME'] = valore('--primo-seme')
         for programma, filtro in PROVE:
             percorso = os.path.join(costruzione, programma)
             if os.path.exists(percorso):
