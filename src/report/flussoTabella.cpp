@@ -15,9 +15,9 @@
 //   further on than the content before it lets the table come back (restaSola);
 // - a row is split at the foot only when each of its cells keeps a line there, else it
 //   goes on whole (ogniCellaComincia);
-// - in a table the first guess cut into pieces of two rows, put no further on than the
-//   next page, a row whose rest would fit in the room its bottom border lacks at the
-//   foot of the table's first page goes on whole (restoNelBordo);
+// - in a table the first guess cut into pieces of two rows, 23 of them or more, put no
+//   further on than the next page, a row whose rest would fit in the room its bottom
+//   border lacks at the foot of the table's first page goes on whole (restoNelBordo);
 // - a cell's part does not end on a tab alone that goes with a word cut after it,
 //   in a cell no wider than the first tab stop (tabulazioneLegata);
 // - a header row higher than a page is none: it is split and not repeated;
@@ -96,10 +96,14 @@ bool tabulazioneLegata(const QString& testo, const std::vector<Linea>& linee, in
     return !rotture[std::size_t(tab.fine - inizio)] && !rotture[std::size_t(dopo.fine - inizio)];
 }
 
+// The guess's pieces from which a table counts as cut into many, both for a row sent on
+// whole alone on its page (after paragraphs) and for a row in the room of its bottom border.
+constexpr int pezziMolti = 23;
+
 // How many pieces of the first guess make a row sent on from `pagina` stand alone on
-// the next (a header row with the row after it): 23 after paragraphs, 42 after a table
-// of two rows or more that starts on this page. Where a table going on from the page
-// before stands here, the word processor follows no count the program could find.
+// the next (a header row with the row after it): pezziMolti after paragraphs, 42 after
+// a table of two rows or more that starts on this page. Where a table going on from the
+// page before stands here, the word processor follows no count the program could find.
 int pezziPerRestareSola(const Pagina& pagina, int blocco)
 {
     int righe = 0;
@@ -115,7 +119,7 @@ int pezziPerRestareSola(const Pagina& pagina, int blocco)
                 return std::numeric_limits<int>::max();
         }
     }
-    return righe >= 2 ? 42 : 23;
+    return righe >= 2 ? 42 : pezziMolti;
 }
 
 // Whether the table at `blocco` follows another, with nothing between or an empty
@@ -276,14 +280,15 @@ FlussoTabella::Spazio FlussoTabella::cheCosaEntra(int r, const Celle& celle, con
 }
 
 // In a table the word processor's first guess cut into pieces of two rows (a header and
-// a row, in a formatted one) and put no further on than the next page, a row after the
-// first whose rest would fit whole in the room its bottom border lacks at the foot of
-// the table's first page is not split there: it goes on whole. On the pages after, in
-// pieces of more rows, in pieces the guess put further on, and in a table left whole,
-// it keeps the lines that fit above that border, as any row.
+// a row, in a formatted one), as many as pezziMolti or more, and put no further on than
+// the next page, a row after the first whose rest would fit whole in the room its
+// bottom border lacks at the foot of the table's first page is not split there: it
+// goes on whole. On the pages after, in fewer pieces or pieces of more rows, in pieces
+// the guess put further on, and in a table left whole, it keeps the lines that fit
+// above that border, as any row.
 bool FlussoTabella::restoNelBordo(int r, const Celle& celle, const std::vector<int>& da, int spazio) const
 {
-    if (!taglio_.tagliata || taglio_.righePezzo != 2 || r < 2 || taglio_.pagina > int(pagine_.quante()) + 1)
+    if (!taglio_.tagliata || taglio_.righePezzo != 2 || taglio_.pezzi < pezziMolti || r < 2 || taglio_.pagina > int(pagine_.quante()) + 1)
         return false;
     if (paginaPrima_ != 0 && paginaPrima_ != pagine_.quante())
         return false;

@@ -317,11 +317,18 @@ std::vector<Forma> formeAlLimite()
     // fifth page; in pieces of three it is split as any row, and they end on the fourth.
     // After a page of 78 short lines, which the guess spreads over three, its first
     // piece stands three pages past the table's: the row is split again, and the lines
-    // after the table end on the fifth page, not the sixth.
+    // after the table end on the fifth page, not the sixth. With 46 rows, 23 pieces of
+    // two, the row goes on whole and 29 lines after the table reach a fifth page; with
+    // 44, 22 pieces, it is split and 35 lines end on the fourth.
     const int quintaNelBordo = pagina - bordo - 4 * (3 * linea + bordo) - 3 * linea - 5;
-    for (const auto& [colonne, fitte] : {std::pair{7, 0}, {8, 0}, {8, 1}})
+    for (const auto& [colonne, fitte, righe, dopo] : {std::tuple{7, 0, 50, 16}, {8, 0, 50, 16}, {8, 1, 50, 16}, {8, 0, 46, 29}, {8, 0, 44, 35}})
         for (const int sopra : {quintaNelBordo, quintaNelBordo + 1})
-            forme.push_back({QStringLiteral("limite-riga-nel-bordo-%1-colonne%2-%3").arg(colonne).arg(fitte ? QStringLiteral("-pezzi-avanti") : QString()).arg(sopra), [=] {
+            forme.push_back({QStringLiteral("limite-riga-nel-bordo-%1-colonne%2%3-%4")
+                                 .arg(colonne)
+                                 .arg(fitte ? QStringLiteral("-pezzi-avanti") : QString())
+                                 .arg(righe == 50 ? QString() : QStringLiteral("-%1-righe").arg(righe))
+                                 .arg(sopra),
+                             [=] {
                                  impostaCarattere(gothic);
                                  impostaDimensione(8);
                                  for (int i = 0; i < 78 * fitte; ++i)
@@ -329,10 +336,10 @@ std::vector<Forma> formeAlLimite()
                                  righeAlte(sopra);
                                  impostaCarattere(gothic);
                                  impostaDimensione(12);
-                                 aggiungiTabella(50, colonne);
-                                 for (int r = 1; r <= 50; ++r)
+                                 aggiungiTabella(righe, colonne);
+                                 for (int r = 1; r <= righe; ++r)
                                      scriviCella(r, 1, QStringList(3, QStringLiteral("dato%1").arg(r)).join(QLatin1Char('\n')));
-                                 righeDopo(16);
+                                 righeDopo(dopo);
                              }});
 
     // The same in Gothic 8: fifty rows of three lines, the twenty-fourth of eight or,
