@@ -175,10 +175,11 @@ def main():
     costruzione = os.path.abspath(argomenti[0] if argomenti else os.path.join(RADICE, 'build'))
     with cartella_di_lavoro() as cartella:
         ambiente = dict(os.environ, KORVEL_PAGINE_DOCX=cartella, QT_QPA_PLATFORM='offscreen')
-        if valore('--casuali') is not None:
-            ambiente['KORVEL_RELAZIONI_CASUALI'] = ambiente['KORVEL_DOCUMENTI_CASUALI'] = valore('--casuali')
-        if valore('--primo-seme') is not None:
-            ambiente['KORVEL_PRIMO_SEME'] = valore('--primo-seme')
+        casuali, primo_seme = valore('--casuali'), valore('--primo-seme')
+        if casuali is not None:
+            ambiente['KORVEL_RELAZIONI_CASUALI'] = ambiente['KORVEL_DOCUMENTI_CASUALI'] = casuali
+        if primo_seme is not None:
+            ambiente['KORVEL_PRIMO_SEME'] = primo_seme
         for programma, filtro in PROVE:
             percorso = os.path.join(costruzione, programma)
             if os.path.exists(percorso):

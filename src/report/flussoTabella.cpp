@@ -531,7 +531,8 @@ void FlussoTabella::restaSola(int r)
         return;
     const int avanti = taglio_.pagina - int(pagine_.quante()); // pages the guess put the first piece further on
     const TabellaPrima prima = tabellaPrima();
-    const bool lontana = taglio_.pagina - prima.pagina >= 2;
+    const int dallaPrima = taglio_.pagina - prima.pagina; // pages from where the table before began to the first piece
+    const bool lontana = dallaPrima >= 2;
     bool sola = false;
     if (dopoTabella_) {
         sola = avanti >= 1 && lontana;
@@ -542,7 +543,7 @@ void FlussoTabella::restaSola(int r)
         const bool adatta = r == 1 || taglio_.lunga;
         sola = molti || (adatta && (avanti == 1 || !prima.qui || lontana));
     } else if (prima.pagina > 0) {
-        sola = lontana || (taglio_.pagina - prima.pagina == 1 && taglio_.lunga);
+        sola = lontana || (dallaPrima == 1 && taglio_.lunga);
     }
     if (sola) {
         rigaSola_ = r;
