@@ -93,11 +93,12 @@ def main():
     apre, chiude = xml.index('<w:body>') + len('<w:body>'), xml.rindex('<w:sectPr')
     elenco = blocchi(xml[apre:chiude])
     originali = nodi(elenco)
-    tabella = [k for k, (t, _) in enumerate(elenco) if t == 'tbl'][numero - 1]
+    tabelle = [k for k, (t, _) in enumerate(elenco) if t == 'tbl']  # where each table stands
+    tabella = tabelle[numero - 1]
     # The changes every variant shares, then the table cut to each count of rows.
     for argomento in (a.split('=', 1)[1] for a in sys.argv[1:] if a.startswith('--scambia=')):
         quale, i, j = (int(n) for n in argomento.split(':'))
-        posto = [k for k, (t, _) in enumerate(elenco) if t == 'tbl'][quale - 1]
+        posto = tabelle[quale - 1]
         elenco_righe = righe(elenco[posto][1])
         elenco_righe[i], elenco_righe[j] = elenco_righe[j], elenco_righe[i]
         elenco[posto] = ('tbl', con_righe(elenco[posto][1], elenco_righe))
@@ -105,7 +106,7 @@ def main():
     if tabella in tolti:
         sys.exit('the table itself cannot be left out')
     base = [b for k, b in enumerate(elenco) if k not in tolti]
-    tabella -= len([k for k in tolti if k < tabella])
+    tabella -= sum(k < tabella for k in tolti)
     # What the page is checked for: the first row, after the header row if there is one.
     prime = righe(base[tabella][1])
     cercato = re.sub(r'\s', '', ''.join(testo(r) for r in prime[:2 if 'w:tblHeader' in prime[0] else 1]))
