@@ -61,8 +61,8 @@ def righe(tabella):
 
 
 def con_righe(tabella, nuove):
-    vecchie = righe(tabella)
-    return tabella[:tabella.index(vecchie[0])] + ''.join(nuove) + tabella[tabella.rindex('</w:tr>') + 7:]
+    fine_righe = tabella.rindex('</w:tr>') + len('</w:tr>')
+    return tabella[:tabella.index(righe(tabella)[0])] + ''.join(nuove) + tabella[fine_righe:]
 
 
 def nodi(elenco):
