@@ -6,7 +6,8 @@
 // - a header row split at the foot with lines on both pages is repeated above the
 //   rest of it and on the pages after, as many as the pieces the first guess cut after
 //   the first that keep their header (segnaTestataSpezzata, pezziConTestata): in a
-//   table that guess left whole, not at all; one that only lacks its bottom border
+//   table that guess left whole, or whose first piece it put less than two pages past
+//   the split, not at all; one that only lacks its bottom border
 //   there is repeated on every page but the table's last, three pages on or more
 //   (togliTestataDallUltimaPagina);
 // - a header row sent on with the row after it, or a first row of a table without a
@@ -406,7 +407,8 @@ bool FlussoTabella::testataVaAvanti()
 // the first guess cut the table into after the first that keep their header
 // (pezziConTestata): the repeats stand in those pieces, the first of which always
 // reaches the next page, and the last may be the table's last page. A table the guess
-// left whole, one piece, has none to give: its header is not repeated. When none of
+// left whole, one piece, has none to give: its header is not repeated, nor where it
+// put the first piece less than two pages past the split. When none of
 // it fit (only its bottom border was missing), it is repeated on every page, and on
 // the table's last page only up to two pages on.
 void FlussoTabella::segnaTestataSpezzata(bool qualcosa)
@@ -425,7 +427,11 @@ void FlussoTabella::segnaTestataSpezzata(bool qualcosa)
 // header. Pieces smaller than a page thus keep a header one in two, or fewer.
 int FlussoTabella::pezziConTestata()
 {
-    if (!taglio_.tagliata)
+    // The rest of the split header starts a piece of its own on the next page. Only
+    // where the guess left that page empty, its first piece two pages or more further
+    // on, do the guess's pieces stay apart from it; nearer, or on a page before the
+    // split, they are taken into it, as in a table the guess left whole.
+    if (!taglio_.tagliata || taglio_.pagina < int(pagine_.quante()) + 2)
         return 0;
     const int primo = taglio_.righePezzo; // two rows at least in a cut table
     int pezzi = 0, alta = 0;

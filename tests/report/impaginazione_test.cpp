@@ -310,6 +310,29 @@ std::vector<Forma> formeAlLimite()
                                  righeDopo(l.righeDopo);
                              }});
 
+    // Forty rows of eight lines whose header row of three is split at a page's foot,
+    // as in testata-spezzata-righe-alte, after one, two, three or six pages that each
+    // hold one paragraph of 78 short lines: the first guess, counting paragraphs, puts
+    // the table's first piece on its third page, one page past the split, on it, or one
+    // or four pages before it. LibreOffice repeats the header on none of the pages after
+    // (as it does two pages past: testata-spezzata-righe-alte), so the 38 lines after the
+    // table end a page sooner than with the repeats.
+    for (const int lunghe : {1, 2, 3, 6})
+        forme.push_back({QStringLiteral("limite-testata-spezzata-pezzi-indietro-%1").arg(lunghe), [=] {
+                             impostaCarattere(gothic);
+                             impostaDimensione(8);
+                             for (int i = 0; i < lunghe; ++i)
+                                 scriviTesto(QStringList(78, QStringLiteral("fitta")).join(QLatin1Char('\v')) + CR);
+                             righeAlte(pagina - 2 * bordo - 3 * linea + 1);
+                             impostaCarattere(gothic);
+                             impostaDimensione(12);
+                             aggiungiTabella(40, 2);
+                             for (int r = 1; r <= 40; ++r)
+                                 scriviCella(r, 1, QStringList(r == 1 ? 3 : 8, r == 1 ? QStringLiteral("intestazione") : QStringLiteral("dato %1").arg(r)).join(QLatin1Char('\n')));
+                             formattaTabella();
+                             righeDopo(38);
+                         }});
+
     // Fifty rows of three one-line paragraphs, in eight columns or in seven, which the
     // first guess cuts into pieces of two rows or of three: the fifth row would fit whole
     // in the room its bottom border lacks at the page's foot (5 and 4 twips to spare).
