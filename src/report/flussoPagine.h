@@ -72,6 +72,7 @@ private:
     bool testataVaAvanti();
     void ripetiTestata();
     void segnaTestataSpezzata(bool qualcosa);
+    void testataAlPiede();
     int pezziConTestata();
     void togliTestataDallUltimaPagina();
     void restaSola(int r);

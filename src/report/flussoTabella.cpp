@@ -9,7 +9,8 @@
 //   table that guess left whole, or whose first piece it put less than two pages past
 //   the split, not at all; one that only lacks its bottom border
 //   there is repeated on every page but the table's last, three pages on or more
-//   (togliTestataDallUltimaPagina);
+//   (togliTestataDallUltimaPagina), and stands alone on the next page where that
+//   guess put the first piece less than two pages on (testataAlPiede);
 // - a header row sent on with the row after it, or a first row of a table without a
 //   header that goes on whole, takes that row alone to the next page when the word
 //   processor's first guess of the pages had cut the table and put its first piece
@@ -409,15 +410,34 @@ bool FlussoTabella::testataVaAvanti()
 // reaches the next page, and the last may be the table's last page. A table the guess
 // left whole, one piece, has none to give: its header is not repeated, nor where it
 // put the first piece less than two pages past the split. When none of
-// it fit (only its bottom border was missing), it is repeated on every page, and on
-// the table's last page only up to two pages on.
+// it fit (only its bottom border was missing), testataAlPiede tells.
 void FlussoTabella::segnaTestataSpezzata(bool qualcosa)
 {
     testataSpezzata_ = true;
     if (qualcosa)
         ultimaRipetuta_ = pagine_.quante() + std::size_t(pezziConTestata());
     else
-        ultimaConTestata_ = pagine_.quante() + 2;
+        testataAlPiede();
+}
+
+// A header row that lacked only its bottom border at the page's foot goes whole to the
+// next page with the rows after it, and is repeated on every page after, and on the
+// table's last page only up to a page past the first of the rows. Where the guess
+// put the table's first piece less than two pages past this page, the header stands
+// alone on the next page and the rows begin a page further on, below it repeated;
+// with that piece on this page or one before, the header is repeated only there.
+void FlussoTabella::testataAlPiede()
+{
+    const std::size_t qui = pagine_.quante();
+    const int avanti = taglio_.pagina - int(qui);
+    const bool sola = taglio_.tagliata && avanti < 2;
+    ultimaConTestata_ = qui + (sola ? 3 : 2);
+    if (!sola)
+        return;
+    rigaSola_ = 1;
+    paginaSola_ = qui + 1;
+    if (avanti <= 0)
+        ultimaRipetuta_ = qui + 2;
 }
 
 // How many of the guess's pieces after the first keep their header. Each is laid out

@@ -317,12 +317,16 @@ std::vector<Forma> formeAlLimite()
     // or four pages before it. LibreOffice repeats the header on none of the pages after
     // (as it does two pages past: testata-spezzata-righe-alte), so the 38 lines after the
     // table end a page sooner than with the repeats.
+    // Pages that each hold one paragraph of 78 short lines of Gothic at 8 points.
+    const auto pagineLunghe = [](int quante) {
+        impostaCarattere(gothic);
+        impostaDimensione(8);
+        for (int i = 0; i < quante; ++i)
+            scriviTesto(QStringList(78, QStringLiteral("fitta")).join(QLatin1Char('\v')) + CR);
+    };
     for (const int lunghe : {1, 2, 3, 6})
         forme.push_back({QStringLiteral("limite-testata-spezzata-pezzi-indietro-%1").arg(lunghe), [=] {
-                             impostaCarattere(gothic);
-                             impostaDimensione(8);
-                             for (int i = 0; i < lunghe; ++i)
-                                 scriviTesto(QStringList(78, QStringLiteral("fitta")).join(QLatin1Char('\v')) + CR);
+                             pagineLunghe(lunghe);
                              righeAlte(pagina - 2 * bordo - 3 * linea + 1);
                              impostaCarattere(gothic);
                              impostaDimensione(12);
@@ -331,6 +335,25 @@ std::vector<Forma> formeAlLimite()
                                  scriviCella(r, 1, QStringList(r == 1 ? 3 : 8, r == 1 ? QStringLiteral("intestazione") : QStringLiteral("dato %1").arg(r)).join(QLatin1Char('\n')));
                              formattaTabella();
                              righeDopo(38);
+                         }});
+    // A header row of one line that lacks only its bottom border at a page's foot, as in
+    // testata-al-piede, in a table of 121, 60 or 200 rows of one line after such pages:
+    // the guess puts the table's first piece on its third page, one page past the
+    // header's, on it, or one before. LibreOffice leaves the header alone on the next
+    // page and begins the rows a page further on, below it repeated; one page past, the
+    // header is then repeated on every page but the last of 121 rows (not of 60),
+    // nearer only on the rows' first page.
+    for (const auto& [lunghe, righe] : {std::pair{1, 121}, {2, 121}, {3, 200}, {1, 60}, {3, 60}})
+        forme.push_back({QStringLiteral("limite-testata-al-piede-pezzi-indietro-%1-%2").arg(lunghe).arg(righe), [=] {
+                             pagineLunghe(lunghe);
+                             righeAlte(pagina - bordo - linea);
+                             impostaCarattere(gothic);
+                             impostaDimensione(12);
+                             aggiungiTabella(righe, 2);
+                             for (int r = 1; r <= righe; ++r)
+                                 scriviCella(r, 1, r == 1 ? QStringLiteral("intestazione") : QStringLiteral("dato %1").arg(r));
+                             formattaTabella();
+                             righeDopo(29);
                          }});
 
     // Fifty rows of three one-line paragraphs, in eight columns or in seven, which the
