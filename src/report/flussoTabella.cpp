@@ -422,18 +422,25 @@ void FlussoTabella::segnaTestataSpezzata(bool qualcosa)
 
 // A header row that lacked only its bottom border at the page's foot goes whole to the
 // next page with the rows after it, and is repeated on every page after, and on the
-// table's last page only up to a page past the first of the rows. Where the guess
-// put the table's first piece less than two pages past this page, the header stands
-// alone on the next page and the rows begin a page further on, below it repeated;
-// with that piece on this page or one before, the header is repeated only there.
+// table's last page only up to a page past the first of the rows. In a table the
+// guess cut, that page holds no more than the guess's first three pieces: the fourth
+// begins the page after, below the header repeated. Where the guess put the first
+// piece less than two pages past this page, the header instead stands alone on the
+// next page and the rows begin a page further on, below it repeated; with that piece
+// on this page or one before, the header is repeated only there.
 void FlussoTabella::testataAlPiede()
 {
     const std::size_t qui = pagine_.quante();
     const int avanti = taglio_.pagina - int(qui);
     const bool sola = taglio_.tagliata && avanti < 2;
     ultimaConTestata_ = qui + (sola ? 3 : 2);
-    if (!sola)
+    if (!sola) {
+        if (taglio_.tagliata) {
+            rigaSola_ = 3 * taglio_.righePezzo - 2; // after the first, a piece's rows are one fewer than its own
+            paginaSola_ = qui + 1;
+        }
         return;
+    }
     rigaSola_ = 1;
     paginaSola_ = qui + 1;
     if (avanti <= 0)

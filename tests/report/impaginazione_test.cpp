@@ -337,19 +337,27 @@ std::vector<Forma> formeAlLimite()
                              righeDopo(38);
                          }});
     // A header row of one line that lacks only its bottom border at a page's foot, as in
-    // testata-al-piede, in a table of 121, 60 or 200 rows of one line after such pages:
-    // the guess puts the table's first piece on its third page, one page past the
-    // header's, on it, or one before. LibreOffice leaves the header alone on the next
-    // page and begins the rows a page further on, below it repeated; one page past, the
-    // header is then repeated on every page but the last of 121 rows (not of 60),
-    // nearer only on the rows' first page.
-    for (const auto& [lunghe, righe] : {std::pair{1, 121}, {2, 121}, {3, 200}, {1, 60}, {3, 60}})
-        forme.push_back({QStringLiteral("limite-testata-al-piede-pezzi-indietro-%1-%2").arg(lunghe).arg(righe), [=] {
+    // testata-al-piede, in a table of 40 to 200 rows of one line, after none or some of
+    // those pages. After none, the guess puts the table's first piece two pages past
+    // that foot: the header's page then holds no more than the guess's first three
+    // pieces, rows 2 to 28 in two columns, to 16 in three, to 4 in eight (pieces of 10,
+    // 6 and 2 rows), and the next page begins with the header repeated above the fourth.
+    // After one, two or three, the piece stands one page past, on it, or one before:
+    // LibreOffice leaves the header alone on the next page and begins the rows a page
+    // further on, below it repeated; one page past, the header is then repeated on every
+    // page but the last of 121 rows (not of 60), nearer only on the rows' first page.
+    for (const auto& [lunghe, righe, colonne] : {std::tuple{1, 121, 2}, {2, 121, 2}, {3, 200, 2}, {1, 60, 2}, {3, 60, 2}, {0, 60, 2},
+                                                 {0, 40, 3}, {0, 60, 8}})
+        forme.push_back({QStringLiteral("limite-testata-al-piede-pezzi-indietro-%1-%2%3")
+                             .arg(lunghe)
+                             .arg(righe)
+                             .arg(colonne == 2 ? QString() : QStringLiteral("-%1-colonne").arg(colonne)),
+                         [=] {
                              pagineLunghe(lunghe);
                              righeAlte(pagina - bordo - linea);
                              impostaCarattere(gothic);
                              impostaDimensione(12);
-                             aggiungiTabella(righe, 2);
+                             aggiungiTabella(righe, colonne);
                              for (int r = 1; r <= righe; ++r)
                                  scriviCella(r, 1, r == 1 ? QStringLiteral("intestazione") : QStringLiteral("dato %1").arg(r));
                              formattaTabella();
