@@ -103,7 +103,7 @@ private:
     std::size_t ultimaConTestata_ = std::numeric_limits<std::size_t>::max(); // the last page that keeps it, when none of the split header row fit
     std::size_t ultimaRipetuta_ = std::numeric_limits<std::size_t>::max(); // the last page that may repeat it
     std::size_t paginaPrima_ = 0; // the page the table begins on, counted from 1; 0 before its first row stands
-    int rigaSola_ = 0;            // the row that ends its page: one sent on alone (restaSola), or the guess's third piece's last (testataAlPiede)
+    int rigaSola_ = 0;            // the row that ends its page (restaSola, testataAlPiede)
     std::size_t paginaSola_ = 0; // that page, counted from 1
 };
 

@@ -7,10 +7,11 @@
 //   rest of it and on the pages after, as many as the pieces the first guess cut after
 //   the first that keep their header (segnaTestataSpezzata, pezziConTestata): in a
 //   table that guess left whole, or whose first piece it put less than two pages past
-//   the split, not at all; one that only lacks its bottom border
-//   there is repeated on every page but the table's last, three pages on or more
+//   the split, not at all; one that only lacks its bottom border there is repeated on
+//   every page but the table's last, three pages on or more
 //   (togliTestataDallUltimaPagina), and stands alone on the next page where that
-//   guess put the first piece less than two pages on (testataAlPiede);
+//   guess put the first piece less than two pages on, else leaves on its page no more
+//   than the guess's first three pieces (testataAlPiede);
 // - a header row sent on with the row after it, or a first row of a table without a
 //   header that goes on whole, takes that row alone to the next page when the word
 //   processor's first guess of the pages had cut the table and put its first piece
@@ -409,8 +410,8 @@ bool FlussoTabella::testataVaAvanti()
 // (pezziConTestata): the repeats stand in those pieces, the first of which always
 // reaches the next page, and the last may be the table's last page. A table the guess
 // left whole, one piece, has none to give: its header is not repeated, nor where it
-// put the first piece less than two pages past the split. When none of
-// it fit (only its bottom border was missing), testataAlPiede tells.
+// put the first piece less than two pages past the split. When none of it fit (only
+// its bottom border was missing), testataAlPiede tells.
 void FlussoTabella::segnaTestataSpezzata(bool qualcosa)
 {
     testataSpezzata_ = true;
@@ -436,7 +437,9 @@ void FlussoTabella::testataAlPiede()
     ultimaConTestata_ = qui + (sola ? 3 : 2);
     if (!sola) {
         if (taglio_.tagliata) {
-            rigaSola_ = 3 * taglio_.righePezzo - 2; // after the first, a piece's rows are one fewer than its own
+            // The first piece's rows, then two pieces of one fewer (the repeated header
+            // takes a row's place).
+            rigaSola_ = 3 * taglio_.righePezzo - 2;
             paginaSola_ = qui + 1;
         }
         return;

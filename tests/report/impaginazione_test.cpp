@@ -310,13 +310,6 @@ std::vector<Forma> formeAlLimite()
                                  righeDopo(l.righeDopo);
                              }});
 
-    // Forty rows of eight lines whose header row of three is split at a page's foot,
-    // as in testata-spezzata-righe-alte, after one, two, three or six pages that each
-    // hold one paragraph of 78 short lines: the first guess, counting paragraphs, puts
-    // the table's first piece on its third page, one page past the split, on it, or one
-    // or four pages before it. LibreOffice repeats the header on none of the pages after
-    // (as it does two pages past: testata-spezzata-righe-alte), so the 38 lines after the
-    // table end a page sooner than with the repeats.
     // Pages that each hold one paragraph of 78 short lines of Gothic at 8 points.
     const auto pagineLunghe = [](int quante) {
         impostaCarattere(gothic);
@@ -324,6 +317,13 @@ std::vector<Forma> formeAlLimite()
         for (int i = 0; i < quante; ++i)
             scriviTesto(QStringList(78, QStringLiteral("fitta")).join(QLatin1Char('\v')) + CR);
     };
+    // Forty rows of eight lines whose header row of three is split at a page's foot,
+    // as in testata-spezzata-righe-alte, after one, two, three or six of those pages:
+    // the first guess, counting paragraphs, puts the table's first piece on its third
+    // page, one page past the split, on it, or one or four pages before it. LibreOffice
+    // repeats the header on none of the pages after (as it does two pages past:
+    // testata-spezzata-righe-alte), so the 38 lines after the table end a page sooner
+    // than with the repeats.
     for (const int lunghe : {1, 2, 3, 6})
         forme.push_back({QStringLiteral("limite-testata-spezzata-pezzi-indietro-%1").arg(lunghe), [=] {
                              pagineLunghe(lunghe);
