@@ -76,6 +76,8 @@ private:
     int pezziConTestata();
     void togliTestataDallUltimaPagina();
     void restaSola(int r);
+    // Pages the guess put the table's first piece past this one (less than 0: before it).
+    int pagineAvanti() const { return taglio_.pagina - int(pagine_.quante()); }
     struct TabellaPrima {
         int pagina = 0;    // where it began, from 1; 0 for none
         bool qui = false; // some of it stands on this page

@@ -432,19 +432,14 @@ void FlussoTabella::segnaTestataSpezzata(bool qualcosa)
 void FlussoTabella::testataAlPiede()
 {
     const std::size_t qui = pagine_.quante();
-    const int avanti = taglio_.pagina - int(qui);
+    const int avanti = pagineAvanti();
     const bool sola = taglio_.tagliata && avanti < 2;
     ultimaConTestata_ = qui + (sola ? 3 : 2);
-    if (!sola) {
-        if (taglio_.tagliata) {
-            // The first piece's rows, then two pieces of one fewer (the repeated header
-            // takes a row's place).
-            rigaSola_ = 3 * taglio_.righePezzo - 2;
-            paginaSola_ = qui + 1;
-        }
+    if (!taglio_.tagliata)
         return;
-    }
-    rigaSola_ = 1;
+    // Alone, or after the first piece's rows and two pieces of one fewer (the repeated
+    // header takes a row's place).
+    rigaSola_ = sola ? 1 : 3 * taglio_.righePezzo - 2;
     paginaSola_ = qui + 1;
     if (avanti <= 0)
         ultimaRipetuta_ = qui + 2;
@@ -461,7 +456,7 @@ int FlussoTabella::pezziConTestata()
     // where the guess left that page empty, its first piece two pages or more further
     // on, do the guess's pieces stay apart from it; nearer, or on a page before the
     // split, they are taken into it, as in a table the guess left whole.
-    if (!taglio_.tagliata || taglio_.pagina < int(pagine_.quante()) + 2)
+    if (!taglio_.tagliata || pagineAvanti() < 2)
         return 0;
     const int primo = taglio_.righePezzo; // two rows at least in a cut table
     int pezzi = 0, alta = 0;
@@ -565,7 +560,7 @@ void FlussoTabella::restaSola(int r)
 {
     if (!taglio_.tagliata)
         return;
-    const int avanti = taglio_.pagina - int(pagine_.quante()); // pages the guess put the first piece further on
+    const int avanti = pagineAvanti();
     const TabellaPrima prima = tabellaPrima();
     const int dallaPrima = taglio_.pagina - prima.pagina; // pages from where the table before began to the first piece
     const bool lontana = dallaPrima >= 2;

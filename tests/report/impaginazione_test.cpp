@@ -182,6 +182,23 @@ void righeDopo(int quante)
         scriviTesto(QStringLiteral("dopo %1").arg(i) + (i + 1 < quante ? CR : QString()));
 }
 
+// A table of Century Gothic 12, `righe` rows in `colonne` columns, whose first column
+// holds `righeTestata` lines of "intestazione" in the first row and `righeDato` of
+// "dato r" in every other, a paragraph a line, formatted or not; then `dopo` lines.
+void tabellaDiGothic(int righe, int colonne, int righeTestata, int righeDato, bool formattata, int dopo)
+{
+    impostaCarattere(gothic);
+    impostaDimensione(12);
+    aggiungiTabella(righe, colonne);
+    for (int r = 1; r <= righe; ++r)
+        scriviCella(r, 1,
+                    r == 1 ? QStringList(righeTestata, QStringLiteral("intestazione")).join(QLatin1Char('\n'))
+                           : QStringList(righeDato, QStringLiteral("dato %1").arg(r)).join(QLatin1Char('\n')));
+    if (formattata)
+        formattaTabella();
+    righeDopo(dopo);
+}
+
 // Single-line paragraphs whose lines add up to `twips` exactly: lines of Gothic at 12
 // points save for the fewest of Times New Roman at 12 and of both faces at 10, with
 // the line heights LibreOffice shows (LinesAndRowsBreakWhereLibreOfficeBreaksThem).
@@ -300,14 +317,7 @@ std::vector<Forma> formeAlLimite()
                                  for (int i = 0; i < 78 * l.pagineFitte; ++i)
                                      scriviTesto(QStringLiteral("fitta") + CR);
                                  righeAlte(sopra);
-                                 impostaCarattere(gothic);
-                                 impostaDimensione(12);
-                                 aggiungiTabella(l.righe, 2);
-                                 for (int r = 1; r <= l.righe; ++r)
-                                     scriviCella(r, 1, r == 1 ? QStringList(l.righeTestata, QStringLiteral("intestazione")).join(QLatin1Char('\n')) : QStringList(l.righeDato, QStringLiteral("dato %1").arg(r)).join(QLatin1Char('\n')));
-                                 if (l.formattata)
-                                     formattaTabella();
-                                 righeDopo(l.righeDopo);
+                                 tabellaDiGothic(l.righe, 2, l.righeTestata, l.righeDato, l.formattata, l.righeDopo);
                              }});
 
     // Pages that each hold one paragraph of 78 short lines of Gothic at 8 points.
@@ -328,13 +338,7 @@ std::vector<Forma> formeAlLimite()
         forme.push_back({QStringLiteral("limite-testata-spezzata-pezzi-indietro-%1").arg(lunghe), [=] {
                              pagineLunghe(lunghe);
                              righeAlte(pagina - 2 * bordo - 3 * linea + 1);
-                             impostaCarattere(gothic);
-                             impostaDimensione(12);
-                             aggiungiTabella(40, 2);
-                             for (int r = 1; r <= 40; ++r)
-                                 scriviCella(r, 1, QStringList(r == 1 ? 3 : 8, r == 1 ? QStringLiteral("intestazione") : QStringLiteral("dato %1").arg(r)).join(QLatin1Char('\n')));
-                             formattaTabella();
-                             righeDopo(38);
+                             tabellaDiGothic(40, 2, 3, 8, true, 38);
                          }});
     // A header row of one line that lacks only its bottom border at a page's foot, as in
     // testata-al-piede, in a table of 40 to 200 rows of one line, after none or some of
@@ -355,13 +359,7 @@ std::vector<Forma> formeAlLimite()
                          [=] {
                              pagineLunghe(lunghe);
                              righeAlte(pagina - bordo - linea);
-                             impostaCarattere(gothic);
-                             impostaDimensione(12);
-                             aggiungiTabella(righe, colonne);
-                             for (int r = 1; r <= righe; ++r)
-                                 scriviCella(r, 1, r == 1 ? QStringLiteral("intestazione") : QStringLiteral("dato %1").arg(r));
-                             formattaTabella();
-                             righeDopo(29);
+                             tabellaDiGothic(righe, colonne, 1, 1, true, 29);
                          }});
 
     // Fifty rows of three one-line paragraphs, in eight columns or in seven, which the
