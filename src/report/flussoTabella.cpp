@@ -552,10 +552,12 @@ FlussoTabella::TabellaPrima FlussoTabella::tabellaPrima() const
 // - when it put it on this page or the next, for a table cut into many pieces
 //   (pezziPerRestareSola);
 // - right after another table (an empty paragraph between), only when the first
-//   piece is at least a page further on and two or more from where that table began.
+//   piece is two pages or more from where that table began and no more than three
+//   pages back, or for a table cut into many pieces put on this page or further on.
 // Where the guess put the first piece on an earlier page, the row goes on with the rest,
-// unless a table before it began two pages or more before the first piece's, or the
-// page before for a table cut into pieces of a page's count (over three pages).
+// unless a table before it began two pages or more before the first piece's and that
+// piece is no more than three pages back, or the page before for a table cut into
+// pieces of a page's count (over three pages).
 void FlussoTabella::restaSola(int r)
 {
     if (!taglio_.tagliata)
@@ -564,17 +566,19 @@ void FlussoTabella::restaSola(int r)
     const TabellaPrima prima = tabellaPrima();
     const int dallaPrima = taglio_.pagina - prima.pagina; // pages from where the table before began to the first piece
     const bool lontana = dallaPrima >= 2;
+    // Four pages back or more, the guess's pieces no longer hold the row back.
+    const bool lontanaVicina = lontana && avanti >= -3;
+    const auto molti = [&] { return avanti >= 0 && taglio_.pezzi >= pezziPerRestareSola(pagine_.ultima(), blocco_); };
     bool sola = false;
     if (dopoTabella_) {
-        sola = avanti >= 1 && lontana;
+        sola = lontanaVicina || molti();
     } else if (avanti >= 2) {
         sola = true;
     } else if (avanti >= 0) {
-        const bool molti = taglio_.pezzi >= pezziPerRestareSola(pagine_.ultima(), blocco_);
         const bool adatta = r == 1 || taglio_.lunga;
-        sola = molti || (adatta && (avanti == 1 || !prima.qui || lontana));
+        sola = molti() || (adatta && (avanti == 1 || !prima.qui || lontana));
     } else if (prima.pagina > 0) {
-        sola = lontana || (dallaPrima == 1 && taglio_.lunga);
+        sola = lontanaVicina || (dallaPrima == 1 && taglio_.lunga);
     }
     if (sola) {
         rigaSola_ = r;

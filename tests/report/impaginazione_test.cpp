@@ -873,6 +873,11 @@ std::vector<Forma> formeTaglioIniziale()
 //   piece a page further on, also for a table cut into many pieces (34);
 // - right after a table: only where the first piece is a page further on and two pages
 //   or more past where that table began (two pages back, or the page before);
+// - in random documents, right after a table begun two pages or more before the first
+//   piece: with that piece on this page (69318, 69631) or one or two pages back (67473,
+//   68917), not four (67472); with the piece on this page, for a table cut into 65
+//   pieces (69170); after paragraphs, not with the piece four or seven pages back
+//   (68723, 69055);
 // - with the first piece pages before, after a table of rows of eight lines, an empty
 //   paragraph and one-line paragraphs, which the guess puts on fewer pages than they
 //   fill (it counts a row as a paragraph): where the table before began three or two
@@ -883,7 +888,7 @@ std::vector<Forma> formeRigaSola()
 {
     const auto capoversiDiDueLinee = [] { righeGothic(50, 25); };
     const auto capoversiDiCinqueLinee = [] { righeGothic(50, 10); };
-    return {
+    std::vector<Forma> forme = {
         {QStringLiteral("riga-sola-prima-riga-pezzo-alla-pagina-dopo"), [=] { tabellaDopo([=] { capoversiDiDueLinee(); righeGothic(1, 1); }, 5, false); }},
         {QStringLiteral("riga-sola-prima-riga-pezzo-sulla-pagina"),
          [=] { tabellaDopo([=] { capoversiDiCinqueLinee(); righeGothic(1, 1); }, 5, false, 35, 2); }},
@@ -911,6 +916,10 @@ std::vector<Forma> formeRigaSola()
         {QStringLiteral("riga-sola-testata-dopo-tabella-dalla-pagina-prima"),
          [] { tabellaDopo([] { righeGothic(42, 42); tabellaCorta(16, 3, 13); }, 1, true); }},
     };
+    for (unsigned seme : {67472u, 67473u, 68723u, 68917u, 69055u, 69170u, 69318u})
+        forme.push_back({QStringLiteral("riga-sola-tabelle-casuali-%1").arg(seme), [seme] { tabelleCasuali(seme); }});
+    forme.push_back({QStringLiteral("riga-sola-incolonnati-casuali-69631"), [] { incolonnatiCasuali(69631); }});
+    return forme;
 }
 
 std::vector<Forma> forme()
