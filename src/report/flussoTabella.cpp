@@ -552,8 +552,9 @@ FlussoTabella::TabellaPrima FlussoTabella::tabellaPrima() const
 // - when it put it on this page or the next, for a table cut into many pieces
 //   (pezziPerRestareSola);
 // - right after another table (an empty paragraph between), only when the first
-//   piece is two pages or more from where that table began and no more than three
-//   pages back, or for a table cut into many pieces put on this page or further on.
+//   piece is two pages or more from where that table began and a page further on or
+//   more, or, for a first row, on this page or up to three pages back; or for a table
+//   cut into many pieces put on this page or further on.
 // Where the guess put the first piece on an earlier page, the row goes on with the rest,
 // unless a table before it began two pages or more before the first piece's and that
 // piece is no more than three pages back, or the page before for a table cut into
@@ -571,7 +572,7 @@ void FlussoTabella::restaSola(int r)
     const auto molti = [&] { return avanti >= 0 && taglio_.pezzi >= pezziPerRestareSola(pagine_.ultima(), blocco_); };
     bool sola = false;
     if (dopoTabella_) {
-        sola = lontanaVicina || molti();
+        sola = (lontanaVicina && (avanti >= 1 || r == 1)) || molti();
     } else if (avanti >= 2) {
         sola = true;
     } else if (avanti >= 0) {

@@ -874,10 +874,10 @@ std::vector<Forma> formeTaglioIniziale()
 // - right after a table: only where the first piece is a page further on and two pages
 //   or more past where that table began (two pages back, or the page before);
 // - in random documents, right after a table begun two pages or more before the first
-//   piece: with that piece on this page (69318, 69631) or one or two pages back (67473,
-//   68917), not four (67472); with the piece on this page, for a table cut into 65
-//   pieces (69170); after paragraphs, not with the piece four or seven pages back
-//   (68723, 69055);
+//   piece: a first row with that piece on this page (69631) or a page back (67473), not
+//   a header row (63744, 65160 two pages back), nor four pages back (67472); with the
+//   piece on this page, for a table cut into 65 pieces (69170); after paragraphs, not
+//   with the piece four or seven pages back (68723, 69055);
 // - with the first piece pages before, after a table of rows of eight lines, an empty
 //   paragraph and one-line paragraphs, which the guess puts on fewer pages than they
 //   fill (it counts a row as a paragraph): where the table before began three or two
@@ -916,9 +916,10 @@ std::vector<Forma> formeRigaSola()
         {QStringLiteral("riga-sola-testata-dopo-tabella-dalla-pagina-prima"),
          [] { tabellaDopo([] { righeGothic(42, 42); tabellaCorta(16, 3, 13); }, 1, true); }},
     };
-    for (unsigned seme : {67472u, 67473u, 68723u, 68917u, 69055u, 69170u, 69318u})
+    for (unsigned seme : {65160u, 67472u, 67473u, 68723u, 69055u, 69170u})
         forme.push_back({QStringLiteral("riga-sola-tabelle-casuali-%1").arg(seme), [seme] { tabelleCasuali(seme); }});
-    forme.push_back({QStringLiteral("riga-sola-incolonnati-casuali-69631"), [] { incolonnatiCasuali(69631); }});
+    for (unsigned seme : {63744u, 69631u})
+        forme.push_back({QStringLiteral("riga-sola-incolonnati-casuali-%1").arg(seme), [seme] { incolonnatiCasuali(seme); }});
     return forme;
 }
 
