@@ -371,16 +371,21 @@ std::vector<Forma> formeAlLimite()
     // piece stands three pages past the table's: the row is split again, and the lines
     // after the table end on the fifth page, not the sixth. With 46 rows, 23 pieces of
     // two, the row goes on whole and 29 lines after the table reach a fifth page; with
-    // 44, 22 pieces, it is split and 35 lines end on the fourth.
+    // 44, 22 pieces, it is split and 35 lines end on the fourth. After two pages of 78
+    // lines that the guess counts as a paragraph each, the table begins on the third
+    // page and its first piece stands a page before: the row still goes on whole, and
+    // the 16 lines after the table reach a seventh page, not the sixth.
     const int quintaNelBordo = pagina - bordo - 4 * (3 * linea + bordo) - 3 * linea - 5;
-    for (const auto& [colonne, fitte, righe, dopo] : {std::tuple{7, 0, 50, 16}, {8, 0, 50, 16}, {8, 1, 50, 16}, {8, 0, 46, 29}, {8, 0, 44, 35}})
+    for (const auto& [colonne, fitte, lunghe, righe, dopo] :
+         {std::tuple{7, 0, 0, 50, 16}, {8, 0, 0, 50, 16}, {8, 1, 0, 50, 16}, {8, 0, 2, 50, 16}, {8, 0, 0, 46, 29}, {8, 0, 0, 44, 35}})
         for (const int sopra : {quintaNelBordo, quintaNelBordo + 1})
             forme.push_back({QStringLiteral("limite-riga-nel-bordo-%1-colonne%2%3-%4")
                                  .arg(colonne)
-                                 .arg(fitte ? QStringLiteral("-pezzi-avanti") : QString())
+                                 .arg(fitte ? QStringLiteral("-pezzi-avanti") : lunghe ? QStringLiteral("-pezzi-indietro") : QString())
                                  .arg(righe == 50 ? QString() : QStringLiteral("-%1-righe").arg(righe))
                                  .arg(sopra),
                              [=] {
+                                 pagineLunghe(lunghe);
                                  impostaCarattere(gothic);
                                  impostaDimensione(8);
                                  for (int i = 0; i < 78 * fitte; ++i)
