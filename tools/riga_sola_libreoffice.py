@@ -14,10 +14,13 @@ and that with the table cut to its first N rows for each N of --righe=N[,N...] (
 header row counts). Every variant keeps the count LibreOffice guesses the pages from
 (the nodes of the body): the nodes a variant loses come back as empty paragraphs at
 the end of the file, so that everything before the table is spread as in the
-original. Each is converted with LibreOffice; the script prints its page count and
-whether page PAGINA holds the table's first row and nothing else.
+original. --conto=K[,K...] adds variants whose guess counts K paragraphs a page
+instead (20, 23, ... 53): more empty paragraphs at the end, which leave the pages up to
+the table as they are and change only that guess. Each is converted with LibreOffice;
+the script prints its page count and whether page PAGINA holds the table's first row
+and nothing else.
 
-    tools/riga_sola_libreoffice.py DOCX TABELLA PAGINA [--righe=...] [--scambia=...]... [--togli=...]
+    tools/riga_sola_libreoffice.py DOCX TABELLA PAGINA [--righe=...] [--scambia=...]... [--togli=...] [--conto=...]
 
 TABELLA counts the tables of the file from 1; PAGINA is the page the row stands alone
 on in the original. Needs LibreOffice and poppler-utils, as pagine_libreoffice.py.
@@ -110,16 +113,24 @@ def main():
     # What the page is checked for: the first row, after the header row if there is one.
     prime = righe(base[tabella][1])
     cercato = re.sub(r'\s', '', ''.join(testo(r) for r in prime[:2 if 'w:tblHeader' in prime[0] else 1]))
-    varianti = [('base', base)]
+    varianti = [('base', base, originali)]
     for n in (int(n) for n in (valore('--righe') or '').split(',') if n):
         cambiata = list(base)
         cambiata[tabella] = ('tbl', con_righe(base[tabella][1], righe(base[tabella][1])[:n]))
-        varianti.append(('righe-%d' % n, cambiata))
+        varianti.append(('righe-%d' % n, cambiata, originali))
+    # Past 100 nodes (the body's start and end among them, which nodi leaves out) the
+    # guess counts 20 paragraphs a page and 3 more for each thousand nodes, up to 53.
+    for k in (int(k) for k in (valore('--conto') or '').split(',') if k):
+        minimo, conti = max(101, (k - 20) // 3 * 1000), nodi(base) + 2
+        if k < 20 or k > 53 or (k - 20) % 3 or (k < 53 and conti >= minimo + 1000):
+            print('conto-%d: no padding makes the guess count %d paragraphs a page' % (k, k))
+            continue
+        varianti.append(('conto-%d' % k, base, max(minimo, conti) - 2))
 
     with tempfile.TemporaryDirectory() as cartella:
         profilo = 'file://' + os.path.join(cartella, 'profilo')
-        for nome, nuovo in varianti:
-            mancano = originali - nodi(nuovo)
+        for nome, nuovo, obiettivo in varianti:
+            mancano = obiettivo - nodi(nuovo)
             if mancano < 0:
                 print('%s: %d nodes more than the original, whose pages LibreOffice guesses otherwise' % (nome, -mancano))
             corpo = ''.join(b for _, b in nuovo) + '<w:p/>' * max(0, mancano)
