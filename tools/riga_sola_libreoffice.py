@@ -69,9 +69,10 @@ def con_righe(tabella, nuove):
 
 
 def nodi(elenco):
-    """The nodes LibreOffice counts for the body: one a paragraph; a table two, each of
-    its cells two and one a paragraph in it, less the 25 LibreOffice takes off a table."""
-    conto = 0
+    """The nodes LibreOffice counts for the body: its start and end; one a paragraph; a
+    table two, each of its cells two and one a paragraph in it, less the 25 LibreOffice
+    takes off a table."""
+    conto = 2
     for tipo, xml in elenco:
         if tipo == 'p':
             conto += 1
@@ -118,14 +119,14 @@ def main():
         cambiata = list(base)
         cambiata[tabella] = ('tbl', con_righe(base[tabella][1], righe(base[tabella][1])[:n]))
         varianti.append(('righe-%d' % n, cambiata, originali))
-    # Past 100 nodes (the body's start and end among them, which nodi leaves out) the
-    # guess counts 20 paragraphs a page and 3 more for each thousand nodes, up to 53.
+    # Past 100 nodes the guess counts 20 paragraphs a page and 3 more for each thousand
+    # nodes, up to 53.
     for k in (int(k) for k in (valore('--conto') or '').split(',') if k):
-        minimo, conti = max(101, (k - 20) // 3 * 1000), nodi(base) + 2
+        minimo, conti = max(101, (k - 20) // 3 * 1000), nodi(base)
         if k < 20 or k > 53 or (k - 20) % 3 or (k < 53 and conti >= minimo + 1000):
             print('conto-%d: no padding makes the guess count %d paragraphs a page' % (k, k))
             continue
-        varianti.append(('conto-%d' % k, base, max(minimo, conti) - 2))
+        varianti.append(('conto-%d' % k, base, max(minimo, conti)))
 
     with tempfile.TemporaryDirectory() as cartella:
         profilo = 'file://' + os.path.join(cartella, 'profilo')
