@@ -11,7 +11,9 @@ variants of it: the file as it is, or changed by
   --scambia=T:I:J    rows I and J (from 0) of table T (from 1) swapped (may be repeated);
   --togli=B[,B...]   the file's blocks B (from 0: its paragraphs and tables) left out;
 and that with the table cut to its first N rows for each N of --righe=N[,N...] (the
-header row counts). Every variant keeps the count LibreOffice guesses the pages from
+header row counts), or with its rows I to J (from 0) cut to a line each for each I:J of
+--accorcia=I:J[,I:J...]: every paragraph of their cells keeps only the word "x", so
+the table gets lower while the guess stays the same. Every variant keeps the count LibreOffice guesses the pages from
 (the nodes of the body): the nodes a variant loses come back as empty paragraphs at
 the end of the file, so that everything before the table is spread as in the
 original. --conto=K[,K...] adds variants whose guess counts K paragraphs a page
@@ -20,7 +22,8 @@ the table as they are and change only that guess. Each is converted with LibreOf
 the script prints its page count and whether page PAGINA holds the table's first row
 and nothing else.
 
-    tools/riga_sola_libreoffice.py DOCX TABELLA PAGINA [--righe=...] [--scambia=...]... [--togli=...] [--conto=...]
+    tools/riga_sola_libreoffice.py DOCX TABELLA PAGINA [--righe=...] [--accorcia=...] [--scambia=...]... [--togli=...]
+                                   [--conto=...]
 
 TABELLA counts the tables of the file from 1; PAGINA is the page the row stands alone
 on in the original. Needs LibreOffice and poppler-utils, as pagine_libreoffice.py.
@@ -82,6 +85,20 @@ def nodi(elenco):
     return conto
 
 
+def accorciata(riga):
+    """The row with each paragraph of its cells down to the word "x": no tabs, no
+    breaks, the text of its first run only; the paragraphs, and so the nodes, stay."""
+    def capoverso(trovato):
+        xml = re.sub(r'<w:(tab|br)\b[^>]*/>', '', trovato.group(0))
+        prima = [True]
+
+        def corsa(t):
+            testo, prima[0] = ('x' if prima[0] else ''), False
+            return t.group(1) + testo + '</w:t>'
+        return re.sub(r'(<w:t\b[^>]*>)[^<]*</w:t>', corsa, xml)
+    return re.sub(r'<w:p(?:\s[^>]*[^/>])?>.*?</w:p>', capoverso, riga, flags=re.S)
+
+
 def testo(xml):
     return ''.join(re.findall(r'<w:t[^>]*>([^<]*)</w:t>', xml))
 
@@ -119,6 +136,12 @@ def main():
         cambiata = list(base)
         cambiata[tabella] = ('tbl', con_righe(base[tabella][1], righe(base[tabella][1])[:n]))
         varianti.append(('righe-%d' % n, cambiata, originali))
+    for coppia in (c for c in (valore('--accorcia') or '').split(',') if c):
+        da, a = (int(n) for n in coppia.split(':'))
+        cambiata = list(base)
+        cambiata[tabella] = ('tbl', con_righe(base[tabella][1], [accorciata(r) if da <= k <= a else r
+                                                                 for k, r in enumerate(righe(base[tabella][1]))]))
+        varianti.append(('accorcia-%d-%d' % (da, a), cambiata, originali))
     # Past 100 nodes the guess counts 20 paragraphs a page and 3 more for each thousand
     # nodes, up to 53.
     for k in (int(k) for k in (valore('--conto') or '').split(',') if k):
