@@ -13,17 +13,17 @@ variants of it: the file as it is, or changed by
 and that with the table cut to its first N rows for each N of --righe=N[,N...] (the
 header row counts), or with its rows I to J (from 0) cut to a line each for each I:J of
 --accorcia=I:J[,I:J...]: every paragraph of their cells keeps only the word "x", so
-the table gets lower while the guess stays the same. Every variant keeps the count LibreOffice guesses the pages from
-(the nodes of the body): the nodes a variant loses come back as empty paragraphs at
-the end of the file, so that everything before the table is spread as in the
-original. --conto=K[,K...] adds variants whose guess counts K paragraphs a page
-instead (20, 23, ... 53): more empty paragraphs at the end, which leave the pages up to
-the table as they are and change only that guess. Each is converted with LibreOffice;
-the script prints its page count and whether page PAGINA holds the table's first row
-and nothing else.
+the table gets lower while the guess stays the same. Every variant keeps the count
+LibreOffice guesses the pages from (the nodes of the body): the nodes a variant loses
+come back as empty paragraphs at the end of the file, so that everything before the
+table is spread as in the original. --conto=K[,K...] adds variants whose guess counts
+K paragraphs a page instead (20, 23, ... 53): more empty paragraphs at the end, which
+leave the pages up to the table as they are and change only that guess. Each is
+converted with LibreOffice; the script prints its page count and whether page PAGINA
+holds the table's first row and nothing else.
 
-    tools/riga_sola_libreoffice.py DOCX TABELLA PAGINA [--righe=...] [--accorcia=...] [--scambia=...]... [--togli=...]
-                                   [--conto=...]
+    tools/riga_sola_libreoffice.py DOCX TABELLA PAGINA [--righe=...] [--accorcia=...]
+                                   [--scambia=...]... [--togli=...] [--conto=...]
 
 TABELLA counts the tables of the file from 1; PAGINA is the page the row stands alone
 on in the original. Needs LibreOffice and poppler-utils, as pagine_libreoffice.py.
@@ -139,8 +139,8 @@ def main():
     for coppia in (c for c in (valore('--accorcia') or '').split(',') if c):
         da, a = (int(n) for n in coppia.split(':'))
         cambiata = list(base)
-        cambiata[tabella] = ('tbl', con_righe(base[tabella][1], [accorciata(r) if da <= k <= a else r
-                                                                 for k, r in enumerate(righe(base[tabella][1]))]))
+        accorciate = [accorciata(r) if da <= k <= a else r for k, r in enumerate(righe(base[tabella][1]))]
+        cambiata[tabella] = ('tbl', con_righe(base[tabella][1], accorciate))
         varianti.append(('accorcia-%d-%d' % (da, a), cambiata, originali))
     # Past 100 nodes the guess counts 20 paragraphs a page and 3 more for each thousand
     # nodes, up to 53.
