@@ -90,12 +90,8 @@ def accorciata(riga):
     breaks, the text of its first run only; the paragraphs, and so the nodes, stay."""
     def capoverso(trovato):
         xml = re.sub(r'<w:(tab|br)\b[^>]*/>', '', trovato.group(0))
-        prima = [True]
-
-        def corsa(t):
-            testo, prima[0] = ('x' if prima[0] else ''), False
-            return t.group(1) + testo + '</w:t>'
-        return re.sub(r'(<w:t\b[^>]*>)[^<]*</w:t>', corsa, xml)
+        xml = re.sub(r'(<w:t\b[^>]*>)[^<]*</w:t>', r'\1</w:t>', xml)
+        return re.sub(r'(<w:t\b[^>]*>)</w:t>', r'\1x</w:t>', xml, count=1)
     return re.sub(r'<w:p(?:\s[^>]*[^/>])?>.*?</w:p>', capoverso, riga, flags=re.S)
 
 
@@ -132,16 +128,18 @@ def main():
     prime = righe(base[tabella][1])
     cercato = re.sub(r'\s', '', ''.join(testo(r) for r in prime[:2 if 'w:tblHeader' in prime[0] else 1]))
     varianti = [('base', base, originali)]
-    for n in (int(n) for n in (valore('--righe') or '').split(',') if n):
+
+    def con_queste(nuove):
+        """The file with the table's rows replaced by `nuove`."""
         cambiata = list(base)
-        cambiata[tabella] = ('tbl', con_righe(base[tabella][1], righe(base[tabella][1])[:n]))
-        varianti.append(('righe-%d' % n, cambiata, originali))
+        cambiata[tabella] = ('tbl', con_righe(base[tabella][1], nuove))
+        return cambiata
+    for n in (int(n) for n in (valore('--righe') or '').split(',') if n):
+        varianti.append(('righe-%d' % n, con_queste(prime[:n]), originali))
     for coppia in (c for c in (valore('--accorcia') or '').split(',') if c):
         da, a = (int(n) for n in coppia.split(':'))
-        cambiata = list(base)
-        accorciate = [accorciata(r) if da <= k <= a else r for k, r in enumerate(righe(base[tabella][1]))]
-        cambiata[tabella] = ('tbl', con_righe(base[tabella][1], accorciate))
-        varianti.append(('accorcia-%d-%d' % (da, a), cambiata, originali))
+        accorciate = [accorciata(r) if da <= k <= a else r for k, r in enumerate(prime)]
+        varianti.append(('accorcia-%d-%d' % (da, a), con_queste(accorciate), originali))
     # Past 100 nodes the guess counts 20 paragraphs a page and 3 more for each thousand
     # nodes, up to 53.
     for k in (int(k) for k in (valore('--conto') or '').split(',') if k):
