@@ -44,8 +44,9 @@ private:
 // with a table that meets a page's foot, each followed by a rule of its own below.
 class FlussoTabella {
 public:
+    // `tagli`: the guess of every table of the document, this one's at `numero` - 1.
     FlussoTabella(PagineInCorso& pagine, Metriche& metriche, const Documento& documento, const Griglia& g, int blocco, int numero,
-                  TaglioIniziale taglio);
+                  const std::vector<TaglioIniziale>& tagli);
     void disponi();
 
 private:
@@ -83,12 +84,15 @@ private:
         bool qui = false; // some of it stands on this page
     };
     TabellaPrima tabellaPrima() const;
+    int paginaDellaTabella(int tabella) const;
+    bool tornaConLaTabellaPrima() const;
 
     PagineInCorso& pagine_;
     Metriche& metriche_;
     const Griglia& g_;
     const FormaTabella forma_;
     const int blocco_, numero_;
+    const std::vector<TaglioIniziale>& tagli_;
     const TaglioIniziale taglio_; // how the word processor first cut the table
     const bool dopoTabella_;      // right after another table
     bool intestata_ = false; // the first row flows as a header row: not when higher than a page

@@ -142,9 +142,9 @@ bool dopoUnaTabella(const Documento& documento, int blocco)
 } // namespace
 
 FlussoTabella::FlussoTabella(PagineInCorso& pagine, Metriche& metriche, const Documento& documento, const Griglia& g, int blocco, int numero,
-                             TaglioIniziale taglio)
+                             const std::vector<TaglioIniziale>& tagli)
     : pagine_(pagine), metriche_(metriche), g_(g), forma_(formaTabella(documento, numero)),
-      blocco_(blocco), numero_(numero), taglio_(taglio),
+      blocco_(blocco), numero_(numero), tagli_(tagli), taglio_(tagli[std::size_t(numero - 1)]),
       dopoTabella_(dopoUnaTabella(documento, blocco))
 {
     if (forma_.intestazione(1)) {
@@ -540,13 +540,43 @@ FlussoTabella::TabellaPrima FlussoTabella::tabellaPrima() const
     return prima;
 }
 
+// The page, from 1, where table `tabella` (from 1) begins on the pages so far; 0 if it
+// has not begun.
+int FlussoTabella::paginaDellaTabella(int tabella) const
+{
+    for (std::size_t i = 0; i < pagine_.quante(); ++i)
+        for (const PezzoPagina& p : pagine_.pagina(i).pezzi)
+            if (const auto* riga = std::get_if<PezzoRiga>(&p); riga && riga->tabella == tabella && riga->riga == 1 && !riga->ripetuta)
+                return int(i) + 1;
+    return 0;
+}
+
+// Whether the guess put the table right before this one, left whole, on the page of
+// this one's first piece, and every table it put on that page began on this page: the
+// word processor then takes all of that page back here at once, this table's first
+// piece with it, and a row it sends on from this page's foot goes on with the rest.
+bool FlussoTabella::tornaConLaTabellaPrima() const
+{
+    if (numero_ < 2)
+        return false;
+    const TaglioIniziale& prima = tagli_[std::size_t(numero_ - 2)];
+    if (prima.tagliata || prima.pagina != taglio_.pagina)
+        return false;
+    for (int t = 1; t < numero_; ++t)
+        if (tagli_[std::size_t(t - 1)].pagina == taglio_.pagina && paginaDellaTabella(t) != int(pagine_.quante()))
+            return false;
+    return true;
+}
+
 // Row `r` goes whole to the next page, sent on from this one: a first row without a
 // header, or a header row with the row after it. When the word processor's first
 // guess had cut the table, the pages it left behind may stay between that row and the
 // rest: the row ends its page. It does so
 // - when the guess put the first piece two pages or more further on;
 // - when it put it a page further on, for a first row, or for a header row of a table
-//   cut into pieces of a page's count (over three pages);
+//   cut into pieces of a page's count (over three pages); not where the guess put the
+//   table before, left whole, on that page too, and every table it put there began on
+//   this page (tornaConLaTabellaPrima);
 // - when it put it on this page, as for a page further on, unless a table stands here
 //   before it that began less than two pages before the first piece's;
 // - when it put it on this page or the next, for a table cut into many pieces
@@ -577,7 +607,7 @@ void FlussoTabella::restaSola(int r)
         sola = true;
     } else if (avanti >= 0) {
         const bool adatta = r == 1 || taglio_.lunga;
-        sola = molti() || (adatta && (avanti == 1 || !prima.qui || lontana));
+        sola = molti() || (adatta && ((avanti == 1 && !tornaConLaTabellaPrima()) || (avanti == 0 && (!prima.qui || lontana))));
     } else if (prima.pagina > 0) {
         sola = lontanaVicina || (dallaPrima == 1 && taglio_.lunga);
     }

@@ -72,7 +72,7 @@ public:
             }
             if (std::exchange(saltoDopo_, false) && !pagine_.vuota())
                 pagine_.nuova();
-            FlussoTabella(pagine_, metriche_, documento_, g, int(i), numeroTabella + 1, tagli[std::size_t(numeroTabella)]).disponi();
+            FlussoTabella(pagine_, metriche_, documento_, g, int(i), numeroTabella + 1, tagli).disponi();
             ++numeroTabella;
             precedente = &g;
         }

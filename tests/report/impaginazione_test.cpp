@@ -888,7 +888,11 @@ std::vector<Forma> formeTaglioIniziale()
 //   fill (it counts a row as a paragraph): where the table before began three or two
 //   pages before the first piece, and one page before it for a table over three pages'
 //   count of rows (the guess's first piece on page 4, 3 or 2, the first row sent on
-//   from page 5, 5 or 3; the table before on page 1).
+//   from page 5, 5 or 3; the table before on page 1);
+// - in random documents, with the first piece a page further on where the guess put the
+//   table before whole too: not where that table began on the row's page (71714 on page
+//   9, 79513 on the first, 79625 a header row), but where it began a page before
+//   (70638) or another table the guess put there began two pages before (70149).
 std::vector<Forma> formeRigaSola()
 {
     const auto capoversiDiDueLinee = [] { righeGothic(50, 25); };
@@ -921,9 +925,9 @@ std::vector<Forma> formeRigaSola()
         {QStringLiteral("riga-sola-testata-dopo-tabella-dalla-pagina-prima"),
          [] { tabellaDopo([] { righeGothic(42, 42); tabellaCorta(16, 3, 13); }, 1, true); }},
     };
-    for (unsigned seme : {65160u, 67472u, 67473u, 68723u, 69055u, 69170u})
+    for (unsigned seme : {65160u, 67472u, 67473u, 68723u, 69055u, 69170u, 79625u})
         forme.push_back({QStringLiteral("riga-sola-tabelle-casuali-%1").arg(seme), [seme] { tabelleCasuali(seme); }});
-    for (unsigned seme : {63744u, 69631u})
+    for (unsigned seme : {63744u, 69631u, 70149u, 70638u, 71714u, 79513u})
         forme.push_back({QStringLiteral("riga-sola-incolonnati-casuali-%1").arg(seme), [seme] { incolonnatiCasuali(seme); }});
     return forme;
 }
