@@ -93,7 +93,7 @@ private:
     const FormaTabella forma_;
     const int blocco_, numero_;
     const std::vector<TaglioIniziale>& tagli_;
-    const TaglioIniziale taglio_; // how the word processor first cut the table
+    const TaglioIniziale& taglio_; // how the word processor first cut the table (in tagli_)
     const bool dopoTabella_;      // right after another table
     bool intestata_ = false; // the first row flows as a header row: not when higher than a page
     bool testata_ = false;   // a header row to repeat: such a table of two rows or more

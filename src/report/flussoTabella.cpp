@@ -607,7 +607,7 @@ void FlussoTabella::restaSola(int r)
         sola = true;
     } else if (avanti >= 0) {
         const bool adatta = r == 1 || taglio_.lunga;
-        sola = molti() || (adatta && ((avanti == 1 && !tornaConLaTabellaPrima()) || (avanti == 0 && (!prima.qui || lontana))));
+        sola = molti() || (adatta && (avanti == 1 ? !tornaConLaTabellaPrima() : !prima.qui || lontana));
     } else if (prima.pagina > 0) {
         sola = lontanaVicina || (dallaPrima == 1 && taglio_.lunga);
     }
