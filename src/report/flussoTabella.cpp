@@ -574,13 +574,14 @@ bool FlussoTabella::tornaConLaTabellaPrima() const
 // rest: the row ends its page. It does so
 // - when the guess put the first piece two pages or more further on;
 // - when it put it a page further on, for a first row, or for a header row of a table
-//   cut into pieces of a page's count (over three pages); not where the guess put the
-//   table before, left whole, on that page too, and every table it put there began on
-//   this page (tornaConLaTabellaPrima);
+//   cut into pieces of a page's count (over three pages);
 // - when it put it on this page, as for a page further on, unless a table stands here
 //   before it that began less than two pages before the first piece's;
 // - when it put it on this page or the next, for a table cut into many pieces
 //   (pezziPerRestareSola);
+// - but never where the guess put the first piece a page further on with the table
+//   before, left whole, and every table it put on that page began on this page
+//   (tornaConLaTabellaPrima), however many pieces;
 // - right after another table (an empty paragraph between), only when the first
 //   piece is two pages or more from where that table began and a page further on or
 //   more, or, for a first row, on this page or up to three pages back; or for a table
@@ -605,9 +606,11 @@ void FlussoTabella::restaSola(int r)
         sola = (lontanaVicina && (avanti >= 1 || r == 1)) || molti();
     } else if (avanti >= 2) {
         sola = true;
+    } else if (avanti == 1 && tornaConLaTabellaPrima()) {
+        sola = false;
     } else if (avanti >= 0) {
         const bool adatta = r == 1 || taglio_.lunga;
-        sola = molti() || (adatta && (avanti == 1 ? !tornaConLaTabellaPrima() : !prima.qui || lontana));
+        sola = molti() || (adatta && (avanti == 1 || !prima.qui || lontana));
     } else if (prima.pagina > 0) {
         sola = lontanaVicina || (dallaPrima == 1 && taglio_.lunga);
     }
