@@ -19,8 +19,9 @@
 // - a row is split at the foot only when each of its cells keeps a line there, else it
 //   goes on whole (ogniCellaComincia);
 // - in a table the first guess cut into pieces of two rows, 23 of them or more, put no
-//   further on than the next page, a row whose rest would fit in the room its bottom
-//   border lacks at the foot of the table's first page goes on whole (restoNelBordo);
+//   further on than the next page nor more than three pages back, a row whose rest
+//   would fit in the room its bottom border lacks at the foot of the table's first
+//   page goes on whole (restoNelBordo);
 // - a cell's part does not end on a tab alone that goes with a word cut after it,
 //   in a cell no wider than the first tab stop (tabulazioneLegata);
 // - a header row higher than a page is none: it is split and not repeated;
@@ -284,14 +285,16 @@ FlussoTabella::Spazio FlussoTabella::cheCosaEntra(int r, const Celle& celle, con
 
 // In a table the word processor's first guess cut into pieces of two rows (a header and
 // a row, in a formatted one), as many as pezziMolti or more, and put no further on than
-// the next page, a row after the first whose rest would fit whole in the room its
-// bottom border lacks at the foot of the table's first page is not split there: it
-// goes on whole. On the pages after, in fewer pieces or pieces of more rows, in pieces
-// the guess put further on, and in a table left whole, it keeps the lines that fit
-// above that border, as any row.
+// the next page nor more than three pages back, a row after the first whose rest would
+// fit whole in the room its bottom border lacks at the foot of the table's first page
+// is not split there: it goes on whole. On the pages after, in fewer pieces or pieces
+// of more rows, in pieces the guess put further on or four pages back or more (where
+// they no longer hold the row back), and in a table left whole, it keeps the lines that
+// fit above that border, as any row.
 bool FlussoTabella::restoNelBordo(int r, const Celle& celle, const std::vector<int>& da, int spazio) const
 {
-    if (!taglio_.tagliata || taglio_.righePezzo != 2 || taglio_.pezzi < pezziMolti || r < 2 || taglio_.pagina > int(pagine_.quante()) + 1)
+    const int avanti = pagineAvanti();
+    if (!taglio_.tagliata || taglio_.righePezzo != 2 || taglio_.pezzi < pezziMolti || r < 2 || avanti > 1 || avanti < -3)
         return false;
     if (paginaPrima_ != 0 && paginaPrima_ != pagine_.quante())
         return false;

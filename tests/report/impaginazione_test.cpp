@@ -239,6 +239,8 @@ void righeAlte(int twips)
         righe(altre[k], quante[k]);
 }
 
+void incolonnatiCasuali(unsigned seme);
+
 // Tables placed to the twip against each rule that decides where a header row or a
 // row goes: at the rule's limit and with a twip less room (the twips above the table
 // in the shape's name), with rows or lines after the table that make LibreOffice count
@@ -424,6 +426,11 @@ std::vector<Forma> formeAlLimite()
                                  formattaTabella();
                              righeDopo(c.righeDopo);
                          }});
+
+    // A random document whose third row of a table in 31 pieces of two would fit the
+    // room its bottom border lacks at the foot of the table's first page, the first
+    // piece eight pages back: that row is split as any row.
+    forme.push_back({QStringLiteral("limite-riga-nel-bordo-incolonnati-casuali-83084"), [] { incolonnatiCasuali(83084); }});
     return forme;
 }
 
