@@ -579,7 +579,8 @@ bool FlussoTabella::tornaConLaTabellaPrima() const
 // - when it put it a page further on, for a first row, or for a header row of a table
 //   cut into pieces of a page's count (over three pages);
 // - when it put it on this page, as for a page further on, unless a table stands here
-//   before it that began less than two pages before the first piece's;
+//   before it that began less than two pages before the first piece's (for a table cut
+//   into pieces of a page's count, over three pages: less than one);
 // - when it put it on this page or the next, for a table cut into many pieces
 //   (pezziPerRestareSola);
 // - but never where the guess put the first piece a page further on with the table
@@ -613,7 +614,7 @@ void FlussoTabella::restaSola(int r)
         sola = false;
     } else if (avanti >= 0) {
         const bool adatta = r == 1 || taglio_.lunga;
-        sola = molti() || (adatta && (avanti == 1 || !prima.qui || lontana));
+        sola = molti() || (adatta && (avanti == 1 || !prima.qui || lontana || (dallaPrima == 1 && taglio_.lunga)));
     } else if (prima.pagina > 0) {
         sola = lontanaVicina || (dallaPrima == 1 && taglio_.lunga);
     }
