@@ -511,38 +511,6 @@ void FlussoTabella::togliTestataDallUltimaPagina()
     pagine_.salta(-tolta);
 }
 
-// The last table before this one that stands on the pages so far: where it began, and
-// whether it stands on this page too.
-FlussoTabella::TabellaPrima FlussoTabella::tabellaPrima() const
-{
-    const std::size_t qui = pagine_.quante();
-    const auto rigaDi = [](const PezzoPagina& p) { return std::get_if<PezzoRiga>(&p); };
-    int blocco = -1;
-    TabellaPrima prima;
-    // Back from this page: the last page holding an earlier table names it; from there
-    // back to the page of its first row.
-    for (std::size_t i = qui; i >= 1; --i) {
-        const auto& pezzi = pagine_.pagina(i - 1).pezzi;
-        if (blocco < 0) {
-            const auto riga = std::find_if(pezzi.rbegin(), pezzi.rend(), [&](const PezzoPagina& p) {
-                return rigaDi(p) && rigaDi(p)->blocco < blocco_;
-            });
-            if (riga == pezzi.rend())
-                continue;
-            blocco = rigaDi(*riga)->blocco;
-            prima.qui = i == qui;
-        }
-        if (std::ranges::any_of(pezzi, [&](const PezzoPagina& p) {
-                const auto* riga = rigaDi(p);
-                return riga && riga->blocco == blocco && riga->riga == 1 && !riga->ripetuta;
-            })) {
-            prima.pagina = int(i);
-            break;
-        }
-    }
-    return prima;
-}
-
 // The page, from 1, where table `tabella` (from 1) begins on the pages so far; 0 if it
 // has not begun.
 int FlussoTabella::paginaDellaTabella(int tabella) const
@@ -552,6 +520,28 @@ int FlussoTabella::paginaDellaTabella(int tabella) const
             if (const auto* riga = std::get_if<PezzoRiga>(&p); riga && riga->tabella == tabella && riga->riga == 1 && !riga->ripetuta)
                 return int(i) + 1;
     return 0;
+}
+
+// The last table before this one that stands on the pages so far: where it began, and
+// whether it stands on this page too.
+FlussoTabella::TabellaPrima FlussoTabella::tabellaPrima() const
+{
+    const std::size_t qui = pagine_.quante();
+    TabellaPrima prima;
+    // Back from this page: the last page holding an earlier table names it.
+    for (std::size_t i = qui; i >= 1; --i) {
+        const auto& pezzi = pagine_.pagina(i - 1).pezzi;
+        const auto riga = std::find_if(pezzi.rbegin(), pezzi.rend(), [&](const PezzoPagina& p) {
+            const auto* r = std::get_if<PezzoRiga>(&p);
+            return r && r->blocco < blocco_;
+        });
+        if (riga != pezzi.rend()) {
+            prima.qui = i == qui;
+            prima.pagina = paginaDellaTabella(std::get<PezzoRiga>(*riga).tabella);
+            break;
+        }
+    }
+    return prima;
 }
 
 // Whether the guess put the table right before this one, left whole, on the page of
@@ -602,6 +592,9 @@ void FlussoTabella::restaSola(int r)
     const TabellaPrima prima = tabellaPrima();
     const int dallaPrima = taglio_.pagina - prima.pagina; // pages from where the table before began to the first piece
     const bool lontana = dallaPrima >= 2;
+    // In pieces of a page's count (over three pages), a table before begun a page
+    // before the first piece's holds the row back as one further back does.
+    const bool lungaDopoLaPrima = dallaPrima == 1 && taglio_.lunga;
     // Four pages back or more, the guess's pieces no longer hold the row back.
     const bool lontanaVicina = lontana && avanti >= -3;
     const auto molti = [&] { return avanti >= 0 && taglio_.pezzi >= pezziPerRestareSola(pagine_.ultima(), blocco_); };
@@ -614,9 +607,9 @@ void FlussoTabella::restaSola(int r)
         sola = false;
     } else if (avanti >= 0) {
         const bool adatta = r == 1 || taglio_.lunga;
-        sola = molti() || (adatta && (avanti == 1 || !prima.qui || lontana || (dallaPrima == 1 && taglio_.lunga)));
+        sola = molti() || (adatta && (avanti == 1 || !prima.qui || lontana || lungaDopoLaPrima));
     } else if (prima.pagina > 0) {
-        sola = lontanaVicina || (dallaPrima == 1 && taglio_.lunga);
+        sola = lontanaVicina || lungaDopoLaPrima;
     }
     if (sola) {
         rigaSola_ = r;
