@@ -105,9 +105,10 @@ bool tabulazioneLegata(const QString& testo, const std::vector<Linea>& linee, in
 constexpr int pezziMolti = 23;
 
 // How many pieces of the first guess make a row sent on from `pagina` stand alone on
-// the next (a header row with the row after it): pezziMolti after paragraphs, 42 after
-// a table of two rows or more that starts on this page. Where a table going on from the
-// page before stands here, the word processor follows no count the program could find.
+// the next (a header row with the row after it): pezziMolti after paragraphs, 29 after
+// a table of one row, 42 after a table of two rows or more that starts on this page.
+// Where a table going on from the page before stands here, the word processor follows
+// no count the program could find.
 int pezziPerRestareSola(const Pagina& pagina, int blocco)
 {
     int righe = 0;
@@ -123,7 +124,7 @@ int pezziPerRestareSola(const Pagina& pagina, int blocco)
                 return std::numeric_limits<int>::max();
         }
     }
-    return righe >= 2 ? 42 : pezziMolti;
+    return righe >= 2 ? 42 : righe == 1 ? 29 : pezziMolti;
 }
 
 // Whether the table at `blocco` follows another, with nothing between or an empty
