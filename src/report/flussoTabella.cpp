@@ -580,13 +580,12 @@ bool FlussoTabella::tornaConLaTabellaPrima() const
 // - right after another table (an empty paragraph between), only when the first
 //   piece is two pages or more from where that table began and a page further on or
 //   more, or, for a first row, on this page or up to three pages back (as below); or
-//   for a table cut into many pieces put on this page or further on; or as below,
-//   seven pages back or more.
+//   for a table cut into many pieces put on this page or further on.
 // Where the guess put the first piece on an earlier page, the row goes on with the rest,
 // unless a table before it began two pages or more before the first piece's, that piece
-// is no more than three pages back or seven or more, and the guess's last piece stands
-// past this page; or unless that table began the page before the first piece's, for a
-// table cut into pieces of a page's count (over three pages).
+// is no more than three pages back, and the guess's last piece stands past this page;
+// or unless that table began the page before the first piece's, for a table cut into
+// pieces of a page's count (over three pages).
 void FlussoTabella::restaSola(int r)
 {
     if (!taglio_.tagliata)
@@ -598,15 +597,14 @@ void FlussoTabella::restaSola(int r)
     // In pieces of a page's count (over three pages), a table before begun a page
     // before the first piece's holds the row back as one further back does.
     const bool lungaDopoLaPrima = dallaPrima == 1 && taglio_.lunga;
-    // The guess's pieces hold the row back only while some of them stand past this
-    // page, and from four to six pages back not even then.
+    // Four pages back or more, the guess's pieces no longer hold the row back; nearer,
+    // only while some of them stand past this page.
     const bool pezziDopo = taglio_.pagina + taglio_.pezzi - 1 > int(pagine_.quante());
     const bool lontanaVicina = lontana && avanti >= -3 && pezziDopo;
-    const bool lontanaIndietro = lontana && avanti <= -7 && pezziDopo;
     const auto molti = [&] { return avanti >= 0 && taglio_.pezzi >= pezziPerRestareSola(pagine_.ultima(), blocco_); };
     bool sola = false;
     if (dopoTabella_) {
-        sola = (lontanaVicina && (avanti >= 1 || r == 1)) || molti() || lontanaIndietro;
+        sola = (lontanaVicina && (avanti >= 1 || r == 1)) || molti();
     } else if (avanti >= 2) {
         sola = true;
     } else if (avanti == 1 && tornaConLaTabellaPrima()) {
@@ -615,7 +613,7 @@ void FlussoTabella::restaSola(int r)
         const bool adatta = r == 1 || taglio_.lunga;
         sola = molti() || (adatta && (avanti == 1 || !prima.qui || lontana || lungaDopoLaPrima));
     } else if (prima.pagina > 0) {
-        sola = lontanaVicina || lungaDopoLaPrima || lontanaIndietro;
+        sola = lontanaVicina || lungaDopoLaPrima;
     }
     if (sola) {
         rigaSola_ = r;
