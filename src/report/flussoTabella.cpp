@@ -599,7 +599,7 @@ void FlussoTabella::restaSola(int r)
     const bool lungaDopoLaPrima = dallaPrima == 1 && taglio_.lunga;
     // Four pages back or more, the guess's pieces no longer hold the row back; nearer,
     // only while some of them stand past this page.
-    const bool pezziDopo = taglio_.pagina + taglio_.pezzi - 1 > int(pagine_.quante());
+    const bool pezziDopo = avanti + taglio_.pezzi - 1 > 0; // the guess's last piece stands past this page
     const bool lontanaVicina = lontana && avanti >= -3 && pezziDopo;
     const auto molti = [&] { return avanti >= 0 && taglio_.pezzi >= pezziPerRestareSola(pagine_.ultima(), blocco_); };
     bool sola = false;
