@@ -571,7 +571,8 @@ bool FlussoTabella::tornaConLaTabellaPrima() const
 //   cut into pieces of a page's count (over three pages);
 // - when it put it on this page, as for a page further on, unless a table stands here
 //   before it that began less than two pages before the first piece's (for a table cut
-//   into pieces of a page's count, over three pages: less than one);
+//   into pieces of a page's count, over three pages, less than one, where the guess did
+//   not put that table, left whole, on the first piece's page);
 // - when it put it on this page or the next, for a table cut into many pieces
 //   (pezziPerRestareSola);
 // - but never where the guess put the first piece a page further on with the table
@@ -585,7 +586,8 @@ bool FlussoTabella::tornaConLaTabellaPrima() const
 // unless a table before it began two pages or more before the first piece's, that piece
 // is no more than three pages back, and the guess's last piece stands past this page;
 // or unless that table began the page before the first piece's, for a table cut into
-// pieces of a page's count (over three pages).
+// pieces of a page's count (over three pages), and the guess did not put it, left whole,
+// on the first piece's page.
 void FlussoTabella::restaSola(int r)
 {
     if (!taglio_.tagliata)
@@ -595,8 +597,12 @@ void FlussoTabella::restaSola(int r)
     const int dallaPrima = taglio_.pagina - prima.pagina; // pages from where the table before began to the first piece
     const bool lontana = dallaPrima >= 2;
     // In pieces of a page's count (over three pages), a table before begun a page
-    // before the first piece's holds the row back as one further back does.
-    const bool lungaDopoLaPrima = dallaPrima == 1 && taglio_.lunga;
+    // before the first piece's holds the row back as one further back does, unless the
+    // guess put that table, left whole, on the first piece's page: the two then come
+    // back together.
+    const TaglioIniziale* taglioPrima = numero_ >= 2 ? &tagli_[std::size_t(numero_ - 2)] : nullptr;
+    const bool primaColPezzo = taglioPrima && !taglioPrima->tagliata && taglioPrima->pagina == taglio_.pagina;
+    const bool lungaDopoLaPrima = dallaPrima == 1 && taglio_.lunga && !primaColPezzo;
     // Four pages back or more, the guess's pieces no longer hold the row back; nearer,
     // only while some of them stand past this page.
     const bool pezziDopo = avanti + taglio_.pezzi - 1 > 0; // the guess's last piece stands past this page

@@ -932,7 +932,7 @@ std::vector<Forma> formeRigaSola()
         {QStringLiteral("riga-sola-testata-dopo-tabella-dalla-pagina-prima"),
          [] { tabellaDopo([] { righeGothic(42, 42); tabellaCorta(16, 3, 13); }, 1, true); }},
     };
-    for (unsigned seme : {65160u, 67472u, 67473u, 68723u, 69055u, 69170u, 70960u, 79625u, 82087u, 84707u})
+    for (unsigned seme : {65160u, 67472u, 67473u, 68723u, 69055u, 69170u, 70960u, 79625u, 82087u, 84707u, 90779u})
         forme.push_back({QStringLiteral("riga-sola-tabelle-casuali-%1").arg(seme), [seme] { tabelleCasuali(seme); }});
     for (unsigned seme : {63744u, 69631u, 70149u, 70638u, 71714u, 79513u, 87724u})
         forme.push_back({QStringLiteral("riga-sola-incolonnati-casuali-%1").arg(seme), [seme] { incolonnatiCasuali(seme); }});
