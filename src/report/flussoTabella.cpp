@@ -100,8 +100,9 @@ bool tabulazioneLegata(const QString& testo, const std::vector<Linea>& linee, in
     return !rotture[std::size_t(tab.fine - inizio)] && !rotture[std::size_t(dopo.fine - inizio)];
 }
 
-// The guess's pieces from which a table counts as cut into many, both for a row sent on
-// whole alone on its page (after paragraphs) and for a row in the room of its bottom border.
+// The guess's pieces from which a table counts as cut into many, for a row sent on whole
+// alone on its page (after paragraphs), for a row in the room of its bottom border, and
+// for the repeats of a split header row however near the first piece.
 constexpr int pezziMolti = 23;
 
 // How many pieces of the first guess make a row sent on from `pagina` stand alone on
@@ -414,15 +415,19 @@ bool FlussoTabella::testataVaAvanti()
 // (pezziConTestata): the repeats stand in those pieces, the first of which always
 // reaches the next page, and the last may be the table's last page. A table the guess
 // left whole, one piece, has none to give: its header is not repeated, nor where it
-// put the first piece less than two pages past the split. When none of it fit (only
-// its bottom border was missing), testataAlPiede tells.
+// put the first piece less than two pages past the split, unless it cut the table into
+// many pieces: then the header is repeated on a page for each piece from the
+// pezziMolti-th on. When none of it fit (only its bottom border was missing),
+// testataAlPiede tells.
 void FlussoTabella::segnaTestataSpezzata(bool qualcosa)
 {
     testataSpezzata_ = true;
-    if (qualcosa)
-        ultimaRipetuta_ = pagine_.quante() + std::size_t(pezziConTestata());
-    else
+    if (!qualcosa)
         testataAlPiede();
+    else if (taglio_.tagliata && taglio_.pezzi >= pezziMolti && pagineAvanti() < 2)
+        ultimaRipetuta_ = pagine_.quante() + std::size_t(taglio_.pezzi - pezziMolti + 1);
+    else
+        ultimaRipetuta_ = pagine_.quante() + std::size_t(pezziConTestata());
 }
 
 // A header row that lacked only its bottom border at the page's foot goes whole to the

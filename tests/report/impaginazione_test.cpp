@@ -342,6 +342,21 @@ std::vector<Forma> formeAlLimite()
                              righeAlte(pagina - 2 * bordo - 3 * linea + 1);
                              tabellaDiGothic(40, 2, 3, 8, true, 38);
                          }});
+    // The same header split on the page of the table's first piece or one page before it,
+    // in a table of rows of eight lines in twelve or six columns, which the guess cuts
+    // into many pieces of two or three rows: LibreOffice repeats the header on a page
+    // for each piece from the 23rd on (39 pieces: on every page of the table after the
+    // split; 23: on the next page only), so the table takes a page more than with no
+    // repeat, or a page less than with one on every page.
+    struct MoltiPezzi {
+        int lunghe, colonne, righe;
+    };
+    for (const MoltiPezzi m : {MoltiPezzi{1, 12, 40}, MoltiPezzi{2, 12, 40}, MoltiPezzi{2, 6, 46}})
+        forme.push_back({QStringLiteral("limite-testata-spezzata-molti-pezzi-%1-%2-%3").arg(m.lunghe).arg(m.colonne).arg(m.righe), [=] {
+                             pagineLunghe(m.lunghe);
+                             righeAlte(pagina - 2 * bordo - 3 * linea + 1);
+                             tabellaDiGothic(m.righe, m.colonne, 3, 8, true, 38);
+                         }});
     // A header row of one line that lacks only its bottom border at a page's foot, as in
     // testata-al-piede, in a table of 40 to 200 rows of one line, after none or some of
     // those pages. After none, the guess puts the table's first piece two pages past
