@@ -85,6 +85,7 @@ private:
     };
     TabellaPrima tabellaPrima() const;
     int paginaDellaTabella(int tabella) const;
+    bool primaInteraColPezzo() const;
     bool tornaConLaTabellaPrima() const;
 
     PagineInCorso& pagine_;

@@ -422,12 +422,10 @@ bool FlussoTabella::testataVaAvanti()
 void FlussoTabella::segnaTestataSpezzata(bool qualcosa)
 {
     testataSpezzata_ = true;
-    if (!qualcosa)
-        testataAlPiede();
-    else if (taglio_.tagliata && taglio_.pezzi >= pezziMolti && pagineAvanti() < 2)
-        ultimaRipetuta_ = pagine_.quante() + std::size_t(taglio_.pezzi - pezziMolti + 1);
-    else
+    if (qualcosa)
         ultimaRipetuta_ = pagine_.quante() + std::size_t(pezziConTestata());
+    else
+        testataAlPiede();
 }
 
 // A header row that lacked only its bottom border at the page's foot goes whole to the
@@ -464,9 +462,12 @@ int FlussoTabella::pezziConTestata()
     // The rest of the split header starts a piece of its own on the next page. Only
     // where the guess left that page empty, its first piece two pages or more further
     // on, do the guess's pieces stay apart from it; nearer, or on a page before the
-    // split, they are taken into it, as in a table the guess left whole.
-    if (!taglio_.tagliata || pagineAvanti() < 2)
+    // split, they are taken into it, as in a table the guess left whole, but for those
+    // from the pezziMolti-th on.
+    if (!taglio_.tagliata)
         return 0;
+    if (pagineAvanti() < 2)
+        return std::max(0, taglio_.pezzi - pezziMolti + 1);
     const int primo = taglio_.righePezzo; // two rows at least in a cut table
     int pezzi = 0, alta = 0;
     bool spazio = false; // the piece so far leaves room on its page
@@ -551,15 +552,22 @@ FlussoTabella::TabellaPrima FlussoTabella::tabellaPrima() const
 }
 
 // Whether the guess put the table right before this one, left whole, on the page of
+// this one's first piece.
+bool FlussoTabella::primaInteraColPezzo() const
+{
+    if (numero_ < 2)
+        return false;
+    const TaglioIniziale& prima = tagli_[std::size_t(numero_ - 2)];
+    return !prima.tagliata && prima.pagina == taglio_.pagina;
+}
+
+// Whether the guess put the table right before this one, left whole, on the page of
 // this one's first piece, and every table it put on that page began on this page: the
 // word processor then takes all of that page back here at once, this table's first
 // piece with it, and a row it sends on from this page's foot goes on with the rest.
 bool FlussoTabella::tornaConLaTabellaPrima() const
 {
-    if (numero_ < 2)
-        return false;
-    const TaglioIniziale& prima = tagli_[std::size_t(numero_ - 2)];
-    if (prima.tagliata || prima.pagina != taglio_.pagina)
+    if (!primaInteraColPezzo())
         return false;
     for (int t = 1; t < numero_; ++t)
         if (tagli_[std::size_t(t - 1)].pagina == taglio_.pagina && paginaDellaTabella(t) != int(pagine_.quante()))
@@ -605,9 +613,7 @@ void FlussoTabella::restaSola(int r)
     // before the first piece's holds the row back as one further back does, unless the
     // guess put that table, left whole, on the first piece's page: the two then come
     // back together.
-    const TaglioIniziale* taglioPrima = numero_ >= 2 ? &tagli_[std::size_t(numero_ - 2)] : nullptr;
-    const bool primaColPezzo = taglioPrima && !taglioPrima->tagliata && taglioPrima->pagina == taglio_.pagina;
-    const bool lungaDopoLaPrima = dallaPrima == 1 && taglio_.lunga && !primaColPezzo;
+    const bool lungaDopoLaPrima = dallaPrima == 1 && taglio_.lunga && !primaInteraColPezzo();
     // Four pages back or more, the guess's pieces no longer hold the row back; nearer,
     // only while some of them stand past this page.
     const bool pezziDopo = avanti + taglio_.pezzi - 1 > 0; // the guess's last piece stands past this page
